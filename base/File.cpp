@@ -1,0 +1,40 @@
+#include "base/File.h"
+
+#include <cstdio>
+
+ReadResult ReadFileBytes(const std::string& path, std::string& out, size_t maxBytes) {
+    out.clear();
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return ReadResult::CannotOpen;
+    ReadResult result = ReadResult::Ok;
+    char buf[65536];
+    for (;;) {
+        size_t n = std::fread(buf, 1, sizeof buf, f);
+        if (n > 0) {
+            if (out.size() + n > maxBytes) {
+                result = ReadResult::TooLarge;
+                out.clear();
+                break;
+            }
+            out.append(buf, n);
+        }
+        if (n < sizeof buf) {
+            if (std::ferror(f)) {
+                result = ReadResult::ReadError;
+                out.clear();
+            }
+            break;
+        }
+    }
+    std::fclose(f);
+    return result;
+}
+
+bool FileExists(const std::string& path) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+}
+
+bool DeleteFileAt(const std::string& path) { return std::remove(path.c_str()) == 0; }

@@ -1,0 +1,16 @@
+// Whole-file reading and crash-safe replacing writes, the same on Windows and natively.
+#pragma once
+#include <cstddef>
+#include <string>
+
+enum class ReadResult { Ok, CannotOpen, TooLarge, ReadError };
+
+// Reads the whole file; a file larger than maxBytes is refused without being read.
+ReadResult ReadFileBytes(const std::string& path, std::string& out, size_t maxBytes);
+
+// Writes bytes to a new file beside path, flushes it to the disk and only then
+// puts it in place of path, so a failure at any point leaves the old file whole.
+bool WriteFileReplacing(const std::string& path, const std::string& bytes);
+
+bool FileExists(const std::string& path);
+bool DeleteFileAt(const std::string& path);

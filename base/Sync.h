@@ -1,0 +1,73 @@
+// Threads and locks that build for Windows 2000 (the win32-model MinGW has no
+// std::thread or std::mutex) and natively for the tests.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class Mutex {
+public:
+    Mutex();
+    ~Mutex();
+    Mutex(const Mutex&) = delete;
+    Mutex& operator=(const Mutex&) = delete;
+    void Lock();
+    void Unlock();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+class LockGuard {
+public:
+    explicit LockGuard(Mutex& m) : m_mutex(m) { m_mutex.Lock(); }
+    ~LockGuard() { m_mutex.Unlock(); }
+    LockGuard(const LockGuard&) = delete;
+    LockGuard& operator=(const LockGuard&) = delete;
+
+private:
+    Mutex& m_mutex;
+};
+
+class Event {
+public:
+    static constexpr uint32_t kInfinite = 0xFFFFFFFFu;
+    // name: a named kernel event on Windows (nullptr for an unnamed one); ignored natively.
+    Event(bool manualReset, bool initialState, const char* name = nullptr);
+    ~Event();
+    Event(const Event&) = delete;
+    Event& operator=(const Event&) = delete;
+    bool IsValid() const;
+    void Set();
+    void Reset();
+    // True when signalled, false on time-out.
+    bool Wait(uint32_t timeoutMs = kInfinite);
+    // The HANDLE on Windows, nullptr natively.
+    void* NativeHandle() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+class Thread {
+public:
+    enum class Priority { Normal, Lowest, Idle };
+    Thread();
+    ~Thread();  // joins a thread that is still running
+    Thread(const Thread&) = delete;
+    Thread& operator=(const Thread&) = delete;
+    // The function must not throw; it runs once on the new thread.
+    bool Start(std::function<void()> fn, Priority priority = Priority::Normal);
+    bool IsRunning() const;
+    // Waits for the end; false on time-out (the thread keeps running).
+    bool Join(uint32_t timeoutMs = Event::kInfinite);
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> m_impl;
+};
+
+void SleepMs(uint32_t ms);

@@ -1,0 +1,8 @@
+#include <windows.h>
+
+#include "base/Trace.h"
+
+void PlatformDebugOutput(const char* text) {
+    OutputDebugStringA(text);
+    OutputDebugStringA("\n");
+}

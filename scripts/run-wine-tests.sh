@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Runs the Windows unit tests and every tests/wine/*.sh under Wine, in an X server and a
+# Wine prefix of their own. Prints "PASS name" / "FAIL name" per script.
+#   run-wine-tests.sh BUILD_DIR [PATTERN]
+# A script gets PROGRAM_DIR (velum.exe, tg.dll, velum-tool.exe, language/), BUILD_DIR,
+# SOURCE_DIR, WINE, WINEPREFIX, DISPLAY and a scratch folder TEST_TMP; exit 0 passes,
+# 77 skips, anything else fails. Each gets at most WINE_TEST_TIMEOUT seconds (default 300).
+set -uo pipefail
+cd "$(dirname "$0")/.."
+export SOURCE_DIR=$PWD
+export BUILD_DIR=$(cd "${1:?build dir}" && pwd)
+export PROGRAM_DIR=$BUILD_DIR/program
+pattern=${2:-*}
+
+. scripts/wine-session.sh
+if ! wine_session_start; then
+  echo "WINE-SESSION-FAILED"
+  exit 1
+fi
+echo "wine session: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
+
+if [ -x "$BUILD_DIR/tests/velum_wintests.exe" ] && [ "$pattern" = "*" ]; then
+  echo "--- velum_wintests.exe"
+  # Into a file, not a pipe: the wineserver it may start keeps a pipe open forever.
+  (cd "$BUILD_DIR/tests" && timeout 600 "$WINE" velum_wintests.exe --gtest_brief=1 >"$VELUM_WINE_TMP/wintests.log" 2>&1)
+  tr -d '\r' <"$VELUM_WINE_TMP/wintests.log"
+  timeout 20 wineserver -k >/dev/null 2>&1
+fi
+
+for t in tests/wine/$pattern.sh; do
+  [ -f "$t" ] || continue
+  name=$(basename "$t" .sh)
+  export TEST_TMP=$(mktemp -d "$VELUM_WINE_TMP/$name.XXXXXX")
+  start=$(date +%s)
+  timeout "${WINE_TEST_TIMEOUT:-300}" bash "$t" >"$TEST_TMP.log" 2>&1 </dev/null
+  rc=$?
+  secs=$(( $(date +%s) - start ))
+  case $rc in
+    0) echo "PASS $name (${secs}s)" ;;
+    77) echo "SKIP $name" ; sed 's/^/    /' "$TEST_TMP.log" | tail -n 5 ;;
+    *) echo "FAIL $name (exit $rc after ${secs}s)"; sed 's/^/    /' "$TEST_TMP.log" | tail -n 40 ;;
+  esac
+  # No Wine process of one test lives on into the next.
+  timeout 20 wineserver -k >/dev/null 2>&1
+  timeout 20 wineserver -w >/dev/null 2>&1
+  # A fresh persistent server, started here so no test's output pipe is held by it.
+  wineserver -p </dev/null >/dev/null 2>&1
+done

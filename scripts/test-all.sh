@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests (plain, ASan+UBSan, TSan),
+# both Windows builds with the import check, the Wine tests and the fuzz targets.
+# Ends with one line: "N passed, M failed".
+#   FUZZ_SECONDS=30   time per fuzz target (0 skips fuzzing)
+#   SKIP_WINE=1       leave out the Wine tests
+set -uo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+LOGDIR=$ROOT/build/test-logs
+mkdir -p "$LOGDIR"
+
+passed=0
+failed=0
+failures=()
+
+pass() { passed=$((passed + 1)); }
+fail() { failed=$((failed + 1)); failures+=("$1"); echo "FAILED: $1"; }
+stage() { echo; echo "=== $* ==="; }
+
+# Adds a GoogleTest run's counts; its output is in $1.
+count_gtest() {
+  local log=$1 name=$2 p f
+  p=$(grep -E '^\[  PASSED  \] [0-9]+ test' "$log" | tail -n1 | sed -E 's/.*\] ([0-9]+).*/\1/')
+  f=$(grep -E '^\[  FAILED  \] [0-9]+ test' "$log" | tail -n1 | sed -E 's/.*\] ([0-9]+).*/\1/')
+  p=${p:-0}
+  f=${f:-0}
+  passed=$((passed + p))
+  if [ "$f" -gt 0 ]; then
+    failed=$((failed + f))
+    failures+=("$name: $f tests")
+    grep -E '^\[  FAILED  \]' "$log" | sort -u | head -40
+  elif [ "$p" -eq 0 ]; then
+    fail "$name (no test ran)"
+    tail -n 30 "$log"
+  fi
+}
+
+build() {
+  local preset=$1
+  shift
+  if ! cmake --preset "$preset" "$@" >"$LOGDIR/configure-$preset.log" 2>&1; then
+    tail -n 30 "$LOGDIR/configure-$preset.log"
+    fail "configure $preset"
+    return 1
+  fi
+  if ! cmake --build --preset "$preset" >"$LOGDIR/build-$preset.log" 2>&1; then
+    grep -E 'error|FAILED' "$LOGDIR/build-$preset.log" | head -40
+    fail "build $preset"
+    return 1
+  fi
+  pass
+}
+
+run_native_tests() {
+  local preset=$1
+  local log="$LOGDIR/tests-$preset.log"
+  shift
+  stage "native unit tests ($preset)"
+  build "$preset" || return
+  timeout 900 "build/$preset/tests/velum_tests" --gtest_brief=1 "$@" >"$log" 2>&1
+  count_gtest "$log" "velum_tests ($preset)"
+  tail -n 3 "$log"
+}
+
+run_native_tests native
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_native_tests native-asan
+TSAN_OPTIONS=halt_on_error=1 run_native_tests native-tsan
+
+stage "Windows builds"
+build mingw64
+build mingw32
+
+stage "imports that Windows 2000 lacks"
+for arch in mingw64 mingw32; do
+  for bin in build/$arch/program/*.exe build/$arch/program/*.dll; do
+    [ -e "$bin" ] || continue
+    if bash scripts/check-imports.sh "$bin"; then pass; else fail "imports of $bin"; fi
+  done
+done
+
+if [ "${SKIP_WINE:-0}" != 1 ]; then
+  stage "Wine tests"
+  bash scripts/run-wine-tests.sh "$ROOT/build/mingw64" >"$LOGDIR/wine.log" 2>&1
+  cat "$LOGDIR/wine.log" | grep -E '^(PASS|FAIL|SKIP)|^\[  (PASSED|FAILED)  \]' | head -200
+  wp=$(grep -c '^PASS ' "$LOGDIR/wine.log")
+  wf=$(grep -c '^FAIL ' "$LOGDIR/wine.log")
+  passed=$((passed + wp))
+  if [ "$wf" -gt 0 ]; then
+    failed=$((failed + wf))
+    failures+=("wine: $wf")
+    grep -A40 '^FAIL ' "$LOGDIR/wine.log" | head -150
+  fi
+  if grep -q '^WINE-SESSION-FAILED' "$LOGDIR/wine.log"; then
+    fail "wine session"
+    tail -n 20 "$LOGDIR/wine.log"
+  fi
+  if grep -q '^--- velum_wintests.exe' "$LOGDIR/wine.log"; then
+    count_gtest "$LOGDIR/wine.log" "velum_wintests (Wine)"
+  fi
+fi
+
+if [ "$FUZZ_SECONDS" != 0 ]; then
+  stage "fuzz targets (${FUZZ_SECONDS}s each)"
+  if build fuzz; then
+    for target in build/fuzz/tests/fuzz/*_fuzz; do
+      [ -x "$target" ] || continue
+      name=$(basename "$target")
+      corpus=$(mktemp -d)
+      [ -d "tests/fuzz/corpus/$name" ] && cp -r "tests/fuzz/corpus/$name/." "$corpus/"
+      if timeout $((FUZZ_SECONDS + 120)) "$target" -max_total_time="$FUZZ_SECONDS" -timeout=2 -rss_limit_mb=2048 \
+          -print_final_stats=1 "$corpus" >"$LOGDIR/$name.log" 2>&1; then
+        pass
+        echo "$name: $(grep -E 'stat::number_of_executed_units' "$LOGDIR/$name.log" | awk '{print $2}') runs"
+      else
+        fail "fuzz $name"
+        grep -E 'ERROR|SUMMARY|Test unit written' "$LOGDIR/$name.log" | head -10
+      fi
+      rm -rf "$corpus"
+    done
+  fi
+fi
+
+echo
+if ((${#failures[@]})); then
+  echo "Failures:"
+  printf '  %s\n' "${failures[@]}"
+fi
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

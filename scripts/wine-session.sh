@@ -1,0 +1,40 @@
+# Sourced by scripts that need Wine: starts an X server of its own with a compositing
+# manager and a fresh Wine prefix, and removes all of it again on exit.
+# Sets DISPLAY, WINEPREFIX, WINE and VELUM_WINE_TMP.
+
+wine_session_cleanup() {
+  set +e
+  [ -n "${WINEPREFIX:-}" ] && WINEPREFIX="$WINEPREFIX" timeout 20 wineserver -k >/dev/null 2>&1
+  [ -n "${VELUM_XCOMPMGR_PID:-}" ] && kill "$VELUM_XCOMPMGR_PID" >/dev/null 2>&1
+  [ -n "${VELUM_XVFB_PID:-}" ] && kill "$VELUM_XVFB_PID" >/dev/null 2>&1
+  [ -n "${VELUM_WINE_TMP:-}" ] && rm -rf "$VELUM_WINE_TMP"
+}
+
+wine_session_start() {
+  VELUM_WINE_TMP=$(mktemp -d /tmp/velum-wine.XXXXXX)
+  export VELUM_WINE_TMP
+  trap wine_session_cleanup EXIT
+  # -displayfd picks a free display number, so several sessions can run side by side.
+  local dfile="$VELUM_WINE_TMP/display"
+  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$dfile" >/dev/null 2>&1 &
+  VELUM_XVFB_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -s "$dfile" ] && break
+    sleep 0.1
+  done
+  [ -s "$dfile" ] || { echo "wine-session: Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$(head -n1 "$dfile")"
+  xcompmgr >/dev/null 2>&1 &
+  VELUM_XCOMPMGR_PID=$!
+  export WINEPREFIX="$VELUM_WINE_TMP/prefix"
+  export WINEDEBUG=-all
+  # No Mono or Gecko install dialogs in a fresh prefix.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ -x /usr/lib/wine/wine64 ]; then WINE=/usr/lib/wine/wine64; else WINE=wine64; fi
+  export WINE
+  timeout 180 "$WINE" wineboot -u >/dev/null 2>&1 || { echo "wine-session: wineboot failed" >&2; return 1; }
+  timeout 60 wineserver -w 2>/dev/null || true
+  # Keep the prefix's server alive between the tests' Wine processes.
+  wineserver -p >/dev/null 2>&1 || true
+}

@@ -1,0 +1,54 @@
+// A byte archive in the layout of the classic framework's CArchive: little-endian
+// integers and length-prefixed ANSI strings. Loading throws CArchiveException when
+// the bytes run out or a count cannot fit in what is left.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+class CArchiveException : public std::runtime_error {
+public:
+    explicit CArchiveException(const char* what) : std::runtime_error(what) {}
+};
+
+class CArchive {
+public:
+    // A storing archive that collects bytes.
+    CArchive();
+    // A loading archive over bytes (the archive keeps a reference; they must outlive it).
+    explicit CArchive(const std::string& bytes);
+
+    bool IsStoring() const { return m_storing; }
+    bool IsLoading() const { return !m_storing; }
+
+    void WriteUInt8(uint8_t v);
+    void WriteUInt16(uint16_t v);
+    void WriteUInt32(uint32_t v);
+    void WriteInt32(int32_t v) { WriteUInt32(static_cast<uint32_t>(v)); }
+    void WriteBytes(const void* data, size_t size);
+    void WriteString(const std::string& s);
+
+    uint8_t ReadUInt8();
+    uint16_t ReadUInt16();
+    uint32_t ReadUInt32();
+    int32_t ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
+    void ReadBytes(void* data, size_t size);
+    std::string ReadString();
+    // Reads an element count and refuses it unless the rest of the bytes can hold
+    // that many elements of at least minElementSize bytes each.
+    size_t ReadCount(size_t minElementSize);
+
+    // Storing: the bytes written so far.
+    const std::string& Bytes() const { return m_out; }
+    // Loading: bytes not read yet.
+    size_t Remaining() const { return m_in ? m_in->size() - m_pos : 0; }
+
+private:
+    void Need(size_t n) const;
+
+    bool m_storing;
+    std::string m_out;
+    const std::string* m_in = nullptr;
+    size_t m_pos = 0;
+};

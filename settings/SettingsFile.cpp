@@ -1,0 +1,65 @@
+#include "settings/SettingsFile.h"
+
+#include "base/File.h"
+#include "base/Trace.h"
+#include "settings/Archive.h"
+
+namespace {
+const uint32_t kMagic = 0x46504C56;  // "VLPF" read as a little-endian word
+}
+
+bool LoadSettingsBytes(const std::string& bytes, COptionData& data, uint32_t* version) {
+    CArchive ar(bytes);
+    try {
+        if (ar.ReadUInt32() != kMagic) {
+            VL_TRACE();
+            return false;
+        }
+        const uint32_t fileVersion = ar.ReadUInt32();
+        if (version) *version = fileVersion;
+        if (fileVersion != kVelumVersion) VelumTraceText("Different Version");
+        data.Serialize(ar);
+    } catch (const CArchiveException&) {
+        VL_TRACE();
+        return false;
+    }
+    return true;
+}
+
+std::string SaveSettingsBytes(const COptionData& data) {
+    CArchive ar;
+    ar.WriteUInt32(kMagic);
+    ar.WriteUInt32(kVelumVersion);
+    const_cast<COptionData&>(data).Serialize(ar);  // storing leaves the object as it is
+    return ar.Bytes();
+}
+
+bool LoadSettingsFile(const std::string& path, COptionData& data, uint32_t* version) {
+    std::string bytes;
+    if (ReadFileBytes(path, bytes, kMaxSettingsFileSize) != ReadResult::Ok) {
+        VL_TRACE();
+        return false;
+    }
+    return LoadSettingsBytes(bytes, data, version);
+}
+
+bool SaveSettingsFile(const std::string& path, const COptionData& data) {
+    if (!WriteFileReplacing(path, SaveSettingsBytes(data))) {
+        VL_TRACE();
+        return false;
+    }
+    return true;
+}
+
+std::string GetSettingsPath(ISettingsLocation& location) {
+    std::string folder;
+    if (location.AppDataFolder(folder) && !folder.empty()) {
+        if (folder.back() != '\\') folder += '\\';
+        folder += kProductName;
+        if (location.IsDirectory(folder) || location.MakeDirectory(folder) || location.IsDirectory(folder))
+            return folder + "\\vm.dat";
+    }
+    std::string exe = location.ExecutablePath();
+    if (exe.size() >= 3) exe.replace(exe.size() - 3, 3, "dat");
+    return exe;
+}

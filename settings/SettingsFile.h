@@ -1,0 +1,33 @@
+// The settings file "vm.dat": "VLPF", the version word, then the option data.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "settings/OptionData.h"
+
+// Settings files are small; anything past this is not one of ours.
+constexpr size_t kMaxSettingsFileSize = 256u << 20;
+
+// Parses settings bytes into data. Fields read before a failure keep their new values.
+// version receives the file's format word when the magic matched.
+bool LoadSettingsBytes(const std::string& bytes, COptionData& data, uint32_t* version = nullptr);
+std::string SaveSettingsBytes(const COptionData& data);
+
+// False when the file cannot be read, has the wrong magic or ends early.
+bool LoadSettingsFile(const std::string& path, COptionData& data, uint32_t* version = nullptr);
+// Replaces the file only once the new one is complete; on failure the old file stays.
+bool SaveSettingsFile(const std::string& path, const COptionData& data);
+
+// What finding the settings folder needs from the system.
+class ISettingsLocation {
+public:
+    virtual ~ISettingsLocation() = default;
+    // The user's application-data folder; false when the shell has none.
+    virtual bool AppDataFolder(std::string& folder) = 0;
+    virtual bool IsDirectory(const std::string& path) = 0;
+    virtual bool MakeDirectory(const std::string& path) = 0;
+    virtual std::string ExecutablePath() = 0;
+};
+
+// "<AppData>\Velum\vm.dat", or the executable's path with the extension "dat".
+std::string GetSettingsPath(ISettingsLocation& location);

@@ -1,0 +1,6 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// (major << 16) | (minor << 8) | patch, shown "major.minor" with two minor digits.
+std::string FormatVersion(uint32_t version);

@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "base/File.h"
+#include "base/Trace.h"
+#include "settings/Archive.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string s;
+    for (int v : values) s.push_back(static_cast<char>(v));
+    return s;
+}
+
+std::string Le32(uint32_t v) { return Bytes({int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), int(v >> 24)}); }
+
+COptionData FirstEdgeCase() {
+    COptionData d;
+    d.m_strLanguageFile = "C:\\V\\en.lng";
+    d.m_nInterval = 10;
+    d.m_nOpacity = 60;
+    d.m_nSizeMode = 3;
+    d.m_region.m_nWidth = 640;
+    d.m_region.m_nHeight = 480;
+    d.m_region.m_nLeft = 100;
+    d.m_region.m_nTop = 50;
+    d.m_region.m_nFitMode = 0;
+    d.m_region.m_nPositionMode = 1;
+    d.m_images.emplace_back("C:\\P", true, false);
+    CImageItem pic("a.jpg", false, true);
+    pic.m_nWidth = 800;
+    pic.m_nHeight = 600;
+    pic.m_nDepth = 24;
+    d.m_images.push_back(pic);
+    return d;
+}
+
+// The file for FirstEdgeCase(), written out from the layout rather than by the writer.
+std::string FirstEdgeCaseBytes() {
+    std::string f = "VLPF";
+    f += Bytes({0x00, 0x0A, 0x01, 0x00});
+    f += Le32(10) + Le32(0) + Le32(3) + Le32(60);      // interval, sequence, size mode, opacity
+    f += Le32(1) + Le32(1) + Le32(128) + Le32(128);    // enabled, view mode, thumb width, height
+    f += Le32(0xFFFFFFFF);                             // next index -1
+    f += Bytes({11}) + "C:\\V\\en.lng";                // language file
+    f += Le32(1) + Le32(1) + Le32(0) + Le32(1);        // check update, pause, autostart, refresh sites
+    f += Le32(640) + Le32(480) + Le32(100) + Le32(50) + Le32(0) + Le32(1);
+    f += Bytes({0});                                   // site list day
+    f += Le32(2);
+    f += Bytes({4}) + "C:\\P" + Le32(0) + Le32(0) + Le32(0) + Le32(1) + Le32(0);
+    f += Bytes({5}) + "a.jpg" + Le32(800) + Le32(600) + Le32(24) + Le32(0) + Le32(1);
+    f += Le32(0);                                      // no sites
+    f += Bytes({36, 0, 14, 0, 33, 0, 14, 0, 34, 0, 14, 0, 188, 0, 6, 0, 190, 0, 6, 0});
+    for (int i = 0; i < 6; ++i) f += Le32(0);
+    return f;
+}
+
+class TempDir : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/velum-settings-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        m_dir = tmpl;
+    }
+    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
+    std::string Path(const char* name) const { return m_dir + "/" + name; }
+    std::string m_dir;
+};
+
+TEST(SettingsFile, WritesTheDocumentedLayoutByteForByte) {
+    EXPECT_EQ(SaveSettingsBytes(FirstEdgeCase()), FirstEdgeCaseBytes());
+}
+
+TEST(SettingsFile, ReadsTheDocumentedLayoutBackToTheSameValues) {
+    COptionData d;
+    uint32_t version = 0;
+    ASSERT_TRUE(LoadSettingsBytes(FirstEdgeCaseBytes(), d, &version));
+    const COptionData want = FirstEdgeCase();
+    EXPECT_EQ(version, kVelumVersion);
+    EXPECT_EQ(d.m_nInterval, 10);
+    EXPECT_EQ(d.m_nOpacity, 60);
+    EXPECT_EQ(d.m_nSizeMode, 3);
+    EXPECT_TRUE(d.m_region == want.m_region);
+    EXPECT_EQ(d.m_images, want.m_images);
+    EXPECT_TRUE(d.m_sites.empty());
+    EXPECT_EQ(d.m_strLanguageFile, want.m_strLanguageFile);
+    for (int i = 0; i < COptionData::kHotKeySlots; ++i) EXPECT_TRUE(d.m_hotkeys[i] == want.m_hotkeys[i]) << i;
+}
+
+TEST(SettingsFile, KeepsAnsiBytesAndBytesAfterTheLastSlotAreIgnored) {
+    COptionData d;
+    d.m_strLanguageFile = std::string("C:\\\xE4\xF6\x80\x00x", 8);
+    d.m_sites.emplace_back("N\xFC", "http://a", "d\x01");
+    std::string bytes = SaveSettingsBytes(d) + "trailing junk";
+    COptionData back;
+    ASSERT_TRUE(LoadSettingsBytes(bytes, back));
+    EXPECT_EQ(back.m_strLanguageFile, d.m_strLanguageFile);
+    EXPECT_EQ(back.m_sites, d.m_sites);
+}
+
+TEST(SettingsFile, OtherVersionWordLoadsCompletelyWithATrace) {
+    std::string bytes = FirstEdgeCaseBytes();
+    bytes[4] = 0x00;
+    bytes[5] = 0x09;  // 1.09
+    std::vector<std::string> traces;
+    SetTraceSink([&](const std::string& line) { traces.push_back(line); });
+    COptionData d;
+    uint32_t version = 0;
+    EXPECT_TRUE(LoadSettingsBytes(bytes, d, &version));
+    SetTraceSink(nullptr);
+    EXPECT_EQ(version, 0x00010900u);
+    EXPECT_EQ(d.m_images.size(), 2u);
+    EXPECT_EQ(d.m_hotkeys[4].m_wVirtualKey, 190);
+    EXPECT_NE(std::find(traces.begin(), traces.end(), "Different Version"), traces.end());
+}
+
+TEST(SettingsFile, WrongMagicIsNotLoadedAndChangesNothing) {
+    std::string bytes = FirstEdgeCaseBytes();
+    bytes[0] = 'X';
+    COptionData d;
+    EXPECT_FALSE(LoadSettingsBytes(bytes, d));
+    EXPECT_EQ(d.m_nInterval, 30);
+    EXPECT_FALSE(LoadSettingsBytes("", d));
+    EXPECT_FALSE(LoadSettingsBytes("VLP", d));
+}
+
+TEST(SettingsFile, TruncatedInTheImageListKeepsTheFieldsBeforeIt) {
+    const std::string full = FirstEdgeCaseBytes();
+    const size_t cut = full.find("a.jpg") + 2;
+    COptionData d;
+    EXPECT_FALSE(LoadSettingsBytes(full.substr(0, cut), d));
+    EXPECT_EQ(d.m_nInterval, 10);
+    EXPECT_EQ(d.m_nOpacity, 60);
+    EXPECT_EQ(d.m_region.m_nWidth, 640);
+    EXPECT_EQ(d.m_nSiteListDay, 0);
+    EXPECT_TRUE(d.m_sites.empty());
+}
+
+TEST(SettingsFile, EveryTruncationFailsCleanly) {
+    const std::string full = FirstEdgeCaseBytes();
+    for (size_t n = 0; n < full.size(); ++n) {
+        COptionData d;
+        EXPECT_FALSE(LoadSettingsBytes(full.substr(0, n), d)) << n;
+    }
+}
+
+TEST(SettingsFile, HugeCountsAndLengthsAreRefusedBeforeAllocating) {
+    const std::string full = FirstEdgeCaseBytes();
+    const size_t countAt = full.find(Le32(2) + Bytes({4}) + "C:\\P");
+    ASSERT_NE(countAt, std::string::npos);
+    auto started = std::chrono::steady_clock::now();
+    for (uint32_t count : {0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu, 1000000u}) {
+        std::string bytes = full;
+        bytes.replace(countAt, 4, Le32(count));
+        COptionData d;
+        EXPECT_FALSE(LoadSettingsBytes(bytes, d)) << count;
+    }
+    // A language path claiming 4 GiB.
+    std::string bytes = full.substr(0, 44) + Bytes({0xFF, 0xFF, 0xFF}) + Le32(0xFFFFFFF0u) + full.substr(44);
+    COptionData d;
+    EXPECT_FALSE(LoadSettingsBytes(bytes, d));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+}
+
+TEST(Archive, StringPrefixesHaveOneThreeAndSevenBytes) {
+    struct Case {
+        size_t length;
+        std::string prefix;
+    } cases[] = {
+        {0, Bytes({0})},
+        {254, Bytes({0xFE})},
+        {255, Bytes({0xFF, 0xFF, 0x00})},
+        {300, Bytes({0xFF, 0x2C, 0x01})},
+        {65533, Bytes({0xFF, 0xFD, 0xFF})},
+        {65534, Bytes({0xFF, 0xFF, 0xFF}) + Le32(65534)},
+        {70000, Bytes({0xFF, 0xFF, 0xFF}) + Le32(70000)},
+    };
+    for (const Case& c : cases) {
+        CArchive out;
+        std::string s(c.length, 'x');
+        out.WriteString(s);
+        EXPECT_EQ(out.Bytes().substr(0, c.prefix.size()), c.prefix) << c.length;
+        EXPECT_EQ(out.Bytes().size(), c.prefix.size() + c.length);
+        CArchive in(out.Bytes());
+        EXPECT_EQ(in.ReadString(), s);
+        EXPECT_EQ(in.Remaining(), 0u);
+    }
+}
+
+TEST(SettingsFile, LanguagePathOf300CharactersIsStoredWithTheWordPrefix) {
+    COptionData d;
+    d.m_strLanguageFile = std::string(300, 'p');
+    const std::string bytes = SaveSettingsBytes(d);
+    EXPECT_EQ(bytes.substr(44, 3), Bytes({0xFF, 0x2C, 0x01}));
+    COptionData back;
+    ASSERT_TRUE(LoadSettingsBytes(bytes, back));
+    EXPECT_EQ(back.m_strLanguageFile, d.m_strLanguageFile);
+}
+
+TEST(OptionData, DefaultsDifferFromTheConstructedValuesWhereDocumented) {
+    COptionData constructed;
+    EXPECT_EQ(constructed.m_nSizeMode, 0);
+    EXPECT_EQ(constructed.m_nSiteListDay, 0);
+    COptionData d = FirstEdgeCase();
+    d.m_sites.emplace_back("a", "http://a", "");
+    d.m_hotkeys[7] = CHotKeyItem(65, 2);
+    d.m_hotkeys[0] = CHotKeyItem();
+    d.SetDefaults();
+    EXPECT_EQ(d.m_nSizeMode, 1);
+    EXPECT_EQ(d.m_nSiteListDay, 255);
+    EXPECT_EQ(d.m_nInterval, 30);
+    EXPECT_EQ(d.m_nOpacity, 25);
+    EXPECT_EQ(d.m_nNextIndex, -1);
+    EXPECT_TRUE(d.m_images.empty());
+    EXPECT_TRUE(d.m_sites.empty());
+    EXPECT_TRUE(d.m_region == CDisplayRegion());
+    EXPECT_TRUE(d.m_hotkeys[0] == CHotKeyItem(36, 14));
+    EXPECT_TRUE(d.m_hotkeys[7] == CHotKeyItem());
+    EXPECT_EQ(d.m_strLanguageFile, COptionData::DefaultLanguageFile());
+    EXPECT_NE(d.m_strLanguageFile.find("\\language\\vmeng.lng"), std::string::npos);
+}
+
+TEST(OptionData, DefaultSitesOnlyFillAnEmptyList) {
+    COptionData d;
+    d.SetDefaultSites();
+    ASSERT_EQ(d.m_sites.size(), 2u);
+    for (CSiteItem site : d.m_sites) {
+        EXPECT_TRUE(site.m_strDescription.empty());
+        EXPECT_TRUE(IsValidSite(site)) << site.m_strUrl;
+    }
+    d.m_sites.resize(1);
+    d.SetDefaultSites();
+    EXPECT_EQ(d.m_sites.size(), 1u);
+}
+
+TEST_F(TempDir, SaveReplacesTheFileAndLoadReadsIt) {
+    const std::string path = Path("vm.dat");
+    COptionData d = FirstEdgeCase();
+    ASSERT_TRUE(SaveSettingsFile(path, d));
+    d.m_nInterval = 77;
+    ASSERT_TRUE(SaveSettingsFile(path, d));
+    COptionData back;
+    ASSERT_TRUE(LoadSettingsFile(path, back));
+    EXPECT_EQ(back.m_nInterval, 77);
+    EXPECT_FALSE(FileExists(path + ".new"));
+}
+
+TEST_F(TempDir, FailedSaveLeavesTheOldFileWhole) {
+    const std::string path = Path("vm.dat");
+    ASSERT_TRUE(SaveSettingsFile(path, FirstEdgeCase()));
+    // The new file cannot be created: a folder stands where it would go.
+    ASSERT_EQ(std::system(("mkdir '" + path + ".new'").c_str()), 0);
+    COptionData other;
+    other.m_nInterval = 5;
+    EXPECT_FALSE(SaveSettingsFile(path, other));
+    std::string bytes;
+    ASSERT_EQ(ReadFileBytes(path, bytes, 1 << 20), ReadResult::Ok);
+    EXPECT_EQ(bytes, FirstEdgeCaseBytes());
+    EXPECT_FALSE(SaveSettingsFile(Path("missing-folder/vm.dat"), other));
+}
+
+TEST_F(TempDir, MissingOrOversizedFileIsNotLoaded) {
+    COptionData d;
+    EXPECT_FALSE(LoadSettingsFile(Path("none.dat"), d));
+    EXPECT_EQ(d.m_nInterval, 30);
+}
+
+class FakeLocation : public ISettingsLocation {
+public:
+    bool AppDataFolder(std::string& folder) override {
+        folder = appData;
+        return hasAppData;
+    }
+    bool IsDirectory(const std::string& path) override {
+        return std::find(dirs.begin(), dirs.end(), path) != dirs.end();
+    }
+    bool MakeDirectory(const std::string& path) override {
+        created.push_back(path);
+        if (!canCreate) return false;
+        dirs.push_back(path);
+        return true;
+    }
+    std::string ExecutablePath() override { return "C:\\Program Files\\Velum\\velum.exe"; }
+
+    bool hasAppData = true;
+    bool canCreate = true;
+    std::string appData = "C:\\Users\\u\\AppData";
+    std::vector<std::string> dirs;
+    std::vector<std::string> created;
+};
+
+TEST(SettingsPath, CreatesTheProductFolderInApplicationData) {
+    FakeLocation loc;
+    EXPECT_EQ(GetSettingsPath(loc), "C:\\Users\\u\\AppData\\Velum\\vm.dat");
+    EXPECT_EQ(loc.created, std::vector<std::string>{"C:\\Users\\u\\AppData\\Velum"});
+
+    FakeLocation existing;
+    existing.appData = "C:\\Data\\";
+    existing.dirs.push_back("C:\\Data\\Velum");
+    EXPECT_EQ(GetSettingsPath(existing), "C:\\Data\\Velum\\vm.dat");
+    EXPECT_TRUE(existing.created.empty());
+}
+
+TEST(SettingsPath, FallsBackBesideTheExecutable) {
+    FakeLocation cannotCreate;
+    cannotCreate.canCreate = false;
+    EXPECT_EQ(GetSettingsPath(cannotCreate), "C:\\Program Files\\Velum\\velum.dat");
+    FakeLocation none;
+    none.hasAppData = false;
+    EXPECT_EQ(GetSettingsPath(none), "C:\\Program Files\\Velum\\velum.dat");
+    FakeLocation empty;
+    empty.appData = "";
+    EXPECT_EQ(GetSettingsPath(empty), "C:\\Program Files\\Velum\\velum.dat");
+    EXPECT_TRUE(empty.created.empty());
+}
+
+}  // namespace
