@@ -1,0 +1,368 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/Trace.h"
+#include "imageinfo/BmpInfoPicker.h"
+#include "imageinfo/GifSummaryInfoPicker.h"
+#include "imageinfo/ImageInfo.h"
+#include "imageinfo/JpgSummaryInfoPicker.h"
+#include "imageinfo/PCXSummaryInfoPicker.h"
+#include "imageinfo/TGASummaryInfoPicker.h"
+
+namespace {
+
+std::string LE16(unsigned v) {
+    return std::string{char(v & 0xFF), char((v >> 8) & 0xFF)};
+}
+std::string LE32(uint32_t v) {
+    return LE16(v & 0xFFFF) + LE16(v >> 16);
+}
+std::string BE16(unsigned v) {
+    return std::string{char((v >> 8) & 0xFF), char(v & 0xFF)};
+}
+
+// A marker segment: FF, marker, length (counting itself), body.
+std::string Segment(int marker, const std::string& body) {
+    return std::string{'\xFF', char(marker)} + BE16(unsigned(body.size() + 2)) + body;
+}
+std::string Frame(int marker, unsigned width, unsigned height, int components = 3) {
+    std::string body = std::string(1, 8) + BE16(height) + BE16(width) + char(components);
+    for (int i = 0; i < components; ++i) body += std::string{char(i + 1), '\x11', 0};
+    return Segment(marker, body);
+}
+std::string Scan() {
+    return Segment(0xDA, std::string{1, 1, 0, 0, 63, 0}) + "\x12\x34\xFF\xD9";
+}
+std::string Jfif(int thumbW = 0, int thumbH = 0, const std::string& thumb = "") {
+    return Segment(0xE0,
+                   std::string("JFIF\0\x01\x02\x01", 8) + BE16(72) + BE16(72) + char(thumbW) + char(thumbH) + thumb);
+}
+const std::string kSoi = "\xFF\xD8";
+
+struct Values {
+    bool ok;
+    int32_t width = -1, height = -1, depth = -1;
+};
+Values Read(CSummaryInfoPicker& reader, const std::string& bytes) {
+    Values v{reader.OpenBytes(bytes.data(), bytes.size())};
+    if (v.ok) {
+        EXPECT_TRUE(reader.GetValue(kInfoKeyWidth, v.width));
+        EXPECT_TRUE(reader.GetValue(kInfoKeyHeight, v.height));
+        EXPECT_TRUE(reader.GetValue(kInfoKeyDepth, v.depth));
+    }
+    return v;
+}
+Values ReadJpeg(const std::string& bytes) {
+    CJpgSummaryInfoPicker jpg;
+    return Read(jpg, bytes);
+}
+
+std::string Bmp(int32_t width, int32_t height, int bits, uint32_t infoSize = 40) {
+    return "BM" + LE32(0) + LE32(0) + LE32(54) + LE32(infoSize) + LE32(uint32_t(width)) + LE32(uint32_t(height)) +
+           LE16(1) + LE16(bits) + std::string(24, '\0');
+}
+std::string Gif(unsigned w, unsigned h, int packed, const char* version = "89a") {
+    return std::string("GIF") + version + LE16(w) + LE16(h) + char(packed) + std::string(2, '\0');
+}
+std::string Pcx(unsigned xmin, unsigned ymin, unsigned xmax, unsigned ymax, int bits, int planes) {
+    std::string h = std::string{10, 5, 1, char(bits)} + LE16(xmin) + LE16(ymin) + LE16(xmax) + LE16(ymax);
+    h.resize(65, '\0');
+    h += char(planes);
+    h.resize(128, '\0');
+    return h;
+}
+
+TEST(HeaderReaders, FixedHeadersGiveTheirFields) {
+    CBmpInfoPicker bmp;
+    Values v = Read(bmp, Bmp(640, 480, 24));
+    EXPECT_TRUE(v.ok);
+    EXPECT_EQ(v.width, 640);
+    EXPECT_EQ(v.height, 480);
+    EXPECT_EQ(v.depth, 24);
+    v = Read(bmp, Bmp(3, -7, 32));  // top-down
+    EXPECT_EQ(v.height, -7);
+    EXPECT_EQ(v.depth, 32);
+    // The info header's own size is not consulted.
+    v = Read(bmp, Bmp(5, 6, 8, 124));
+    EXPECT_TRUE(v.ok);
+    EXPECT_EQ(v.width, 5);
+    // The OS/2 core header: 16-bit fields, and a tiny picture shorter than a 40-byte header.
+    v = Read(bmp,
+             "BM" + LE32(30) + LE32(0) + LE32(26) + LE32(12) + LE16(640) + LE16(3) + LE16(1) + LE16(24) + "\1\2\3\0");
+    EXPECT_TRUE(v.ok);
+    EXPECT_EQ(v.width, 640);
+    EXPECT_EQ(v.height, 3);
+    EXPECT_EQ(v.depth, 24);
+
+    CGifSummaryInfoPicker gif;
+    v = Read(gif, Gif(513, 2, 0x80 | 0x07));
+    EXPECT_EQ(v.width, 513);
+    EXPECT_EQ(v.height, 2);
+    EXPECT_EQ(v.depth, 8);
+    // No global colour table: the size bits still count.
+    v = Read(gif, Gif(1, 1, 0x03, "XYZ"));
+    EXPECT_TRUE(v.ok);
+    EXPECT_EQ(v.depth, 4);
+
+    CPCXSummaryInfoPicker pcx;
+    v = Read(pcx, Pcx(10, 20, 19, 20, 8, 3));  // 24 bits as three 8-bit planes
+    EXPECT_EQ(v.width, 10);
+    EXPECT_EQ(v.height, 1);
+    EXPECT_EQ(v.depth, 8);
+    v = Read(pcx, Pcx(0, 0, 0xFFFF, 0xFFFF, 1, 1));
+    EXPECT_EQ(v.width, 65536);
+    EXPECT_EQ(v.height, 65536);
+
+    CTGASummaryInfoPicker tga;
+    std::string t(18, '\0');
+    t.replace(12, 4, LE16(1024) + LE16(768));
+    t[16] = char(0xF0);
+    v = Read(tga, t);
+    EXPECT_EQ(v.width, 1024);
+    EXPECT_EQ(v.height, 768);
+    EXPECT_EQ(v.depth, -16);  // a signed byte
+}
+
+TEST(HeaderReaders, ShortOrForeignHeadersFail) {
+    CBmpInfoPicker bmp;
+    const std::string b = Bmp(1, 1, 24);
+    EXPECT_FALSE(bmp.OpenBytes(b.data(), b.size() - 1));
+    EXPECT_FALSE(bmp.OpenBytes(b.data(), 13));
+    EXPECT_FALSE(Read(bmp, "BA" + b.substr(2)).ok);
+
+    CGifSummaryInfoPicker gif;
+    const std::string g = Gif(1, 1, 0);
+    EXPECT_FALSE(gif.OpenBytes(g.data(), 12));
+    EXPECT_FALSE(Read(gif, "gif" + g.substr(3)).ok);
+
+    CPCXSummaryInfoPicker pcx;
+    const std::string p = Pcx(0, 0, 1, 1, 8, 1);
+    EXPECT_FALSE(pcx.OpenBytes(p.data(), 127));
+    EXPECT_FALSE(Read(pcx, std::string(1, 11) + p.substr(1)).ok);
+
+    // TGA has no signature: length alone decides.
+    CTGASummaryInfoPicker tga;
+    const std::string junk(18, '\x5A');
+    EXPECT_FALSE(tga.OpenBytes(junk.data(), 17));
+    EXPECT_TRUE(tga.OpenBytes(junk.data(), 18));
+}
+
+TEST(HeaderReaders, ValuesAnswerOnlyAfterASuccessfulRead) {
+    std::vector<std::string> trace;
+    SetTraceSink([&](const std::string& line) { trace.push_back(line); });
+    CGifSummaryInfoPicker gif;
+    int32_t value = 77;
+    EXPECT_EQ(gif.State(), CSummaryInfoPicker::kStateNew);
+    EXPECT_FALSE(gif.GetValue(kInfoKeyWidth, value));
+    EXPECT_FALSE(trace.empty());
+    const std::string g = Gif(9, 9, 0);
+    ASSERT_TRUE(gif.OpenBytes(g.data(), g.size()));
+    EXPECT_EQ(gif.State(), CSummaryInfoPicker::kStateRead);
+    // A failed read afterwards forgets the earlier header.
+    EXPECT_FALSE(gif.OpenBytes(g.data(), 5));
+    EXPECT_EQ(gif.State(), CSummaryInfoPicker::kStateReading);
+    EXPECT_FALSE(gif.GetValue(kInfoKeyWidth, value));
+    EXPECT_EQ(value, 77);
+    ASSERT_TRUE(gif.OpenBytes(g.data(), g.size()));
+    EXPECT_FALSE(gif.GetValue(kInfoKeyReserved1, value));
+    EXPECT_FALSE(gif.GetValue(0, value));
+    EXPECT_EQ(value, 77);
+    SetTraceSink(nullptr);
+}
+
+TEST(HeaderReaders, KeyCountsAndSupport) {
+    CImageInfoReaders readers;
+    const int counts[] = {5, 5, 3, 5, 5};
+    const bool anyKey[] = {false, false, true, true, false};
+    ASSERT_EQ(readers.Readers().size(), 5u);
+    for (size_t i = 0; i < 5; ++i) {
+        const CSummaryInfoPicker& r = *readers.Readers()[i];
+        EXPECT_EQ(r.GetKeyCount(), counts[i]) << i;
+        EXPECT_TRUE(r.IsKeySupported(301) && r.IsKeySupported(305)) << i;
+        EXPECT_EQ(r.IsKeySupported(300), anyKey[i]) << i;
+        EXPECT_EQ(r.IsKeySupported(306), anyKey[i]) << i;
+        EXPECT_TRUE(r.IsAvailable());
+    }
+}
+
+TEST(HeaderReaders, ExtensionDecidesTheReader) {
+    CImageInfoReaders readers;
+    auto reader = [&](const std::string& path) -> int {
+        for (size_t i = 0; i < readers.Readers().size(); ++i) {
+            if (readers.Readers()[i]->Supports(path)) return int(i);
+        }
+        return -1;
+    };
+    EXPECT_EQ(reader("C:\\pics\\photo.JPG"), 1);
+    EXPECT_EQ(reader("photo.jpeg"), 1);
+    EXPECT_EQ(reader("a.b.Dib"), 0);
+    EXPECT_EQ(reader("x.gif"), 2);
+    EXPECT_EQ(reader("x.TGA"), 3);
+    EXPECT_EQ(reader("x.pcx"), 4);
+    EXPECT_EQ(reader("photo.jpe"), -1);
+    EXPECT_EQ(reader("photo.tif"), -1);
+    EXPECT_EQ(reader("photo.png"), -1);
+    EXPECT_EQ(reader("photo."), -1);
+    EXPECT_EQ(reader("photo"), -1);
+    EXPECT_EQ(reader("C:\\my.pics\\photo"), -1);
+    EXPECT_EQ(reader("C:\\my.bmp\\photo"), -1);
+    EXPECT_EQ(reader("photo.jpg "), -1);
+}
+
+TEST(JpegWalk, SizeComesFromTheFirstFrameWhateverTheComponents) {
+    Values v = ReadJpeg(kSoi + Jfif() + Frame(0xC0, 1920, 1080) + Scan());
+    EXPECT_TRUE(v.ok);
+    EXPECT_EQ(v.width, 1920);
+    EXPECT_EQ(v.height, 1080);
+    EXPECT_EQ(v.depth, 24);
+    v = ReadJpeg(kSoi + Frame(0xC2, 65535, 1, 1) + Scan());  // progressive, grey
+    EXPECT_EQ(v.width, 65535);
+    EXPECT_EQ(v.height, 1);
+    EXPECT_EQ(v.depth, 24);
+    // No start-of-image, leading junk and fill bytes before markers.
+    v = ReadJpeg("junk\xFF\xFF\xFF" + Frame(0xCF, 7, 9).substr(1) + "\xFF\xFF" + Scan());
+    EXPECT_TRUE(v.ok);
+    EXPECT_EQ(v.width, 7);
+    // A second frame header does not replace the first.
+    v = ReadJpeg(kSoi + Frame(0xC1, 10, 20) + Frame(0xC3, 30, 40) + Scan());
+    EXPECT_EQ(v.width, 10);
+    EXPECT_EQ(v.height, 20);
+
+    CJpgSummaryInfoPicker jpg;
+    const std::string a = kSoi + Frame(0xC0, 10, 20) + Frame(0xC0, 30, 40) + Scan();
+    const std::string b = kSoi + Frame(0xC0, 50, 60, 1) + Scan();
+    ASSERT_TRUE(jpg.OpenBytes(a.data(), a.size()));
+    EXPECT_EQ(jpg.FrameHeaders().size(), 2u);
+    EXPECT_EQ(jpg.FrameHeaders()[1].m_components[2].m_nId, 3);
+    EXPECT_EQ(jpg.FrameHeaders()[1].m_components[2].m_nHorizontal, 1);
+    ASSERT_TRUE(jpg.OpenBytes(b.data(), b.size()));
+    ASSERT_EQ(jpg.FrameHeaders().size(), 1u);
+    EXPECT_EQ(jpg.FrameHeaders()[0].m_nWidth, 50);
+}
+
+// Each segment's content holds bytes that look like a frame of another size or an early
+// scan; the walk must step over them by the segment's own structure.
+TEST(JpegWalk, SegmentsAreSkippedByTheirStructure) {
+    const std::string decoy = Frame(0xC0, 999, 999) + "\xFF\xDA";
+    std::string dht = std::string(1, 0x00) + std::string(15, '\0') + char(decoy.size()) + decoy;
+    std::string dqt8 = std::string(1, 0x00) + decoy + std::string(64 - decoy.size(), 0);
+    std::string dqt16 = std::string(1, 0x10) + decoy + std::string(128 - decoy.size(), 0);
+    std::string exif = "Exif\0\0" + decoy;
+    std::string thumb = decoy + std::string(12 - decoy.size() % 12, 0);
+    const std::string tail = Frame(0xC0, 11, 12) + Scan();
+    EXPECT_EQ(ReadJpeg(kSoi + Segment(0xC4, dht + dht) + tail).width, 11);
+    EXPECT_EQ(ReadJpeg(kSoi + Segment(0xDB, dqt8 + dqt16) + tail).width, 11);
+    EXPECT_EQ(ReadJpeg(kSoi + Segment(0xE1, exif) + tail).width, 11);
+    EXPECT_EQ(ReadJpeg(kSoi + Segment(0xFE, decoy) + tail).width, 11);
+    EXPECT_EQ(ReadJpeg(kSoi + Segment(0xEF, decoy) + tail).width, 11);
+    EXPECT_EQ(ReadJpeg(kSoi + Jfif(2, int(thumb.size() / 6), thumb) + tail).width, 11);
+    const std::string small = Segment(0xDD, BE16(4)) + Segment(0xDC, BE16(5)) + Segment(0xDF, "\x01");
+    EXPECT_EQ(ReadJpeg(kSoi + small + "\xFF\xD0\xFF\x01" + tail).width, 11);
+}
+
+TEST(JpegWalk, DamagedOrForeignStreamsFail) {
+    const std::string tail = Frame(0xC0, 11, 12) + Scan();
+    // Only a JFIF header is accepted as APP0, so a JFIF extension segment fails the read.
+    EXPECT_FALSE(ReadJpeg(kSoi + Segment(0xE0, std::string("JFXX\0\x10", 6)) + tail).ok);
+    EXPECT_FALSE(ReadJpeg(kSoi + Jfif() + Segment(0xE0, std::string("JFXX\0\x10", 6)) + tail).ok);
+    EXPECT_FALSE(ReadJpeg(kSoi + "\xFF\xE0" + BE16(2) + "JFIF" + tail).ok);
+    EXPECT_FALSE(ReadJpeg(kSoi + Jfif().substr(0, 15)).ok);
+    EXPECT_FALSE(ReadJpeg(kSoi + Frame(0xC0, 11, 12, 0) + Scan()).ok);
+    EXPECT_FALSE(ReadJpeg(kSoi + Frame(0xC0, 11, 12, 3).substr(0, 20)).ok);
+    // The stream ends before its scan, or inside the scan header.
+    EXPECT_FALSE(ReadJpeg(kSoi + Frame(0xC0, 11, 12)).ok);
+    EXPECT_FALSE(ReadJpeg(kSoi + Frame(0xC0, 11, 12) + Scan().substr(0, 9)).ok);
+    EXPECT_FALSE(ReadJpeg("").ok);
+    EXPECT_FALSE(ReadJpeg("\xFF\xFF\xFF").ok);
+    // A table that does not fit its segment.
+    EXPECT_FALSE(ReadJpeg(kSoi + Segment(0xDB, std::string(64, 0)) + tail).ok);
+    EXPECT_FALSE(ReadJpeg(kSoi + Segment(0xC4, std::string(16, 0) + "\x05") + tail).ok);
+}
+
+TEST(JpegWalk, ScanBeforeAnyFrameHasNoSize) {
+    EXPECT_FALSE(ReadJpeg(kSoi + Scan() + Frame(0xC0, 11, 12) + Scan()).ok);
+    EXPECT_FALSE(ReadJpeg(kSoi + Jfif() + Scan()).ok);
+}
+
+TEST(JpegWalk, SegmentLengthsBelowTwoOrPastTheEndFail) {
+    const std::string tail = Frame(0xC0, 11, 12) + Scan();
+    for (int marker : {0xE1, 0xFE, 0xDB, 0xC4, 0xDD, 0xDC, 0xDF, 0xE0, 0xC0, 0xDA}) {
+        for (unsigned len : {0u, 1u}) {
+            EXPECT_FALSE(ReadJpeg(kSoi + "\xFF" + char(marker) + BE16(len) + std::string(40, 1) + tail).ok)
+                << std::hex << marker << " length " << len;
+        }
+    }
+    // An APP1 that claims more bytes than the file holds.
+    EXPECT_FALSE(ReadJpeg(kSoi + tail.substr(0, 5) + "\xFF\xE1" + BE16(60000) + tail).ok);
+}
+
+// The walk stops after a fixed number of bytes instead of reading a huge file to its end.
+TEST(JpegWalk, ReadsAtMostTheScanBudget) {
+    std::string filler(CJpgSummaryInfoPicker::kMaxScanBytes - 64, '\xFF');
+    const std::string tail = Frame(0xC0, 11, 12) + Scan();
+    EXPECT_TRUE(ReadJpeg(filler + tail).ok);
+    filler.append(128, '\xFF');
+    EXPECT_FALSE(ReadJpeg(filler + tail).ok);
+}
+
+class ImageInfoFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/velum-imageinfo-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        m_dir = tmpl;
+    }
+    void TearDown() override {
+        for (const std::string& f : m_files) std::remove(f.c_str());
+        rmdir(m_dir.c_str());
+    }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = m_dir + "/" + name;
+        FILE* f = std::fopen(path.c_str(), "wb");
+        EXPECT_NE(f, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        m_files.push_back(path);
+        return path;
+    }
+    std::string m_dir;
+    std::vector<std::string> m_files;
+};
+
+TEST_F(ImageInfoFiles, FirstMatchingReaderDecidesAndFailureKeepsCallersValues) {
+    CImageInfoReaders readers;
+    int32_t w = 5, h = 6, d = 7;
+    readers.GetImageInfo(Write("a.GIF", Gif(300, 200, 0xF4)), w, h, d);
+    EXPECT_EQ(w, 300);
+    EXPECT_EQ(h, 200);
+    EXPECT_EQ(d, 5);
+    readers.GetImageInfo(Write("b.jpeg", kSoi + Jfif() + Frame(0xC2, 64, 48, 1) + Scan()), w, h, d);
+    EXPECT_EQ(w, 64);
+    EXPECT_EQ(h, 48);
+    EXPECT_EQ(d, 24);
+    // A GIF named as a bitmap: the bitmap reader fails and no other reader is asked.
+    h = 6, d = 7;
+    readers.GetImageInfo(Write("c.bmp", Gif(300, 200, 0)), w, h, d);
+    EXPECT_EQ(w, 0);
+    EXPECT_EQ(h, 6);
+    EXPECT_EQ(d, 7);
+    w = 9;
+    readers.GetImageInfo(m_dir + "/missing.tga", w, h, d);
+    EXPECT_EQ(w, 0);
+    w = 9;
+    readers.GetImageInfo(Write("d.png", Gif(300, 200, 0)), w, h, d);
+    EXPECT_EQ(w, 0);
+    EXPECT_EQ(h, 6);
+    readers.GetImageInfo(Write("e.tga", std::string(17, 1)), w, h, d);
+    EXPECT_EQ(w, 0);
+    readers.GetImageInfo(Write("f.tga", std::string(18, 1)), w, h, d);
+    EXPECT_EQ(w, 257);
+    EXPECT_EQ(d, 1);
+}
+
+}  // namespace
