@@ -2,7 +2,7 @@
 # Builds everything and runs every test: native unit tests (plain, ASan+UBSan, TSan),
 # both Windows builds with the import check, the Wine tests and the fuzz targets.
 # Ends with one line: "N passed, M failed".
-#   FUZZ_SECONDS=30   time per fuzz target (0 skips fuzzing)
+#   FUZZ_SECONDS=30   time per fuzz target (0 skips fuzzing; FUZZ_ONLY, FUZZ_RSS_MB: see the fuzz stage)
 #   SKIP_WINE=1       leave out the Wine tests
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -101,23 +101,67 @@ if [ "${SKIP_WINE:-0}" != 1 ]; then
   fi
 fi
 
+# Fuzz stage: every tests/fuzz/NAME_fuzz.cpp is built and run for FUZZ_SECONDS from a copy
+# of its seeds in tests/fuzz/corpus/NAME_fuzz/ (the seeds themselves stay untouched).
+#   FUZZ_RSS_MB=2048   memory limit of one target (ASan included)
+#   FUZZ_ONLY=GLOB     run only the targets whose name matches, e.g. 'jpg*'
+# A finding's input is kept in build/test-logs/fuzz/NAME/ and the command to replay it is shown.
+run_fuzz_target() {
+  local target=$1 name seeds work artifacts log rc runs
+  name=$(basename "$target")
+  seeds=tests/fuzz/corpus/$name
+  log=$LOGDIR/fuzz/$name.log
+  artifacts=$LOGDIR/fuzz/$name
+  rm -rf "$artifacts"
+  mkdir -p "$artifacts"
+  work=$(mktemp -d)
+  [ -d "$seeds" ] && cp -r "$seeds/." "$work/"
+  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1:handle_abort=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    timeout -k 10 $((FUZZ_SECONDS + 120)) "$target" -max_total_time="$FUZZ_SECONDS" -timeout=10 \
+    -rss_limit_mb="$FUZZ_RSS_MB" -malloc_limit_mb="$FUZZ_RSS_MB" -print_final_stats=1 \
+    -artifact_prefix="$artifacts/" "$work" >"$log" 2>&1
+  rc=$?
+  rm -rf "$work"
+  runs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')
+  if [ "$rc" -eq 0 ] && [ -n "$runs" ] && [ "$runs" -gt 0 ]; then
+    pass
+    echo "$name: $runs runs, $(ls "$seeds" 2>/dev/null | wc -l) seeds"
+    rmdir "$artifacts" 2>/dev/null
+    return
+  fi
+  if [ "$rc" -eq 124 ] || [ "$rc" -eq 137 ]; then
+    fail "fuzz $name: still running after $((FUZZ_SECONDS + 120)) s (log: $log)"
+  else
+    fail "fuzz $name: exit $rc (log: $log)"
+  fi
+  grep -E 'ERROR:|^SUMMARY|deadly signal|runtime error' "$log" | head -5
+  grep -E '^ +#[0-9]+ ' "$log" | head -15
+  local unit
+  for unit in "$artifacts"/*; do
+    [ -e "$unit" ] && echo "  replay: $target $unit"
+  done
+}
+
 if [ "$FUZZ_SECONDS" != 0 ]; then
+  FUZZ_RSS_MB=${FUZZ_RSS_MB:-2048}
   stage "fuzz targets (${FUZZ_SECONDS}s each)"
+  mkdir -p "$LOGDIR/fuzz"
   if build fuzz; then
-    for target in build/fuzz/tests/fuzz/*_fuzz; do
-      [ -x "$target" ] || continue
-      name=$(basename "$target")
-      corpus=$(mktemp -d)
-      [ -d "tests/fuzz/corpus/$name" ] && cp -r "tests/fuzz/corpus/$name/." "$corpus/"
-      if timeout $((FUZZ_SECONDS + 120)) "$target" -max_total_time="$FUZZ_SECONDS" -timeout=2 -rss_limit_mb=2048 \
-          -print_final_stats=1 "$corpus" >"$LOGDIR/$name.log" 2>&1; then
-        pass
-        echo "$name: $(grep -E 'stat::number_of_executed_units' "$LOGDIR/$name.log" | awk '{print $2}') runs"
+    for src in tests/fuzz/*_fuzz.cpp; do
+      name=$(basename "$src" .cpp)
+      [[ $name == ${FUZZ_ONLY:-*} ]] || continue
+      if [ -x "build/fuzz/tests/fuzz/$name" ]; then
+        run_fuzz_target "build/fuzz/tests/fuzz/$name"
       else
-        fail "fuzz $name"
-        grep -E 'ERROR|SUMMARY|Test unit written' "$LOGDIR/$name.log" | head -10
+        fail "fuzz $name: no target was built from $src"
       fi
-      rm -rf "$corpus"
+    done
+    # Seeds whose target is gone would silently never run.
+    for dir in tests/fuzz/corpus/*/; do
+      [ -d "$dir" ] || continue
+      name=$(basename "$dir")
+      [ -f "tests/fuzz/$name.cpp" ] || fail "fuzz corpus $dir has no target tests/fuzz/$name.cpp"
     done
   fi
 fi
