@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Writes the seed corpora of the picture header fuzz targets with ImageMagick's convert:
-# small valid pictures of each format and its common variants.
-#   bash tests/fuzz/make-header-seeds.sh   (from the repository root)
+# Writes seed corpora of the fuzz targets: small valid pictures of each header format and
+# its common variants (ImageMagick's convert), settings files (velum-tool) and a site list.
+#   bash tests/fuzz/make-seeds.sh [VELUM-TOOL]   (default: build/native/tools/velum-tool)
 set -euo pipefail
+tool=$(realpath "${1:-$(dirname "$0")/../../build/native/tools/velum-tool}")
 cd "$(dirname "$0")/corpus"
 command -v convert >/dev/null || { echo "convert (ImageMagick) is needed" >&2; exit 1; }
 mk() {  # target name options...
@@ -27,3 +28,11 @@ mk tgainfo_fuzz rle.tga -compress RLE
 mk tgainfo_fuzz grey.tga -colorspace Gray
 mk pcxinfo_fuzz rgb.pcx
 mk pcxinfo_fuzz palette.pcx -colors 4 -type Palette
+
+mkdir -p settings_fuzz sitelist_fuzz
+"$tool" settings defaults | "$tool" settings write settings_fuzz/defaults.dat
+echo '{"m_nInterval":10,"m_strLanguageFile":"C:\\x\\vmeng.lng",
+       "m_images":[{"path":"C:\\pics","isFolder":1,"includeSubFolders":0},{"path":"C:\\a\u00e4.jpg"}],
+       "m_sites":[{"name":"A","url":"http://a.example","description":"d"}]}' |
+  "$tool" settings write settings_fuzz/images.dat
+printf '<wallpaper_site>\r\n<name>One</name>\r\n<url>http://one.example</url>\r\n<description>first</description>\r\n</wallpaper_site>\r\n<wallpaper_site>\r\n<name>Two</name>\r\n<url>http://two.example</url>\r\n</wallpaper_site>\r\n' >sitelist_fuzz/two.txt
