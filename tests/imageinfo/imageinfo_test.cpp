@@ -261,6 +261,10 @@ TEST(JpegWalk, SegmentsAreSkippedByTheirStructure) {
     EXPECT_EQ(ReadJpeg(kSoi + Segment(0xFE, decoy) + tail).width, 11);
     EXPECT_EQ(ReadJpeg(kSoi + Segment(0xEF, decoy) + tail).width, 11);
     EXPECT_EQ(ReadJpeg(kSoi + Jfif(2, int(thumb.size() / 6), thumb) + tail).width, 11);
+    // Markers that are not frames although their numbers sit among the frame markers.
+    for (int marker : {0xC8, 0xCC}) {
+        EXPECT_EQ(ReadJpeg(kSoi + "\xFF" + char(marker) + Frame(0xC0, 999, 999).substr(2) + tail).width, 11);
+    }
     const std::string small = Segment(0xDD, BE16(4)) + Segment(0xDC, BE16(5)) + Segment(0xDF, "\x01");
     EXPECT_EQ(ReadJpeg(kSoi + small + "\xFF\xD0\xFF\x01" + tail).width, 11);
 }
