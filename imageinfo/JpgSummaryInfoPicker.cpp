@@ -149,7 +149,7 @@ bool CJpgSummaryInfoPicker::ReadScanHeader(CInput& in) {
     uint16_t len;
     uint8_t count, spectralStart, spectralEnd, approximation;
     if (!in.Length(len) || !in.Byte(count)) return false;
-    if (!in.Skip(2u * count)) return false;
+    if (!in.Skip(static_cast<size_t>(count) * 2)) return false;
     return in.Byte(spectralStart) && in.Byte(spectralEnd) && in.Byte(approximation);
 }
 

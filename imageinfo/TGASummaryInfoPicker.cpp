@@ -21,7 +21,7 @@ bool CTGASummaryInfoPicker::GetValue(int key, int32_t& value) const {
             value = ReadLE16(m_header + 14);
             return true;
         case kInfoKeyDepth:  // stored as a signed byte
-            value = static_cast<int8_t>(m_header[16]);
+            value = m_header[16] < 128 ? m_header[16] : m_header[16] - 256;
             return true;
         default:
             return false;
