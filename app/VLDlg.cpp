@@ -45,7 +45,9 @@ std::string LoadResString(UINT id) {
     return std::string(buf, n > 0 ? n : 0);
 }
 
-void OpenDisplaySettings() { WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE); }
+void OpenDisplaySettings() {
+    WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
+}
 
 }  // namespace
 
@@ -432,7 +434,9 @@ bool CVLDlg::TakeValuesFromControls() {
 // ---------------------------------------------------------------------------------------
 // Slideshow host
 
-bool CVLDlg::IsConfigWindowVisible() const { return m_hMainWnd && IsWindowVisible(m_hMainWnd); }
+bool CVLDlg::IsConfigWindowVisible() const {
+    return m_hMainWnd && IsWindowVisible(m_hMainWnd);
+}
 
 bool CVLDlg::IsScreenSaverRunning() const {
     BOOL running = FALSE;
@@ -448,9 +452,13 @@ int CVLDlg::DesktopColorDepth() const {
     return bits;
 }
 
-void CVLDlg::SetSlideshowTimer(uint32_t periodMs) { ::SetTimer(m_hWnd, TIMER_SLIDESHOW, periodMs, nullptr); }
+void CVLDlg::SetSlideshowTimer(uint32_t periodMs) {
+    ::SetTimer(m_hWnd, TIMER_SLIDESHOW, periodMs, nullptr);
+}
 
-void CVLDlg::KillSlideshowTimer() { ::KillTimer(m_hWnd, TIMER_SLIDESHOW); }
+void CVLDlg::KillSlideshowTimer() {
+    ::KillTimer(m_hWnd, TIMER_SLIDESHOW);
+}
 
 void CVLDlg::UpdateTrayIcon(bool enabled) {
     (void)enabled;

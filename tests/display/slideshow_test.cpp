@@ -468,14 +468,24 @@ TEST(SlideshowWorker, FolderChangesRebuildOnlyAfterFiveQuietSeconds) {
 
 TEST(SlideshowRebuild, ARebuildFromAnOldImageListDoesNotOverwriteAReset) {
     Rig rig(3);
+    std::vector<size_t> seen;
     rig.show.SetRebuild([&](const std::vector<CImageItem>& images) {
-        // The user edits the image list while this rebuild scans.
-        rig.options.m_images.push_back(CImageItem("C:\\new.jpg", false, false));
-        rig.show.ResetDisplayList();
-        return Pictures(static_cast<int>(images.size()), "old");
+        seen.push_back(images.size());
+        if (seen.size() == 1) {
+            // The user edits the image list while this rebuild scans.
+            rig.options.m_images.push_back(CImageItem("C:\\new.jpg", false, false));
+            rig.show.ResetDisplayList();
+        }
+        return Pictures(static_cast<int>(images.size()), "scan");
     });
+    rig.show.OptionsChanged();
     EXPECT_TRUE(rig.show.RebuildDisplayList());
     EXPECT_TRUE(rig.list.IsEmpty());
+    // The next tick rebuilds from the edited list and starts at its first picture.
+    rig.show.Tick();
+    EXPECT_EQ(seen, (std::vector<size_t>{1, 2}));
+    EXPECT_EQ(rig.list.Count(), 2u);
+    EXPECT_EQ(rig.display.Paths().back(), "scan0");
 }
 
 TEST(SlideshowRebuild, ASecondRebuildReturnsAtOnceAndANoticeDuringARebuildStaysPending) {
@@ -536,15 +546,25 @@ TEST(SlideshowThreads, TickAndWorkerRebuildShareTheListSoundly) {
         rig.clock.tick = rig.clock.tick + 2000;
         if (i % 3 == 0) rig.show.OnFolderChanged();
         switch (i % 7) {
-            case 0: rig.show.OnNextImage(); break;
-            case 1: rig.show.OnPreviousImage(); break;
-            case 2: rig.show.OnIncreaseOpacity(); break;
-            case 3: rig.show.OnDecreaseOpacity(); break;
+            case 0:
+                rig.show.OnNextImage();
+                break;
+            case 1:
+                rig.show.OnPreviousImage();
+                break;
+            case 2:
+                rig.show.OnIncreaseOpacity();
+                break;
+            case 3:
+                rig.show.OnDecreaseOpacity();
+                break;
             case 4:
                 rig.show.ToggleEnabled();
                 rig.show.ToggleEnabled();
                 break;
-            default: rig.show.Tick(); break;
+            default:
+                rig.show.Tick();
+                break;
         }
         if (i % 500 == 0) rig.show.ResetDisplayList();
         rig.host.configVisible = (i % 50) == 0;
