@@ -20,6 +20,7 @@ CImageDisplayDlg::~CImageDisplayDlg() {
         ::DestroyWindow(m_hWnd);
     }
     FreeRendered(m_pending.dc, m_pending.previous);  // a picture the window never took
+    FreeRendered(m_shown.dc, m_shown.previous);
 }
 
 bool CImageDisplayDlg::Create() {
@@ -133,7 +134,8 @@ void CImageDisplayDlg::ShowPending() {
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, p.alpha, 0};
     m_pfnUpdateLayered(m_hWnd, nullptr, &p.pos, &p.size, p.dc, &p.src, 0, &blend, ULW_ALPHA);
     SetWindowPos(m_hWnd, HWND_TOPMOST, p.pos.x, p.pos.y, p.size.cx, p.size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    FreeRendered(p.dc, p.previous);
+    FreeRendered(m_shown.dc, m_shown.previous);
+    m_shown = p;
     LockGuard lock(m_lock);
     m_strShownPath = p.path;
 }
@@ -171,13 +173,30 @@ void CImageDisplayDlg::DoReShow() {
 
 void CImageDisplayDlg::SetAlpha(int alpha) {
     if (!m_hWnd || !m_pfnUpdateLayered) return;
+    const BYTE a = static_cast<BYTE>(alpha < 0 ? 0 : (alpha > 255 ? 255 : alpha));
+    if (OnWindowThread()) {
+        DoSetAlpha(a);
+    } else {
+        PostMessageA(m_hWnd, WM_SET_DISPLAY_ALPHA, a, 0);
+    }
+}
+
+void CImageDisplayDlg::DoSetAlpha(BYTE alpha) {
     BLENDFUNCTION blend;
     {
         LockGuard lock(m_lock);
-        m_blend = {AC_SRC_OVER, 0, static_cast<BYTE>(alpha < 0 ? 0 : (alpha > 255 ? 255 : alpha)), 0};
+        m_blend = {AC_SRC_OVER, 0, alpha, 0};
         blend = m_blend;
     }
-    if (!m_pfnUpdateLayered(m_hWnd, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &blend, ULW_ALPHA)) VL_TRACE();
+    BOOL ok;
+    if (m_shown.dc) {
+        m_shown.alpha = alpha;
+        ok = m_pfnUpdateLayered(m_hWnd, nullptr, &m_shown.pos, &m_shown.size, m_shown.dc, &m_shown.src, 0, &blend,
+                                ULW_ALPHA);
+    } else {
+        ok = m_pfnUpdateLayered(m_hWnd, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &blend, ULW_ALPHA);
+    }
+    if (!ok) VL_TRACE();
 }
 
 void CImageDisplayDlg::SetSizeMode(int sizeMode) {
@@ -206,7 +225,7 @@ void CImageDisplayDlg::Hide() {
 
 bool CImageDisplayDlg::IsVisible() const { return m_hWnd && IsWindowVisible(m_hWnd); }
 
-INT_PTR CALLBACK CImageDisplayDlg::DialogProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
+INT_PTR CALLBACK CImageDisplayDlg::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_INITDIALOG) {
         SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
         return TRUE;
@@ -227,6 +246,9 @@ INT_PTR CALLBACK CImageDisplayDlg::DialogProc(HWND hwnd, UINT msg, WPARAM, LPARA
         if (self) self->DoReShow();
         return TRUE;
     case WM_HIDE_DISPLAY: ShowWindow(hwnd, SW_HIDE); return TRUE;
+    case WM_SET_DISPLAY_ALPHA:
+        if (self) self->DoSetAlpha(static_cast<BYTE>(wParam));
+        return TRUE;
     default: return FALSE;
     }
 }

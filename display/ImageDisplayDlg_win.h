@@ -53,12 +53,18 @@ private:
         unsigned hideCount = 0;
         std::string path;
     };
-    enum : UINT { WM_SHOW_PENDING = WM_APP + 40, WM_RESHOW = WM_APP + 41, WM_HIDE_DISPLAY = WM_APP + 42 };
+    enum : UINT {
+        WM_SHOW_PENDING = WM_APP + 40,
+        WM_RESHOW = WM_APP + 41,
+        WM_HIDE_DISPLAY = WM_APP + 42,
+        WM_SET_DISPLAY_ALPHA = WM_APP + 43
+    };
 
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     bool OnWindowThread() const;
     void ShowPending();
     void DoReShow();
+    void DoSetAlpha(BYTE alpha);
     static void FreeRendered(HDC dc, HBITMAP previous);
 
     using UpdateLayeredFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
@@ -68,6 +74,9 @@ private:
     UpdateLayeredFn m_pfnUpdateLayered = nullptr;
     CPaintLibThumbnailGenerater m_generator;
     CRuntimeRandom m_random;
+    // The picture on show, kept on the window's thread: a new alpha is applied by handing it
+    // over again, since not every system takes a bare alpha change (Wine ignores it).
+    Pending m_shown;
 
     // Shared by the threads.
     mutable Mutex m_lock;
