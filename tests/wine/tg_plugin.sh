@@ -37,6 +37,12 @@ for f in pic.png pic.bmp pic.jpg pic.jpeg pic.gif pic.tif pic.tiff pic.tga pic24
   case "$th" in '{"width":64,"height":43,"pictureWidth":240,"pictureHeight":160,"msPerThumbnail":'*) ;;
     *) echo "thumbnail $f: $th"; fail=1 ;; esac
 done
+# A large JPEG's thumbnail comes from the eighth-size decode; colours and orientation hold.
+convert pic.png -resize 1600x1200 -quality 90 big.jpg
+th=$($tool thumbnail big.jpg --box 64 64 --out t_big.bmp)
+case "$th" in '{"width":64,"height":43,"pictureWidth":1600,"pictureHeight":1067,'*) ;; *) echo "big.jpg: $th"; fail=1 ;; esac
+near "$(colour_at t_big.bmp 32 5)" 220,20,20 && near "$(colour_at t_big.bmp 32 38)" 20,20,220 ||
+  { echo "big.jpg thumbnail: $(colour_at t_big.bmp 32 5) / $(colour_at t_big.bmp 32 38)"; fail=1; }
 out=$($tool render pic.ico --size-mode 0 --fit 0 --width 400 --height 300)
 case "$out" in '{"width":48,"height":32,'*) ;; *) echo "ico: $out"; fail=1 ;; esac
 
