@@ -25,8 +25,8 @@ CImageDisplayDlg::~CImageDisplayDlg() {
 
 bool CImageDisplayDlg::Create() {
     if (m_hWnd) return true;
-    m_hWnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMAGE_DISPLAY), nullptr,
-                                DialogProc, reinterpret_cast<LPARAM>(this));
+    m_hWnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMAGE_DISPLAY), nullptr, DialogProc,
+                                reinterpret_cast<LPARAM>(this));
     if (!m_hWnd) {
         VL_TRACE();
         return false;
@@ -223,7 +223,9 @@ void CImageDisplayDlg::Hide() {
     }
 }
 
-bool CImageDisplayDlg::IsVisible() const { return m_hWnd && IsWindowVisible(m_hWnd); }
+bool CImageDisplayDlg::IsVisible() const {
+    return m_hWnd && IsWindowVisible(m_hWnd);
+}
 
 INT_PTR CALLBACK CImageDisplayDlg::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_INITDIALOG) {
@@ -232,23 +234,28 @@ INT_PTR CALLBACK CImageDisplayDlg::DialogProc(HWND hwnd, UINT msg, WPARAM wParam
     }
     auto* self = reinterpret_cast<CImageDisplayDlg*>(GetWindowLongPtrA(hwnd, DWLP_USER));
     switch (msg) {
-    case WM_ERASEBKGND: SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 1); return TRUE;  // nothing of its own to draw
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd, &ps);
-        EndPaint(hwnd, &ps);
-        return TRUE;
-    }
-    case WM_SHOW_PENDING:
-        if (self) self->ShowPending();
-        return TRUE;
-    case WM_RESHOW:
-        if (self) self->DoReShow();
-        return TRUE;
-    case WM_HIDE_DISPLAY: ShowWindow(hwnd, SW_HIDE); return TRUE;
-    case WM_SET_DISPLAY_ALPHA:
-        if (self) self->DoSetAlpha(static_cast<BYTE>(wParam));
-        return TRUE;
-    default: return FALSE;
+        case WM_ERASEBKGND:
+            SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 1);
+            return TRUE;  // nothing of its own to draw
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            BeginPaint(hwnd, &ps);
+            EndPaint(hwnd, &ps);
+            return TRUE;
+        }
+        case WM_SHOW_PENDING:
+            if (self) self->ShowPending();
+            return TRUE;
+        case WM_RESHOW:
+            if (self) self->DoReShow();
+            return TRUE;
+        case WM_HIDE_DISPLAY:
+            ShowWindow(hwnd, SW_HIDE);
+            return TRUE;
+        case WM_SET_DISPLAY_ALPHA:
+            if (self) self->DoSetAlpha(static_cast<BYTE>(wParam));
+            return TRUE;
+        default:
+            return FALSE;
     }
 }

@@ -8,7 +8,9 @@ namespace {
 // Shown until the language files supply key "0004" of "Strings".
 const char kLoadFailedText[] = "Failed in loading tg.dll";
 
-void ShowMessageBox(const char* text) { MessageBoxA(nullptr, text, "Velum", MB_OK | MB_ICONHAND); }
+void ShowMessageBox(const char* text) {
+    MessageBoxA(nullptr, text, "Velum", MB_OK | MB_ICONHAND);
+}
 
 CPaintLibThumbnailGenerater::MessageFn g_messageFn = ShowMessageBox;
 
@@ -19,7 +21,9 @@ F Proc(HMODULE module, const char* name) {
 
 }  // namespace
 
-void CPaintLibThumbnailGenerater::SetMessageFn(MessageFn fn) { g_messageFn = fn ? fn : ShowMessageBox; }
+void CPaintLibThumbnailGenerater::SetMessageFn(MessageFn fn) {
+    g_messageFn = fn ? fn : ShowMessageBox;
+}
 
 CPaintLibThumbnailGenerater::CPaintLibThumbnailGenerater(std::string libraryPath)
     : m_strLibraryPath(std::move(libraryPath)) {}

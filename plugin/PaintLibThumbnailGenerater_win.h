@@ -19,8 +19,7 @@ public:
     // Deletes what bitmap holds, then on success sets it to a thumbnail that fits box.
     virtual bool GenerateThumbnail(const char* path, HBITMAP& bitmap, SIZE box);
     // The same, also giving the picture's own size.
-    virtual bool GenerateThumbnail(const char* path, HBITMAP& bitmap, SIZE box, int& pictureWidth,
-                                   int& pictureHeight);
+    virtual bool GenerateThumbnail(const char* path, HBITMAP& bitmap, SIZE box, int& pictureWidth, int& pictureHeight);
 
     // The display window's render: on success dc holds the picture (size in: the box, out:
     // the picture's size) and previous the bitmap to select back before deleting both.

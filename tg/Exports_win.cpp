@@ -110,8 +110,7 @@ extern "C" BOOL WINAPI fn_b_GenerateThumbnail2(const char* path, int boxWidth, i
         std::unique_ptr<CPictureSource> src = OpenPicture(path);
         if (!src) return FALSE;
         tg::RenderPlan plan;
-        if (!tg::PlanThumbnail(boxWidth, boxHeight, src->Width(), src->Height(), plan.width, plan.height))
-            return FALSE;
+        if (!tg::PlanThumbnail(boxWidth, boxHeight, src->Width(), src->Height(), plan.width, plan.height)) return FALSE;
         plan.pictureWidth = plan.width;
         plan.pictureHeight = plan.height;
         HBITMAP bmp = Render(*src, plan);

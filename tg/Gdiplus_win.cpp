@@ -58,8 +58,7 @@ public:
         m_lock = Proc<LockFn>(m_module, "GdipBitmapLockBits");
         m_unlock = Proc<UnlockFn>(m_module, "GdipBitmapUnlockBits");
         m_dispose = Proc<DisposeFn>(m_module, "GdipDisposeImage");
-        if (!startup || !m_shutdown || !create || !width || !height || !m_lock || !m_unlock || !m_dispose)
-            return false;
+        if (!startup || !m_shutdown || !create || !width || !height || !m_lock || !m_unlock || !m_dispose) return false;
         StartupInput input;
         if (startup(&m_token, &input, nullptr) != 0) {
             m_token = 0;

@@ -49,8 +49,7 @@ public:
         }
         if (!m_emf) return false;
         ENHMETAHEADER hdr = {};
-        if (!GetEnhMetaFileHeader(m_emf, sizeof hdr, &hdr) || hdr.szlMillimeters.cx <= 0 ||
-            hdr.szlMillimeters.cy <= 0)
+        if (!GetEnhMetaFileHeader(m_emf, sizeof hdr, &hdr) || hdr.szlMillimeters.cx <= 0 || hdr.szlMillimeters.cy <= 0)
             return false;
         // The frame is in 0.01 mm; the reference device says how many pixels that is.
         const int64_t fw = int64_t(hdr.rclFrame.right) - hdr.rclFrame.left;

@@ -20,13 +20,20 @@ int Render(const std::vector<std::string>& args) {
         const std::string& key = args[i];
         const std::string& value = args[i + 1];
         bool ok = true;
-        if (key == "--size-mode") ok = ParseInt(value, sizeMode) && sizeMode >= 0 && sizeMode <= 0xFFFF;
-        else if (key == "--fit") ok = ParseInt(value, fit) && fit >= 0 && fit <= 0xFFFF;
-        else if (key == "--width") ok = haveWidth = ParseInt(value, width);
-        else if (key == "--height") ok = haveHeight = ParseInt(value, height);
-        else if (key == "--repeat") ok = ParseInt(value, repeat) && repeat >= 1;
-        else if (key == "--out") out = value;
-        else ok = false;
+        if (key == "--size-mode")
+            ok = ParseInt(value, sizeMode) && sizeMode >= 0 && sizeMode <= 0xFFFF;
+        else if (key == "--fit")
+            ok = ParseInt(value, fit) && fit >= 0 && fit <= 0xFFFF;
+        else if (key == "--width")
+            ok = haveWidth = ParseInt(value, width);
+        else if (key == "--height")
+            ok = haveHeight = ParseInt(value, height);
+        else if (key == "--repeat")
+            ok = ParseInt(value, repeat) && repeat >= 1;
+        else if (key == "--out")
+            out = value;
+        else
+            ok = false;
         if (!ok) return Usage(kUsage);
     }
     if (sizeMode < 0 || fit < 0 || !haveWidth || !haveHeight) return Usage(kUsage);

@@ -88,8 +88,8 @@ TEST(DisplayLayout, OtherModesAndFullScreenRegionsAreCentred) {
     // Larger than the screen: negative position, cut equally on both sides.
     ExpectPlacement(LayoutPicture(1, full, 1280, 1024, 1501, 1024, rnd.Fn()), -110, 0, 1501, 1024, 0, 0);
     // A zero-width region counts as no region.
-    ExpectPlacement(LayoutPicture(3, Region(0, 300, 100, 50, 1), 1280, 1024, 200, 100, rnd.Fn()), 540, 462, 200, 100,
-                    0, 0);
+    ExpectPlacement(LayoutPicture(3, Region(0, 300, 100, 50, 1), 1280, 1024, 200, 100, rnd.Fn()), 540, 462, 200, 100, 0,
+                    0);
     EXPECT_EQ(rnd.used, 0u);
 }
 

@@ -12,7 +12,9 @@
 
 namespace {
 
-std::string PluginPath() { return ProgramFolder() + "\\..\\program\\tg.dll"; }
+std::string PluginPath() {
+    return ProgramFolder() + "\\..\\program\\tg.dll";
+}
 
 std::string TempFile(const std::string& name) {
     char dir[MAX_PATH];

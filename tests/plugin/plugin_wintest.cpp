@@ -12,7 +12,9 @@
 namespace {
 
 // The test runner lives in <build>/tests, the plug-in in <build>/program.
-std::string PluginPath() { return ProgramFolder() + "\\..\\program\\tg.dll"; }
+std::string PluginPath() {
+    return ProgramFolder() + "\\..\\program\\tg.dll";
+}
 
 std::string TempFile(const char* name) {
     char dir[MAX_PATH];
@@ -21,9 +23,13 @@ std::string TempFile(const char* name) {
 }
 
 std::string g_lastMessage;
-void RecordMessage(const char* text) { g_lastMessage = text; }
+void RecordMessage(const char* text) {
+    g_lastMessage = text;
+}
 
-COLORREF PixelOf(HDC dc, int x, int y) { return GetPixel(dc, x, y); }
+COLORREF PixelOf(HDC dc, int x, int y) {
+    return GetPixel(dc, x, y);
+}
 
 bool Near(COLORREF c, int r, int g, int b) {
     return abs(GetRValue(c) - r) < 8 && abs(GetGValue(c) - g) < 8 && abs(GetBValue(c) - b) < 8;

@@ -41,7 +41,9 @@ void AppendRle(Bytes& out, const Bytes& raw) {
     }
 }
 
-bool Decode(const Bytes& b, tg::Image& img) { return tg::DecodePcx(b.data(), b.size(), img); }
+bool Decode(const Bytes& b, tg::Image& img) {
+    return tg::DecodePcx(b.data(), b.size(), img);
+}
 
 TEST(PcxDecoder, EightBitWithPaletteAndRunsAcrossLines) {
     const int w = 5, h = 3, bpl = 6;  // one padding byte per line
@@ -72,7 +74,7 @@ TEST(PcxDecoder, EightBitWithPaletteAndRunsAcrossLines) {
 
 TEST(PcxDecoder, TwentyFourBitAsThreePlanes) {
     const int w = 2, h = 2;
-    Bytes raw = {10, 20, 30, 40, 50, 60,    // line 0: red plane, green plane, blue plane
+    Bytes raw = {10, 20, 30, 40,  50,  60,  // line 0: red plane, green plane, blue plane
                  70, 80, 90, 100, 110, 120};
     Bytes f = Header(w, h, 8, 3, 2);
     AppendRle(f, raw);

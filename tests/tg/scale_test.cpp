@@ -14,11 +14,14 @@ tg::Image Filled(int w, int h, uint32_t px) {
     return img;
 }
 
-int Channel(uint32_t px, int shift) { return (px >> shift) & 0xFF; }
+int Channel(uint32_t px, int shift) {
+    return (px >> shift) & 0xFF;
+}
 
 TEST(Resample, UniformColourStaysExactAtAnySize) {
     // Weight rounding must not shift a flat colour, shrinking or enlarging, in either direction.
-    const int sizes[][4] = {{7, 5, 3, 2}, {1000, 3, 7, 3}, {3, 3, 1, 1}, {2, 9, 5, 4}, {1, 1, 13, 7}, {641, 479, 640, 480}};
+    const int sizes[][4] = {{7, 5, 3, 2}, {1000, 3, 7, 3}, {3, 3, 1, 1},
+                            {2, 9, 5, 4}, {1, 1, 13, 7},   {641, 479, 640, 480}};
     for (const auto& s : sizes) {
         tg::Image src = Filled(s[0], s[1], 0xFFC86432), dst;
         ASSERT_TRUE(tg::Resample(src, dst, s[2], s[3]));

@@ -33,7 +33,9 @@ void Bgr(Bytes& b, uint32_t px) {
     b.push_back((px >> 16) & 0xFF);
 }
 
-bool Decode(const Bytes& b, tg::Image& img) { return tg::DecodeTga(b.data(), b.size(), img); }
+bool Decode(const Bytes& b, tg::Image& img) {
+    return tg::DecodeTga(b.data(), b.size(), img);
+}
 
 const uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF;
 
@@ -43,10 +45,10 @@ TEST(TgaDecoder, OriginCornersPutTheFirstStoredPixelInTheirCorner) {
         int descriptor;
         uint32_t topLeft, topRight, bottomLeft, bottomRight;
     } cases[] = {
-        {0x00, kBlue, kWhite, kRed, kGreen},   // bottom-left origin (the default)
-        {0x20, kRed, kGreen, kBlue, kWhite},   // top-left
-        {0x10, kWhite, kBlue, kGreen, kRed},   // bottom-right
-        {0x30, kGreen, kRed, kWhite, kBlue},   // top-right
+        {0x00, kBlue, kWhite, kRed, kGreen},  // bottom-left origin (the default)
+        {0x20, kRed, kGreen, kBlue, kWhite},  // top-left
+        {0x10, kWhite, kBlue, kGreen, kRed},  // bottom-right
+        {0x30, kGreen, kRed, kWhite, kBlue},  // top-right
     };
     for (const Case& c : cases) {
         Bytes b = Header(2, 2, 2, 24, c.descriptor);

@@ -55,32 +55,32 @@ public:
             const size_t segLen = len - 2;
             m_pos += 2 + len;
             switch (marker) {
-            case 0xC0:
-            case 0xC1:
-                if (!ReadFrame(seg, segLen)) return false;
-                if (sizeOnly) return true;
-                break;
-            case 0xC4:
-                if (!ReadHuffman(seg, segLen)) return false;
-                break;
-            case 0xDB:
-                if (!ReadQuant(seg, segLen)) return false;
-                break;
-            case 0xDD:
-                if (segLen < 2) return false;
-                m_restart = (seg[0] << 8) | seg[1];
-                break;
-            case 0xEE:  // Adobe: transform 0 means the components are RGB, not YCbCr
-                if (segLen >= 12 && std::memcmp(seg, "Adobe", 5) == 0 && seg[11] == 0) m_frame.adobeRgb = true;
-                break;
-            case 0xDA:
-                if (m_frame.count == 0 || sizeOnly) return false;
-                return ReadScanHeader(seg, segLen);
-            default:
-                // Other frame types (progressive, lossless, arithmetic) are not ours.
-                if (marker >= 0xC2 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
-                    return false;
-                break;
+                case 0xC0:
+                case 0xC1:
+                    if (!ReadFrame(seg, segLen)) return false;
+                    if (sizeOnly) return true;
+                    break;
+                case 0xC4:
+                    if (!ReadHuffman(seg, segLen)) return false;
+                    break;
+                case 0xDB:
+                    if (!ReadQuant(seg, segLen)) return false;
+                    break;
+                case 0xDD:
+                    if (segLen < 2) return false;
+                    m_restart = (seg[0] << 8) | seg[1];
+                    break;
+                case 0xEE:  // Adobe: transform 0 means the components are RGB, not YCbCr
+                    if (segLen >= 12 && std::memcmp(seg, "Adobe", 5) == 0 && seg[11] == 0) m_frame.adobeRgb = true;
+                    break;
+                case 0xDA:
+                    if (m_frame.count == 0 || sizeOnly) return false;
+                    return ReadScanHeader(seg, segLen);
+                default:
+                    // Other frame types (progressive, lossless, arithmetic) are not ours.
+                    if (marker >= 0xC2 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+                        return false;
+                    break;
             }
         }
     }
@@ -234,8 +234,7 @@ private:
             if (s[1 + 2 * i] != k.id) return false;
             k.td = s[2 + 2 * i] >> 4;
             k.ta = s[2 + 2 * i] & 15;
-            if (k.td > 3 || k.ta > 3 || !m_huff[0][k.td].defined || !m_huff[1][k.ta].defined ||
-                !m_quantDefined[k.tq])
+            if (k.td > 3 || k.ta > 3 || !m_huff[0][k.td].defined || !m_huff[1][k.ta].defined || !m_quantDefined[k.tq])
                 return false;
         }
         return true;

@@ -3,7 +3,9 @@
 namespace tg {
 namespace {
 
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t U16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
 struct Header {
     unsigned encoding, bits, planes, bytesPerLine;

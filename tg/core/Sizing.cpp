@@ -23,22 +23,25 @@ bool PlanRender(uint32_t mode, int boxW, int boxH, int screenW, int screenH, int
     plan.pictureWidth = picW;
     plan.pictureHeight = picH;
     switch (SizeModeOf(mode)) {
-    case kFitScreen: FitInside(picW, picH, screenW, screenH, plan.pictureWidth, plan.pictureHeight); break;
-    case kTiled:
-        plan.tiled = true;
-        plan.width = screenW;
-        plan.height = screenH;
-        return true;
-    case kCustom:
-        if (FitModeOf(mode) == 1) {
-            if (boxW <= 0 || boxH <= 0) {
-                boxW = screenW;
-                boxH = screenH;
+        case kFitScreen:
+            FitInside(picW, picH, screenW, screenH, plan.pictureWidth, plan.pictureHeight);
+            break;
+        case kTiled:
+            plan.tiled = true;
+            plan.width = screenW;
+            plan.height = screenH;
+            return true;
+        case kCustom:
+            if (FitModeOf(mode) == 1) {
+                if (boxW <= 0 || boxH <= 0) {
+                    boxW = screenW;
+                    boxH = screenH;
+                }
+                FitInside(picW, picH, boxW, boxH, plan.pictureWidth, plan.pictureHeight);
             }
-            FitInside(picW, picH, boxW, boxH, plan.pictureWidth, plan.pictureHeight);
-        }
-        break;
-    default: break;
+            break;
+        default:
+            break;
     }
     plan.width = plan.pictureWidth;
     plan.height = plan.pictureHeight;

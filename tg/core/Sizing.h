@@ -8,15 +8,19 @@ namespace tg {
 enum SizeMode { kOwnSize = 0, kFitScreen = 1, kTiled = 2, kCustom = 3 };
 
 struct RenderPlan {
-    int width = 0;          // the rendered bitmap
+    int width = 0;  // the rendered bitmap
     int height = 0;
-    int pictureWidth = 0;   // the picture scaled, drawn once or (tiled) repeated from the top-left
+    int pictureWidth = 0;  // the picture scaled, drawn once or (tiled) repeated from the top-left
     int pictureHeight = 0;
     bool tiled = false;
 };
 
-inline int SizeModeOf(uint32_t mode) { return static_cast<int>(mode & 0xFFFF); }
-inline int FitModeOf(uint32_t mode) { return static_cast<int>(mode >> 16); }
+inline int SizeModeOf(uint32_t mode) {
+    return static_cast<int>(mode & 0xFFFF);
+}
+inline int FitModeOf(uint32_t mode) {
+    return static_cast<int>(mode >> 16);
+}
 
 // The largest size with the picture's proportions inside boxW x boxH (at least 1 x 1).
 void FitInside(int picW, int picH, int boxW, int boxH, int& w, int& h);

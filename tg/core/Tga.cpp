@@ -3,9 +3,13 @@
 namespace tg {
 namespace {
 
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t U16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
-uint8_t Expand5(unsigned v) { return static_cast<uint8_t>((v << 3) | (v >> 2)); }
+uint8_t Expand5(unsigned v) {
+    return static_cast<uint8_t>((v << 3) | (v >> 2));
+}
 
 struct Header {
     unsigned idLength, mapType, type, mapFirst, mapLength, mapEntryBits;
@@ -29,26 +33,33 @@ bool ReadHeader(const uint8_t* d, size_t size, Header& h, Kind& kind, bool& rle)
     h.descriptor = d[17];
     rle = h.type >= 9;
     switch (h.type & 7) {
-    case 1: kind = kMapped; break;
-    case 2: kind = kTrue; break;
-    case 3: kind = kGrey; break;
-    default: return false;
+        case 1:
+            kind = kMapped;
+            break;
+        case 2:
+            kind = kTrue;
+            break;
+        case 3:
+            kind = kGrey;
+            break;
+        default:
+            return false;
     }
     if (h.type != 1 && h.type != 2 && h.type != 3 && h.type != 9 && h.type != 10 && h.type != 11) return false;
     if (h.mapType > 1) return false;
     if (h.width == 0 || h.height == 0) return false;
     switch (kind) {
-    case kMapped:
-        if (h.mapType != 1 || (h.depth != 8 && h.depth != 16) || h.mapLength == 0) return false;
-        if (h.mapEntryBits != 15 && h.mapEntryBits != 16 && h.mapEntryBits != 24 && h.mapEntryBits != 32)
-            return false;
-        break;
-    case kTrue:
-        if (h.depth != 15 && h.depth != 16 && h.depth != 24 && h.depth != 32) return false;
-        break;
-    case kGrey:
-        if (h.depth != 8 && h.depth != 16) return false;  // 16: grey and alpha
-        break;
+        case kMapped:
+            if (h.mapType != 1 || (h.depth != 8 && h.depth != 16) || h.mapLength == 0) return false;
+            if (h.mapEntryBits != 15 && h.mapEntryBits != 16 && h.mapEntryBits != 24 && h.mapEntryBits != 32)
+                return false;
+            break;
+        case kTrue:
+            if (h.depth != 15 && h.depth != 16 && h.depth != 24 && h.depth != 32) return false;
+            break;
+        case kGrey:
+            if (h.depth != 8 && h.depth != 16) return false;  // 16: grey and alpha
+            break;
     }
     return true;
 }
@@ -91,7 +102,8 @@ bool DecodeTga(const uint8_t* data, size_t size, Image& out) {
         if (pos > size || size - pos < mapBytes) return false;
         if (kind == kMapped) {
             palette.resize(h.mapLength);
-            for (unsigned i = 0; i < h.mapLength; ++i) palette[i] = ColourAt(data + pos + i * entryBytes, h.mapEntryBits);
+            for (unsigned i = 0; i < h.mapLength; ++i)
+                palette[i] = ColourAt(data + pos + i * entryBytes, h.mapEntryBits);
         }
         pos += mapBytes;
     }
@@ -110,14 +122,18 @@ bool DecodeTga(const uint8_t* data, size_t size, Image& out) {
 
     auto convert = [&](const uint8_t* p, uint32_t& px) -> bool {
         switch (kind) {
-        case kMapped: {
-            unsigned index = bpp == 1 ? p[0] : U16(p);
-            if (index < h.mapFirst || index - h.mapFirst >= palette.size()) return false;
-            px = palette[index - h.mapFirst];
-            return true;
-        }
-        case kGrey: px = Pixel(p[0], p[0], p[0]); return true;
-        case kTrue: px = ColourAt(p, h.depth); return true;
+            case kMapped: {
+                unsigned index = bpp == 1 ? p[0] : U16(p);
+                if (index < h.mapFirst || index - h.mapFirst >= palette.size()) return false;
+                px = palette[index - h.mapFirst];
+                return true;
+            }
+            case kGrey:
+                px = Pixel(p[0], p[0], p[0]);
+                return true;
+            case kTrue:
+                px = ColourAt(p, h.depth);
+                return true;
         }
         return false;
     };
