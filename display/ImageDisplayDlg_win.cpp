@@ -71,16 +71,18 @@ bool CImageDisplayDlg::ShowImage(int alpha) {
     std::string path;
     int sizeMode;
     CDisplayRegion region;
+    bool alreadyShown;
     {
         LockGuard lock(m_lock);
         path = m_strPath;
-        if (!m_strShownPath.empty() && path == m_strShownPath) {
-            // Same picture, same layout: back on top, neither rendered again nor re-blended.
-            ReShow();
-            return true;
-        }
+        alreadyShown = !m_strShownPath.empty() && path == m_strShownPath;
         sizeMode = m_nSizeMode;
         region = m_region;
+    }
+    if (alreadyShown) {
+        // Same picture, same layout: back on top, neither rendered again nor re-blended.
+        ReShow();
+        return true;
     }
     const unsigned hideCount = m_nHideCount.load();
     const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
