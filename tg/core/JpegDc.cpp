@@ -7,15 +7,17 @@
 namespace tg {
 namespace {
 
+constexpr int kFastBits = 11;
+
 struct Huffman {
     bool defined = false;
     // Canonical decoding: per code length the largest code and where its values start.
     int32_t maxCode[18];
     int32_t valOffset[17];
     uint8_t values[256];
-    // The first 9 bits at once: length (0 = longer code) and value.
-    uint8_t fastLen[512];
-    uint8_t fastVal[512];
+    // The first kFastBits bits at once: length (0 = longer code) and value.
+    uint8_t fastLen[1 << kFastBits];
+    uint8_t fastVal[1 << kFastBits];
 };
 
 struct Component {
@@ -206,8 +208,8 @@ private:
                 t.valOffset[l] = k - code;
                 for (int j = 0; j < count; ++j, ++k, ++code) {
                     if (code >= (1 << l)) return false;  // more codes than the length allows
-                    if (l <= 9) {
-                        const int shift = 9 - l;
+                    if (l <= kFastBits) {
+                        const int shift = kFastBits - l;
                         for (int f = 0; f < (1 << shift); ++f) {
                             t.fastLen[(code << shift) | f] = static_cast<uint8_t>(l);
                             t.fastVal[(code << shift) | f] = t.values[k];
@@ -242,7 +244,7 @@ private:
 
     // Entropy-coded bits, with stuffed zero bytes removed; a marker or the end reads as zeros.
     void Fill() {
-        while (m_bits <= 24) {
+        while (m_bits <= 56) {
             uint32_t byte = 0;
             if (m_pos < m_n && !m_atMarker) {
                 byte = m_d[m_pos];
@@ -261,7 +263,7 @@ private:
             } else {
                 ++m_overrun;
             }
-            m_acc |= byte << (24 - m_bits);
+            m_acc |= static_cast<uint64_t>(byte) << (56 - m_bits);
             m_bits += 8;
         }
     }
@@ -269,15 +271,15 @@ private:
     int Bits(int n) {
         if (n == 0) return 0;
         if (m_bits < n) Fill();
-        const int v = static_cast<int>(m_acc >> (32 - n));
+        const int v = static_cast<int>(m_acc >> (64 - n));
         m_acc <<= n;
         m_bits -= n;
         return v;
     }
 
     int Decode(const Huffman& t) {
-        if (m_bits < 16) Fill();
-        const int peek = static_cast<int>(m_acc >> 23);
+        if (m_bits < 32) Fill();
+        const int peek = static_cast<int>(m_acc >> (64 - kFastBits));
         const int fl = t.fastLen[peek];
         if (fl) {
             m_acc <<= fl;
@@ -303,8 +305,11 @@ private:
         if (s < 0 || s > 11) return false;
         k.pred += s ? Extend(Bits(s), s) : 0;
         dc = k.pred * m_quantDc[k.tq];
+        // The AC coefficients are only skipped: a code and its value bits go in one step
+        // (at most 16 + 15 bits, so one refill per coefficient is enough).
         const Huffman& ac = m_huff[1][k.ta];
         for (int i = 1; i < 64;) {
+            if (m_bits < 32) Fill();
             const int rs = Decode(ac);
             if (rs < 0) return false;
             const int r = rs >> 4, sz = rs & 15;
@@ -313,7 +318,9 @@ private:
                 i += 16;
             } else {
                 i += r + 1;
-                Bits(sz);
+                if (m_bits < sz) Fill();
+                m_acc <<= sz;
+                m_bits -= sz;
             }
         }
         return true;
@@ -346,7 +353,7 @@ private:
     int m_quantDc[4] = {0, 0, 0, 0};
     bool m_quantDefined[4] = {false, false, false, false};
     int m_restart = 0;
-    uint32_t m_acc = 0;
+    uint64_t m_acc = 0;
     int m_bits = 0;
     bool m_atMarker = false;
     int m_overrun = 0;
