@@ -82,4 +82,10 @@ import struct,sys
 sys.stdout.buffer.write(struct.pack('<BBBHHBHHHHBB',0,0,10,0,0,0,0,0,20000,20000,24,0)+bytes([0xFF,1,2,3])*40000)" > huge.tga
 set +e; $tool render huge.tga --size-mode 1 --fit 0 --width 400 --height 300 >/dev/null 2>&1; rc=$?; set -e
 [ $rc -eq 1 ] || { echo "huge.tga: exit $rc"; fail=1; }
+# Wrong usage: exit 2 and nothing on standard output.
+for args in "render pic.png" "render pic.png --size-mode 1 --fit 0 --width 10" "thumbnail pic.png --box 64" \
+            "render pic.png --size-mode x --fit 0 --width 1 --height 1"; do
+  set +e; out=$($tool $args 2>/dev/null); rc=$?; set -e
+  [ $rc -eq 2 ] && [ -z "$out" ] || { echo "$args: exit $rc, out $out"; fail=1; }
+done
 exit $fail
