@@ -189,6 +189,7 @@ void CImageDisplayDlg::DoSetAlpha(BYTE alpha) {
         LockGuard lock(m_lock);
         m_blend = {AC_SRC_OVER, 0, alpha, 0};
         blend = m_blend;
+        if (m_pending.dc) m_pending.alpha = alpha;  // a picture on its way comes with the new alpha
     }
     BOOL ok;
     if (m_shown.dc) {
