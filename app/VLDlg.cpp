@@ -5,6 +5,7 @@
 #include "VelumIds.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
+#include "display/ImageDisplayDlg_win.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 
@@ -12,26 +13,6 @@ namespace {
 
 const int kConfigWidth = 532;
 const int kConfigHeight = 413;
-
-// Stands in for the display window until it exists: remembers the path, shows nothing.
-class CNoDisplayWindow : public IImageDisplay {
-public:
-    void SetImagePath(const std::string& path) override {
-        LockGuard lock(m_lock);
-        m_path = path;
-    }
-    bool ShowImage(int) override { return false; }
-    void ReShow() override {}
-    void SetAlpha(int) override {}
-    void SetSizeMode(int) override {}
-    void SetRegion(const CDisplayRegion&) override {}
-    void Hide() override {}
-    bool IsVisible() const override { return false; }
-
-private:
-    Mutex m_lock;
-    std::string m_path;
-};
 
 // Until the folder scan exists the display list holds the file entries of the image list.
 std::vector<std::string> FileEntriesOnly(const std::vector<CImageItem>& images) {
@@ -157,8 +138,12 @@ void CVLDlg::FillControls() {
 }
 
 bool CVLDlg::CreateDisplayWindow() {
-    // The display window replaces this stand-in (and runs its InitLayered) here.
-    m_pDisplay.reset(new CNoDisplayWindow);
+    std::unique_ptr<CImageDisplayDlg> display(new CImageDisplayDlg());
+    if (!display->Create() || !display->InitLayered()) {
+        VL_TRACE();
+        return false;
+    }
+    m_pDisplay = std::move(display);
     m_pSlideshow.reset(new CSlideshow(m_options, m_displayList, *m_pDisplay, *this, SystemClock()));
     m_pSlideshow->SetRebuild(FileEntriesOnly);
     m_pSlideshow->RestoreNextIndex();

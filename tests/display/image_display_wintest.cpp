@@ -1,0 +1,214 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/File.h"
+#include "base/ProgramPath.h"
+#include "base/Sync.h"
+#include "display/ImageDisplayDlg_win.h"
+#include "tests/support_win/ProcessCounts.h"
+
+namespace {
+
+std::string PluginPath() {
+    return ProgramFolder() + "\\..\\program\\tg.dll";
+}
+
+std::string TempFile(const std::string& name) {
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + name;
+}
+
+// A 24-bit BMP of one colour.
+void WriteBmp(const std::string& path, int w, int h, BYTE r, BYTE g, BYTE b) {
+    const int stride = (w * 3 + 3) & ~3;
+    std::string f(54 + stride * h, '\0');
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) f[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    f[0] = 'B';
+    f[1] = 'M';
+    put32(2, static_cast<uint32_t>(f.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, w);
+    put32(22, h);
+    f[26] = 1;
+    f[28] = 24;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            f[54 + y * stride + 3 * x] = static_cast<char>(b);
+            f[54 + y * stride + 3 * x + 1] = static_cast<char>(g);
+            f[54 + y * stride + 3 * x + 2] = static_cast<char>(r);
+        }
+    ASSERT_TRUE(WriteFileReplacing(path, f));
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+// ShowImage as the slideshow's worker calls it: on another thread, then the window's thread
+// works off what was posted.
+bool ShowFromWorker(CImageDisplayDlg& dlg, int alpha) {
+    bool shown = false;
+    Thread worker;
+    worker.Start([&] { shown = dlg.ShowImage(alpha); });
+    worker.Join();
+    Pump();
+    return shown;
+}
+
+RECT WindowRect(const CImageDisplayDlg& dlg) {
+    RECT r = {};
+    GetWindowRect(dlg.GetSafeHwnd(), &r);
+    return r;
+}
+
+CDisplayRegion Region(int w, int h, int left, int top, int fit, int position) {
+    CDisplayRegion r;
+    r.m_nWidth = w;
+    r.m_nHeight = h;
+    r.m_nLeft = left;
+    r.m_nTop = top;
+    r.m_nFitMode = fit;
+    r.m_nPositionMode = position;
+    return r;
+}
+
+class ImageDisplay : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        WriteBmp(TempFile("velum-red.bmp"), 800, 600, 255, 0, 0);
+        WriteBmp(TempFile("velum-green.bmp"), 200, 100, 0, 255, 0);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(m_dlg.Create());
+        ASSERT_TRUE(m_dlg.InitLayered());
+        m_dlg.SetSizeMode(3);
+        m_dlg.SetRegion(Region(400, 300, 100, 50, 0, 1));
+    }
+    CImageDisplayDlg m_dlg{PluginPath()};
+    const std::string m_red = TempFile("velum-red.bmp");
+    const std::string m_green = TempFile("velum-green.bmp");
+};
+
+TEST_F(ImageDisplay, InitLayeredMakesAClickThroughTopmostFullScreenWindow) {
+    HWND hwnd = m_dlg.GetSafeHwnd();
+    const LONG ex = GetWindowLongA(hwnd, GWL_EXSTYLE);
+    EXPECT_EQ(ex & 0x00080020, 0x00080020);  // layered, click-through
+    EXPECT_FALSE(IsWindowEnabled(hwnd));
+    EXPECT_FALSE(m_dlg.IsVisible());
+    RECT r = WindowRect(m_dlg);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYSCREEN));
+    // Without the plug-in the window cannot start.
+    CImageDisplayDlg broken(TempFile("no-such-folder\\tg.dll"));
+    CPaintLibThumbnailGenerater::SetMessageFn([](const char*) {});
+    ASSERT_TRUE(broken.Create());
+    EXPECT_FALSE(broken.InitLayered());
+    EXPECT_FALSE(broken.ShowImage(128));
+    CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
+}
+
+TEST_F(ImageDisplay, CustomRegionClipsAndCentresAndSamePathOnlyReShows) {
+    m_dlg.SetImagePath(m_red);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    EXPECT_TRUE(m_dlg.IsVisible());
+    EXPECT_TRUE(GetWindowLongA(m_dlg.GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    RECT r = WindowRect(m_dlg);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.top, 50);
+    EXPECT_EQ(r.right, 500);
+    EXPECT_EQ(r.bottom, 350);
+    EXPECT_EQ(m_dlg.RenderCount(), 1);
+
+    // The same path again: back on top without the plug-in, whatever the alpha.
+    m_dlg.Hide();
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 200));
+    EXPECT_TRUE(m_dlg.IsVisible());
+    EXPECT_EQ(m_dlg.RenderCount(), 1);
+    // A region handed over, or a real change of the size mode, renders again.
+    m_dlg.SetRegion(Region(400, 300, 100, 50, 0, 1));
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    EXPECT_EQ(m_dlg.RenderCount(), 2);
+    m_dlg.SetSizeMode(3);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    EXPECT_EQ(m_dlg.RenderCount(), 2);
+    m_dlg.SetSizeMode(0);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    EXPECT_EQ(m_dlg.RenderCount(), 3);
+    r = WindowRect(m_dlg);  // own size, centred on the screen
+    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 800) / 2);
+    EXPECT_EQ(r.right - r.left, 800);
+
+    m_dlg.SetSizeMode(3);
+    m_dlg.SetImagePath(m_green);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    r = WindowRect(m_dlg);
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.top, 150);
+    EXPECT_EQ(r.right, 400);
+    EXPECT_EQ(r.bottom, 250);
+}
+
+TEST_F(ImageDisplay, FailedRenderKeepsThePictureAndRetriesLater) {
+    m_dlg.SetImagePath(m_green);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    const RECT before = WindowRect(m_dlg);
+    const std::string later = TempFile("velum-later.bmp");
+    DeleteFileA(later.c_str());
+    m_dlg.SetImagePath(later);
+    EXPECT_FALSE(ShowFromWorker(m_dlg, 128));
+    EXPECT_TRUE(m_dlg.IsVisible());
+    const RECT after = WindowRect(m_dlg);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    // The failure did not count as shown: the same path renders once it exists.
+    WriteBmp(later, 300, 200, 0, 0, 255);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    EXPECT_EQ(WindowRect(m_dlg).right - WindowRect(m_dlg).left, 300);
+    DeleteFileA(later.c_str());
+}
+
+TEST_F(ImageDisplay, HidingWinsOverAPictureStillOnItsWay) {
+    m_dlg.SetImagePath(m_red);
+    Thread worker;
+    bool shown = false;
+    worker.Start([&] { shown = m_dlg.ShowImage(128); });
+    worker.Join();
+    ASSERT_TRUE(shown);
+    m_dlg.Hide();  // the configuration window opened before the window thread took the picture
+    Pump();
+    EXPECT_FALSE(m_dlg.IsVisible());
+    // Not counted as shown: the next attempt renders it again.
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    EXPECT_TRUE(m_dlg.IsVisible());
+    EXPECT_EQ(m_dlg.RenderCount(), 2);
+}
+
+TEST_F(ImageDisplay, ThreeHundredRendersLeaveNoGdiObjectOrHandleBehind) {
+    m_dlg.SetImagePath(m_red);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));  // first use loads what stays loaded
+    m_dlg.SetImagePath(m_green);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    const ProcessCounts before = CountProcessObjects();
+    for (int i = 0; i < 300; ++i) {
+        m_dlg.SetImagePath(i % 2 ? m_green : m_red);
+        ASSERT_TRUE(ShowFromWorker(m_dlg, 100 + i % 100));
+        if (i % 50 == 0) m_dlg.SetAlpha(90);
+    }
+    const ProcessCounts after = CountProcessObjects();
+    std::printf("300 renders: GDI objects %lu -> %lu, handles %lu -> %lu\n", before.gdiObjects, after.gdiObjects,
+                before.handles, after.handles);
+    EXPECT_EQ(m_dlg.RenderCount(), 302);
+    EXPECT_GT(before.gdiObjects, 0u);
+    EXPECT_GT(before.handles, 0u);
+    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+    EXPECT_EQ(after.handles, before.handles);
+}
+
+}  // namespace

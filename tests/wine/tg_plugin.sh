@@ -1,0 +1,91 @@
+# tg.dll through velum-tool: every picture extension the program lists either renders with the
+# right colours and orientation or fails with exit 1; damaged files never crash it.
+set -euo pipefail
+tool="$WINE $PROGRAM_DIR/velum-tool.exe"
+cd "$TEST_TMP"
+
+# Top half red, bottom half blue: a flipped or mirrored decode shows.
+convert -size 240x160 xc:'rgb(220,20,20)' -fill 'rgb(20,20,220)' -draw 'rectangle 0,80 239,159' pic.png
+for e in bmp jpg jpeg gif tif tiff pcx; do convert pic.png "pic.$e"; done
+# The converter stores rows as they are and only flags the origin: top-left as RLE, and
+# bottom-left with the rows flipped first.
+convert pic.png -orient TopLeft -compress RLE pic.tga
+convert pic.png -flip -orient BottomLeft -type TrueColor -alpha off pic24.tga
+convert pic.png -type Palette pic8.pcx
+convert pic.png -type Palette -compress RLE pic8.bmp
+convert pic.png -resize 48x32 pic.ico
+cp pic.bmp pic.dib
+cp pic8.bmp pic.rle
+
+colour_at() {  # FILE X Y -> "r,g,b"
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+near() {  # "r,g,b" "r,g,b" -> true when every channel is within 12
+  local IFS=,
+  read -r a b c <<<"$1"
+  read -r x y z <<<"$2"
+  (( ${a#-}-x < 13 && x-a < 13 && b-y < 13 && y-b < 13 && c-z < 13 && z-c < 13 ))
+}
+
+fail=0
+for f in pic.png pic.bmp pic.jpg pic.jpeg pic.gif pic.tif pic.tiff pic.tga pic24.tga pic.pcx pic8.pcx pic8.bmp pic.dib pic.rle; do
+  out=$($tool render "$f" --size-mode 3 --fit 1 --width 120 --height 120 --out "r_$f.bmp") || { echo "render $f failed"; fail=1; continue; }
+  [ "$out" = '{"width":120,"height":80,"msPerRender":'"${out##*:}" ] || { echo "render $f: $out"; fail=1; continue; }
+  top=$(colour_at "r_$f.bmp" 60 10); bottom=$(colour_at "r_$f.bmp" 60 70)
+  if ! near "$top" 220,20,20 || ! near "$bottom" 20,20,220; then echo "$f: top $top bottom $bottom"; fail=1; fi
+  th=$($tool thumbnail "$f" --box 64 64 --out "t_$f.bmp") || { echo "thumbnail $f failed"; fail=1; continue; }
+  case "$th" in '{"width":64,"height":43,"pictureWidth":240,"pictureHeight":160,"msPerThumbnail":'*) ;;
+    *) echo "thumbnail $f: $th"; fail=1 ;; esac
+done
+# A large JPEG's thumbnail comes from the eighth-size decode; colours and orientation hold.
+convert pic.png -resize 1600x1200 -quality 90 big.jpg
+th=$($tool thumbnail big.jpg --box 64 64 --out t_big.bmp)
+case "$th" in '{"width":64,"height":43,"pictureWidth":1600,"pictureHeight":1067,'*) ;; *) echo "big.jpg: $th"; fail=1 ;; esac
+near "$(colour_at t_big.bmp 32 5)" 220,20,20 && near "$(colour_at t_big.bmp 32 38)" 20,20,220 ||
+  { echo "big.jpg thumbnail: $(colour_at t_big.bmp 32 5) / $(colour_at t_big.bmp 32 38)"; fail=1; }
+out=$($tool render pic.ico --size-mode 0 --fit 0 --width 400 --height 300)
+case "$out" in '{"width":48,"height":32,'*) ;; *) echo "ico: $out"; fail=1 ;; esac
+
+# Size modes against a 1280x1024 screen.
+check_size() {
+  local got; got=$($tool render pic.png "$@" | sed 's/,"msPerRender".*//')
+  [ "$got" = "$want" ] || { echo "render $*: $got, want $want"; fail=1; }
+}
+want='{"width":240,"height":160' check_size --size-mode 0 --fit 0 --width 400 --height 300
+want='{"width":1280,"height":853' check_size --size-mode 1 --fit 0 --width 400 --height 300
+want='{"width":1280,"height":1024' check_size --size-mode 2 --fit 0 --width 400 --height 300
+want='{"width":240,"height":160' check_size --size-mode 3 --fit 0 --width 100 --height 100
+want='{"width":450,"height":300' check_size --size-mode 3 --fit 1 --width 800 --height 300
+# Tiled: the picture repeats from the top-left, so row 170 is red again.
+$tool render pic.png --size-mode 2 --fit 0 --width 1 --height 1 --out tiled.bmp >/dev/null
+near "$(colour_at tiled.bmp 250 170)" 220,20,20 || { echo "tiled: $(colour_at tiled.bmp 250 170)"; fail=1; }
+
+# Damaged, foreign and missing files: exit 1 (or a picture, for a codec that shows what it has).
+head -c 18 pic.tga > cut.tga
+head -c 300 pic.pcx > cut.pcx
+head -c 400 pic.png > cut.png
+head -c 700 pic.jpg > cut.jpg
+head -c 2000 pic.bmp > cut.bmp
+printf 'not a picture at all, just text\n' > junk.pic
+cp junk.pic junk.pct; cp junk.pic junk.pict; cp junk.pic junk.emf; cp junk.pic junk.wmf; cp junk.pic junk.gif
+for f in cut.tga cut.pcx cut.png cut.jpg cut.bmp junk.pic junk.pct junk.pict junk.emf junk.wmf junk.gif missing.png; do
+  set +e
+  out=$($tool render "$f" --size-mode 1 --fit 0 --width 400 --height 300 2>/dev/null); rc=$?
+  $tool thumbnail "$f" --box 64 64 >/dev/null 2>&1; rc2=$?
+  set -e
+  case "$f" in cut.jpg|cut.bmp|cut.png) ok="0 1" ;; *) ok="1" ;; esac
+  [[ " $ok " == *" $rc "* && " $ok " == *" $rc2 "* ]] || { echo "$f: render exit $rc ($out), thumbnail exit $rc2"; fail=1; }
+done
+# Over the decoded-size budget: 20000 x 20000 pixels fails cleanly.
+python3 -c "
+import struct,sys
+sys.stdout.buffer.write(struct.pack('<BBBHHBHHHHBB',0,0,10,0,0,0,0,0,20000,20000,24,0)+bytes([0xFF,1,2,3])*40000)" > huge.tga
+set +e; $tool render huge.tga --size-mode 1 --fit 0 --width 400 --height 300 >/dev/null 2>&1; rc=$?; set -e
+[ $rc -eq 1 ] || { echo "huge.tga: exit $rc"; fail=1; }
+# Wrong usage: exit 2 and nothing on standard output.
+for args in "render pic.png" "render pic.png --size-mode 1 --fit 0 --width 10" "thumbnail pic.png --box 64" \
+            "render pic.png --size-mode x --fit 0 --width 1 --height 1"; do
+  set +e; out=$($tool $args 2>/dev/null); rc=$?; set -e
+  [ $rc -eq 2 ] && [ -z "$out" ] || { echo "$args: exit $rc, out $out"; fail=1; }
+done
+exit $fail
