@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/Trace.h"
+
 int HotKeySlotOfId(int id) {
     for (int slot = 0; slot < COptionData::kUsedHotKeys; ++slot) {
         if (kHotKeyIds[slot] == id) return slot;
@@ -69,4 +71,23 @@ std::string HotKeyText(uint16_t modifiers, unsigned virtualKey) {
     if (modifiers & HOTKEYF_ALT_FLAG) text += "Alt + ";
     if (modifiers & HOTKEYF_SHIFT_FLAG) text += "Shift + ";
     return text + HotKeyKeyName(virtualKey);
+}
+
+void UnregisterHotKeys(IHotKeyRegistrar& registrar) {
+    for (int id : kHotKeyIds) registrar.Unregister(id);
+}
+
+bool RegisterHotKeys(const CHotKeyItem (&hotkeys)[COptionData::kHotKeySlots], IHotKeyRegistrar& registrar) {
+    UnregisterHotKeys(registrar);
+    bool result = true;
+    for (int slot = 0; slot < COptionData::kUsedHotKeys; ++slot) {
+        const CHotKeyItem& hk = hotkeys[slot];
+        if (IsHotKeyEmpty(hk)) continue;
+        if (!registrar.Register(kHotKeyIds[slot], HotKeyRegisterModifiers(hk.m_wModifiers), hk.m_wVirtualKey)) {
+            std::string msg = "hotkey slot " + std::to_string(slot) + " (" + HotKeyText(hk) + ") not registered";
+            VL_TRACE_MSG(msg.c_str());
+            result = false;
+        }
+    }
+    return result;
 }

@@ -27,3 +27,17 @@ std::string HotKeyKeyName(unsigned virtualKey);
 // "Ctrl + ", "Alt + ", "Shift + " (in that order, as set) and the key name.
 std::string HotKeyText(uint16_t modifiers, unsigned virtualKey);
 inline std::string HotKeyText(const CHotKeyItem& item) { return HotKeyText(item.m_wModifiers, item.m_wVirtualKey); }
+
+// Where hotkeys are registered: the main window on Windows, a recording double in tests.
+class IHotKeyRegistrar {
+public:
+    virtual ~IHotKeyRegistrar() = default;
+    virtual bool Register(int id, unsigned registerModifiers, unsigned virtualKey) = 0;
+    virtual void Unregister(int id) = 0;
+};
+
+// Releases all five ids, then registers every set hotkey of slots 0..4. True only when
+// each of them was registered; a hotkey that another program holds is traced with its
+// slot and the others are registered all the same.
+bool RegisterHotKeys(const CHotKeyItem (&hotkeys)[COptionData::kHotKeySlots], IHotKeyRegistrar& registrar);
+void UnregisterHotKeys(IHotKeyRegistrar& registrar);

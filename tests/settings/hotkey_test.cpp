@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/Trace.h"
 #include "settings/HotKey.h"
 
 namespace {
@@ -84,6 +90,93 @@ TEST(HotKeyRegistration, IdsMapToTheirSlots) {
     EXPECT_EQ(HotKeySlotOfId(20), COptionData::HK_NEXT);
     EXPECT_EQ(HotKeySlotOfId(13), -1);
     EXPECT_EQ(HotKeySlotOfId(0), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// Remembers what is registered; combinations in `taken` belong to another program.
+class FakeRegistrar : public IHotKeyRegistrar {
+public:
+    struct Combo {
+        unsigned mods, vk;
+        bool operator<(const Combo& o) const { return mods != o.mods ? mods < o.mods : vk < o.vk; }
+    };
+    bool Register(int id, unsigned mods, unsigned vk) override {
+        log.push_back("R" + std::to_string(id));
+        if (taken.count({mods, vk}) || registered.count(id)) return false;
+        registered[id] = {mods, vk};
+        return true;
+    }
+    void Unregister(int id) override {
+        log.push_back("U" + std::to_string(id));
+        registered.erase(id);
+    }
+    std::map<int, Combo> registered;
+    std::set<Combo> taken;
+    std::vector<std::string> log;
+};
+
+class TraceCapture {
+public:
+    TraceCapture() {
+        SetTraceSink([this](const std::string& line) { lines.push_back(line); });
+    }
+    ~TraceCapture() { SetTraceSink({}); }
+    std::vector<std::string> lines;
+};
+
+TEST(RegisterHotKeys, DefaultsRegisterAllFiveWithTranslatedModifiers) {
+    COptionData d;
+    FakeRegistrar r;
+    EXPECT_TRUE(RegisterHotKeys(d.m_hotkeys, r));
+    ASSERT_EQ(r.registered.size(), 5u);
+    EXPECT_EQ(r.registered[10].mods, HOTKEY_MOD_CONTROL | HOTKEY_MOD_ALT);
+    EXPECT_EQ(r.registered[10].vk, 36u);
+    EXPECT_EQ(r.registered[11].vk, 33u);
+    EXPECT_EQ(r.registered[12].vk, 34u);
+    EXPECT_EQ(r.registered[19].vk, 188u);
+    EXPECT_EQ(r.registered[20].vk, 190u);
+    // Everything is released before anything is registered.
+    std::vector<std::string> first(r.log.begin(), r.log.begin() + 5);
+    EXPECT_EQ(first, (std::vector<std::string>{"U10", "U11", "U12", "U19", "U20"}));
+}
+
+TEST(RegisterHotKeys, AComboHeldElsewhereFailsAloneAndIsTracedWithItsSlot) {
+    COptionData d;
+    FakeRegistrar r;
+    r.taken.insert({HOTKEY_MOD_CONTROL | HOTKEY_MOD_ALT, 36});
+    TraceCapture trace;
+    EXPECT_FALSE(RegisterHotKeys(d.m_hotkeys, r));
+    EXPECT_EQ(r.registered.count(10), 0u);
+    EXPECT_EQ(r.registered.size(), 4u);
+    ASSERT_EQ(trace.lines.size(), 1u);
+    EXPECT_NE(trace.lines[0].find("slot 0"), std::string::npos) << trace.lines[0];
+    EXPECT_NE(trace.lines[0].find("Ctrl + Alt + Home"), std::string::npos) << trace.lines[0];
+}
+
+TEST(RegisterHotKeys, ChangedAndClearedSlotsReplaceTheOldCombinations) {
+    COptionData d;
+    FakeRegistrar r;
+    ASSERT_TRUE(RegisterHotKeys(d.m_hotkeys, r));
+    d.m_hotkeys[COptionData::HK_PREVIOUS] = CHotKeyItem('P', 6);
+    d.m_hotkeys[COptionData::HK_NEXT] = CHotKeyItem();
+    // The slots past the five used ones are never registered.
+    d.m_hotkeys[7] = CHotKeyItem('Z', 2);
+    EXPECT_TRUE(RegisterHotKeys(d.m_hotkeys, r));
+    EXPECT_EQ(r.registered.size(), 4u);
+    EXPECT_EQ(r.registered.count(20), 0u);
+    EXPECT_EQ(r.registered[19].vk, static_cast<unsigned>('P'));
+    for (const auto& kv : r.registered) EXPECT_NE(kv.second.vk, 188u);
+}
+
+TEST(RegisterHotKeys, UnregisterReleasesEveryId) {
+    COptionData d;
+    FakeRegistrar r;
+    RegisterHotKeys(d.m_hotkeys, r);
+    UnregisterHotKeys(r);
+    EXPECT_TRUE(r.registered.empty());
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+// The program's icon in the notification area. Mouse messages of the icon go to the
+// parent window, which passes them to HandleIconMessage: a right click opens the
+// command menu, a double click runs the default command.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+// Private messages of the main window.
+constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1000;
+constexpr UINT WM_TRAY_MENU = WM_USER + 1002;
+
+// The record as Windows 2000 and XP know it: 488 bytes in a 32-bit program.
+constexpr DWORD kNotifyIconDataSize = NOTIFYICONDATAA_V2_SIZE;
+
+class CSystemTray {
+public:
+    CSystemTray() = default;
+    virtual ~CSystemTray();
+    CSystemTray(const CSystemTray&) = delete;
+    CSystemTray& operator=(const CSystemTray&) = delete;
+
+    // Adds the icon; the menu with resource id `id` is the one a right click opens.
+    bool AddIcon(HWND parent, UINT callbackMessage, const char* tip, HICON icon, UINT id);
+    void RemoveIcon();
+    bool ChangeIcon(HICON icon);
+    bool SetDefaultCommand(UINT item, bool byPosition);
+    // 0 for messages of another icon, else 1.
+    virtual LRESULT HandleIconMessage(WPARAM wParam, LPARAM lParam);
+
+    bool IsIconPresent() const { return m_bIconPresent; }
+    const NOTIFYICONDATAA& NotifyIconData() const { return m_nid; }
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    // The command id a double click sends.
+    UINT DefaultCommandId() const;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    bool CreateHiddenWindow();
+    // Explorer rebuilt the notification area: put the icon back.
+    void OnTaskbarCreated();
+
+    HWND m_hWnd = nullptr;
+    bool m_bIconPresent = false;
+    bool m_bIconWanted = false;  // AddIcon ran; an Explorer restart re-adds the icon
+    NOTIFYICONDATAA m_nid{};
+    UINT m_nDefaultItem = 0;
+    bool m_bDefaultByPosition = false;
+};
