@@ -7,9 +7,10 @@
 
 #include <string>
 
-// Private messages of the main window.
-constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1000;
-constexpr UINT WM_TRAY_MENU = WM_USER + 1002;
+// The main window's messages for the icon's mouse events and for the menu about to open
+// (WM_TRAY_NOTIFY and WM_TRAY_MENU of the main window).
+constexpr UINT kTrayNotifyMessage = WM_USER + 1000;
+constexpr UINT kTrayMenuMessage = WM_USER + 1002;
 
 // The record as Windows 2000 and XP know it: 488 bytes in a 32-bit program.
 constexpr DWORD kNotifyIconDataSize = NOTIFYICONDATAA_V2_SIZE;

@@ -42,3 +42,10 @@ std::vector<MenuItemText> TrayMenuTexts(const MenuTextLookup& lookup, bool slide
     }
     return texts;
 }
+
+std::string FillProgramName(const std::string& format, const std::string& programName) {
+    std::string text = format;
+    size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, programName);
+    return text;
+}

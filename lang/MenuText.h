@@ -41,3 +41,8 @@ std::string WithHotKeySuffix(const std::string& text, const CHotKeyItem& hotkey)
 // shows another item's text or the wrong one of Enable and Disable.
 std::vector<MenuItemText> TrayMenuTexts(const MenuTextLookup& lookup, bool slideshowEnabled,
                                         const CHotKeyItem (&hotkeys)[COptionData::kHotKeySlots]);
+
+// A caption from a language format such as "About %s": its first "%s" becomes the
+// program name. Only that placeholder is filled and nothing is read for any other '%',
+// so a language file cannot make the program read past its arguments.
+std::string FillProgramName(const std::string& format, const std::string& programName);

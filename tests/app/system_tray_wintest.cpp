@@ -22,15 +22,15 @@ struct Owner {
     };
     HWND hwnd = nullptr;
     std::vector<Seen> seen;
-    // Ids and texts of the submenu handed over with WM_TRAY_MENU.
+    // Ids and texts of the submenu handed over with kTrayMenuMessage.
     std::vector<UINT> menuIds;
     std::vector<std::string> menuTexts;
 
     static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         auto* self = reinterpret_cast<Owner*>(GetWindowLongPtrA(h, GWLP_USERDATA));
         if (self) {
-            if (msg == WM_COMMAND || msg == WM_TRAY_MENU) self->seen.push_back({msg, wp, lp});
-            if (msg == WM_TRAY_MENU) {
+            if (msg == WM_COMMAND || msg == kTrayMenuMessage) self->seen.push_back({msg, wp, lp});
+            if (msg == kTrayMenuMessage) {
                 HMENU sub = reinterpret_cast<HMENU>(wp);
                 for (int i = 0; i < GetMenuItemCount(sub); ++i) {
                     char text[128] = {};
@@ -65,7 +65,7 @@ HICON AppIcon() { return LoadIcon(nullptr, IDI_APPLICATION); }
 TEST(SystemTray, IconIsHeldByTheTrayWithItsTipUntilRemoved) {
     Owner owner;
     CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, WM_TRAY_NOTIFY, "Velum", AppIcon(), IDR_TRAYMENU));
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
     EXPECT_TRUE(tray.IsIconPresent());
     const NOTIFYICONDATAA& nid = tray.NotifyIconData();
 #ifndef _WIN64
@@ -88,7 +88,7 @@ TEST(SystemTray, IconIsHeldByTheTrayWithItsTipUntilRemoved) {
 TEST(SystemTray, IconWithoutParentReportsToItsOwnWindowAndGoesWithTheObject) {
     {
         CSystemTray tray;
-        ASSERT_TRUE(tray.AddIcon(nullptr, WM_TRAY_NOTIFY, "Velum orphan", AppIcon(), IDR_TRAYMENU));
+        ASSERT_TRUE(tray.AddIcon(nullptr, kTrayNotifyMessage, "Velum orphan", AppIcon(), IDR_TRAYMENU));
         EXPECT_EQ(tray.NotifyIconData().hWnd, tray.GetSafeHwnd());
         EXPECT_NE(tray.GetSafeHwnd(), nullptr);
         EXPECT_TRUE(WaitForTrayTip("Velum orphan", true, 5000));
@@ -99,7 +99,7 @@ TEST(SystemTray, IconWithoutParentReportsToItsOwnWindowAndGoesWithTheObject) {
 TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
     Owner owner;
     CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, WM_TRAY_NOTIFY, "Velum again", AppIcon(), IDR_TRAYMENU));
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum again", AppIcon(), IDR_TRAYMENU));
     ASSERT_TRUE(WaitForTrayTip("Velum again", true, 5000));
     // The notification area loses every icon, as when Explorer restarts.
     NOTIFYICONDATAA gone = tray.NotifyIconData();
@@ -116,7 +116,7 @@ TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
 TEST(SystemTray, MessagesOfAnotherIconAreIgnored) {
     Owner owner;
     CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, WM_TRAY_NOTIFY, "Velum", AppIcon(), IDR_TRAYMENU));
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
     tray.SetDefaultCommand(ID_CONFIGURE, false);
     EXPECT_EQ(tray.HandleIconMessage(133, WM_LBUTTONDBLCLK), 0);
     EXPECT_EQ(tray.HandleIconMessage(133, WM_RBUTTONUP), 0);
@@ -130,7 +130,7 @@ TEST(SystemTray, MessagesOfAnotherIconAreIgnored) {
 TEST(SystemTray, DoubleClickSendsTheDefaultCommand) {
     Owner owner;
     CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, WM_TRAY_NOTIFY, "Velum", AppIcon(), IDR_TRAYMENU));
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
     tray.SetDefaultCommand(ID_CONFIGURE, false);
     EXPECT_EQ(tray.HandleIconMessage(132, WM_LBUTTONDBLCLK), 1);
     ASSERT_EQ(owner.seen.size(), 1u);
@@ -148,11 +148,11 @@ TEST(SystemTray, DoubleClickSendsTheDefaultCommand) {
 TEST(SystemTray, RightClickHandsTheFreshMenuToTheWindowBeforeItOpens) {
     Owner owner;
     CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, WM_TRAY_NOTIFY, "Velum", AppIcon(), IDR_TRAYMENU));
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
     tray.SetDefaultCommand(ID_CONFIGURE, false);
     EXPECT_EQ(tray.HandleIconMessage(132, WM_RBUTTONUP), 1);
     ASSERT_EQ(owner.seen.size(), 1u);
-    EXPECT_EQ(owner.seen[0].msg, WM_TRAY_MENU);
+    EXPECT_EQ(owner.seen[0].msg, kTrayMenuMessage);
     EXPECT_EQ(owner.seen[0].lParam, 132);
     std::vector<UINT> ids = {32771, 32774, 0,    32788, 32789, 0,  32790,
                              32791, 0,     32775, 0,     static_cast<UINT>(-1), 16, 32773};

@@ -114,3 +114,18 @@ TEST(WithHotKeySuffix, OnlyASetHotKeyAddsTabAndText) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FillProgramName, OnlyTheFirstPlaceholderIsFilledAndOtherConversionsStayText) {
+    EXPECT_EQ(FillProgramName("About %s", "Velum"), "About Velum");
+    EXPECT_EQ(FillProgramName("%s - Info", "Velum"), "Velum - Info");
+    EXPECT_EQ(FillProgramName("About", "Velum"), "About");
+    // A hostile or careless file: further conversions are shown, never evaluated.
+    EXPECT_EQ(FillProgramName("%s %s %n %d", "Velum"), "Velum %s %n %d");
+    EXPECT_EQ(FillProgramName("100% %s", "Velum"), "100% Velum");
+    // The name itself is not scanned again.
+    EXPECT_EQ(FillProgramName("%s!", "%s"), "%s!");
+}
+
+}  // namespace

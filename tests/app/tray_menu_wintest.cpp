@@ -1,0 +1,116 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TrayIds.h"
+#include "app/TrayMenu.h"
+#include "lang/LanguageManager.h"
+
+namespace {
+
+std::string WinPath(std::string unixPath) {
+    for (char& c : unixPath) {
+        if (c == '/') c = '\\';
+    }
+    return "Z:" + unixPath;
+}
+
+// The tray menu as the tray object loads it, with the English language file current.
+class TrayMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_lang.LoadLanguage(WinPath(std::string(VELUM_SOURCE_DIR) + "/language/vmeng.lng")));
+        m_menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAYMENU));
+        ASSERT_NE(m_menu, nullptr);
+        m_sub = GetSubMenu(m_menu, 0);
+        ASSERT_NE(m_sub, nullptr);
+    }
+    void TearDown() override {
+        if (m_menu) DestroyMenu(m_menu);
+    }
+    MenuTextLookup Lookup() {
+        return [this](const std::string& section, const std::string& key, std::string& text) {
+            return m_lang.GetString(section, key, text);
+        };
+    }
+    std::string Text(UINT item, UINT flags = MF_BYCOMMAND) {
+        char buf[256] = {};
+        GetMenuStringA(m_sub, item, buf, sizeof buf, flags);
+        return buf;
+    }
+
+    CLanguageManager m_lang;
+    HMENU m_menu = nullptr;
+    HMENU m_sub = nullptr;
+};
+
+TEST_F(TrayMenuTest, EnabledSlideshowOffersDisableWithEveryHotKeyAtTheRightEdge) {
+    COptionData options;
+    options.m_bEnabled = 1;
+    PrepareTrayMenu(m_sub, options, Lookup());
+    EXPECT_EQ(Text(ID_CONFIGURE), "&Configure");
+    EXPECT_EQ(Text(ID_TOGGLE_ENABLED), "&Disable\tCtrl + Alt + Home");
+    EXPECT_EQ(Text(ID_PREVIOUS_IMAGE), "Previous Image\tCtrl + Alt + ,");
+    EXPECT_EQ(Text(ID_NEXT_IMAGE), "Next Image\tCtrl + Alt + .");
+    EXPECT_EQ(Text(ID_INCREASE_OPACITY), "Increase Opacity\tCtrl + Alt + Page Up");
+    EXPECT_EQ(Text(ID_DECREASE_OPACITY), "Decrease Opacity\tCtrl + Alt + Page Down");
+    EXPECT_EQ(Text(ID_PREFERENCES), "Preferences");
+    EXPECT_EQ(Text(IDM_ABOUTBOX), "About");
+    EXPECT_EQ(Text(ID_EXIT), "E&xit");
+    EXPECT_EQ(Text(11, MF_BYPOSITION), "Download Wallpaper From");
+}
+
+TEST_F(TrayMenuTest, DisabledSlideshowOffersEnableAndClearedHotKeysShowNoSuffix) {
+    COptionData options;
+    options.m_bEnabled = 0;
+    options.m_hotkeys[COptionData::HK_NEXT] = CHotKeyItem();
+    options.m_hotkeys[COptionData::HK_INCREASE_OPACITY] = CHotKeyItem();
+    PrepareTrayMenu(m_sub, options, Lookup());
+    EXPECT_EQ(Text(ID_TOGGLE_ENABLED), "&Enable\tCtrl + Alt + Home");
+    EXPECT_EQ(Text(ID_NEXT_IMAGE), "Next Image");
+    EXPECT_EQ(Text(ID_INCREASE_OPACITY), "Increase Opacity");
+    EXPECT_EQ(Text(ID_PREVIOUS_IMAGE), "Previous Image\tCtrl + Alt + ,");
+}
+
+TEST_F(TrayMenuTest, EmptySiteListShowsTheTwoBuiltInSitesWithoutThePlaceholder) {
+    COptionData options;
+    ASSERT_TRUE(options.m_sites.empty());
+    PrepareTrayMenu(m_sub, options, Lookup());
+    HMENU sites = GetSubMenu(m_sub, 11);
+    ASSERT_NE(sites, nullptr);
+    ASSERT_EQ(GetMenuItemCount(sites), 2);
+    ASSERT_EQ(options.m_sites.size(), 2u);
+    EXPECT_EQ(GetMenuItemID(sites, 0), 37100u);
+    EXPECT_EQ(GetMenuItemID(sites, 1), 37101u);
+    char name[128] = {};
+    GetMenuStringA(sites, 1, name, sizeof name, MF_BYPOSITION);
+    EXPECT_EQ(std::string(name), options.m_sites[1].m_strName);
+    EXPECT_EQ(GetMenuState(sites, ID_SITE_PLACEHOLDER, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+TEST_F(TrayMenuTest, ThirtySitesAllShowAndTextsKeepItemStates) {
+    COptionData options;
+    for (int i = 0; i < 30; ++i) options.m_sites.emplace_back("Site " + std::to_string(i), "http://s.example/", "");
+    EnableMenuItem(m_sub, ID_NEXT_IMAGE, MF_BYCOMMAND | MF_GRAYED);
+    CheckMenuItem(m_sub, ID_CONFIGURE, MF_BYCOMMAND | MF_CHECKED);
+    PrepareTrayMenu(m_sub, options, Lookup());
+    HMENU sites = GetSubMenu(m_sub, 11);
+    ASSERT_NE(sites, nullptr);
+    ASSERT_EQ(GetMenuItemCount(sites), 30);
+    EXPECT_EQ(GetMenuItemID(sites, 29), 37129u);
+    EXPECT_TRUE(GetMenuState(m_sub, ID_NEXT_IMAGE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(GetMenuState(m_sub, ID_CONFIGURE, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(GetMenuItemCount(m_sub), 14);
+}
+
+TEST_F(TrayMenuTest, WithoutALanguageTheMenuStillReadsInEnglish) {
+    COptionData options;
+    options.m_bEnabled = 0;
+    PrepareTrayMenu(m_sub, options, MenuTextLookup());
+    EXPECT_EQ(Text(ID_TOGGLE_ENABLED), "Enable\tCtrl + Alt + Home");
+    EXPECT_EQ(Text(ID_PREFERENCES), "Preferences");
+}
+
+}  // namespace
