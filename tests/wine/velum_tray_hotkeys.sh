@@ -1,0 +1,76 @@
+# The tray icon is there after start-up with its tip; WM_HOTKEY 20, 11 and 10 show the next
+# picture, raise the opacity and toggle the slideshow; a hotkey that another program holds
+# leaves the other four registered.
+set -euo pipefail
+. "$SOURCE_DIR/tests/wine/velum-common.bash"
+cd "$TEST_TMP"
+probe() { (cd "$BUILD_DIR/tests" && VELUM_PROBE=$1 "$WINE" velum_wintests.exe --gtest_filter="ProgramProbe.*" \
+  </dev/null >"$TEST_TMP/probe-$1.log" 2>&1); }
+probe_ok() { tr -d '\r' <"$TEST_TMP/probe-$1.log" | grep -q '^\[  PASSED  \] 1 test' || {
+  tr -d '\r' <"$TEST_TMP/probe-$1.log" | tail -20; return 1; }; }
+
+dir=$(settings_dir)
+mkdir -p "$dir"
+# Three pictures, a long interval so that no tick moves the position meanwhile.
+write_settings() {
+  echo '{"m_nInterval":1000,"m_nOpacity":25,"m_nNextIndex":0,
+         "m_images":[{"path":"C:\\a.jpg"},{"path":"C:\\b.jpg"},{"path":"C:\\c.jpg"}]}' |
+    tool settings write "Z:$dir/vm.dat" || fail "cannot write the settings file"
+}
+run_once() {  # $1: hotkey ids to post, or nothing
+  write_settings
+  start_velum -r
+  velumctl_rc wait-window 60 || fail "no main window"
+  velumctl_rc sync || fail "main window does not answer"
+  if [ -n "$1" ]; then
+    VELUM_HOTKEY_IDS="$1" probe post-hotkeys || true
+    probe_ok post-hotkeys || fail "posting hotkeys $1"
+  fi
+  velumctl_rc command 32773 || fail "cannot post Exit"
+  wait_velum_exit 30 || fail "Exit did not end the program"
+  tool settings show "Z:$dir/vm.dat"
+}
+
+# 1. The icon with its tip.
+write_settings
+start_velum -r
+velumctl_rc wait-window 60 || fail "no main window"
+probe tray || true
+probe_ok tray || fail "no tray icon with the tip Velum"
+velumctl_rc command 32773
+wait_velum_exit 30 || fail "Exit did not end the program"
+echo "tray icon: ok"
+
+# 2. Hotkeys, against a run without them.
+base=$(run_once "")
+after=$(run_once "20 11 10")
+b_next=$(json_field "$base" m_nNextIndex); a_next=$(json_field "$after" m_nNextIndex)
+echo "without hotkeys: next=$b_next opacity=$(json_field "$base" m_nOpacity) enabled=$(json_field "$base" m_bEnabled)"
+echo "with 20 11 10:   next=$a_next opacity=$(json_field "$after" m_nOpacity) enabled=$(json_field "$after" m_bEnabled)"
+[ "$a_next" = $(( (b_next + 1) % 3 )) ] || fail "Next Image (20) did not move on one picture"
+[ "$(json_field "$after" m_nOpacity)" = 30 ] || fail "Increase Opacity (11) did not raise 25 to 30"
+[ "$(json_field "$base" m_bEnabled)" = 1 ] && [ "$(json_field "$after" m_bEnabled)" = 0 ] ||
+  fail "Enable/Disable (10) did not turn the slideshow off"
+
+# 3. Another program holds Ctrl + Alt + Home before the start.
+rm -f "$TEST_TMP/release"
+(cd "$BUILD_DIR/tests" && VELUM_PROBE=hold VELUM_RELEASE_FILE="Z:$(echo "$TEST_TMP/release" | tr / '\\')" \
+  "$WINE" velum_wintests.exe --gtest_filter="ProgramProbe.*" </dev/null >"$TEST_TMP/probe-hold.log" 2>&1) &
+holder=$!
+deadline=$(( $(date +%s) + 60 ))
+until grep -q holding "$TEST_TMP/probe-hold.log" 2>/dev/null; do
+  [ "$(date +%s)" -lt $deadline ] || fail "holder did not take Ctrl + Alt + Home"
+  sleep 0.2
+done
+write_settings
+start_velum -r
+velumctl_rc wait-window 60 || fail "no main window"
+velumctl_rc sync
+probe check-held || true
+touch "$TEST_TMP/release"
+wait $holder || true
+probe_ok check-held || fail "a hotkey is missing while Ctrl + Alt + Home is held elsewhere"
+grep -q '^\[  PASSED  \] 1 test' <(tr -d '\r' <"$TEST_TMP/probe-hold.log") || fail "holder: $(tail -5 "$TEST_TMP/probe-hold.log")"
+velumctl_rc command 32773
+wait_velum_exit 30 || fail "Exit did not end the program"
+echo "ok"
