@@ -28,7 +28,8 @@ CHyperLink::~CHyperLink() { Detach(); }
 bool CHyperLink::Attach(HWND dialog, int id, const std::string& address, const std::string& text) {
     Detach();
     HWND control = GetDlgItem(dialog, id);
-    if (!control) return false;
+    // A control that is a link already would call itself through the chain of procedures.
+    if (!control || GetPropA(control, kProp)) return false;
     m_hWnd = control;
     m_strAddress = address;
     m_strText = text.empty() ? address : text;

@@ -13,6 +13,7 @@ public:
     CHyperLink& operator=(const CHyperLink&) = delete;
 
     // Takes over control `id` of `dialog`; the control shows `text` (the address when empty).
+    // False when there is no such control or it is a link already.
     bool Attach(HWND dialog, int id, const std::string& address, const std::string& text = std::string());
     void Detach();
 
