@@ -43,7 +43,9 @@ CVLApp::~CVLApp() {
     if (m_hMutex) CloseHandle(m_hMutex);
 }
 
-bool CVLApp::HasSwitch(const char* text) { return HasSwitchIn(GetCommandLineA(), text); }
+bool CVLApp::HasSwitch(const char* text) {
+    return HasSwitchIn(GetCommandLineA(), text);
+}
 
 bool CVLApp::IsAnotherInstanceRunning(const std::string& productName) {
     HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, productName.c_str());
@@ -75,9 +77,13 @@ bool CVLApp::CheckSystem() {
     return false;
 }
 
-std::string CVLApp::GetLanguageFolder() { return ProgramFolder() + "\\language"; }
+std::string CVLApp::GetLanguageFolder() {
+    return ProgramFolder() + "\\language";
+}
 
-std::string CVLApp::GetHelpFilePath() { return ProgramFolder() + "\\vm.chm"; }
+std::string CVLApp::GetHelpFilePath() {
+    return ProgramFolder() + "\\vm.chm";
+}
 
 bool CVLApp::InitLanguageManager() {
     // The language manager starts on GetLanguageFolder() with the pattern "vm*.lng" here;

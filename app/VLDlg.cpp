@@ -52,7 +52,9 @@ std::string LoadResString(UINT id) {
     return std::string(buf, n > 0 ? n : 0);
 }
 
-void OpenDisplaySettings() { WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE); }
+void OpenDisplaySettings() {
+    WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
+}
 
 }  // namespace
 
@@ -503,7 +505,9 @@ bool CVLDlg::TakeValuesFromControls() {
 // ---------------------------------------------------------------------------------------
 // Slideshow host
 
-bool CVLDlg::IsConfigWindowVisible() const { return m_hMainWnd && IsWindowVisible(m_hMainWnd); }
+bool CVLDlg::IsConfigWindowVisible() const {
+    return m_hMainWnd && IsWindowVisible(m_hMainWnd);
+}
 
 bool CVLDlg::IsScreenSaverRunning() const {
     BOOL running = FALSE;
@@ -519,9 +523,13 @@ int CVLDlg::DesktopColorDepth() const {
     return bits;
 }
 
-void CVLDlg::SetSlideshowTimer(uint32_t periodMs) { ::SetTimer(m_hWnd, TIMER_SLIDESHOW, periodMs, nullptr); }
+void CVLDlg::SetSlideshowTimer(uint32_t periodMs) {
+    ::SetTimer(m_hWnd, TIMER_SLIDESHOW, periodMs, nullptr);
+}
 
-void CVLDlg::KillSlideshowTimer() { ::KillTimer(m_hWnd, TIMER_SLIDESHOW); }
+void CVLDlg::KillSlideshowTimer() {
+    ::KillTimer(m_hWnd, TIMER_SLIDESHOW);
+}
 
 void CVLDlg::UpdateTrayIcon(bool enabled) { m_tray.ChangeIcon(enabled ? m_hIcon : m_hIconDisabled); }
 

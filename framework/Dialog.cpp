@@ -107,9 +107,13 @@ bool CDialog::OnCommand(UINT id, UINT notifyCode, HWND control) {
     return false;
 }
 
-bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
-bool CDialog::PreTranslateMessage(MSG&) { return false; }
+bool CDialog::PreTranslateMessage(MSG&) {
+    return false;
+}
 
 bool CDialog::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     auto mapped = m_messages.find(msg);

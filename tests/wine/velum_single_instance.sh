@@ -12,6 +12,7 @@ run_velum || fail "second start did not end by itself"
 velumctl_rc sync
 [ "$(velumctl count)" = 1 ] || fail "expected one main window, found $(velumctl count)"
 [ "$(velumctl visible)" = visible ] || fail "second start did not show the configuration window"
+[ "$(velumctl foreground)" = front ] || fail "the configuration window is not in front"
 kill -0 "$VELUM_PID" || fail "first instance ended"
 
 # A third start while the window is open changes nothing either.
