@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -9,6 +10,7 @@
 #include "base/StringUtil.h"
 #include "base/Trace.h"
 #include "lang/LangReader.h"
+#include "lang/LanguageMenu.h"
 #include "lang/LanguageManager.h"
 
 namespace {
@@ -303,6 +305,54 @@ TEST_F(LangTest, CatalogueThroughTheSearchSeam) {
     EXPECT_TRUE(mgr.EnumLanguages("C:\\x", "vm*.lng"));
     EXPECT_TRUE(mgr.GetCatalogue().empty());
     EXPECT_EQ(mgr.GetCurrentIndex(), -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LanguageMenuTest, ItemsFollowTheCatalogueAndSwitchTheLanguage) {
+    FakeFolder folder;
+    CLanguageManager mgr(&folder);
+    EXPECT_TRUE(BuildLanguageMenuItems(mgr).empty());
+
+    std::string dir = TempDir("menu");
+    for (int i = 0; i < 1003; ++i) {
+        std::string path = dir + "/vm" + std::to_string(i) + ".lng";
+        char name[16];
+        std::snprintf(name, sizeof name, "L%04d", i);
+        std::string body = std::string("[info]\r\nlang name=") + name + "\r\n[S]\r\nk=" + name + "\r\n";
+        FILE* f = std::fopen(path.c_str(), "wb");  // plain writes: a thousand synced files take long
+        ASSERT_TRUE(f);
+        std::fwrite(body.data(), 1, body.size(), f);
+        std::fclose(f);
+        folder.matches.push_back(path);
+    }
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vm1002.lng", "[info]\r\nlang name=L1002\r\n[S]\r\n=broken\r\n"));
+    ASSERT_TRUE(mgr.EnumLanguages("x", "vm*.lng"));
+    ASSERT_EQ(mgr.GetCatalogue().size(), 1003u);
+
+    std::string stored = "settings path";
+    EXPECT_FALSE(SwitchLanguageByCommand(mgr, 38000 + 1001, stored));  // beyond the range
+    EXPECT_EQ(stored, "settings path");  // nothing current yet
+    ASSERT_TRUE(SwitchLanguageByCommand(mgr, 38002, stored));
+    EXPECT_EQ(stored, dir + "/vm2.lng");
+
+    std::vector<LanguageMenuItem> items = BuildLanguageMenuItems(mgr);
+    ASSERT_EQ(items.size(), 1001u);
+    EXPECT_EQ(items.front().id, 38000u);
+    EXPECT_EQ(items.back().id, 39000u);
+    EXPECT_EQ(items.back().text, "L1000");
+    for (const LanguageMenuItem& item : items) EXPECT_EQ(item.checked, item.id == 38002) << item.id;
+
+    ASSERT_TRUE(SwitchLanguageByCommand(mgr, 39000, stored));
+    EXPECT_EQ(stored, dir + "/vm1000.lng");
+    EXPECT_FALSE(SwitchLanguageByCommand(mgr, 37999, stored));
+    // The broken file is beyond the menu; loading it by index fails and keeps L1000.
+    EXPECT_FALSE(mgr.LoadLanguageByIndex(1002));
+    std::string text;
+    ASSERT_TRUE(mgr.GetString("S", "k", text));
+    EXPECT_EQ(text, "L1000");
 }
 
 }  // namespace
