@@ -6,7 +6,9 @@
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // '*' any run, '?' one character, letter case ignored; iterative, so no pattern is slow.
 bool WildcardMatch(const std::string& pattern, const std::string& name) {

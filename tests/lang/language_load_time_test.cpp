@@ -71,14 +71,14 @@ TEST(LanguageLoadTimeTest, HostileFilesAtTheSizeLimitFinishQuickly) {
         return s;
     };
     const std::string files[] = {
-        repeat("[a]\n;"),                                 // a font line begun after every header
-        repeat("[s]\n;font name=x\n;font size=1\n;"),     // font lines read and read again
-        "[info]\n[s]\n;" + std::string(size, ';') + "\nk=v\n",  // one comment run after another
+        repeat("[a]\n;"),                                            // a font line begun after every header
+        repeat("[s]\n;font name=x\n;font size=1\n;"),                // font lines read and read again
+        "[info]\n[s]\n;" + std::string(size, ';') + "\nk=v\n",       // one comment run after another
         "[info]\n[s]\n;font name=" + std::string(size, '[') + "\n",  // a value full of '['
-        repeat("x"),                                      // one endless key
-        repeat("[[[[]"),                                  // headers in headers
-        repeat("k=v;"),                                   // the same key again and again
-        std::string(size, '\x80'),                        // nothing but high bytes
+        repeat("x"),                                                 // one endless key
+        repeat("[[[[]"),                                             // headers in headers
+        repeat("k=v;"),                                              // the same key again and again
+        std::string(size, '\x80'),                                   // nothing but high bytes
     };
     for (const std::string& bytes : files) {
         CLanguageManager mgr;

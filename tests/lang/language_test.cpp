@@ -39,16 +39,16 @@ protected:
 };
 
 TEST_F(LangTest, KeysAndValuesFollowTheByteRules) {
-    ASSERT_TRUE(Load(
-        "[Menu]\r\n"
-        "  EXIT  =  Quit now  \r\n"                 // blanks trimmed, key case ignored
-        "Ke\x80y\x01\xff=high\r\n"                  // control and high bytes leave the key
-        "Eq=a=b [c] \td\xe4\r\n"                    // '=', '[', ']', tab, high bytes in a value
-        "Title\r\n0001=joined\r\n"                  // key text without '=' joins the next key
-        "v1=one; tail\r\nv2=two\r\n"                // ';' ends the value, the rest starts a key
-        "; a comment=not an entry\r\n"
-        "half;comment\r\nreal=yes\r\n"              // ';' in a key discards the key read so far
-        "last=no line end"));
+    ASSERT_TRUE(
+        Load("[Menu]\r\n"
+             "  EXIT  =  Quit now  \r\n"   // blanks trimmed, key case ignored
+             "Ke\x80y\x01\xff=high\r\n"    // control and high bytes leave the key
+             "Eq=a=b [c] \td\xe4\r\n"      // '=', '[', ']', tab, high bytes in a value
+             "Title\r\n0001=joined\r\n"    // key text without '=' joins the next key
+             "v1=one; tail\r\nv2=two\r\n"  // ';' ends the value, the rest starts a key
+             "; a comment=not an entry\r\n"
+             "half;comment\r\nreal=yes\r\n"  // ';' in a key discards the key read so far
+             "last=no line end"));
     EXPECT_EQ(Get("menu", "Exit"), "Quit now");
     EXPECT_EQ(Get("Menu", "Key"), "high");
     EXPECT_EQ(Get("Menu", "Eq"), "a=b [c] \td\xe4");
@@ -65,12 +65,12 @@ TEST_F(LangTest, KeysAndValuesFollowTheByteRules) {
 }
 
 TEST_F(LangTest, SectionsMatchIgnoringCaseAndTheLaterTwinWins) {
-    ASSERT_TRUE(Load(
-        "[ menu\r\n]\r\nEXIT=first\r\nOnly=old\r\n"
-        "[Other]\r\nk=v\r\n"
-        "[MENU]\r\nexit=second\r\n"
-        "[Cut]\r\npartial[Next]\r\nn=1\r\n"         // '[' where a key is read ends the section
-        "[Open"));                                  // a header never closed is no section
+    ASSERT_TRUE(
+        Load("[ menu\r\n]\r\nEXIT=first\r\nOnly=old\r\n"
+             "[Other]\r\nk=v\r\n"
+             "[MENU]\r\nexit=second\r\n"
+             "[Cut]\r\npartial[Next]\r\nn=1\r\n"  // '[' where a key is read ends the section
+             "[Open"));                           // a header never closed is no section
     EXPECT_EQ(Get("Menu", "Exit"), "second");
     EXPECT_EQ(Get("Menu", "Only"), "<missing>");
     EXPECT_EQ(Get("other", "K"), "v");
@@ -111,14 +111,14 @@ TEST_F(LangTest, EmptyKeyFailsTheLoadAndKeepsTheEarlierLanguage) {
 }
 
 TEST_F(LangTest, EscapesAreProcessedOnLookup) {
-    ASSERT_TRUE(Load(
-        "[S]\r\n"
-        "nl=a\\nb\r\n"
-        "all=\\\"\\'\\\\\\a\\b\\f\\n\\r\\t\\v\r\n"
-        "keep=\\p\\x\r\n"
-        "trail=a\\tb\\\r\n"            // a single backslash at the end stays, the rest is processed
-        "pair=a\\\\\r\n"              // an escaped backslash at the end is one backslash
-        "three=a\\\\\\\r\n"));
+    ASSERT_TRUE(
+        Load("[S]\r\n"
+             "nl=a\\nb\r\n"
+             "all=\\\"\\'\\\\\\a\\b\\f\\n\\r\\t\\v\r\n"
+             "keep=\\p\\x\r\n"
+             "trail=a\\tb\\\r\n"  // a single backslash at the end stays, the rest is processed
+             "pair=a\\\\\r\n"     // an escaped backslash at the end is one backslash
+             "three=a\\\\\\\r\n"));
     EXPECT_EQ(Get("S", "nl"), "a\nb");
     EXPECT_EQ(Get("S", "all"), std::string("\"'\\\a\b\f\n\r\t\v"));
     EXPECT_EQ(Get("S", "keep"), "\\p\\x");
@@ -233,7 +233,6 @@ public:
     }
 };
 
-
 std::string TempDir(const std::string& name) {
     std::string dir = ::testing::TempDir() + "velum_lang_" + name;
     std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "'";
@@ -334,7 +333,7 @@ TEST(LanguageMenuTest, ItemsFollowTheCatalogueAndSwitchTheLanguage) {
 
     std::string stored = "settings path";
     EXPECT_FALSE(SwitchLanguageByCommand(mgr, 38000 + 1001, stored));  // beyond the range
-    EXPECT_EQ(stored, "settings path");  // nothing current yet
+    EXPECT_EQ(stored, "settings path");                                // nothing current yet
     ASSERT_TRUE(SwitchLanguageByCommand(mgr, 38002, stored));
     EXPECT_EQ(stored, dir + "/vm2.lng");
 

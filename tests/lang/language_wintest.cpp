@@ -13,7 +13,9 @@
 namespace {
 
 // The test runner sits in tests/, the shipped language files in program/language.
-std::string ShippedLanguageFolder() { return ProgramFolder() + "\\..\\program\\language"; }
+std::string ShippedLanguageFolder() {
+    return ProgramFolder() + "\\..\\program\\language";
+}
 
 TEST(WinLanguage, CatalogueAndSwitchingWithTheSystemSearch) {
     CLanguageManager mgr;
