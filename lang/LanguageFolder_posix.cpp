@@ -43,7 +43,9 @@ public:
         while (dirent* entry = readdir(dir)) {
             std::string name = entry->d_name;
             if (!WildcardMatch(pattern, name)) continue;
-            std::string path = folder + (folder.back() == '/' ? "" : "/") + name;
+            std::string path = folder;
+            if (path.back() != '/') path += '/';
+            path += name;
             struct stat st;
             if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) paths.push_back(path);
         }
