@@ -7,6 +7,7 @@
 #include "base/CommandLine.h"
 #include "base/ProgramPath.h"
 #include "base/Trace.h"
+#include "lang/LanguageManager.h"
 #include "settings/SettingsSystem_win.h"
 
 namespace {
@@ -85,11 +86,7 @@ std::string CVLApp::GetHelpFilePath() {
     return ProgramFolder() + "\\vm.chm";
 }
 
-bool CVLApp::InitLanguageManager() {
-    // The language manager starts on GetLanguageFolder() with the pattern "vm*.lng" here;
-    // on failure the caller shows message 155.
-    return true;
-}
+bool CVLApp::InitLanguageManager() { return GetLanguageManager().EnumLanguages(GetLanguageFolder(), "vm*.lng"); }
 
 bool CVLApp::InitInstance() {
     std::string product = LoadResString(IDS_PRODUCT_NAME);

@@ -102,16 +102,36 @@ std::string UnescapeLangValue(const std::string& value) {
         }
         char e = value[++i];
         switch (e) {
-            case '"': out += '"'; break;
-            case '\'': out += '\''; break;
-            case '\\': out += '\\'; break;
-            case 'a': out += '\a'; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'v': out += '\v'; break;
+            case '"':
+                out += '"';
+                break;
+            case '\'':
+                out += '\'';
+                break;
+            case '\\':
+                out += '\\';
+                break;
+            case 'a':
+                out += '\a';
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'v':
+                out += '\v';
+                break;
             default:
                 out += '\\';
                 out += e;

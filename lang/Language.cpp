@@ -24,10 +24,14 @@ bool ReadLangInfo(const std::string& bytes, CLangInfo& info, size_t* endPos) {
     std::string key, value;
     while (reader.ReadEntry(key, value) == CLangReader::kEntry) {
         key = AsciiLower(key);
-        if (key == "lang name") info.m_strLangName = value;
-        else if (key == "author") info.m_strAuthor = value;
-        else if (key == "version") info.m_strVersion = value;
-        else if (key == "vm ver") info.m_strVmVer = value;
+        if (key == "lang name")
+            info.m_strLangName = value;
+        else if (key == "author")
+            info.m_strAuthor = value;
+        else if (key == "version")
+            info.m_strVersion = value;
+        else if (key == "vm ver")
+            info.m_strVmVer = value;
     }
     if (endPos) *endPos = reader.GetPosition();
     return true;

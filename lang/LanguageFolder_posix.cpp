@@ -6,7 +6,9 @@
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // '*' any run, '?' one character, letter case ignored; iterative, so no pattern is slow.
 bool WildcardMatch(const std::string& pattern, const std::string& name) {
@@ -41,7 +43,9 @@ public:
         while (dirent* entry = readdir(dir)) {
             std::string name = entry->d_name;
             if (!WildcardMatch(pattern, name)) continue;
-            std::string path = folder + (folder.back() == '/' ? "" : "/") + name;
+            std::string path = folder;
+            if (path.back() != '/') path += '/';
+            path += name;
             struct stat st;
             if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) paths.push_back(path);
         }

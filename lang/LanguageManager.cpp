@@ -7,8 +7,7 @@
 #include "base/Trace.h"
 #include "lang/LangReader.h"
 
-CLanguageManager::CLanguageManager(ILanguageFolder* folder)
-    : m_pFolder(folder ? folder : &SystemLanguageFolder()) {}
+CLanguageManager::CLanguageManager(ILanguageFolder* folder) : m_pFolder(folder ? folder : &SystemLanguageFolder()) {}
 
 CLanguageManager::~CLanguageManager() = default;
 

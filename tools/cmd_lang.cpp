@@ -10,7 +10,8 @@ int Get(const std::vector<std::string>& args) {
     CLanguageManager mgr;
     if (!mgr.LoadLanguage(args[1])) return Fail("cannot load " + args[1]);
     std::string text;
-    if (!mgr.GetString(args[2], args[3], text)) return Fail("no key \"" + args[3] + "\" in section \"" + args[2] + "\"");
+    if (!mgr.GetString(args[2], args[3], text))
+        return Fail("no key \"" + args[3] + "\" in section \"" + args[2] + "\"");
     WriteOut(text);
     return 0;
 }

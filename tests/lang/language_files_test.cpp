@@ -60,8 +60,8 @@ TEST(LanguageFilesTest, EveryKeyTheProgramLooksUpIsThere) {
         // A key in the file that the program never asks for is a misspelt one.
         for (const auto& [sectionName, section] : lang.m_sections) {
             for (const auto& [key, entry] : section->m_entries) {
-                EXPECT_TRUE(known.count({sectionName, key})) << "unused key [" << section->m_strName << "] "
-                                                             << entry.first;
+                EXPECT_TRUE(known.count({sectionName, key}))
+                    << "unused key [" << section->m_strName << "] " << entry.first;
             }
         }
         for (const char* section : kFontSections) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -9,6 +10,7 @@
 #include "base/StringUtil.h"
 #include "base/Trace.h"
 #include "lang/LangReader.h"
+#include "lang/LanguageMenu.h"
 #include "lang/LanguageManager.h"
 
 namespace {
@@ -37,16 +39,16 @@ protected:
 };
 
 TEST_F(LangTest, KeysAndValuesFollowTheByteRules) {
-    ASSERT_TRUE(Load(
-        "[Menu]\r\n"
-        "  EXIT  =  Quit now  \r\n"                 // blanks trimmed, key case ignored
-        "Ke\x80y\x01\xff=high\r\n"                  // control and high bytes leave the key
-        "Eq=a=b [c] \td\xe4\r\n"                    // '=', '[', ']', tab, high bytes in a value
-        "Title\r\n0001=joined\r\n"                  // key text without '=' joins the next key
-        "v1=one; tail\r\nv2=two\r\n"                // ';' ends the value, the rest starts a key
-        "; a comment=not an entry\r\n"
-        "half;comment\r\nreal=yes\r\n"              // ';' in a key discards the key read so far
-        "last=no line end"));
+    ASSERT_TRUE(
+        Load("[Menu]\r\n"
+             "  EXIT  =  Quit now  \r\n"   // blanks trimmed, key case ignored
+             "Ke\x80y\x01\xff=high\r\n"    // control and high bytes leave the key
+             "Eq=a=b [c] \td\xe4\r\n"      // '=', '[', ']', tab, high bytes in a value
+             "Title\r\n0001=joined\r\n"    // key text without '=' joins the next key
+             "v1=one; tail\r\nv2=two\r\n"  // ';' ends the value, the rest starts a key
+             "; a comment=not an entry\r\n"
+             "half;comment\r\nreal=yes\r\n"  // ';' in a key discards the key read so far
+             "last=no line end"));
     EXPECT_EQ(Get("menu", "Exit"), "Quit now");
     EXPECT_EQ(Get("Menu", "Key"), "high");
     EXPECT_EQ(Get("Menu", "Eq"), "a=b [c] \td\xe4");
@@ -63,12 +65,12 @@ TEST_F(LangTest, KeysAndValuesFollowTheByteRules) {
 }
 
 TEST_F(LangTest, SectionsMatchIgnoringCaseAndTheLaterTwinWins) {
-    ASSERT_TRUE(Load(
-        "[ menu\r\n]\r\nEXIT=first\r\nOnly=old\r\n"
-        "[Other]\r\nk=v\r\n"
-        "[MENU]\r\nexit=second\r\n"
-        "[Cut]\r\npartial[Next]\r\nn=1\r\n"         // '[' where a key is read ends the section
-        "[Open"));                                  // a header never closed is no section
+    ASSERT_TRUE(
+        Load("[ menu\r\n]\r\nEXIT=first\r\nOnly=old\r\n"
+             "[Other]\r\nk=v\r\n"
+             "[MENU]\r\nexit=second\r\n"
+             "[Cut]\r\npartial[Next]\r\nn=1\r\n"  // '[' where a key is read ends the section
+             "[Open"));                           // a header never closed is no section
     EXPECT_EQ(Get("Menu", "Exit"), "second");
     EXPECT_EQ(Get("Menu", "Only"), "<missing>");
     EXPECT_EQ(Get("other", "K"), "v");
@@ -109,14 +111,14 @@ TEST_F(LangTest, EmptyKeyFailsTheLoadAndKeepsTheEarlierLanguage) {
 }
 
 TEST_F(LangTest, EscapesAreProcessedOnLookup) {
-    ASSERT_TRUE(Load(
-        "[S]\r\n"
-        "nl=a\\nb\r\n"
-        "all=\\\"\\'\\\\\\a\\b\\f\\n\\r\\t\\v\r\n"
-        "keep=\\p\\x\r\n"
-        "trail=a\\tb\\\r\n"            // a single backslash at the end stays, the rest is processed
-        "pair=a\\\\\r\n"              // an escaped backslash at the end is one backslash
-        "three=a\\\\\\\r\n"));
+    ASSERT_TRUE(
+        Load("[S]\r\n"
+             "nl=a\\nb\r\n"
+             "all=\\\"\\'\\\\\\a\\b\\f\\n\\r\\t\\v\r\n"
+             "keep=\\p\\x\r\n"
+             "trail=a\\tb\\\r\n"  // a single backslash at the end stays, the rest is processed
+             "pair=a\\\\\r\n"     // an escaped backslash at the end is one backslash
+             "three=a\\\\\\\r\n"));
     EXPECT_EQ(Get("S", "nl"), "a\nb");
     EXPECT_EQ(Get("S", "all"), std::string("\"'\\\a\b\f\n\r\t\v"));
     EXPECT_EQ(Get("S", "keep"), "\\p\\x");
@@ -231,7 +233,6 @@ public:
     }
 };
 
-
 std::string TempDir(const std::string& name) {
     std::string dir = ::testing::TempDir() + "velum_lang_" + name;
     std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "'";
@@ -303,6 +304,54 @@ TEST_F(LangTest, CatalogueThroughTheSearchSeam) {
     EXPECT_TRUE(mgr.EnumLanguages("C:\\x", "vm*.lng"));
     EXPECT_TRUE(mgr.GetCatalogue().empty());
     EXPECT_EQ(mgr.GetCurrentIndex(), -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LanguageMenuTest, ItemsFollowTheCatalogueAndSwitchTheLanguage) {
+    FakeFolder folder;
+    CLanguageManager mgr(&folder);
+    EXPECT_TRUE(BuildLanguageMenuItems(mgr).empty());
+
+    std::string dir = TempDir("menu");
+    for (int i = 0; i < 1003; ++i) {
+        std::string path = dir + "/vm" + std::to_string(i) + ".lng";
+        char name[16];
+        std::snprintf(name, sizeof name, "L%04d", i);
+        std::string body = std::string("[info]\r\nlang name=") + name + "\r\n[S]\r\nk=" + name + "\r\n";
+        FILE* f = std::fopen(path.c_str(), "wb");  // plain writes: a thousand synced files take long
+        ASSERT_TRUE(f);
+        std::fwrite(body.data(), 1, body.size(), f);
+        std::fclose(f);
+        folder.matches.push_back(path);
+    }
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vm1002.lng", "[info]\r\nlang name=L1002\r\n[S]\r\n=broken\r\n"));
+    ASSERT_TRUE(mgr.EnumLanguages("x", "vm*.lng"));
+    ASSERT_EQ(mgr.GetCatalogue().size(), 1003u);
+
+    std::string stored = "settings path";
+    EXPECT_FALSE(SwitchLanguageByCommand(mgr, 38000 + 1001, stored));  // beyond the range
+    EXPECT_EQ(stored, "settings path");                                // nothing current yet
+    ASSERT_TRUE(SwitchLanguageByCommand(mgr, 38002, stored));
+    EXPECT_EQ(stored, dir + "/vm2.lng");
+
+    std::vector<LanguageMenuItem> items = BuildLanguageMenuItems(mgr);
+    ASSERT_EQ(items.size(), 1001u);
+    EXPECT_EQ(items.front().id, 38000u);
+    EXPECT_EQ(items.back().id, 39000u);
+    EXPECT_EQ(items.back().text, "L1000");
+    for (const LanguageMenuItem& item : items) EXPECT_EQ(item.checked, item.id == 38002) << item.id;
+
+    ASSERT_TRUE(SwitchLanguageByCommand(mgr, 39000, stored));
+    EXPECT_EQ(stored, dir + "/vm1000.lng");
+    EXPECT_FALSE(SwitchLanguageByCommand(mgr, 37999, stored));
+    // The broken file is beyond the menu; loading it by index fails and keeps L1000.
+    EXPECT_FALSE(mgr.LoadLanguageByIndex(1002));
+    std::string text;
+    ASSERT_TRUE(mgr.GetString("S", "k", text));
+    EXPECT_EQ(text, "L1000");
 }
 
 }  // namespace
