@@ -40,8 +40,8 @@ CSystemTray::~CSystemTray() {
 bool CSystemTray::CreateHiddenWindow() {
     if (m_hWnd) return true;
     if (!RegisterTrayClass(&CSystemTray::WindowProc)) return false;
-    m_hWnd = CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, 10, 10, nullptr,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    m_hWnd = CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, 10, 10, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
     if (!m_hWnd) return false;
     SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     return true;

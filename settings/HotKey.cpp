@@ -27,6 +27,7 @@ struct KeyName {
 
 // Names of the keys that are neither letters, digits, keypad digits nor function keys.
 // "Seperator" is spelt as users of earlier versions have always seen it.
+// clang-format off
 const KeyName kKeyNames[] = {
     {1, "Left Button"},   {2, "Right Button"},   {3, "Cancel"},         {4, "Middle Button"},  {8, "Backspace"},
     {9, "Tab"},           {12, "Clear"},         {13, "Return"},        {16, "Shift"},         {17, "Ctrl"},
@@ -44,6 +45,7 @@ const KeyName kKeyNames[] = {
     {222, "'"},           {246, "Attn"},         {247, "Crsel"},        {248, "Exsel"},        {249, "Ereof"},
     {250, "Play"},        {251, "Zoom"},         {252, "No Name"},      {253, "PA1"},          {254, "OEM Clear"},
 };
+// clang-format on
 }  // namespace
 
 std::string HotKeyKeyName(unsigned k) {

@@ -15,7 +15,9 @@ constexpr int kHotKeyIds[COptionData::kUsedHotKeys] = {10, 11, 12, 19, 20};
 // The slot of a registered id, or -1 for an id that is none of ours.
 int HotKeySlotOfId(int id);
 
-inline bool IsHotKeyEmpty(const CHotKeyItem& item) { return item.m_wVirtualKey == 0; }
+inline bool IsHotKeyEmpty(const CHotKeyItem& item) {
+    return item.m_wVirtualKey == 0;
+}
 
 // Hotkey-control flags (1 Shift, 2 Control, 4 Alt, 8 extended) to RegisterHotKey's
 // flags; the extended flag has no counterpart and is dropped.
@@ -26,7 +28,9 @@ std::string HotKeyKeyName(unsigned virtualKey);
 
 // "Ctrl + ", "Alt + ", "Shift + " (in that order, as set) and the key name.
 std::string HotKeyText(uint16_t modifiers, unsigned virtualKey);
-inline std::string HotKeyText(const CHotKeyItem& item) { return HotKeyText(item.m_wModifiers, item.m_wVirtualKey); }
+inline std::string HotKeyText(const CHotKeyItem& item) {
+    return HotKeyText(item.m_wModifiers, item.m_wVirtualKey);
+}
 
 // Where hotkeys are registered: the main window on Windows, a recording double in tests.
 class IHotKeyRegistrar {

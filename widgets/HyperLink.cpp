@@ -23,7 +23,9 @@ bool ReadClassesRootDefault(const std::string& subKey, std::string& value) {
 }
 }  // namespace
 
-CHyperLink::~CHyperLink() { Detach(); }
+CHyperLink::~CHyperLink() {
+    Detach();
+}
 
 bool CHyperLink::Attach(HWND dialog, int id, const std::string& address, const std::string& text) {
     Detach();
@@ -61,8 +63,8 @@ void CHyperLink::Detach() {
 }
 
 long CHyperLink::GotoURL(const std::string& address, int showCommand) {
-    long result = static_cast<long>(reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, showCommand)));
+    long result = static_cast<long>(
+        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, showCommand)));
     if (result > 32) return result;
     std::string htmClass, command;
     if (!ReadClassesRootDefault(".htm", htmClass)) return result;

@@ -41,9 +41,8 @@ protected:
 TEST(AboutBox, TakesCaptionLabelsAndButtonFromTheLanguage) {
     CLanguageManager lang;
     ASSERT_TRUE(lang.LoadLanguage(WinPath(std::string(VELUM_SOURCE_DIR) + "/language/vmeng.lng")));
-    CAboutDlg about([&lang](const std::string& s, const std::string& k, std::string& t) {
-        return lang.GetString(s, k, t);
-    });
+    CAboutDlg about(
+        [&lang](const std::string& s, const std::string& k, std::string& t) { return lang.GetString(s, k, t); });
     ASSERT_TRUE(about.Create(nullptr));
     HWND dlg = about.GetSafeHwnd();
     EXPECT_EQ(WindowText(dlg), "About Velum");
@@ -105,17 +104,16 @@ TEST(HyperLink, FallsBackToTheRegisteredWebBrowser) {
     DeleteFileA(marker.c_str());
 
     HKEY ext = nullptr, cmd = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, ".htm", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &ext, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, ".htm", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &ext, nullptr),
               ERROR_SUCCESS);
     char oldClass[256] = {};
     DWORD oldSize = sizeof oldClass;
-    bool hadClass = RegQueryValueExA(ext, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(oldClass), &oldSize) ==
-                    ERROR_SUCCESS;
+    bool hadClass =
+        RegQueryValueExA(ext, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(oldClass), &oldSize) == ERROR_SUCCESS;
     const char cls[] = "VelumTestPage";
     RegSetValueExA(ext, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(cls), sizeof cls);
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "VelumTestPage\\shell\\open\\command", 0,
-                              nullptr, 0, KEY_ALL_ACCESS, nullptr, &cmd, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, "VelumTestPage\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &cmd, nullptr),
               ERROR_SUCCESS);
     // The address lands behind "rem", so the line only creates the marker file.
     std::string line = "cmd.exe /c copy nul \"" + marker + "\" & rem \"%1\"";

@@ -58,8 +58,8 @@ TEST(ProgramProbe, PostHotKeys) {
         int slot = HotKeySlotOfId(static_cast<int>(id));
         ASSERT_GE(slot, 0) << id;
         const CHotKeyItem& hk = defaults.m_hotkeys[slot];
-        ASSERT_TRUE(PostMessageA(main, WM_HOTKEY, id,
-                                 MAKELPARAM(HotKeyRegisterModifiers(hk.m_wModifiers), hk.m_wVirtualKey)));
+        ASSERT_TRUE(
+            PostMessageA(main, WM_HOTKEY, id, MAKELPARAM(HotKeyRegisterModifiers(hk.m_wModifiers), hk.m_wVirtualKey)));
         DWORD_PTR answer = 0;
         ASSERT_TRUE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer));
     }

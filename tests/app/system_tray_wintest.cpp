@@ -60,7 +60,9 @@ struct Owner {
     ~Owner() { DestroyWindow(hwnd); }
 };
 
-HICON AppIcon() { return LoadIcon(nullptr, IDI_APPLICATION); }
+HICON AppIcon() {
+    return LoadIcon(nullptr, IDI_APPLICATION);
+}
 
 TEST(SystemTray, IconIsHeldByTheTrayWithItsTipUntilRemoved) {
     Owner owner;
@@ -154,8 +156,8 @@ TEST(SystemTray, RightClickHandsTheFreshMenuToTheWindowBeforeItOpens) {
     ASSERT_EQ(owner.seen.size(), 1u);
     EXPECT_EQ(owner.seen[0].msg, kTrayMenuMessage);
     EXPECT_EQ(owner.seen[0].lParam, 132);
-    std::vector<UINT> ids = {32771, 32774, 0,    32788, 32789, 0,  32790,
-                             32791, 0,     32775, 0,     static_cast<UINT>(-1), 16, 32773};
+    std::vector<UINT> ids = {32771, 32774, 0, 32788, 32789, 0, 32790, 32791, 0, 32775, 0, static_cast<UINT>(-1),
+                             16,    32773};
     EXPECT_EQ(owner.menuIds, ids);
     EXPECT_EQ(owner.menuTexts[0], "&Configure");
     EXPECT_EQ(owner.menuTexts[1], "&Disable");

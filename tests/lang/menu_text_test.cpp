@@ -26,11 +26,15 @@ FakeLanguage German() {
                {{"Menu", "Disable"}, "&Ausschalten"},
                {{"Menu", "Enable"}, "&Einschalten"},
                {{"Menu", "Previous Image"}, "Voriges Bild"},
-               {{"Menu", "Next Image"}, "N\xE4" "chstes Bild"},
+               {{"Menu", "Next Image"},
+                "N\xE4"
+                "chstes Bild"},
                {{"Menu", "Increase Opacity"}, "Deckkraft erh\xF6hen"},
                {{"Menu", "Decrease Opacity"}, "Deckkraft verringern"},
                {{"Menu", "Download Wallpaper From"}, "Hintergrundbilder von"},
-               {{"Menu", "About"}, "\xDC" "ber"},
+               {{"Menu", "About"},
+                "\xDC"
+                "ber"},
                {{"Menu", "Exit"}, "&Beenden"},
                {{"Strings", "Preferences"}, "Optionen"}};
     return l;
@@ -52,11 +56,15 @@ TEST(TrayMenuTexts, EnabledShowsDisableWithEveryDefaultHotKey) {
     EXPECT_EQ(m[kCmdConfigure], "&Einstellungen");
     EXPECT_EQ(m[kCmdToggleEnabled], "&Ausschalten\tCtrl + Alt + Home");
     EXPECT_EQ(m[kCmdPreviousImage], "Voriges Bild\tCtrl + Alt + ,");
-    EXPECT_EQ(m[kCmdNextImage], "N\xE4" "chstes Bild\tCtrl + Alt + .");
+    EXPECT_EQ(m[kCmdNextImage],
+              "N\xE4"
+              "chstes Bild\tCtrl + Alt + .");
     EXPECT_EQ(m[kCmdIncreaseOpacity], "Deckkraft erh\xF6hen\tCtrl + Alt + Page Up");
     EXPECT_EQ(m[kCmdDecreaseOpacity], "Deckkraft verringern\tCtrl + Alt + Page Down");
     EXPECT_EQ(m[kCmdPreferences], "Optionen");
-    EXPECT_EQ(m[kCmdAbout], "\xDC" "ber");
+    EXPECT_EQ(m[kCmdAbout],
+              "\xDC"
+              "ber");
     EXPECT_EQ(m[kCmdExit], "&Beenden");
     // The submenu is addressed by its position, not by an id.
     int popups = 0;
@@ -76,7 +84,9 @@ TEST(TrayMenuTexts, DisabledShowsEnableAndClearedHotKeysLoseTheirSuffix) {
     d.m_hotkeys[COptionData::HK_DECREASE_OPACITY] = CHotKeyItem(0, 14);  // modifiers without a key: cleared
     auto m = ById(TrayMenuTexts(de.Lookup(), false, d.m_hotkeys));
     EXPECT_EQ(m[kCmdToggleEnabled], "&Einschalten\tCtrl + Alt + Home");
-    EXPECT_EQ(m[kCmdNextImage], "N\xE4" "chstes Bild");
+    EXPECT_EQ(m[kCmdNextImage],
+              "N\xE4"
+              "chstes Bild");
     EXPECT_EQ(m[kCmdDecreaseOpacity], "Deckkraft verringern");
     EXPECT_EQ(m[kCmdPreviousImage], "Voriges Bild\tCtrl + Alt + ,");
 }
