@@ -1,4 +1,5 @@
-# The tray icon is there after start-up with its tip; WM_HOTKEY 20, 11 and 10 show the next
+# The tray icon is there after start-up with its tip; closing Preferences leaves the hotkeys
+# registered; WM_HOTKEY 20, 11 and 10 show the next
 # picture, raise the opacity and toggle the slideshow; a hotkey that another program holds
 # leaves the other four registered.
 set -euo pipefail
@@ -37,9 +38,15 @@ start_velum -r
 velumctl_rc wait-window 60 || fail "no main window"
 probe tray || true
 probe_ok tray || fail "no tray icon with the tip Velum"
+echo "tray icon: ok"
+# Preferences releases the hotkeys for its sheet and takes them back when it closes.
+velumctl_rc command 32775 || fail "cannot post Preferences"
+velumctl_rc sync
+probe check-taken || true
+probe_ok check-taken || fail "hotkeys missing after Preferences"
 velumctl_rc command 32773
 wait_velum_exit 30 || fail "Exit did not end the program"
-echo "tray icon: ok"
+echo "preferences: ok"
 
 # 2. Hotkeys, against a run without them.
 base=$(run_once "")
@@ -66,10 +73,10 @@ write_settings
 start_velum -r
 velumctl_rc wait-window 60 || fail "no main window"
 velumctl_rc sync
-probe check-held || true
+probe check-taken || true
 touch "$TEST_TMP/release"
 wait $holder || true
-probe_ok check-held || fail "a hotkey is missing while Ctrl + Alt + Home is held elsewhere"
+probe_ok check-taken || fail "a hotkey is missing while Ctrl + Alt + Home is held elsewhere"
 grep -q '^\[  PASSED  \] 1 test' <(tr -d '\r' <"$TEST_TMP/probe-hold.log") || fail "holder: $(tail -5 "$TEST_TMP/probe-hold.log")"
 velumctl_rc command 32773
 wait_velum_exit 30 || fail "Exit did not end the program"
