@@ -15,45 +15,21 @@ UINT TaskbarCreatedMessage() {
     static UINT msg = RegisterWindowMessageA("TaskbarCreated");
     return msg;
 }
-
-bool RegisterTrayClass(WNDPROC proc) {
-    static bool registered = false;
-    if (registered) return true;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kTrayWindowClass;
-    registered = RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    return registered;
-}
 }  // namespace
 
-CSystemTray::~CSystemTray() {
-    RemoveIcon();
-    if (m_hWnd) {
-        SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
-        DestroyWindow(m_hWnd);
-        m_hWnd = nullptr;
-    }
-}
+CSystemTray::~CSystemTray() { RemoveIcon(); }
 
 bool CSystemTray::CreateHiddenWindow() {
     if (m_hWnd) return true;
-    if (!RegisterTrayClass(&CSystemTray::WindowProc)) return false;
-    m_hWnd = CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, 10, 10, nullptr, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
-    if (!m_hWnd) return false;
-    SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    return true;
+    if (!RegisterClassOnce(kTrayWindowClass)) return false;
+    return Create(0, kTrayWindowClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, 10, 10);
 }
 
-LRESULT CALLBACK CSystemTray::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<CSystemTray*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self && msg == TaskbarCreatedMessage()) {
-        self->OnTaskbarCreated();
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+bool CSystemTray::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+    if (msg != TaskbarCreatedMessage()) return false;
+    OnTaskbarCreated();
+    result = 0;
+    return true;
 }
 
 bool CSystemTray::AddIcon(HWND parent, UINT callbackMessage, const char* tip, HICON icon, UINT id) {

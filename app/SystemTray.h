@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "framework/Window.h"
+
 // The main window's messages for the icon's mouse events and for the menu about to open
 // (WM_TRAY_NOTIFY and WM_TRAY_MENU of the main window).
 constexpr UINT kTrayNotifyMessage = WM_USER + 1000;
@@ -15,12 +17,11 @@ constexpr UINT kTrayMenuMessage = WM_USER + 1002;
 // The record as Windows 2000 and XP know it: 488 bytes in a 32-bit program.
 constexpr DWORD kNotifyIconDataSize = NOTIFYICONDATAA_V2_SIZE;
 
-class CSystemTray {
+// The object's own small hidden window hears Explorer's "TaskbarCreated" broadcast.
+class CSystemTray : public CWindow {
 public:
     CSystemTray() = default;
-    virtual ~CSystemTray();
-    CSystemTray(const CSystemTray&) = delete;
-    CSystemTray& operator=(const CSystemTray&) = delete;
+    ~CSystemTray() override;
 
     // Adds the icon; the menu with resource id `id` is the one a right click opens.
     bool AddIcon(HWND parent, UINT callbackMessage, const char* tip, HICON icon, UINT id);
@@ -32,17 +33,17 @@ public:
 
     bool IsIconPresent() const { return m_bIconPresent; }
     const NOTIFYICONDATAA& NotifyIconData() const { return m_nid; }
-    HWND GetSafeHwnd() const { return m_hWnd; }
     // The command id a double click sends.
     UINT DefaultCommandId() const;
 
+protected:
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     bool CreateHiddenWindow();
     // Explorer rebuilt the notification area: put the icon back.
     void OnTaskbarCreated();
 
-    HWND m_hWnd = nullptr;
     bool m_bIconPresent = false;
     bool m_bIconWanted = false;  // AddIcon ran; an Explorer restart re-adds the icon
     NOTIFYICONDATAA m_nid{};
