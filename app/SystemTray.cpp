@@ -17,7 +17,9 @@ UINT TaskbarCreatedMessage() {
 }
 }  // namespace
 
-CSystemTray::~CSystemTray() { RemoveIcon(); }
+CSystemTray::~CSystemTray() {
+    RemoveIcon();
+}
 
 bool CSystemTray::CreateHiddenWindow() {
     if (m_hWnd) return true;
