@@ -65,6 +65,16 @@ TEST(ProgramProbe, PostHotKeys) {
     }
 }
 
+// A double click on the program's icon, as the notification area reports it.
+TEST(ProgramProbe, DoubleClickTheIcon) {
+    if (!ProbeWanted("double-click")) GTEST_SKIP() << "set VELUM_PROBE=double-click";
+    HWND main = ProgramWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(PostMessageA(main, WM_USER + 1000, 132, WM_LBUTTONDBLCLK));
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer));
+}
+
 // Holds Ctrl + Alt + Home for another program until the file VELUM_RELEASE_FILE exists.
 TEST(ProgramProbe, HoldEnableHotKey) {
     if (!ProbeWanted("hold")) GTEST_SKIP() << "set VELUM_PROBE=hold";

@@ -1,5 +1,5 @@
 # The tray icon is there after start-up with its tip; closing Preferences leaves the hotkeys
-# registered; WM_HOTKEY 20, 11 and 10 show the next
+# registered; a double click on the icon opens the configuration window; WM_HOTKEY 20, 11 and 10 show the next
 # picture, raise the opacity and toggle the slideshow; a hotkey that another program holds
 # leaves the other four registered.
 set -euo pipefail
@@ -44,9 +44,17 @@ velumctl_rc command 32775 || fail "cannot post Preferences"
 velumctl_rc sync
 probe check-taken || true
 probe_ok check-taken || fail "hotkeys missing after Preferences"
+echo "preferences: ok"
+# A double click on the icon opens the configuration window; a second one keeps the one window.
+[ "$(velumctl visible)" = hidden ] || fail "configuration window open before the double click"
+probe double-click || true
+probe_ok double-click || fail "double click not delivered"
+[ "$(velumctl visible)" = visible ] || fail "double click did not open the configuration window"
+probe double-click || true
+[ "$(velumctl count)" = 1 ] && [ "$(velumctl visible)" = visible ] || fail "second double click"
+echo "double click: ok"
 velumctl_rc command 32773
 wait_velum_exit 30 || fail "Exit did not end the program"
-echo "preferences: ok"
 
 # 2. Hotkeys, against a run without them.
 base=$(run_once "")
