@@ -91,14 +91,6 @@ TEST(TrayMenuTexts, DisabledShowsEnableAndClearedHotKeysLoseTheirSuffix) {
     EXPECT_EQ(m[kCmdPreviousImage], "Voriges Bild\tCtrl + Alt + ,");
 }
 
-TEST(TrayMenuTexts, ChangedHotKeyShowsItsNewText) {
-    FakeLanguage de = German();
-    COptionData d;
-    d.m_hotkeys[COptionData::HK_PREVIOUS] = CHotKeyItem('P', 6);
-    auto m = ById(TrayMenuTexts(de.Lookup(), true, d.m_hotkeys));
-    EXPECT_EQ(m[kCmdPreviousImage], "Voriges Bild\tCtrl + Alt + P");
-}
-
 TEST(TrayMenuTexts, MissingKeysFallBackToTheirOwnEnglishWordingNotTheNeighboursText) {
     FakeLanguage partial = German();
     partial.texts.erase({"Menu", "Enable"});
@@ -115,12 +107,6 @@ TEST(TrayMenuTexts, MissingKeysFallBackToTheirOwnEnglishWordingNotTheNeighboursT
     auto english = ById(TrayMenuTexts(MenuTextLookup(), true, d.m_hotkeys));
     EXPECT_EQ(english[kCmdToggleEnabled], "Disable\tCtrl + Alt + Home");
     EXPECT_EQ(english[kCmdConfigure], "Configure");
-}
-
-TEST(WithHotKeySuffix, OnlyASetHotKeyAddsTabAndText) {
-    EXPECT_EQ(WithHotKeySuffix("Next Image", CHotKeyItem(190, 6)), "Next Image\tCtrl + Alt + .");
-    EXPECT_EQ(WithHotKeySuffix("Next Image", CHotKeyItem(0, 0)), "Next Image");
-    EXPECT_EQ(WithHotKeySuffix("", CHotKeyItem('X', 0)), "\tX");
 }
 
 }  // namespace
