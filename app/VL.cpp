@@ -44,7 +44,9 @@ CVLApp::~CVLApp() {
     if (m_hMutex) CloseHandle(m_hMutex);
 }
 
-bool CVLApp::HasSwitch(const char* text) { return HasSwitchIn(GetCommandLineA(), text); }
+bool CVLApp::HasSwitch(const char* text) {
+    return HasSwitchIn(GetCommandLineA(), text);
+}
 
 bool CVLApp::IsAnotherInstanceRunning(const std::string& productName) {
     HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, productName.c_str());
@@ -76,9 +78,34 @@ bool CVLApp::CheckSystem() {
     return false;
 }
 
-std::string CVLApp::GetLanguageFolder() { return ProgramFolder() + "\\language"; }
+std::string CVLApp::GetLanguageFolder() {
+    return ProgramFolder() + "\\language";
+}
 
-std::string CVLApp::GetHelpFilePath() { return ProgramFolder() + "\\vm.chm"; }
+std::string CVLApp::GetHelpFilePath() {
+    return ProgramFolder() + "\\vm.chm";
+}
+
+void CVLApp::ShowHelp(const char* topic) {
+    // The HTML Help control is loaded only when help is asked for; ordinal 14 is HtmlHelpA.
+    typedef HWND(WINAPI * HtmlHelpFn)(HWND, LPCSTR, UINT, DWORD_PTR);
+    static HMODULE control = LoadLibraryA("hhctrl.ocx");
+    if (!control) {
+        VL_TRACE();
+        return;
+    }
+    auto fn = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(control, MAKEINTRESOURCEA(14))));
+    if (!fn) {
+        VL_TRACE();
+        return;
+    }
+    const UINT kDisplayTopic = 0x0000, kDisplayToc = 0x0001;
+    std::string path = GetHelpFilePath();
+    if (topic && *topic)
+        fn(nullptr, path.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic));
+    else
+        fn(nullptr, path.c_str(), kDisplayToc, 0);
+}
 
 bool CVLApp::InitLanguageManager() { return GetLanguageManager().EnumLanguages(GetLanguageFolder(), "vm*.lng"); }
 

@@ -1,5 +1,7 @@
 #include "app/VLDlg.h"
 
+#include "app/VL.h"
+
 #include "VelumIds.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
@@ -48,7 +50,9 @@ std::string LoadResString(UINT id) {
     return std::string(buf, n > 0 ? n : 0);
 }
 
-void OpenDisplaySettings() { WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE); }
+void OpenDisplaySettings() {
+    WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
+}
 
 }  // namespace
 
@@ -251,6 +255,7 @@ void CVLDlg::MapShellMessages() {
     });
     MapCommand(ID_CONFIGURE, [this](UINT) { ShowConfigWindow(); });
     MapCommand(ID_EXIT, [this](UINT) { OnExit(); });
+    MapCommand(ID_HELP_CONTENTS, [](UINT) { CVLApp::ShowHelp(); });
     MapCommand(IDM_ABOUTBOX, [this](UINT) { OnAbout(); });
 }
 
@@ -434,7 +439,9 @@ bool CVLDlg::TakeValuesFromControls() {
 // ---------------------------------------------------------------------------------------
 // Slideshow host
 
-bool CVLDlg::IsConfigWindowVisible() const { return m_hMainWnd && IsWindowVisible(m_hMainWnd); }
+bool CVLDlg::IsConfigWindowVisible() const {
+    return m_hMainWnd && IsWindowVisible(m_hMainWnd);
+}
 
 bool CVLDlg::IsScreenSaverRunning() const {
     BOOL running = FALSE;
@@ -450,9 +457,13 @@ int CVLDlg::DesktopColorDepth() const {
     return bits;
 }
 
-void CVLDlg::SetSlideshowTimer(uint32_t periodMs) { ::SetTimer(m_hWnd, TIMER_SLIDESHOW, periodMs, nullptr); }
+void CVLDlg::SetSlideshowTimer(uint32_t periodMs) {
+    ::SetTimer(m_hWnd, TIMER_SLIDESHOW, periodMs, nullptr);
+}
 
-void CVLDlg::KillSlideshowTimer() { ::KillTimer(m_hWnd, TIMER_SLIDESHOW); }
+void CVLDlg::KillSlideshowTimer() {
+    ::KillTimer(m_hWnd, TIMER_SLIDESHOW);
+}
 
 void CVLDlg::UpdateTrayIcon(bool enabled) {
     (void)enabled;

@@ -4,14 +4,17 @@
 
 CSlideshow::CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowHost& host,
                        IClock& clock)
-    : m_options(options), m_list(list), m_display(display), m_host(host), m_clock(clock),
-      m_random(clock.TickCount()) {
+    : m_options(options), m_list(list), m_display(display), m_host(host), m_clock(clock), m_random(clock.TickCount()) {
     OptionsChanged();
 }
 
-CSlideshow::~CSlideshow() { StopWorker(); }
+CSlideshow::~CSlideshow() {
+    StopWorker();
+}
 
-void CSlideshow::SetRebuild(RebuildFn rebuild) { m_rebuild = std::move(rebuild); }
+void CSlideshow::SetRebuild(RebuildFn rebuild) {
+    m_rebuild = std::move(rebuild);
+}
 
 bool CSlideshow::StartWorker() {
     if (m_worker.IsRunning()) return true;

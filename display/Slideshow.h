@@ -61,8 +61,7 @@ public:
     // Builds the display list from an image list; may run on either thread.
     using RebuildFn = std::function<std::vector<std::string>(const std::vector<CImageItem>& images)>;
 
-    CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowHost& host,
-               IClock& clock);
+    CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowHost& host, IClock& clock);
     ~CSlideshow();  // stops the worker
     CSlideshow(const CSlideshow&) = delete;
     CSlideshow& operator=(const CSlideshow&) = delete;

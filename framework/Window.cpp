@@ -46,7 +46,9 @@ CWindow* CWindow::FromHandle(HWND hwnd) {
     return reinterpret_cast<CWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
-bool CWindow::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool CWindow::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     CWindow* self = nullptr;

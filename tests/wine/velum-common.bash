@@ -51,3 +51,29 @@ run_value() {
 
 # A settings value from velum-tool settings show, e.g. json_field "$json" m_nNextIndex.
 json_field() { grep -o "\"$2\":-\\?[0-9]*" <<<"$1" | head -n1 | cut -d: -f2; }
+
+# A 2 x 2 pixel 24-bit BMP.
+make_bmp() {
+  printf 'BM\106\0\0\0\0\0\0\0\066\0\0\0\050\0\0\0\002\0\0\0\002\0\0\0\001\0\030\0\0\0\0\0\020\0\0\0\023\013\0\0\023\013\0\0\0\0\0\0\0\0\0\0' >"$1"
+  printf '\377\0\0\0\377\0\0\0\0\0\377\377\377\377\0\0' >>"$1"
+}
+
+# Writes the settings file of the program (in its settings folder) from option data JSON.
+write_settings() {
+  local dir
+  dir=$(settings_dir)
+  mkdir -p "$dir"
+  (cd "$dir" && tool settings write vm.dat <<<"$1") || fail "velum-tool settings write failed"
+}
+
+show_settings() { (cd "$(settings_dir)" && tool settings show vm.dat | tr -d '\r'); }
+
+# The Linux process of the started velum.exe (the Wine loader runs the program in its own process).
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+sleep_until_ms() {
+  local left=$(( $1 - $(now_ms) ))
+  [ "$left" -gt 0 ] && sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
+  return 0
+}
