@@ -22,6 +22,8 @@ public:
     static bool CheckSystem();
     static std::string GetLanguageFolder();
     static std::string GetHelpFilePath();
+    // Opens the help file at its contents, or at a page such as "ConfigWin.htm".
+    static void ShowHelp(const char* topic = nullptr);
 
 private:
     bool InitLanguageManager();

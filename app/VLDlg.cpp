@@ -1,5 +1,7 @@
 #include "app/VLDlg.h"
 
+#include "app/VL.h"
+
 #include "TrayIds.h"
 #include "VelumIds.h"
 #include "app/AboutDlg.h"
@@ -265,6 +267,7 @@ void CVLDlg::MapShellMessages() {
     });
     MapCommand(ID_CONFIGURE, [this](UINT) { ShowConfigWindow(); });
     MapCommand(ID_EXIT, [this](UINT) { OnExit(); });
+    MapCommand(ID_HELP_CONTENTS, [](UINT) { CVLApp::ShowHelp(); });
     MapCommand(IDM_ABOUTBOX, [this](UINT) { OnAbout(); });
 }
 

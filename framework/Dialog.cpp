@@ -89,13 +89,14 @@ void CDialog::MapCommandRange(UINT first, UINT last, CommandHandler handler) {
 
 bool CDialog::OnCommand(UINT id, UINT notifyCode, HWND control) {
     (void)control;
+    // Menus and accelerators send code 0 or 1, buttons BN_CLICKED (0); other control
+    // notifications are for an OnCommand override.
+    if (notifyCode > 1) return false;
     auto it = m_commands.lower_bound(id);
     if (it != m_commands.end() && it->second.first <= id) {
         it->second.second(id);
         return true;
     }
-    // Menus and accelerators send code 0 or 1; buttons BN_CLICKED (0).
-    if (notifyCode > 1) return false;
     if (id == IDOK) {
         OnOK();
         return true;

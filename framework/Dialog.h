@@ -36,8 +36,8 @@ public:
 
 protected:
     virtual BOOL OnInitDialog() { return TRUE; }
-    // True when the command was handled; the default runs mapped commands, then
-    // IDOK and IDCANCEL.
+    // True when the command was handled. The default takes menu, accelerator and button
+    // clicks (codes 0 and 1): mapped commands, then IDOK and IDCANCEL.
     virtual bool OnCommand(UINT id, UINT notifyCode, HWND control);
     virtual void OnTimer(UINT_PTR id) { (void)id; }
     virtual void OnDestroy() {}

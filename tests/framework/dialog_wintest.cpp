@@ -49,6 +49,8 @@ protected:
         fromHandle = FromHandle(m_hWnd);
         if (throwInInit) throw std::runtime_error("init");
         asked = SendMessageA(m_hWnd, WM_TEST_ASK, 21, 0);
+        // A control notification other than a click is not a command.
+        PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(200, EN_CHANGE), 0);
         for (UINT id : posts) PostMessageA(m_hWnd, WM_COMMAND, id, 0);
         return TRUE;
     }

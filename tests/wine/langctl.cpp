@@ -1,6 +1,8 @@
 // Lets the Wine scripts see the message boxes of velum.exe:
-//   langctl answer-box SECONDS TEXT   waits for a message box titled "Velum" showing TEXT,
-//                                     presses its OK button; exit 0, or 1 on time-out
+//   langctl answer-box SECONDS [TEXT] waits for a message box titled "Velum" (showing TEXT,
+//                                     when given), answers it (No when it has that button,
+//                                     else OK) and prints its text in hex, since the ANSI
+//                                     bytes do not survive the console; exit 1 on time-out
 //   langctl boxes                     prints the text of every message box titled "Velum"
 #include <windows.h>
 
@@ -43,14 +45,15 @@ int main(int argc, char** argv) {
         for (const Box& box : Boxes()) printf("%s\n", box.text.c_str());
         return 0;
     }
-    if (argc == 4 && !strcmp(argv[1], "answer-box")) {
+    if ((argc == 3 || argc == 4) && !strcmp(argv[1], "answer-box")) {
         DWORD end = GetTickCount() + static_cast<DWORD>(atof(argv[2]) * 1000);
         for (;;) {
             for (const Box& box : Boxes()) {
-                if (box.text == argv[3]) {
-                    PostMessageA(box.hwnd, WM_COMMAND, IDOK, 0);
-                    return 0;
-                }
+                if (argc == 4 && box.text != argv[3]) continue;
+                PostMessageA(box.hwnd, WM_COMMAND, GetDlgItem(box.hwnd, IDNO) ? IDNO : IDOK, 0);
+                for (unsigned char c : box.text) printf("%02x", c);
+                printf("\n");
+                return 0;
             }
             if (static_cast<LONG>(GetTickCount() - end) >= 0) break;
             Sleep(100);
@@ -58,6 +61,6 @@ int main(int argc, char** argv) {
         for (const Box& box : Boxes()) fprintf(stderr, "langctl: other box: %s\n", box.text.c_str());
         return 1;
     }
-    fprintf(stderr, "usage: langctl answer-box SECONDS TEXT | boxes\n");
+    fprintf(stderr, "usage: langctl answer-box SECONDS [TEXT] | boxes\n");
     return 2;
 }

@@ -4,6 +4,7 @@
 //   velumctl wait-gone SECONDS      exit 0 once none exists, 1 on time-out
 //   velumctl visible                prints "visible" or "hidden"; exit 1 when there is none
 //   velumctl foreground             prints "front" when it is the foreground window, else "behind"
+//   velumctl text                   prints the texts of its child windows, one a line
 //   velumctl sync                   returns once the window has worked off its sent messages
 //   velumctl command ID             posts WM_COMMAND ID to it
 //   velumctl message NUMBER         sends the message (wParam 0, lParam 0) and prints the answer
@@ -15,6 +16,13 @@
 #include <vector>
 
 namespace {
+
+BOOL CALLBACK PrintText(HWND hwnd, LPARAM) {
+    char text[512] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (*text) printf("%s\n", text);
+    return TRUE;
+}
 
 BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     char title[64] = {}, cls[64] = {};
@@ -41,7 +49,8 @@ bool WaitFor(bool present, double seconds) {
 }
 
 int Usage() {
-    fprintf(stderr, "usage: velumctl count|wait-window S|wait-gone S|visible|foreground|sync|command ID|message N\n");
+    fprintf(stderr,
+            "usage: velumctl count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|message N\n");
     return 2;
 }
 
@@ -69,6 +78,10 @@ int main(int argc, char** argv) {
     }
     if (!strcmp(cmd, "foreground")) {
         printf("%s\n", GetForegroundWindow() == hwnd ? "front" : "behind");
+        return 0;
+    }
+    if (!strcmp(cmd, "text")) {
+        EnumChildWindows(hwnd, PrintText, 0);
         return 0;
     }
     if (!strcmp(cmd, "sync")) {
