@@ -41,6 +41,28 @@ TEST(ProgramProbe, TrayHoldsTheProgramsIcon) {
     EXPECT_TRUE(WaitForTrayTip("Velum", true, 20000));
 }
 
+BOOL CALLBACK FindIconWindow(HWND hwnd, LPARAM lParam) {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (std::strcmp(cls, "__winex11_tray_icon") == 0 || std::strcmp(cls, "__wine_tray_icon") == 0) {
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
+        return FALSE;
+    }
+    EnumChildWindows(hwnd, FindIconWindow, lParam);
+    return *reinterpret_cast<HWND*>(lParam) ? FALSE : TRUE;
+}
+
+// Prints "iconrect X Y W H": where on the screen the tray draws the (only) icon.
+TEST(ProgramProbe, IconRectangle) {
+    if (!ProbeWanted("icon-rect")) GTEST_SKIP() << "set VELUM_PROBE=icon-rect";
+    HWND icon = nullptr;
+    EnumWindows(FindIconWindow, reinterpret_cast<LPARAM>(&icon));
+    ASSERT_NE(icon, nullptr);
+    RECT rc;
+    ASSERT_TRUE(GetWindowRect(icon, &rc));
+    std::printf("iconrect %ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+}
+
 // Posts WM_HOTKEY with the ids in VELUM_HOTKEY_IDS (blank-separated), each answered
 // before the next goes.
 TEST(ProgramProbe, PostHotKeys) {

@@ -39,6 +39,31 @@ velumctl_rc wait-window 60 || fail "no main window"
 probe tray || true
 probe_ok tray || fail "no tray icon with the tip Velum"
 echo "tray icon: ok"
+# The icon follows the state: the coloured picture while enabled, the grey one while disabled.
+probe icon-rect || true
+probe_ok icon-rect || fail "no icon window in the tray"
+read -r ix iy iw ih < <(tr -d '\r' <"$TEST_TMP/probe-icon-rect.log" | sed -n 's/^iconrect //p')
+saturation() { import -window root -crop "${iw}x${ih}+${ix}+${iy}" +repage "$TEST_TMP/icon.png" &&
+  convert "$TEST_TMP/icon.png" -colorspace HSL -channel G -separate +channel -format '%[fx:int(mean*1000)]' info:; }
+wait_saturation() {  # above|below LIMIT: polls until the icon's mean saturation (per mille) is so
+  local deadline=$(( $(date +%s) + 10 )) v
+  while :; do
+    v=$(saturation)
+    if [ "$1" = above ] && [ "$v" -gt "$2" ]; then echo "$v"; return 0; fi
+    if [ "$1" = below ] && [ "$v" -lt "$2" ]; then echo "$v"; return 0; fi
+    [ "$(date +%s)" -lt $deadline ] || { echo "$v"; return 1; }
+    sleep 0.3
+  done
+}
+command -v import >/dev/null && command -v convert >/dev/null || fail "ImageMagick (import, convert) is missing"
+on=$(saturation)
+velumctl_rc command 32774
+velumctl_rc sync
+off=$(wait_saturation below $(( on * 2 / 3 ))) || fail "icon did not turn grey on Disable ($on -> $off)"
+velumctl_rc command 32774
+velumctl_rc sync
+again=$(wait_saturation above $(( off * 3 / 2 ))) || fail "icon did not come back on Enable ($off -> $again)"
+echo "tray icon saturation: enabled $on, disabled $off, enabled again $again"
 # Preferences releases the hotkeys for its sheet and takes them back when it closes.
 velumctl_rc command 32775 || fail "cannot post Preferences"
 velumctl_rc sync
