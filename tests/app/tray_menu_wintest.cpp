@@ -105,3 +105,78 @@ TEST_F(TrayMenuTest, TextsKeepItemStatesAndSubmenus) {
 }
 
 }  // namespace
+
+namespace {
+
+// The shell's handler of http addresses, replaced for one test by a command line that
+// writes the address it is given into a file.
+class HttpHandlerOverride {
+public:
+    explicit HttpHandlerOverride(const std::string& line) {
+        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &m_key, nullptr) != ERROR_SUCCESS) {
+            m_key = nullptr;
+            return;
+        }
+        DWORD size = sizeof m_old;
+        m_hadOld =
+            RegQueryValueExA(m_key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(m_old), &size) == ERROR_SUCCESS;
+        m_oldSize = size;
+        RegSetValueExA(m_key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(line.c_str()),
+                       static_cast<DWORD>(line.size() + 1));
+    }
+    ~HttpHandlerOverride() {
+        if (!m_key) return;
+        if (m_hadOld) {
+            RegSetValueExA(m_key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(m_old), m_oldSize);
+        } else {
+            RegDeleteValueA(m_key, nullptr);
+        }
+        RegCloseKey(m_key);
+    }
+    bool Ok() const { return m_key != nullptr; }
+
+private:
+    HKEY m_key = nullptr;
+    char m_old[1024] = {};
+    DWORD m_oldSize = 0;
+    bool m_hadOld = false;
+};
+
+std::string ReadWhenThere(const std::string& path) {
+    for (int i = 0; i < 100; ++i) {
+        HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               0, nullptr);
+        if (f != INVALID_HANDLE_VALUE) {
+            char buf[512] = {};
+            DWORD n = 0;
+            ReadFile(f, buf, sizeof buf - 1, &n, nullptr);
+            CloseHandle(f);
+            if (n > 0) return std::string(buf, n);
+        }
+        Sleep(100);
+    }
+    return std::string();
+}
+
+TEST(SiteCommands, OpenTheChosenSitesAddressWithTheShell) {
+    char tempDir[MAX_PATH] = {};
+    GetTempPathA(sizeof tempDir, tempDir);
+    std::string out = std::string(tempDir) + "velum_site_opened.txt";
+    DeleteFileA(out.c_str());
+    HttpHandlerOverride handler("cmd.exe /c echo %1> \"" + out + "\"");
+    ASSERT_TRUE(handler.Ok());
+
+    COptionData options;
+    options.m_sites.emplace_back("First", "http://first.example/", "");
+    options.m_sites.emplace_back("Second", "http://second.example/", "");
+    options.m_sites.emplace_back("Third", "http://third.example/", "");
+    // Beyond the list: nothing is opened.
+    EXPECT_FALSE(OpenSite(nullptr, options, 37103));
+    ASSERT_TRUE(OpenSite(nullptr, options, 37102));
+    std::string opened = ReadWhenThere(out);
+    EXPECT_NE(opened.find("http://third.example/"), std::string::npos) << opened;
+    DeleteFileA(out.c_str());
+}
+
+}  // namespace
