@@ -1,7 +1,8 @@
-# The tray icon is there after start-up with its tip; closing Preferences leaves the hotkeys
-# registered; a double click on the icon opens the configuration window; WM_HOTKEY 20, 11 and 10 show the next
-# picture, raise the opacity and toggle the slideshow; a hotkey that another program holds
-# leaves the other four registered.
+# The tray icon is there after start-up with its tip and follows the enabled state;
+# closing Preferences leaves the hotkeys registered; a double click on the icon opens the
+# configuration window; WM_HOTKEY 20, 11 and 10 show the next picture, raise the opacity
+# and toggle the slideshow, 19 and 12 step back and lower it; a hotkey that another
+# program holds leaves the other four registered.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -91,6 +92,12 @@ echo "with 20 11 10:   next=$a_next opacity=$(json_field "$after" m_nOpacity) en
 [ "$(json_field "$after" m_nOpacity)" = 30 ] || fail "Increase Opacity (11) did not raise 25 to 30"
 [ "$(json_field "$base" m_bEnabled)" = 1 ] && [ "$(json_field "$after" m_bEnabled)" = 0 ] ||
   fail "Enable/Disable (10) did not turn the slideshow off"
+# Previous Image (19) and Decrease Opacity (12) undo one step each.
+other=$(run_once "20 20 19 12 11 12")
+echo "with 20 20 19 12 11 12: next=$(json_field "$other" m_nNextIndex) opacity=$(json_field "$other" m_nOpacity)"
+[ "$(json_field "$other" m_nNextIndex)" = $(( (b_next + 1) % 3 )) ] || fail "Previous Image (19) did not step back"
+[ "$(json_field "$other" m_nOpacity)" = 20 ] || fail "Decrease Opacity (12) did not lower 25 to 20"
+[ "$(json_field "$other" m_bEnabled)" = 1 ] || fail "the slideshow was turned off without hotkey 10"
 
 # 3. Another program holds Ctrl + Alt + Home before the start.
 rm -f "$TEST_TMP/release"
