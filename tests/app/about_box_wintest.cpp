@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "TrayIds.h"
 #include "app/AboutDlg.h"
+#include "lang/LangKeys.h"
 #include "lang/LanguageManager.h"
 
 namespace {
@@ -54,6 +57,30 @@ TEST(AboutBox, TakesCaptionLabelsAndButtonFromTheLanguage) {
     // The mail link shows the bare address.
     EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_FEEDBACK_LINK)), "feedback@velum.example.org");
     about.DestroyWindow();
+}
+
+// Each control takes its own key, and every key is one the language files are held to.
+TEST(AboutBox, EachTextComesFromItsOwnListedKey) {
+    std::vector<std::pair<std::string, std::string>> asked;
+    CAboutDlg about([&asked](const std::string& s, const std::string& k, std::string& t) {
+        asked.push_back({s, k});
+        t = (s == "About Dialog") ? "Info %s %d" : s + "/" + k;
+        return true;
+    });
+    ASSERT_TRUE(about.Create(nullptr));
+    HWND dlg = about.GetSafeHwnd();
+    EXPECT_EQ(WindowText(dlg), "Info Velum %d");
+    EXPECT_EQ(WindowText(GetDlgItem(dlg, IDOK)), "Common Dialogs/Ok");
+    EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_HOME_PAGE_LABEL)), "Strings/Home Page");
+    EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_FEEDBACK_LABEL)), "Strings/Feedback");
+    about.DestroyWindow();
+    ASSERT_EQ(asked.size(), 4u);
+    for (const auto& a : asked) {
+        bool listed = false;
+        for (const LangKeyRef& ref : kProgramLangKeys)
+            listed = listed || (a.first == ref.section && a.second == ref.key);
+        EXPECT_TRUE(listed) << a.first << " / " << a.second;
+    }
 }
 
 TEST(AboutBox, MissingTextsKeepTheTemplate) {
