@@ -2,12 +2,22 @@
 
 #include "app/VL.h"
 
+#include "TrayIds.h"
 #include "VelumIds.h"
+#include "app/AboutDlg.h"
+#include "app/HotKeys.h"
+#include "app/TrayMenu.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
 #include "display/ImageDisplayDlg_win.h"
+#include "lang/LangMessageBox_win.h"
+#include "lang/LanguageManager.h"
+#include "lang/LanguageMenu.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
+
+static_assert(WM_TRAY_NOTIFY == kTrayNotifyMessage && WM_TRAY_MENU == kTrayMenuMessage,
+              "the tray object and the main window agree on their messages");
 
 namespace {
 
@@ -125,7 +135,8 @@ void CVLDlg::ApplyAutoStartStep() {
 }
 
 void CVLDlg::LoadLanguageStep() {
-    // The language manager loads m_options.m_strLanguageFile here.
+    // A file that does not load leaves the texts of the templates; nothing is shown.
+    if (!GetLanguageManager().LoadLanguage(m_options.m_strLanguageFile)) VL_TRACE();
 }
 
 void CVLDlg::RestoreSlideshowPosition() {
@@ -168,7 +179,11 @@ void CVLDlg::FinishConfigWindow() {
 }
 
 void CVLDlg::CreateTrayIcon() {
-    // The tray icon is added here; failing to add it only leaves a trace.
+    std::string tip = LoadResString(IDS_TRAY_TIP);
+    HICON icon = m_options.m_bEnabled ? m_hIcon : m_hIconDisabled;
+    // Without the icon the program stays reachable by a second start and the hotkeys.
+    if (!m_tray.AddIcon(m_hWnd, WM_TRAY_NOTIFY, tip.c_str(), icon, IDR_TRAYMENU)) VL_TRACE();
+    m_tray.SetDefaultCommand(ID_CONFIGURE, false);
 }
 
 bool CVLDlg::LoadThumbnailPlugin() {
@@ -199,7 +214,8 @@ void CVLDlg::CreateImageInfoReaders() {
 }
 
 void CVLDlg::RegisterHotKeysStep() {
-    // The hotkeys of m_options.m_hotkeys are registered here.
+    // A combination another program holds only leaves a trace naming its slot.
+    RegisterHotKeys(m_hWnd, m_options);
 }
 
 void CVLDlg::StartFolderWatcher() {
@@ -268,15 +284,57 @@ void CVLDlg::MapConfigWindowCommands() {
 }
 
 void CVLDlg::MapTrayMessages() {
-    // WM_TRAY_NOTIFY and WM_TRAY_MENU go to the tray object.
+    MapMessage(WM_TRAY_NOTIFY, [this](WPARAM wParam, LPARAM lParam, LRESULT&) {
+        m_tray.HandleIconMessage(wParam, lParam);
+        return false;
+    });
+    MapMessage(WM_TRAY_MENU, [this](WPARAM wParam, LPARAM, LRESULT& result) {
+        PrepareTrayMenu(reinterpret_cast<HMENU>(wParam));
+        result = 0;
+        return true;
+    });
+    MapCommand(ID_PREFERENCES, [this](UINT) { OnPreferences(); });
+    // The wallpaper sites of the tray menu's submenu.
+    MapCommandRange(ID_SITE_FIRST, ID_SITE_LAST, [this](UINT id) { OpenSite(m_hWnd, m_options, id); });
 }
 
 void CVLDlg::MapHotKeyMessages() {
-    // WM_HOTKEY turns into the slideshow commands.
+    MapMessage(WM_HOTKEY, [this](WPARAM wParam, LPARAM, LRESULT& result) {
+        result = 0;
+        return OnHotKey(wParam);
+    });
 }
 
+bool CVLDlg::OnHotKey(WPARAM id) {
+    if (!m_pSlideshow) return false;
+    switch (id) {
+        case 10:
+            m_pSlideshow->ToggleEnabled();
+            return true;
+        case 11:
+            m_pSlideshow->OnIncreaseOpacity();
+            return true;
+        case 12:
+            m_pSlideshow->OnDecreaseOpacity();
+            return true;
+        case 19:
+            m_pSlideshow->OnPreviousImage();
+            return false;
+        case 20:
+            m_pSlideshow->OnNextImage();
+            return false;
+        default:
+            return false;
+    }
+}
+
+void CVLDlg::PrepareTrayMenu(HMENU menu) { ::PrepareTrayMenu(menu, m_options, CurrentLanguageLookup()); }
+
 void CVLDlg::MapLanguageCommands() {
-    // Commands ID_LANGUAGE_FIRST..ID_LANGUAGE_LAST switch the language.
+    // The language submenu's items; the path of the language in use goes to the settings.
+    MapCommandRange(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, [this](UINT id) {
+        SwitchLanguageByCommand(GetLanguageManager(), id, m_options.m_strLanguageFile);
+    });
 }
 
 void CVLDlg::MapOnlineMessages() {
@@ -326,7 +384,27 @@ void CVLDlg::OnExit() {
 }
 
 void CVLDlg::OnAbout() {
-    // The About box opens here.
+    CAboutDlg about(CurrentLanguageLookup());
+    about.DoModal(m_hWnd);
+}
+
+void CVLDlg::OnPreferences() {
+    // Released first, so that the sheet's hotkey fields can take the combinations in use.
+    UnregisterHotKeys(m_hWnd);
+    if (RunPreferencesSheet()) {
+        SaveSettings();
+        ApplyAutoStart(m_options);
+        // The image list view drops its thumbnails here when their size changed.
+    }
+    // Confirmed: the new values; cancelled: the old ones again.
+    RegisterHotKeys(m_hWnd, m_options);
+}
+
+bool CVLDlg::RunPreferencesSheet() {
+    // The Preferences sheet runs here, filled with m_bCheckUpdate, m_bPauseOnScreenSaver,
+    // m_bAutoStart, m_nThumbWidth, m_nThumbHeight and hotkey slots 0..4, and copies
+    // them back when it is confirmed.
+    return false;
 }
 
 void CVLDlg::OnOK() {
@@ -381,12 +459,7 @@ void CVLDlg::HandDisplaySettings() {
     m_pDisplay->SetRegion(m_options.m_region);
 }
 
-int CVLDlg::LangMessageBox(const char* key, UINT flags) {
-    (void)flags;
-    // Until a language is loaded no key has a text.
-    VL_TRACE_MSG(key);
-    return -1;
-}
+int CVLDlg::LangMessageBox(const char* key, UINT flags) { return ::LangMessageBox(m_hWnd, key, flags); }
 
 // ---------------------------------------------------------------------------------------
 // Settings
@@ -448,10 +521,7 @@ void CVLDlg::KillSlideshowTimer() {
     ::KillTimer(m_hWnd, TIMER_SLIDESHOW);
 }
 
-void CVLDlg::UpdateTrayIcon(bool enabled) {
-    (void)enabled;
-    // The tray icon shows m_hIcon (128) when enabled and m_hIconDisabled (143) when not.
-}
+void CVLDlg::UpdateTrayIcon(bool enabled) { m_tray.ChangeIcon(enabled ? m_hIcon : m_hIconDisabled); }
 
 void CVLDlg::SelectOpacityItem(int index) {
     (void)index;
@@ -472,9 +542,7 @@ void CVLDlg::FreeConfigWindowObjects() {
     // The configuration window frees its auxiliary objects here.
 }
 
-void CVLDlg::UnregisterHotKeysStep() {
-    // The hotkeys are released here.
-}
+void CVLDlg::UnregisterHotKeysStep() { UnregisterHotKeys(m_hWnd); }
 
 void CVLDlg::StopFolderWatcher() {
     // The folder watcher stops here.

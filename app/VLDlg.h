@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/SystemTray.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
 #include "framework/Dialog.h"
@@ -84,9 +85,18 @@ private:
     bool OnDisplayChange(WPARAM bitsPerPixel);
     void OnExit();
     void OnAbout();
+    void OnPreferences();
+    // Runs the Preferences sheet modally on hotkey slots 0..4 and the preference flags;
+    // true when it was confirmed.
+    bool RunPreferencesSheet();
     void ShowConfigWindow();
     void HideConfigWindow();
     void HandDisplaySettings();
+
+    // --- Tray menu and hotkeys ---
+    void PrepareTrayMenu(HMENU menu);
+    // WM_HOTKEY: true when the message is fully handled (no default processing).
+    bool OnHotKey(WPARAM id);
 
     // --- Settings ---
     bool LoadSettings();
@@ -128,6 +138,7 @@ private:
     std::unique_ptr<CSlideshow> m_pSlideshow;
 
     // Tray icon
+    CSystemTray m_tray;
 
     // Hotkeys
 

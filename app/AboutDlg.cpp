@@ -1,0 +1,38 @@
+#include "app/AboutDlg.h"
+
+#include "TrayIds.h"
+#include "lang/LangKeys.h"
+#include "settings/OptionData.h"
+#include "settings/Version.h"
+
+const char kHomePageAddress[] = "http://velum.example.org/";
+const char kFeedbackAddress[] = "mailto:feedback@velum.example.org";
+
+CAboutDlg::CAboutDlg(MenuTextLookup lookup) : CDialog(IDD_ABOUTBOX), m_lookup(std::move(lookup)) {}
+
+void CAboutDlg::SetTextFromLanguage(int control, const char* section, const char* key) {
+    // A missing key leaves the template's English text.
+    std::string text;
+    if (m_lookup && m_lookup(section, key, text)) SetDlgItemTextA(m_hWnd, control, text.c_str());
+}
+
+BOOL CAboutDlg::OnInitDialog() {
+    char name[64] = {};
+    if (LoadStringA(GetModuleHandleA(nullptr), IDS_PRODUCT_NAME, name, sizeof name) <= 0) {
+        lstrcpynA(name, kProductName, sizeof name);
+    }
+    std::string format;
+    if (m_lookup && m_lookup(langsec::kAboutDialog, "0001", format)) {
+        SetWindowTextA(m_hWnd, FillProgramName(format, name).c_str());
+    }
+    SetTextFromLanguage(IDOK, langsec::kCommonDialogs, "Ok");
+    SetTextFromLanguage(IDC_HOME_PAGE_LABEL, langsec::kStrings, "Home Page");
+    SetTextFromLanguage(IDC_FEEDBACK_LABEL, langsec::kStrings, "Feedback");
+    SetDlgItemTextA(m_hWnd, IDC_ABOUT_PRODUCT, name);
+    SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, ("Version " + FormatVersion(kVelumVersion)).c_str());
+
+    std::string mail = kFeedbackAddress;
+    m_homePage.Attach(m_hWnd, IDC_HOME_PAGE_LINK, kHomePageAddress);
+    m_feedback.Attach(m_hWnd, IDC_FEEDBACK_LINK, mail, mail.substr(mail.find(':') + 1));
+    return TRUE;
+}

@@ -1,0 +1,25 @@
+// The About box: program name and version, the home page and the feedback address as links.
+#pragma once
+#include <string>
+
+#include "framework/Dialog.h"
+#include "lang/MenuText.h"
+#include "widgets/HyperLink.h"
+
+extern const char kHomePageAddress[];
+extern const char kFeedbackAddress[];
+
+class CAboutDlg : public CDialog {
+public:
+    explicit CAboutDlg(MenuTextLookup lookup);
+
+protected:
+    BOOL OnInitDialog() override;
+
+private:
+    void SetTextFromLanguage(int control, const char* section, const char* key);
+
+    MenuTextLookup m_lookup;
+    CHyperLink m_homePage;
+    CHyperLink m_feedback;
+};

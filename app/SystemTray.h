@@ -1,0 +1,52 @@
+// The program's icon in the notification area. Mouse messages of the icon go to the
+// parent window, which passes them to HandleIconMessage: a right click opens the
+// command menu, a double click runs the default command.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "framework/Window.h"
+
+// The main window's messages for the icon's mouse events and for the menu about to open
+// (WM_TRAY_NOTIFY and WM_TRAY_MENU of the main window).
+constexpr UINT kTrayNotifyMessage = WM_USER + 1000;
+constexpr UINT kTrayMenuMessage = WM_USER + 1002;
+
+// The record as Windows 2000 and XP know it: 488 bytes in a 32-bit program.
+constexpr DWORD kNotifyIconDataSize = NOTIFYICONDATAA_V2_SIZE;
+
+// The object's own small hidden window hears Explorer's "TaskbarCreated" broadcast.
+class CSystemTray : public CWindow {
+public:
+    CSystemTray() = default;
+    ~CSystemTray() override;
+
+    // Adds the icon; the menu with resource id `id` is the one a right click opens.
+    bool AddIcon(HWND parent, UINT callbackMessage, const char* tip, HICON icon, UINT id);
+    void RemoveIcon();
+    bool ChangeIcon(HICON icon);
+    bool SetDefaultCommand(UINT item, bool byPosition);
+    // 0 for messages of another icon, else 1.
+    virtual LRESULT HandleIconMessage(WPARAM wParam, LPARAM lParam);
+
+    bool IsIconPresent() const { return m_bIconPresent; }
+    const NOTIFYICONDATAA& NotifyIconData() const { return m_nid; }
+    // The command id a double click sends.
+    UINT DefaultCommandId() const;
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    bool CreateHiddenWindow();
+    // Explorer rebuilt the notification area: put the icon back.
+    void OnTaskbarCreated();
+
+    bool m_bIconPresent = false;
+    bool m_bIconWanted = false;  // AddIcon ran; an Explorer restart re-adds the icon
+    NOTIFYICONDATAA m_nid{};
+    UINT m_nDefaultItem = 0;
+    bool m_bDefaultByPosition = false;
+};

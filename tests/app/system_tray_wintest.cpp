@@ -1,0 +1,168 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "TrayIds.h"
+#include "app/SystemTray.h"
+#include "tests/app/TrayProbe_win.h"
+
+namespace {
+
+// A window standing in for the main window: it records what the tray sends it and
+// closes any menu as soon as it is open.
+struct Owner {
+    struct Seen {
+        UINT msg;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    HWND hwnd = nullptr;
+    std::vector<Seen> seen;
+    // Ids and texts of the submenu handed over with kTrayMenuMessage.
+    std::vector<UINT> menuIds;
+    std::vector<std::string> menuTexts;
+
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+        auto* self = reinterpret_cast<Owner*>(GetWindowLongPtrA(h, GWLP_USERDATA));
+        if (self) {
+            if (msg == WM_COMMAND || msg == kTrayMenuMessage) self->seen.push_back({msg, wp, lp});
+            if (msg == kTrayMenuMessage) {
+                HMENU sub = reinterpret_cast<HMENU>(wp);
+                for (int i = 0; i < GetMenuItemCount(sub); ++i) {
+                    char text[128] = {};
+                    GetMenuStringA(sub, i, text, sizeof text, MF_BYPOSITION);
+                    self->menuIds.push_back(GetMenuItemID(sub, i));
+                    self->menuTexts.push_back(text);
+                }
+                SetTimer(h, 1, 50, nullptr);
+            }
+            if (msg == WM_ENTERIDLE || msg == WM_TIMER) {
+                KillTimer(h, 1);
+                EndMenu();
+            }
+        }
+        return DefWindowProcA(h, msg, wp, lp);
+    }
+    Owner() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "VelumTrayTestOwner";
+        RegisterClassA(&wc);
+        hwnd = CreateWindowExA(0, wc.lpszClassName, "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+                               nullptr);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~Owner() { DestroyWindow(hwnd); }
+};
+
+HICON AppIcon() {
+    return LoadIcon(nullptr, IDI_APPLICATION);
+}
+
+TEST(SystemTray, IconIsHeldByTheTrayWithItsTipUntilRemoved) {
+    Owner owner;
+    CSystemTray tray;
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
+    EXPECT_TRUE(tray.IsIconPresent());
+    const NOTIFYICONDATAA& nid = tray.NotifyIconData();
+#ifndef _WIN64
+    EXPECT_EQ(nid.cbSize, 488u);
+#endif
+    EXPECT_EQ(nid.hWnd, owner.hwnd);
+    EXPECT_EQ(nid.uID, 132u);
+    EXPECT_EQ(nid.uFlags, 7u);
+    EXPECT_EQ(nid.uCallbackMessage, static_cast<UINT>(WM_USER + 1000));
+    EXPECT_STREQ(nid.szTip, "Velum");
+    EXPECT_TRUE(WaitForTrayTip("Velum", true, 5000));
+
+    EXPECT_TRUE(tray.ChangeIcon(LoadIcon(nullptr, IDI_WARNING)));
+    tray.RemoveIcon();
+    EXPECT_FALSE(tray.IsIconPresent());
+    EXPECT_FALSE(tray.ChangeIcon(AppIcon()));
+    EXPECT_TRUE(WaitForTrayTip("Velum", false, 5000));
+}
+
+TEST(SystemTray, IconWithoutParentReportsToItsOwnWindowAndGoesWithTheObject) {
+    {
+        CSystemTray tray;
+        ASSERT_TRUE(tray.AddIcon(nullptr, kTrayNotifyMessage, "Velum orphan", AppIcon(), IDR_TRAYMENU));
+        EXPECT_EQ(tray.NotifyIconData().hWnd, tray.GetSafeHwnd());
+        EXPECT_NE(tray.GetSafeHwnd(), nullptr);
+        EXPECT_TRUE(WaitForTrayTip("Velum orphan", true, 5000));
+    }
+    EXPECT_TRUE(WaitForTrayTip("Velum orphan", false, 5000));
+}
+
+TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
+    Owner owner;
+    CSystemTray tray;
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum again", AppIcon(), IDR_TRAYMENU));
+    ASSERT_TRUE(WaitForTrayTip("Velum again", true, 5000));
+    // The notification area loses every icon, as when Explorer restarts.
+    NOTIFYICONDATAA gone = tray.NotifyIconData();
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &gone));
+    ASSERT_TRUE(WaitForTrayTip("Velum again", false, 5000));
+
+    SendMessageA(tray.GetSafeHwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(tray.IsIconPresent());
+    EXPECT_TRUE(WaitForTrayTip("Velum again", true, 5000));
+    // The icon that came back has its callback and tip again, not only the last icon change.
+    EXPECT_EQ(tray.NotifyIconData().uFlags, 7u);
+}
+
+TEST(SystemTray, MessagesOfAnotherIconAreIgnored) {
+    Owner owner;
+    CSystemTray tray;
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
+    tray.SetDefaultCommand(ID_CONFIGURE, false);
+    EXPECT_EQ(tray.HandleIconMessage(133, WM_LBUTTONDBLCLK), 0);
+    EXPECT_EQ(tray.HandleIconMessage(133, WM_RBUTTONUP), 0);
+    EXPECT_TRUE(owner.seen.empty());
+    // A single click or a move is taken but does nothing.
+    EXPECT_EQ(tray.HandleIconMessage(132, WM_LBUTTONUP), 1);
+    EXPECT_EQ(tray.HandleIconMessage(132, WM_MOUSEMOVE), 1);
+    EXPECT_TRUE(owner.seen.empty());
+}
+
+TEST(SystemTray, DoubleClickSendsTheDefaultCommand) {
+    Owner owner;
+    CSystemTray tray;
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
+    tray.SetDefaultCommand(ID_CONFIGURE, false);
+    EXPECT_EQ(tray.HandleIconMessage(132, WM_LBUTTONDBLCLK), 1);
+    ASSERT_EQ(owner.seen.size(), 1u);
+    EXPECT_EQ(owner.seen[0].msg, static_cast<UINT>(WM_COMMAND));
+    EXPECT_EQ(LOWORD(owner.seen[0].wParam), 32771);
+
+    // Given by position: the id of that item of the menu's first submenu.
+    tray.SetDefaultCommand(4, true);
+    EXPECT_EQ(tray.DefaultCommandId(), 32789u);
+    tray.HandleIconMessage(132, WM_LBUTTONDBLCLK);
+    ASSERT_EQ(owner.seen.size(), 2u);
+    EXPECT_EQ(LOWORD(owner.seen[1].wParam), 32789);
+}
+
+TEST(SystemTray, RightClickHandsTheFreshMenuToTheWindowBeforeItOpens) {
+    Owner owner;
+    CSystemTray tray;
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
+    tray.SetDefaultCommand(ID_CONFIGURE, false);
+    EXPECT_EQ(tray.HandleIconMessage(132, WM_RBUTTONUP), 1);
+    ASSERT_EQ(owner.seen.size(), 1u);
+    EXPECT_EQ(owner.seen[0].msg, kTrayMenuMessage);
+    EXPECT_EQ(owner.seen[0].lParam, 132);
+    std::vector<UINT> ids = {32771, 32774, 0, 32788, 32789, 0, 32790, 32791, 0, 32775, 0, static_cast<UINT>(-1),
+                             16,    32773};
+    EXPECT_EQ(owner.menuIds, ids);
+    EXPECT_EQ(owner.menuTexts[0], "&Configure");
+    EXPECT_EQ(owner.menuTexts[1], "&Disable");
+    EXPECT_EQ(owner.menuTexts[11], "Download Wallpaper From");
+    EXPECT_EQ(owner.menuTexts[13], "E&xit");
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+#include "widgets/HyperLink.h"
+
+#include <shellapi.h>
+
+#include "base/Trace.h"
+#include "online/LinkOpen.h"
+
+namespace {
+const char kProp[] = "VelumHyperLink";
+
+// The default value of a key under HKEY_CLASSES_ROOT.
+bool ReadClassesRootDefault(const std::string& subKey, std::string& value) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, subKey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
+    char buf[2048];
+    DWORD size = sizeof buf - 1, type = 0;
+    LONG rc = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
+    buf[size < sizeof buf ? size : sizeof buf - 1] = '\0';
+    value = buf;
+    return true;
+}
+}  // namespace
+
+CHyperLink::~CHyperLink() {
+    Detach();
+}
+
+bool CHyperLink::Attach(HWND dialog, int id, const std::string& address, const std::string& text) {
+    Detach();
+    HWND control = GetDlgItem(dialog, id);
+    // A control that is a link already would call itself through the chain of procedures.
+    if (!control || GetPropA(control, kProp)) return false;
+    m_hWnd = control;
+    m_strAddress = address;
+    m_strText = text.empty() ? address : text;
+    SetWindowTextA(control, m_strText.c_str());
+    SetPropA(control, kProp, this);
+    m_oldProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CHyperLink::SubclassProc)));
+    LOGFONTA lf{};
+    HFONT base = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    if (!base || !GetObjectA(base, sizeof lf, &lf)) GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    lf.lfUnderline = TRUE;
+    m_hFont = CreateFontIndirectA(&lf);
+    InvalidateRect(control, nullptr, TRUE);
+    return true;
+}
+
+void CHyperLink::Detach() {
+    if (m_hWnd) {
+        if (IsWindow(m_hWnd)) {
+            SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_oldProc));
+            RemovePropA(m_hWnd, kProp);
+        }
+        m_hWnd = nullptr;
+    }
+    if (m_hFont) {
+        DeleteObject(m_hFont);
+        m_hFont = nullptr;
+    }
+}
+
+long CHyperLink::GotoURL(const std::string& address, int showCommand) {
+    long result = static_cast<long>(
+        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, showCommand)));
+    if (result > 32) return result;
+    std::string htmClass, command;
+    if (!ReadClassesRootDefault(".htm", htmClass)) return result;
+    if (!ReadClassesRootDefault(htmClass + "\\shell\\open\\command", command)) return result;
+    return static_cast<long>(WinExec(BrowserCommandLine(command, address).c_str(), static_cast<UINT>(showCommand)));
+}
+
+void CHyperLink::Follow() {
+    long result = Open();
+    if (result > 32) {
+        m_bVisited = true;
+        if (m_hWnd) InvalidateRect(m_hWnd, nullptr, TRUE);
+    } else {
+        MessageBeep(MB_ICONEXCLAMATION);
+        ReportError(result);
+    }
+}
+
+void CHyperLink::ReportError(long code) {
+    std::string message = HyperLinkErrorMessage(code);
+    MessageBoxA(m_hWnd ? GetParent(m_hWnd) : nullptr, message.c_str(), nullptr, MB_ICONEXCLAMATION | MB_OK);
+}
+
+void CHyperLink::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(m_hWnd, &ps);
+    RECT rc;
+    GetClientRect(m_hWnd, &rc);
+    HWND parent = GetParent(m_hWnd);
+    HBRUSH brush = reinterpret_cast<HBRUSH>(
+        SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_hWnd)));
+    FillRect(dc, &rc, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, m_bVisited ? RGB(128, 0, 128) : RGB(0, 0, 255));
+    HGDIOBJ old = SelectObject(dc, m_hFont ? m_hFont : GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextA(dc, m_strText.c_str(), -1, &rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    EndPaint(m_hWnd, &ps);
+}
+
+LRESULT CALLBACK CHyperLink::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<CHyperLink*>(GetPropA(hwnd, kProp));
+    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    WNDPROC old = self->m_oldProc;
+    try {
+        switch (msg) {
+            case WM_NCHITTEST:
+                return HTCLIENT;  // a plain static lets clicks through to the dialog
+            case WM_SETCURSOR:
+                SetCursor(LoadCursor(nullptr, IDC_HAND));
+                return TRUE;
+            case WM_PAINT:
+                self->Paint();
+                return 0;
+            case WM_LBUTTONUP:
+                self->Follow();
+                return 0;
+            case WM_NCDESTROY:
+                self->Detach();
+                break;
+            default:
+                break;
+        }
+    } catch (...) {
+        VL_TRACE();
+        return 0;
+    }
+    return CallWindowProcA(old, hwnd, msg, wParam, lParam);
+}
