@@ -1,0 +1,93 @@
+#include "imagelist/Rebuild.h"
+
+#include <exception>
+
+#include "base/Trace.h"
+#include "imagelist/FileSystem.h"
+#include "imagelist/ImageExtension.h"
+
+namespace {
+// The folder part of an absolute search pattern, ready for a name to be appended.
+std::string FolderPrefix(const std::string& absolutePattern) {
+    size_t slash = absolutePattern.find_last_of("\\/");
+    if (slash == std::string::npos) return std::string();
+    return absolutePattern.substr(0, slash + 1);
+}
+}  // namespace
+
+void CDisplayListRebuild::ScanFolder(const std::string& folder, bool includeSubFolders,
+                                     std::vector<std::string>& paths) {
+    if (folder.empty()) {
+        VL_TRACE();
+        return;
+    }
+    std::string pattern = folder;
+    if (pattern.back() != '\\') pattern += '\\';
+    pattern += "*.*";
+    const bool enterSubFolders = includeSubFolders && pattern.size() < kMaxPatternLength;
+    std::string prefix;
+    bool prefixKnown = false;
+
+    m_search.Find(pattern, [&](const std::string& name, bool isDirectory) {
+        if (name == "." || name == "..") return true;
+        if (isDirectory && !enterSubFolders) return true;
+        if (!prefixKnown) {
+            prefix = FolderPrefix(m_search.FullPath(pattern));
+            prefixKnown = true;
+        }
+        std::string full = prefix + name;
+        if (isDirectory) {
+            if (full == folder) {
+                VL_TRACE();
+                return true;
+            }
+            ScanFolder(full, includeSubFolders, paths);
+            return true;
+        }
+        if (!IsImageFile(full)) return true;
+        if (paths.size() >= CDisplayList::kMaxScannedPictures) return false;
+        paths.push_back(std::move(full));
+        return true;
+    });
+}
+
+bool CDisplayListRebuild::RebuildDisplayList(const std::vector<CImageItem>& images, CDisplayList& displayList) {
+    int32_t idle = 0;
+    if (!m_rebuilding.compare_exchange_strong(idle, 1)) return false;
+    struct Done {
+        std::atomic<int32_t>& flag;
+        ~Done() { flag.store(0); }
+    } done{m_rebuilding};
+    m_lastFolderChange.store(0);
+    if (m_watcher) m_watcher->Clear();
+
+    // Built aside and handed over whole: the slideshow keeps the old list until then.
+    std::vector<std::string> paths;
+    for (const CImageItem& item : images) {
+        if (item.m_bIsFolder) {
+            if (m_watcher) m_watcher->AddFolder(item.m_strPath);
+            try {
+                ScanFolder(item.m_strPath, item.m_bIncludeSubFolders != 0, paths);
+            } catch (const std::exception& e) {
+                VL_TRACE_MSG(e.what());
+            } catch (...) {
+                VL_TRACE();
+            }
+        } else {
+            paths.push_back(item.m_strPath);
+        }
+    }
+    displayList.Assign(std::move(paths));
+    if (m_watcher && !m_watcher->IsWatching()) m_watcher->SetWatching(true);
+    return true;
+}
+
+void CDisplayListRebuild::NoteFolderChange(uint32_t nowTick) {
+    // 0 means "nothing pending", so the one tick count of 0 in 49.7 days counts as 1.
+    m_lastFolderChange.store(nowTick == 0 ? 1 : nowTick);
+}
+
+bool CDisplayListRebuild::RebuildDue(uint32_t nowTick) const {
+    const uint32_t last = m_lastFolderChange.load();
+    return last != 0 && static_cast<uint32_t>(nowTick - last) > kFolderChangeQuietMs;
+}

@@ -1,0 +1,197 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/Sync.h"
+#include "imagelist/FileSystem_win.h"
+#include "imagelist/Rebuild.h"
+#include "imagelist/Watch_win.h"
+
+namespace {
+std::vector<WPARAM> g_received;
+CDisplayListRebuild* g_rebuild = nullptr;
+DWORD g_lastNoted = 0;
+
+LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_FOLDERCHANGED) {
+        g_received.push_back(wParam);
+        if (g_rebuild) {
+            g_lastNoted = GetTickCount();
+            g_rebuild->NoteFolderChange(g_lastNoted);
+        }
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// A hidden window standing in for the configuration window.
+HWND OwnerWindow() {
+    static HWND hwnd = nullptr;
+    if (!hwnd) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = OwnerProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "VelumWatchTestOwner";
+        RegisterClassA(&wc);
+        hwnd = CreateWindowA("VelumWatchTestOwner", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    }
+    return hwnd;
+}
+
+// Handles messages until count of them have come or ms have passed.
+bool PumpUntil(size_t count, DWORD ms) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        if (g_received.size() >= count) return true;
+        if (GetTickCount() - start > ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+// Lets the messages of earlier changes come in, until none has come for a while.
+void Drain() {
+    size_t seen;
+    do {
+        seen = g_received.size();
+        PumpUntil(seen + 1, 400);
+    } while (g_received.size() != seen);
+    g_received.clear();
+}
+
+std::string TempFolder(const char* name) {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    std::string path = std::string(base) + name + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+}
+
+void Touch(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
+    CloseHandle(h);
+}
+
+// The watching thread arms its notifications on its own time: change a file until one is seen.
+bool WaitArmed(const std::string& folder) {
+    for (int i = 0; i < 50; ++i) {
+        Touch(folder + "\\probe" + std::to_string(i) + ".txt");
+        if (PumpUntil(1, 200)) {
+            Drain();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Contains(const std::vector<WPARAM>& v, WPARAM w) {
+    for (WPARAM x : v)
+        if (x == w) return true;
+    return false;
+}
+}  // namespace
+
+TEST(WinFolderWatcher, PictureInSubFolderIsFileChangeNewSubFolderIsFolderChange) {
+    const std::string root = TempFolder("vlwatch");
+    const std::string sub = root + "\\Sub";
+    CreateDirectoryA(sub.c_str(), nullptr);
+    CFolderWatcher watcher(Win32ChangeNotifier());
+    watcher.SetOwner(FolderChangedPoster(OwnerWindow()));
+    watcher.AddFolder(root);
+    watcher.SetWatching(true);
+    ASSERT_TRUE(watcher.IsWatching());
+    ASSERT_TRUE(WaitArmed(root));
+
+    Touch(sub + "\\new picture.jpg");
+    ASSERT_TRUE(PumpUntil(1, 5000));
+    Drain();  // collects what came with it
+    Touch(sub + "\\second.jpg");
+    ASSERT_TRUE(PumpUntil(1, 5000));
+    EXPECT_TRUE(Contains(g_received, 1));
+    Drain();
+
+    ASSERT_TRUE(CreateDirectoryA((sub + "\\Deeper").c_str(), nullptr));
+    ASSERT_TRUE(PumpUntil(1, 5000));
+    std::vector<WPARAM> got = g_received;
+    Drain();
+    got.insert(got.end(), g_received.begin(), g_received.end());
+    EXPECT_TRUE(Contains(got, 0));
+    watcher.Clear();
+    EXPECT_FALSE(watcher.IsWatching());
+}
+
+TEST(WinFolderWatcher, FortyFoldersAndAMissingOneAllReport) {
+    std::vector<std::string> folders;
+    CFolderWatcher watcher(Win32ChangeNotifier());
+    watcher.SetOwner(FolderChangedPoster(OwnerWindow()));
+    watcher.AddFolder("C:\\velum no such folder");
+    for (int i = 0; i < 40; ++i) {
+        folders.push_back(TempFolder(("vlmany" + std::to_string(i) + "_").c_str()));
+        watcher.AddFolder(folders.back());
+    }
+    watcher.Start();
+    ASSERT_TRUE(WaitArmed(folders[0]));
+    // Each folder is changed alone, so every message comes from that folder.
+    for (size_t i = 0; i < folders.size(); ++i) {
+        ASSERT_TRUE(WaitArmed(folders[i])) << folders[i];
+    }
+    // Stopping and starting again gives every folder fresh notifications.
+    watcher.Stop();
+    watcher.Start();
+    ASSERT_TRUE(WaitArmed(folders[39]));
+    watcher.Clear();
+}
+
+TEST(WinFolderWatcher, BurstOfChangesGivesOneRebuildAfterFiveQuietSeconds) {
+    const std::string root = TempFolder("vlburst");
+    CreateDirectoryA((root + "\\deep").c_str(), nullptr);
+    Touch(root + "\\deep\\a.jpg");
+    CFolderWatcher watcher(Win32ChangeNotifier());
+    watcher.SetOwner(FolderChangedPoster(OwnerWindow()));
+    CDisplayListRebuild rebuild(Win32DirectorySearch(), &watcher);
+    std::vector<CImageItem> images = {CImageItem(root, true, true)};
+    CDisplayList list;
+    ASSERT_TRUE(rebuild.RebuildDisplayList(images, list));
+    ASSERT_TRUE(watcher.IsWatching());
+    ASSERT_EQ(list.Count(), 1u);
+    ASSERT_TRUE(WaitArmed(root));
+
+    // The worker wakes at every slideshow tick; here four times a second.
+    volatile LONG stop = 0, rebuilds = 0;
+    volatile DWORD rebuiltAt = 0;
+    Thread worker;
+    worker.Start([&] {
+        while (!stop) {
+            const DWORD now = GetTickCount();
+            if (rebuild.RebuildDue(now) && rebuild.RebuildDisplayList(images, list)) {
+                rebuiltAt = now;
+                InterlockedIncrement(&rebuilds);
+            }
+            Sleep(250);
+        }
+    });
+    g_rebuild = &rebuild;
+    g_received.clear();
+    for (int i = 0; i < 50; ++i) {
+        Touch(root + "\\deep\\burst" + std::to_string(i) + ".jpg");
+        PumpUntil(g_received.size() + 1, 60);
+    }
+    const DWORD burstEnd = GetTickCount();
+    // The messages that come late still belong to the burst; each one pushes the rebuild back.
+    PumpUntil(~size_t(0), 9000);
+    stop = 1;
+    worker.Join();
+    g_rebuild = nullptr;
+    EXPECT_GE(g_received.size(), 1u);
+    EXPECT_GE(g_lastNoted, burstEnd - 100);
+    EXPECT_EQ(rebuilds, 1);
+    EXPECT_GT(rebuiltAt - g_lastNoted, 5000u) << "rebuilt " << (rebuiltAt - g_lastNoted) << " ms after";
+    EXPECT_EQ(list.Count(), 51u);
+    watcher.Clear();
+    Drain();
+}
