@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <atomic>
 #include <vector>
 
 #include "imagelist/FileSystem_win.h"
@@ -15,10 +16,22 @@ public:
 };
 
 class WinSearch : public IDirectorySearch {
+    static constexpr FINDEX_INFO_LEVELS kFindExInfoBasic = static_cast<FINDEX_INFO_LEVELS>(1);
+    static constexpr DWORD kFindFirstExLargeFetch = 2;
+    std::atomic<bool> m_basicInfo{true};
+
 public:
     bool Find(const std::string& pattern, const std::function<bool(const std::string&, bool)>& onEntry) override {
         WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+        HANDLE find = INVALID_HANDLE_VALUE;
+        // Windows 7 and later (and Wine) can skip the short names, which costs each entry
+        // a name mangling under Wine; older systems refuse the level and get the plain search.
+        if (m_basicInfo) {
+            find = FindFirstFileExA(pattern.c_str(), kFindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                    kFindFirstExLargeFetch);
+            if (find == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER) m_basicInfo = false;
+        }
+        if (!m_basicInfo) find = FindFirstFileA(pattern.c_str(), &data);
         if (find == INVALID_HANDLE_VALUE) return false;
         std::string name;
         do {

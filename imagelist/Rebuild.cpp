@@ -59,9 +59,13 @@ bool CDisplayListRebuild::RebuildDisplayList(const std::vector<CImageItem>& imag
         ~Done() { flag.store(0); }
     } done{m_rebuilding};
     m_lastFolderChange.store(0);
-    if (m_watcher) m_watcher->Clear();
-
     // Built aside and handed over whole: the slideshow keeps the old list until then.
+    displayList.Assign(BuildPaths(images));
+    return true;
+}
+
+std::vector<std::string> CDisplayListRebuild::BuildPaths(const std::vector<CImageItem>& images) {
+    if (m_watcher) m_watcher->Clear();
     std::vector<std::string> paths;
     for (const CImageItem& item : images) {
         if (item.m_bIsFolder) {
@@ -77,9 +81,8 @@ bool CDisplayListRebuild::RebuildDisplayList(const std::vector<CImageItem>& imag
             paths.push_back(item.m_strPath);
         }
     }
-    displayList.Assign(std::move(paths));
     if (m_watcher && !m_watcher->IsWatching()) m_watcher->SetWatching(true);
-    return true;
+    return paths;
 }
 
 void CDisplayListRebuild::NoteFolderChange(uint32_t nowTick) {

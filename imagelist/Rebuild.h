@@ -33,6 +33,9 @@ public:
 
     // False when another rebuild was running (this one was turned away).
     bool RebuildDisplayList(const std::vector<CImageItem>& images, CDisplayList& displayList);
+    // The display list's paths for the image list; the watcher is cleared, given the folder
+    // entries and started. No busy flag: for a caller that keeps its own.
+    std::vector<std::string> BuildPaths(const std::vector<CImageItem>& images);
     // Appends the folder's pictures to paths, depth first in the order the file system gives.
     void ScanFolder(const std::string& folder, bool includeSubFolders, std::vector<std::string>& paths);
 
