@@ -25,16 +25,15 @@ list=$VELUM_WINE_TMP/list.iml
 printf '<image list>\r\n<header>\r\n<ver>1.1</ver>\r\n</header>\r\n<image>\r\n<path>%s</path>\r\n<incsubdir>1</incsubdir>\r\n</image>\r\n</image list>' "$root" > "$list"
 wlist=$("$WINE" winepath -w "$list" 2>/dev/null | tr -d '\r')
 
-now() { date +%s.%N; }
+calc() { awk "BEGIN { printf \"%.3f\", $1 }"; }
 best() {  # best of 3 runs of "$@" after one warm-up, in seconds
   "$@" >/dev/null 2>&1
-  local b=999 t0 t1 t
+  local b=999999999999 t0 t1
   for _ in 1 2 3; do
-    t0=$(now); "$@" >/dev/null 2>&1; t1=$(now)
-    t=$(echo "$t1 - $t0" | bc -l)
-    b=$(echo "if ($t < $b) $t else $b" | bc -l)
+    t0=$(date +%s%N); "$@" >/dev/null 2>&1; t1=$(date +%s%N)
+    (( t1 - t0 < b )) && b=$(( t1 - t0 ))
   done
-  printf '%.3f' "$b"
+  calc "$b / 1e9"
 }
 find_s=$(best find "$tree" -type f)
 start_s=$(best "$WINE" "$tool_exe" version)
@@ -45,7 +44,8 @@ entries=$(wc -l < "$VELUM_WINE_TMP/out.txt")
 echo "find (native):                      ${find_s} s"
 echo "velum-tool.exe version (Wine):      ${start_s} s  (process start-up alone)"
 echo "velum-tool.exe displaylist (Wine):  ${list_s} s"
-echo "ratio displaylist / find:           $(printf '%.2f' "$(echo "$list_s / $find_s" | bc -l)")"
-echo "ratio without start-up / find:      $(printf '%.2f' "$(echo "($list_s - $start_s) / $find_s" | bc -l)")"
+echo "ratio displaylist / find:           $(calc "$list_s / $find_s")"
+echo "ratio without start-up / find:      $(calc "($list_s - $start_s) / $find_s")"
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "entries: $entries (want 51840)"
 [ "$entries" -eq 51840 ]

@@ -21,6 +21,8 @@ void CDisplayListRebuild::ScanFolder(const std::string& folder, bool includeSubF
         VL_TRACE();
         return;
     }
+    // Past the cap no folder can add anything, so none is opened any more.
+    if (paths.size() >= CDisplayList::kMaxScannedPictures) return;
     std::string pattern = folder;
     if (pattern.back() != '\\') pattern += '\\';
     pattern += "*.*";
@@ -42,7 +44,7 @@ void CDisplayListRebuild::ScanFolder(const std::string& folder, bool includeSubF
                 return true;
             }
             ScanFolder(full, includeSubFolders, paths);
-            return true;
+            return paths.size() < CDisplayList::kMaxScannedPictures;
         }
         if (!IsImageFile(full)) return true;
         if (paths.size() >= CDisplayList::kMaxScannedPictures) return false;

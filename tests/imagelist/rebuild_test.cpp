@@ -150,8 +150,8 @@ TEST(Rebuild, FolderScansStopAtTheCapButFileEntriesDoNot) {
     EXPECT_EQ(list[cap - 1], "C:\\big\\d51\\838.jpg");
     EXPECT_EQ(list[cap], "C:\\after.jpg");
     EXPECT_EQ(list[cap + 1], "C:\\last.jpg");
-    // Each folder after the cap is still opened, but gives up at its first picture.
-    EXPECT_EQ(fs.patterns.size(), 1u + 60u + 1u);
+    // Once the cap is reached no further folder is opened.
+    EXPECT_EQ(fs.patterns.size(), 1u + 52u);
 }
 
 TEST(Rebuild, FolderEqualToItselfIsNotEnteredAgain) {
