@@ -4,12 +4,8 @@
 
 #include "imagelist/Watch.h"
 
-#ifndef WM_FOLDERCHANGED
-#define WM_FOLDERCHANGED (WM_USER + 201)
-#endif
-
 // FindFirstChangeNotificationA, FindNextChangeNotification, WaitForMultipleObjects.
 IChangeNotifier& Win32ChangeNotifier();
 
-// Posts WM_FOLDERCHANGED (wParam as given, lParam 0) to the window.
+// Posts WM_FOLDERCHANGED (kWmFolderChanged; wParam as given, lParam 0) to the window.
 std::function<void(uint32_t)> FolderChangedPoster(HWND owner);

@@ -178,8 +178,17 @@ TEST(ImageFileList, FailuresReportTheirMessageKey) {
     EXPECT_FALSE(list.Load(bad, items));
     EXPECT_TRUE(items.empty());
     EXPECT_FALSE(list.Save(TempPath("no-such-dir/x.iml"), items));
-    EXPECT_EQ(keys, (std::vector<std::string>{"0003", "0003", "0002"}));
+    // A file too large to be a list is refused without being read.
+    const std::string huge = TempPath("huge.iml");
+    std::string bytes = list.Format({Entry("C:\\a.jpg", 0, 1)});
+    bytes.resize(CImageFileList::kMaxFileBytes + 1, ' ');
+    ASSERT_TRUE(WriteFileReplacing(huge, bytes));
+    items = {Entry("kept?", 0, 1)};
+    EXPECT_FALSE(list.Load(huge, items));
+    EXPECT_TRUE(items.empty());
+    EXPECT_EQ(keys, (std::vector<std::string>{"0003", "0003", "0002", "0003"}));
     DeleteFileAt(bad);
+    DeleteFileAt(huge);
 }
 
 TEST(ImageExtension, FourteenExtensionsAnyCase) {

@@ -16,7 +16,7 @@ CDisplayListRebuild* g_rebuild = nullptr;
 DWORD g_lastNoted = 0;
 
 LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_FOLDERCHANGED) {
+    if (msg == kWmFolderChanged) {
         g_received.push_back(wParam);
         if (g_rebuild) {
             g_lastNoted = GetTickCount();
