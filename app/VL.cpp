@@ -1,0 +1,154 @@
+#include "app/VL.h"
+
+#include <memory>
+
+#include "VelumIds.h"
+#include "app/VLDlg.h"
+#include "base/CommandLine.h"
+#include "base/ProgramPath.h"
+#include "base/Trace.h"
+#include "settings/SettingsSystem_win.h"
+
+namespace {
+
+std::string LoadResString(UINT id) {
+    char buf[512] = {};
+    int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
+    return std::string(buf, n > 0 ? n : 0);
+}
+
+int ResMessageBox(UINT textId, UINT flags) {
+    return MessageBoxA(nullptr, LoadResString(textId).c_str(), kProductName, flags);
+}
+
+struct FindContext {
+    const std::string* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lParam) {
+    auto* ctx = reinterpret_cast<FindContext*>(lParam);
+    char title[64] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (*ctx->title == title && GetPropA(hwnd, kMainWindowMarker)) {
+        ctx->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+CVLApp::~CVLApp() {
+    if (m_hMutex) CloseHandle(m_hMutex);
+}
+
+bool CVLApp::HasSwitch(const char* text) {
+    return HasSwitchIn(GetCommandLineA(), text);
+}
+
+bool CVLApp::IsAnotherInstanceRunning(const std::string& productName) {
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, productName.c_str());
+    if (!mutex) return false;
+    CloseHandle(mutex);
+    return true;
+}
+
+HWND CVLApp::FindRunningInstance(const std::string& productName) {
+    FindContext ctx = {&productName, nullptr};
+    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&ctx));
+    return ctx.found;
+}
+
+bool CVLApp::CheckSystem() {
+    DWORD version = GetVersion();
+    bool nt = (version & 0x80000000u) == 0;
+    if (!nt || LOBYTE(LOWORD(version)) < 5) {
+        ResMessageBox(IDS_NEED_NT5, MB_OK);
+        return false;
+    }
+    HWND desktop = GetDesktopWindow();
+    HDC dc = GetDC(desktop);
+    int bits = dc ? GetDeviceCaps(dc, BITSPIXEL) : 0;
+    if (dc) ReleaseDC(desktop, dc);
+    if (bits >= 16) return true;
+    if (ResMessageBox(IDS_NEED_16BIT, MB_YESNO) == IDYES)
+        WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
+    return false;
+}
+
+std::string CVLApp::GetLanguageFolder() {
+    return ProgramFolder() + "\\language";
+}
+
+std::string CVLApp::GetHelpFilePath() {
+    return ProgramFolder() + "\\vm.chm";
+}
+
+void CVLApp::ShowHelp(const char* topic) {
+    // The HTML Help control is loaded only when help is asked for; ordinal 14 is HtmlHelpA.
+    typedef HWND(WINAPI * HtmlHelpFn)(HWND, LPCSTR, UINT, DWORD_PTR);
+    static HMODULE control = LoadLibraryA("hhctrl.ocx");
+    if (!control) {
+        VL_TRACE();
+        return;
+    }
+    auto fn = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(control, MAKEINTRESOURCEA(14))));
+    if (!fn) {
+        VL_TRACE();
+        return;
+    }
+    const UINT kDisplayTopic = 0x0000, kDisplayToc = 0x0001;
+    std::string path = GetHelpFilePath();
+    if (topic && *topic)
+        fn(nullptr, path.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic));
+    else
+        fn(nullptr, path.c_str(), kDisplayToc, 0);
+}
+
+bool CVLApp::InitLanguageManager() {
+    // The language manager starts on GetLanguageFolder() with the pattern "vm*.lng" here;
+    // on failure the caller shows message 155.
+    return true;
+}
+
+bool CVLApp::InitInstance() {
+    std::string product = LoadResString(IDS_PRODUCT_NAME);
+    if (product.empty()) product = kProductName;
+
+    if (HasSwitch("-u")) {
+        COptionData noAutoStart;
+        noAutoStart.m_bAutoStart = 0;
+        ApplyAutoStart(noAutoStart);
+        if (HWND running = FindRunningInstance(product)) {
+            // Synchronous, but a hung instance must not hang this one too.
+            DWORD_PTR answer = 0;
+            if (!SendMessageTimeoutA(running, WM_QUIT_INSTANCE, 0, 0, SMTO_ABORTIFHUNG, 30000, &answer)) VL_TRACE();
+        }
+        return false;
+    }
+    if (IsAnotherInstanceRunning(product)) {
+        if (HWND running = FindRunningInstance(product)) {
+            // The running instance may bring itself to the front.
+            DWORD pid = 0;
+            GetWindowThreadProcessId(running, &pid);
+            AllowSetForegroundWindow(pid);
+            PostMessageA(running, WM_COMMAND, ID_CONFIGURE, 0);
+        }
+        return false;
+    }
+    if (!CheckSystem()) return false;
+    if (!InitLanguageManager()) {
+        ResMessageBox(IDS_LANGUAGE_MANAGER_FAILED, MB_OK);
+        return false;
+    }
+    m_hMutex = CreateMutexA(nullptr, FALSE, product.c_str());
+    if (!m_hMutex) VL_TRACE();
+
+    {
+        std::unique_ptr<CVLDlg> dlg(new CVLDlg(HasSwitch("-r")));
+        dlg->DoModal();
+        if (m_hMutex) ReleaseMutex(m_hMutex);
+    }
+    return false;
+}

@@ -1,0 +1,32 @@
+// The application object: command line, single instance, system check, then the main
+// window run modally for the whole life of the process.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class CVLApp {
+public:
+    CVLApp() = default;
+    ~CVLApp();
+    CVLApp(const CVLApp&) = delete;
+    CVLApp& operator=(const CVLApp&) = delete;
+
+    // Always false: the process ends when it returns.
+    bool InitInstance();
+
+    static bool HasSwitch(const char* text);
+    static bool IsAnotherInstanceRunning(const std::string& productName);
+    // The main window of a running instance, or nullptr.
+    static HWND FindRunningInstance(const std::string& productName);
+    static bool CheckSystem();
+    static std::string GetLanguageFolder();
+    static std::string GetHelpFilePath();
+    // Opens the help file at its contents, or at a page such as "ConfigWin.htm".
+    static void ShowHelp(const char* topic = nullptr);
+
+private:
+    bool InitLanguageManager();
+
+    HANDLE m_hMutex = nullptr;
+};

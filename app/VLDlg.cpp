@@ -1,0 +1,496 @@
+#include "app/VLDlg.h"
+
+#include "app/VL.h"
+
+#include "VelumIds.h"
+#include "base/Clock.h"
+#include "base/Trace.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsSystem_win.h"
+
+namespace {
+
+const int kConfigWidth = 532;
+const int kConfigHeight = 413;
+
+// Stands in for the display window until it exists: remembers the path, shows nothing.
+class CNoDisplayWindow : public IImageDisplay {
+public:
+    void SetImagePath(const std::string& path) override {
+        LockGuard lock(m_lock);
+        m_path = path;
+    }
+    bool ShowImage(int) override { return false; }
+    void ReShow() override {}
+    void SetAlpha(int) override {}
+    void SetSizeMode(int) override {}
+    void SetRegion(const CDisplayRegion&) override {}
+    void Hide() override {}
+    bool IsVisible() const override { return false; }
+
+private:
+    Mutex m_lock;
+    std::string m_path;
+};
+
+// Until the folder scan exists the display list holds the file entries of the image list.
+std::vector<std::string> FileEntriesOnly(const std::vector<CImageItem>& images) {
+    std::vector<std::string> paths;
+    for (const CImageItem& item : images)
+        if (!item.m_bIsFolder) paths.push_back(item.m_strPath);
+    return paths;
+}
+
+std::string LoadResString(UINT id) {
+    char buf[512] = {};
+    int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
+    return std::string(buf, n > 0 ? n : 0);
+}
+
+void OpenDisplaySettings() {
+    WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
+}
+
+}  // namespace
+
+CVLDlg::CVLDlg(bool startHidden) : CDialog(IDD_VL_DIALOG), m_bStartHidden(startHidden) {
+    CWinSettingsLocation location;
+    m_strSettingsPath = GetSettingsPath(location);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    m_hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    m_hIconDisabled = LoadIconA(instance, MAKEINTRESOURCEA(IDI_DISABLED));
+    // Accelerators of the configuration window: loaded with the configuration window.
+
+    MapShellMessages();
+    MapSlideshowCommands();
+    MapConfigWindowCommands();
+    MapTrayMessages();
+    MapHotKeyMessages();
+    MapLanguageCommands();
+    MapOnlineMessages();
+}
+
+CVLDlg::~CVLDlg() {
+    // The worker reads this object; it ends before anything else goes.
+    if (m_pSlideshow) m_pSlideshow->StopWorker();
+}
+
+// ---------------------------------------------------------------------------------------
+// Start-up
+
+BOOL CVLDlg::OnInitDialog() {
+    m_hMainWnd = m_hWnd;
+    InitSystemMenuAndIcons();
+    SizeConfigWindow();
+    LoadSettingsStep();
+    ApplyAutoStartStep();
+    LoadLanguageStep();
+    RestoreSlideshowPosition();
+    FillControls();
+    if (!CreateDisplayWindow() || !SetUpConfigWindow() || !StartImageWorker()) {
+        VL_TRACE();
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    FinishConfigWindow();
+    CreateTrayIcon();
+    if (!LoadThumbnailPlugin()) {
+        VL_TRACE();
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+    StartSlideshowTimer();
+    ApplyStartMode();
+    StartOnlineChecks();
+    m_bModified = false;
+    CreateImageInfoReaders();
+    RegisterHotKeysStep();
+    StartFolderWatcher();
+    return TRUE;
+}
+
+void CVLDlg::InitSystemMenuAndIcons() {
+    SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | WS_SYSMENU);
+    if (HMENU sysMenu = GetSystemMenu(m_hWnd, FALSE)) {
+        std::string about = LoadResString(IDS_ABOUTBOX);
+        if (!about.empty()) {
+            AppendMenuA(sysMenu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(sysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+        }
+    }
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+}
+
+void CVLDlg::SizeConfigWindow() {
+    SetWindowPos(m_hWnd, nullptr, 0, 0, kConfigWidth, kConfigHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    int x = work.left + ((work.right - work.left) - kConfigWidth) / 2;
+    int y = work.top + ((work.bottom - work.top) - kConfigHeight) / 2;
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Preparing the controls belongs to the configuration window.
+}
+
+void CVLDlg::LoadSettingsStep() {
+    if (LoadSettings()) return;
+    m_options.SetDefaults();
+    RunQuickSetupWizard();
+}
+
+void CVLDlg::ApplyAutoStartStep() {
+    // Registry failures only leave the trace.
+    ApplyAutoStart(m_options);
+}
+
+void CVLDlg::LoadLanguageStep() {
+    // The language manager loads m_options.m_strLanguageFile here.
+}
+
+void CVLDlg::RestoreSlideshowPosition() {
+    // The saved m_nNextIndex is taken over when the slideshow is created (CreateDisplayWindow).
+    m_options.m_bEnabled = 1;
+}
+
+void CVLDlg::FillControls() {
+    // The configuration window fills its controls from m_options here.
+}
+
+bool CVLDlg::CreateDisplayWindow() {
+    // The display window replaces this stand-in (and runs its InitLayered) here.
+    m_pDisplay.reset(new CNoDisplayWindow);
+    m_pSlideshow.reset(new CSlideshow(m_options, m_displayList, *m_pDisplay, *this, SystemClock()));
+    m_pSlideshow->SetRebuild(FileEntriesOnly);
+    m_pSlideshow->RestoreNextIndex();
+    return true;
+}
+
+bool CVLDlg::SetUpConfigWindow() {
+    // Tool tips, window shape, skin images, panels and button texts of the configuration window.
+    return true;
+}
+
+bool CVLDlg::StartImageWorker() {
+    m_pSlideshow->OptionsChanged();
+    return m_pSlideshow->StartWorker();
+}
+
+void CVLDlg::FinishConfigWindow() {
+    // The configuration window draws its title and lays out its controls here.
+    SetWindowTextA(m_hWnd, kProductName);
+    SetPropA(m_hWnd, kMainWindowMarker, reinterpret_cast<HANDLE>(1));
+    UpdateTrayIcon(m_options.m_bEnabled != 0);
+}
+
+void CVLDlg::CreateTrayIcon() {
+    // The tray icon is added here; failing to add it only leaves a trace.
+}
+
+bool CVLDlg::LoadThumbnailPlugin() {
+    // The image list view's own instance of the thumbnail plug-in is loaded here.
+    return true;
+}
+
+void CVLDlg::StartSlideshowTimer() {
+    HandDisplaySettings();
+    m_pSlideshow->SetTimer();
+}
+
+void CVLDlg::ApplyStartMode() {
+    if (m_bStartHidden) {
+        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+        PostMessageA(m_hWnd, WM_START_HIDDEN, 0, 0);
+    } else if (m_options.m_images.empty()) {
+        PostMessageA(m_hWnd, WM_COMMAND, ID_ADD_IMAGE_FILES, 0);
+    }
+}
+
+void CVLDlg::StartOnlineChecks() {
+    // The update check (m_bCheckUpdate) and the site list refresh (m_bRefreshSites) start here.
+}
+
+void CVLDlg::CreateImageInfoReaders() {
+    // The picture information readers are created here.
+}
+
+void CVLDlg::RegisterHotKeysStep() {
+    // The hotkeys of m_options.m_hotkeys are registered here.
+}
+
+void CVLDlg::StartFolderWatcher() {
+    // The folder watcher starts on the folders of the image list here.
+}
+
+// ---------------------------------------------------------------------------------------
+// Message and command tables
+
+void CVLDlg::MapShellMessages() {
+    MapMessage(WM_START_HIDDEN, [this](WPARAM, LPARAM, LRESULT&) {
+        OnStartHidden();
+        return false;
+    });
+    MapMessage(WM_QUIT_INSTANCE, [this](WPARAM, LPARAM, LRESULT& result) {
+        OnQuitInstance();
+        result = 0;
+        return true;
+    });
+    MapMessage(WM_DISPLAYCHANGE, [this](WPARAM wParam, LPARAM, LRESULT& result) {
+        result = 0;
+        return OnDisplayChange(wParam);
+    });
+    MapMessage(WM_CLOSE, [this](WPARAM, LPARAM, LRESULT& result) {
+        OnOK();
+        result = 0;
+        return true;
+    });
+    MapMessage(WM_SYSCOMMAND, [this](WPARAM wParam, LPARAM, LRESULT& result) {
+        if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
+        OnAbout();
+        result = 0;
+        return true;
+    });
+    MapCommand(ID_CONFIGURE, [this](UINT) { ShowConfigWindow(); });
+    MapCommand(ID_EXIT, [this](UINT) { OnExit(); });
+    MapCommand(ID_HELP_CONTENTS, [](UINT) { CVLApp::ShowHelp(); });
+    MapCommand(IDM_ABOUTBOX, [this](UINT) { OnAbout(); });
+}
+
+void CVLDlg::MapSlideshowCommands() {
+    MapMessage(WM_FOLDERCHANGED, [this](WPARAM, LPARAM, LRESULT& result) {
+        if (m_pSlideshow) m_pSlideshow->OnFolderChanged();
+        result = 0;
+        return true;
+    });
+    MapCommand(ID_TOGGLE_ENABLED, [this](UINT) {
+        if (m_pSlideshow) m_pSlideshow->ToggleEnabled();
+    });
+    MapCommand(ID_PREVIOUS_IMAGE, [this](UINT) {
+        if (m_pSlideshow) m_pSlideshow->OnPreviousImage();
+    });
+    MapCommand(ID_NEXT_IMAGE, [this](UINT) {
+        if (m_pSlideshow) m_pSlideshow->OnNextImage();
+    });
+    MapCommand(ID_INCREASE_OPACITY, [this](UINT) {
+        if (m_pSlideshow) m_pSlideshow->OnIncreaseOpacity();
+    });
+    MapCommand(ID_DECREASE_OPACITY, [this](UINT) {
+        if (m_pSlideshow) m_pSlideshow->OnDecreaseOpacity();
+    });
+}
+
+void CVLDlg::MapConfigWindowCommands() {
+    // Commands of the configuration window's menus and buttons (list, views, preferences, wizard).
+}
+
+void CVLDlg::MapTrayMessages() {
+    // WM_TRAY_NOTIFY and WM_TRAY_MENU go to the tray object.
+}
+
+void CVLDlg::MapHotKeyMessages() {
+    // WM_HOTKEY turns into the slideshow commands.
+}
+
+void CVLDlg::MapLanguageCommands() {
+    // Commands ID_LANGUAGE_FIRST..ID_LANGUAGE_LAST switch the language.
+}
+
+void CVLDlg::MapOnlineMessages() {
+    // WM_SITELIST_READY, the site commands and the update/site-list retry timers.
+}
+
+// ---------------------------------------------------------------------------------------
+// Shell
+
+void CVLDlg::OnTimer(UINT_PTR id) {
+    if (id == TIMER_SLIDESHOW && m_pSlideshow) m_pSlideshow->Tick();
+    // Timers TIMER_UPDATE_RETRY and TIMER_SITELIST_RETRY belong to the online services.
+}
+
+bool CVLDlg::PreTranslateMessage(MSG& msg) {
+    (void)msg;
+    // The configuration window's accelerators are translated here.
+    return false;
+}
+
+void CVLDlg::OnStartHidden() {
+    HideConfigWindow();
+    HandDisplaySettings();
+    FillControls();
+    if (m_options.m_bEnabled && m_pSlideshow) m_pSlideshow->StartSlideshow();
+}
+
+void CVLDlg::OnQuitInstance() {
+    EndDialog(IDOK);
+    PostQuitMessage(0);
+}
+
+bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
+    if (bitsPerPixel >= 16) return false;
+    if (LangMessageBox("0006", MB_YESNO) == IDYES) OpenDisplaySettings();
+    return true;
+}
+
+void CVLDlg::OnExit() {
+    if (m_bModified) {
+        if (!TakeValuesFromControls()) return;
+        SaveSettings();
+    }
+    // The image list view is emptied here.
+    ShowWindow(m_hWnd, SW_HIDE);
+    EndDialog(IDOK);
+}
+
+void CVLDlg::OnAbout() {
+    // The About box opens here.
+}
+
+void CVLDlg::OnOK() {
+    // The configuration window takes its values from the controls first.
+    if (!TakeValuesFromControls()) return;
+    HideConfigWindow();
+    if (m_bModified && m_pSlideshow) {
+        KillSlideshowTimer();
+        m_pSlideshow->OptionsChanged();
+        HandDisplaySettings();
+        m_pSlideshow->SetTimer();
+    }
+    if (m_options.m_bEnabled && m_pSlideshow) m_pSlideshow->StartSlideshow();
+    SaveSettings();
+}
+
+void CVLDlg::OnCancel() {
+    HideConfigWindow();
+    int32_t enabled = m_options.m_bEnabled;
+    if (!LoadSettings()) m_options.SetDefaults();
+    m_options.m_bEnabled = enabled;
+    m_bModified = false;
+    FillControls();
+    if (!m_pSlideshow) return;
+    m_pSlideshow->OptionsChanged();
+    HandDisplaySettings();
+    if (m_options.m_bEnabled) m_pSlideshow->StartSlideshow();
+}
+
+void CVLDlg::ShowConfigWindow() {
+    // The configuration window refreshes its rows and hides the display window when it opens.
+    if (m_pDisplay) m_pDisplay->Hide();
+    LONG ex = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
+    SetWindowLongA(m_hWnd, GWL_EXSTYLE, (ex & ~WS_EX_TOOLWINDOW) | WS_EX_APPWINDOW);
+    RECT rc;
+    GetWindowRect(m_hWnd, &rc);
+    if (rc.right - rc.left != kConfigWidth || rc.bottom - rc.top != kConfigHeight) SizeConfigWindow();
+    ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    SetForegroundWindow(m_hWnd);
+}
+
+void CVLDlg::HideConfigWindow() {
+    ShowWindow(m_hWnd, SW_HIDE);
+    // Off the taskbar while hidden.
+    LONG ex = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
+    SetWindowLongA(m_hWnd, GWL_EXSTYLE, (ex & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+}
+
+void CVLDlg::HandDisplaySettings() {
+    if (!m_pDisplay) return;
+    m_pDisplay->SetSizeMode(m_options.m_nSizeMode);
+    m_pDisplay->SetRegion(m_options.m_region);
+}
+
+int CVLDlg::LangMessageBox(const char* key, UINT flags) {
+    (void)flags;
+    // Until a language is loaded no key has a text.
+    VL_TRACE_MSG(key);
+    return -1;
+}
+
+// ---------------------------------------------------------------------------------------
+// Settings
+
+bool CVLDlg::LoadSettings() {
+    uint32_t version = 0;
+    if (!LoadSettingsFile(m_strSettingsPath, m_options, &version)) {
+        VL_TRACE();
+        return false;
+    }
+    if (version != kVelumVersion) VelumTraceText("Different Version");
+    return true;
+}
+
+bool CVLDlg::SaveSettings() {
+    if (!SaveSettingsFile(m_strSettingsPath, m_options)) {
+        VL_TRACE();
+        return false;
+    }
+    m_bModified = false;
+    return true;
+}
+
+void CVLDlg::RunQuickSetupWizard() {
+    // The quick setup wizard runs here; cancelling it applies SetDefaults again.
+}
+
+bool CVLDlg::TakeValuesFromControls() {
+    // The configuration window validates its controls and copies them to m_options here.
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Slideshow host
+
+bool CVLDlg::IsConfigWindowVisible() const {
+    return m_hMainWnd && IsWindowVisible(m_hMainWnd);
+}
+
+bool CVLDlg::IsScreenSaverRunning() const {
+    BOOL running = FALSE;
+    return SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running;
+}
+
+int CVLDlg::DesktopColorDepth() const {
+    HWND desktop = GetDesktopWindow();
+    HDC dc = GetDC(desktop);
+    if (!dc) return 0;
+    int bits = GetDeviceCaps(dc, BITSPIXEL);
+    ReleaseDC(desktop, dc);
+    return bits;
+}
+
+void CVLDlg::SetSlideshowTimer(uint32_t periodMs) {
+    ::SetTimer(m_hWnd, TIMER_SLIDESHOW, periodMs, nullptr);
+}
+
+void CVLDlg::KillSlideshowTimer() {
+    ::KillTimer(m_hWnd, TIMER_SLIDESHOW);
+}
+
+void CVLDlg::UpdateTrayIcon(bool enabled) {
+    (void)enabled;
+    // The tray icon shows m_hIcon (128) when enabled and m_hIconDisabled (143) when not.
+}
+
+void CVLDlg::SelectOpacityItem(int index) {
+    (void)index;
+    // The opacity selector of the configuration window selects this item without notification.
+}
+
+// ---------------------------------------------------------------------------------------
+// Shutdown
+
+void CVLDlg::OnDestroy() {
+    FreeConfigWindowObjects();
+    UnregisterHotKeysStep();
+    StopFolderWatcher();
+    SaveSettings();
+}
+
+void CVLDlg::FreeConfigWindowObjects() {
+    // The configuration window frees its auxiliary objects here.
+}
+
+void CVLDlg::UnregisterHotKeysStep() {
+    // The hotkeys are released here.
+}
+
+void CVLDlg::StopFolderWatcher() {
+    // The folder watcher stops here.
+}

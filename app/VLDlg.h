@@ -1,0 +1,141 @@
+// The main window: at once the configuration window and the hub that owns the settings,
+// the slideshow, the display window, the tray icon, the hotkeys and the folder watcher
+// for the whole run. Members are grouped by the subsystem that uses them.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "display/ImageDisplay.h"
+#include "display/Slideshow.h"
+#include "framework/Dialog.h"
+#include "imagelist/DisplayList.h"
+#include "settings/OptionData.h"
+
+// Private messages of the main window.
+enum : UINT {
+    WM_FOLDERCHANGED = WM_USER + 201,
+    WM_TRAY_NOTIFY = WM_USER + 1000,
+    WM_START_HIDDEN = WM_USER + 1001,
+    WM_TRAY_MENU = WM_USER + 1002,
+    WM_SITELIST_READY = WM_USER + 1010,
+    WM_QUIT_INSTANCE = WM_USER + 1083,
+};
+
+// Timers of the main window.
+enum : UINT_PTR { TIMER_SLIDESHOW = 1001, TIMER_UPDATE_RETRY = 1002, TIMER_SITELIST_RETRY = 1003 };
+
+// Set on the main window once start-up has titled it, so that a second start finds this
+// program's window and not any other window that happens to be called "Velum".
+constexpr char kMainWindowMarker[] = "VelumMainWindow";
+
+class CVLDlg : public CDialog, private ISlideshowHost {
+public:
+    explicit CVLDlg(bool startHidden);
+    ~CVLDlg() override;
+
+    // A message box with the text of a key of section "Strings" of the current language,
+    // captioned with the product name; -1 (and a trace) when the key is missing.
+    int LangMessageBox(const char* key, UINT flags);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnTimer(UINT_PTR id) override;
+    void OnDestroy() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool PreTranslateMessage(MSG& msg) override;
+
+private:
+    // --- Start-up steps, in their order ---
+    void InitSystemMenuAndIcons();
+    void SizeConfigWindow();
+    void LoadSettingsStep();
+    void ApplyAutoStartStep();
+    void LoadLanguageStep();
+    void RestoreSlideshowPosition();
+    void FillControls();
+    bool CreateDisplayWindow();
+    bool SetUpConfigWindow();
+    bool StartImageWorker();
+    void FinishConfigWindow();
+    void CreateTrayIcon();
+    bool LoadThumbnailPlugin();
+    void StartSlideshowTimer();
+    void ApplyStartMode();
+    void StartOnlineChecks();
+    void CreateImageInfoReaders();
+    void RegisterHotKeysStep();
+    void StartFolderWatcher();
+
+    // --- Message and command tables, one per subsystem ---
+    void MapShellMessages();
+    void MapSlideshowCommands();
+    void MapConfigWindowCommands();
+    void MapTrayMessages();
+    void MapHotKeyMessages();
+    void MapLanguageCommands();
+    void MapOnlineMessages();
+
+    // --- Shell: start-up, shutdown, showing and hiding ---
+    void OnStartHidden();
+    void OnQuitInstance();
+    bool OnDisplayChange(WPARAM bitsPerPixel);
+    void OnExit();
+    void OnAbout();
+    void ShowConfigWindow();
+    void HideConfigWindow();
+    void HandDisplaySettings();
+
+    // --- Settings ---
+    bool LoadSettings();
+    bool SaveSettings();
+    void RunQuickSetupWizard();
+    bool TakeValuesFromControls();
+
+    // --- Slideshow host (ISlideshowHost) ---
+    bool IsConfigWindowVisible() const override;
+    bool IsScreenSaverRunning() const override;
+    int DesktopColorDepth() const override;
+    void SetSlideshowTimer(uint32_t periodMs) override;
+    void KillSlideshowTimer() override;
+    void UpdateTrayIcon(bool enabled) override;
+    void SelectOpacityItem(int index) override;
+    void SetModified() override { m_bModified = true; }
+
+    // --- Shutdown of the subsystems ---
+    void FreeConfigWindowObjects();
+    void UnregisterHotKeysStep();
+    void StopFolderWatcher();
+
+    // Settings
+    COptionData m_options;
+    std::string m_strSettingsPath;
+    bool m_bModified = false;
+
+    // Shell
+    bool m_bStartHidden;
+    HWND m_hMainWnd = nullptr;  // kept for the worker, which may ask after the window is gone
+    HICON m_hIcon = nullptr;
+    HICON m_hIconDisabled = nullptr;
+
+    // Display window
+    std::unique_ptr<IImageDisplay> m_pDisplay;
+
+    // Slideshow: declared after what it uses, so that its worker ends first.
+    CDisplayList m_displayList;
+    std::unique_ptr<CSlideshow> m_pSlideshow;
+
+    // Tray icon
+
+    // Hotkeys
+
+    // Folder watcher
+
+    // Image list view and thumbnail plug-in
+
+    // Language
+
+    // Online services
+};

@@ -1,0 +1,223 @@
+#include "display/Slideshow.h"
+
+#include "base/Trace.h"
+
+CSlideshow::CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowHost& host,
+                       IClock& clock)
+    : m_options(options), m_list(list), m_display(display), m_host(host), m_clock(clock), m_random(clock.TickCount()) {
+    OptionsChanged();
+}
+
+CSlideshow::~CSlideshow() {
+    StopWorker();
+}
+
+void CSlideshow::SetRebuild(RebuildFn rebuild) {
+    m_rebuild = std::move(rebuild);
+}
+
+bool CSlideshow::StartWorker() {
+    if (m_worker.IsRunning()) return true;
+    m_event.reset(new Event(false, false, "ImageProcess"));
+    if (!m_event->IsValid()) {
+        VL_TRACE();
+        return false;
+    }
+    m_stop = false;
+    // Its result is not examined: a worker that did not start only means no pictures.
+    if (!m_worker.Start([this] { WorkerLoop(); }, Thread::Priority::Lowest)) VL_TRACE();
+    return true;
+}
+
+void CSlideshow::StopWorker() {
+    // The worker touches this object, so it has to end before the object does.
+    if (!m_event) return;
+    m_stop = true;
+    m_event->Set();
+    m_worker.Join();
+}
+
+void CSlideshow::OptionsChanged() {
+    m_enabled = m_options.m_bEnabled != 0;
+    m_opacity = m_options.m_nOpacity;
+    m_pauseOnScreenSaver = m_options.m_bPauseOnScreenSaver != 0;
+    LockGuard lock(m_imagesLock);
+    m_images = m_options.m_images;
+}
+
+void CSlideshow::RestoreNextIndex() {
+    if (m_options.m_nNextIndex >= 0) m_nNextImage = m_options.m_nNextIndex;
+}
+
+uint32_t CSlideshow::TimerPeriodMs(int32_t intervalSeconds) {
+    int32_t s = intervalSeconds;
+    if (s < kMinInterval) s = kMinInterval;
+    if (s > kMaxInterval) s = kMaxInterval;
+    return static_cast<uint32_t>(s) * 1000u;
+}
+
+void CSlideshow::SetTimer() {
+    if (m_options.m_nInterval < kMinInterval || m_options.m_nInterval > kMaxInterval) VL_TRACE();
+    m_host.SetSlideshowTimer(TimerPeriodMs(m_options.m_nInterval));
+}
+
+void CSlideshow::Tick() {
+    if (m_options.m_images.empty() || !m_options.m_bEnabled || m_host.IsConfigWindowVisible()) return;
+    if (m_options.m_bPauseOnScreenSaver && m_host.IsScreenSaverRunning()) return;
+    if (m_list.IsEmpty()) {
+        RebuildDisplayList();
+        if (m_list.IsEmpty()) return;
+    }
+    bool random = m_options.m_nSequence == 1;
+    if (m_nNextImage == kNotChosen) m_nNextImage = random ? RandomImageIndex() : 0;
+
+    std::string path;
+    // The worker may replace the list between counting and reading: count again then.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        int32_t count = static_cast<int32_t>(m_list.Count());
+        if (count == 0) return;
+        if (m_nNextImage < 0) m_nNextImage = count - 1;
+        if (m_nNextImage >= count) m_nNextImage = 0;
+        if (m_list.At(static_cast<size_t>(m_nNextImage), path)) break;
+        if (attempt == 1) return;
+    }
+    m_nCurrentImage = m_nNextImage;
+    m_display.SetImagePath(path);
+    if (m_event) m_event->Set();
+
+    m_nNextImage = random ? RandomImageIndex() : m_nNextImage + 1;
+    m_options.m_nNextIndex = m_nNextImage;
+}
+
+int32_t CSlideshow::RandomImageIndex() {
+    size_t count = m_list.Count();
+    if (count == 0) return 0;
+    uint32_t r = static_cast<uint32_t>(m_random.Next()) + static_cast<uint32_t>(m_clock.PerformanceCounter());
+    // The magnitude of r as a signed number; computed unsigned so that the most negative
+    // value does not stay negative.
+    uint32_t magnitude = (r & 0x80000000u) ? 0u - r : r;
+    return static_cast<int32_t>(magnitude % static_cast<uint32_t>(count));
+}
+
+void CSlideshow::StartSlideshow() {
+    m_display.ReShow();
+    m_random.Seed(m_clock.TickCount());
+    Tick();
+}
+
+void CSlideshow::ToggleEnabled() {
+    m_options.m_bEnabled = m_options.m_bEnabled ? 0 : 1;
+    m_enabled = m_options.m_bEnabled != 0;
+    m_host.UpdateTrayIcon(m_enabled);
+    if (m_enabled) {
+        SetTimer();
+        if (!m_host.IsConfigWindowVisible()) StartSlideshow();
+    } else {
+        m_display.Hide();
+        m_host.KillSlideshowTimer();
+    }
+}
+
+void CSlideshow::OnPreviousImage() {
+    m_host.KillSlideshowTimer();
+    m_nNextImage = m_nCurrentImage - 1;
+    Tick();
+    SetTimer();
+}
+
+void CSlideshow::OnNextImage() {
+    m_host.KillSlideshowTimer();
+    m_nNextImage = m_nCurrentImage + 1;
+    Tick();
+    SetTimer();
+}
+
+void CSlideshow::OnIncreaseOpacity() {
+    m_host.SetModified();
+    m_options.m_nOpacity += 5;
+    if (m_options.m_nOpacity > 100) m_options.m_nOpacity = 100;
+    m_opacity = m_options.m_nOpacity;
+    m_host.SelectOpacityItem((m_options.m_nOpacity - 5) / 5);
+    if (m_display.IsVisible()) m_display.SetAlpha(AlphaFromOpacity(m_options.m_nOpacity));
+}
+
+void CSlideshow::OnDecreaseOpacity() {
+    m_host.SetModified();
+    m_options.m_nOpacity -= 5;
+    if (m_options.m_nOpacity < 5) m_options.m_nOpacity = 5;
+    m_opacity = m_options.m_nOpacity;
+    m_host.SelectOpacityItem((m_options.m_nOpacity - 5) / 5);
+    if (m_display.IsVisible()) m_display.SetAlpha(AlphaFromOpacity(m_options.m_nOpacity));
+}
+
+void CSlideshow::OnFolderChanged() {
+    uint32_t now = m_clock.TickCount();
+    // 0 means "nothing pending", so a notice at tick count 0 is kept as 1.
+    m_lastFolderChange = now ? now : 1;
+}
+
+void CSlideshow::ResetDisplayList() {
+    {
+        LockGuard lock(m_imagesLock);
+        m_images = m_options.m_images;
+        ++m_listGeneration;
+        m_list.Clear();
+    }
+    m_nNextImage = kNotChosen;
+}
+
+bool CSlideshow::RebuildDisplayList() {
+    if (m_rebuilding.exchange(true)) return false;
+    // Notices that arrive while this rebuild runs stay pending for the next one.
+    m_lastFolderChange = 0;
+    std::vector<CImageItem> images;
+    uint64_t generation;
+    {
+        LockGuard lock(m_imagesLock);
+        images = m_images;
+        generation = m_listGeneration;
+    }
+    std::vector<std::string> paths;
+    try {
+        if (m_rebuild) paths = m_rebuild(images);
+    } catch (...) {
+        VL_TRACE();
+        paths.clear();
+    }
+    {
+        LockGuard lock(m_imagesLock);
+        if (generation == m_listGeneration) m_list.Assign(std::move(paths));
+    }
+    m_rebuilding = false;
+    return true;
+}
+
+void CSlideshow::WorkerStep() {
+    if (m_host.IsConfigWindowVisible() || !m_enabled) return;
+    int32_t opacity = m_opacity;
+    if (opacity <= 0) {
+        VL_TRACE();
+        return;
+    }
+    if (m_host.DesktopColorDepth() < 16) return;
+    m_display.ShowImage(AlphaFromOpacity(opacity));
+    if (m_pauseOnScreenSaver && m_host.IsScreenSaverRunning()) return;
+    if (m_host.IsConfigWindowVisible() || !m_enabled) {
+        m_display.Hide();
+        return;
+    }
+    uint32_t stamp = m_lastFolderChange;
+    if (stamp != 0 && m_clock.TickCount() - stamp > kFolderQuietMs) RebuildDisplayList();
+}
+
+void CSlideshow::WorkerLoop() {
+    for (;;) {
+        m_event->Wait();
+        if (m_stop) return;
+        try {
+            WorkerStep();
+        } catch (...) {
+            VL_TRACE();
+        }
+    }
+}

@@ -1,0 +1,144 @@
+// The slideshow clock and its picture worker. The UI thread runs the tick and the
+// commands; one worker thread at the lowest priority, woken by the auto-reset event
+// "ImageProcess", has the picture rendered by the display window.
+//
+// Shared with the worker: the display list (locked, replaced whole), the image list
+// snapshot used by a rebuild on the worker (locked), and the flags (atomics). The option
+// data itself belongs to the UI thread; OptionsChanged() hands the worker what it reads.
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/Clock.h"
+#include "base/Sync.h"
+#include "display/ImageDisplay.h"
+#include "imagelist/DisplayList.h"
+#include "settings/OptionData.h"
+
+// What the slideshow needs from the window that owns it and from the system.
+class ISlideshowHost {
+public:
+    virtual ~ISlideshowHost() = default;
+    // Any thread.
+    virtual bool IsConfigWindowVisible() const = 0;
+    // False also when the system cannot tell.
+    virtual bool IsScreenSaverRunning() const = 0;
+    virtual int DesktopColorDepth() const = 0;
+    // UI thread only.
+    virtual void SetSlideshowTimer(uint32_t periodMs) = 0;
+    virtual void KillSlideshowTimer() = 0;
+    virtual void UpdateTrayIcon(bool enabled) = 0;
+    virtual void SelectOpacityItem(int index) = 0;
+    virtual void SetModified() = 0;
+};
+
+// The C runtime's rand(): the same numbers for the same seed on every platform.
+class CRuntimeRandom {
+public:
+    explicit CRuntimeRandom(uint32_t seed = 1) : m_seed(seed) {}
+    void Seed(uint32_t seed) { m_seed = seed; }
+    int Next() {
+        m_seed = m_seed * 214013u + 2531011u;
+        return static_cast<int>((m_seed >> 16) & 0x7FFF);
+    }
+
+private:
+    uint32_t m_seed;
+};
+
+class CSlideshow {
+public:
+    static constexpr uint32_t kTimerId = 1001;
+    static constexpr int32_t kNotChosen = -10000;
+    static constexpr int32_t kMinInterval = 5;
+    static constexpr int32_t kMaxInterval = 1000;
+    static constexpr uint32_t kFolderQuietMs = 5000;
+
+    // Builds the display list from an image list; may run on either thread.
+    using RebuildFn = std::function<std::vector<std::string>(const std::vector<CImageItem>& images)>;
+
+    CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowHost& host, IClock& clock);
+    ~CSlideshow();  // stops the worker
+    CSlideshow(const CSlideshow&) = delete;
+    CSlideshow& operator=(const CSlideshow&) = delete;
+
+    void SetRebuild(RebuildFn rebuild);
+
+    // Start-up: creates the event and starts the worker. False when the event cannot be made.
+    bool StartWorker();
+    // Wakes the worker and waits for its end; the destructor calls it.
+    void StopWorker();
+    bool IsWorkerRunning() const { return m_worker.IsRunning(); }
+
+    // After the option data changed on the UI thread (loaded, edited, reloaded).
+    void OptionsChanged();
+    // Start-up: a saved next index of 0 or more is where the slideshow goes on.
+    void RestoreNextIndex();
+
+    // The timer period for m_nInterval seconds. A damaged settings file can hold any
+    // number; the period stays within 5..1000 s.
+    static uint32_t TimerPeriodMs(int32_t intervalSeconds);
+    void SetTimer();
+
+    void Tick();
+    void StartSlideshow();
+    void ToggleEnabled();
+    void OnPreviousImage();
+    void OnNextImage();
+    void OnIncreaseOpacity();
+    void OnDecreaseOpacity();
+    void OnFolderChanged();
+    int32_t RandomImageIndex();
+    static int AlphaFromOpacity(int32_t opacity) { return opacity * 255 / 100; }
+
+    // An edit of the image list: the next tick rebuilds and starts from the beginning.
+    void ResetDisplayList();
+    // Rebuilds the display list unless a rebuild already runs (then false).
+    bool RebuildDisplayList();
+
+    // One pass of the worker after a wake-up; public so that tests can step it.
+    void WorkerStep();
+
+    int32_t NextImage() const { return m_nNextImage; }
+    int32_t CurrentImage() const { return m_nCurrentImage; }
+    void SetNextImage(int32_t index) { m_nNextImage = index; }
+    uint32_t LastFolderChange() const { return m_lastFolderChange.load(); }
+    void SeedRandom(uint32_t seed) { m_random.Seed(seed); }
+    void* EventHandle() const { return m_event ? m_event->NativeHandle() : nullptr; }
+
+private:
+    void WorkerLoop();
+
+    COptionData& m_options;
+    CDisplayList& m_list;
+    IImageDisplay& m_display;
+    ISlideshowHost& m_host;
+    IClock& m_clock;
+    RebuildFn m_rebuild;
+    CRuntimeRandom m_random;
+
+    // UI thread only.
+    int32_t m_nNextImage = kNotChosen;
+    int32_t m_nCurrentImage = -1;
+
+    // Read by the worker.
+    std::atomic<bool> m_enabled{true};
+    std::atomic<int32_t> m_opacity{25};
+    std::atomic<bool> m_pauseOnScreenSaver{true};
+    std::atomic<uint32_t> m_lastFolderChange{0};
+    std::atomic<bool> m_rebuilding{false};
+    std::atomic<bool> m_stop{false};
+
+    // The image list as a rebuild on the worker sees it, and the generation of the display
+    // list, so that a rebuild from an old image list never replaces a newer reset.
+    Mutex m_imagesLock;
+    std::vector<CImageItem> m_images;
+    uint64_t m_listGeneration = 0;
+
+    std::unique_ptr<Event> m_event;
+    Thread m_worker;
+};

@@ -1,0 +1,45 @@
+// Resource ids of the main program: version, product strings, icons, main window.
+#pragma once
+
+#define IDS_ABOUTBOX 101
+#define IDS_TRAY_TIP 104
+#define IDS_PRODUCT_NAME 110
+#define IDS_NEED_NT5 132
+#define IDS_NEED_16BIT 133
+#define IDS_NEW_VERSION_CAPTION 150
+#define IDS_IMAGE_LIST_FILTER 152
+#define IDS_LANGUAGE_MANAGER_FAILED 155
+#define IDS_WIZARD_CAPTION 158
+
+#define IDR_MAINFRAME 128
+#define IDI_DISABLED 143
+
+#define IDD_VL_DIALOG 102
+
+// System menu item and commands shared by the tray menu, the configuration window and the hotkeys.
+#define IDM_ABOUTBOX 16
+#define ID_CONFIGURE 32771
+#define ID_HELP_CONTENTS 32772
+#define ID_EXIT 32773
+#define ID_TOGGLE_ENABLED 32774
+#define ID_PREFERENCES 32775
+#define ID_DETAILS_VIEW 32776
+#define ID_THUMBNAILS_VIEW 32777
+#define ID_WEB_PAGE 32778
+#define ID_SELECT_ALL 32779
+#define ID_INVERT_SELECTION 32780
+#define ID_SITE_PLACEHOLDER 32782
+#define ID_SAVE_IMAGE_LIST 32783
+#define ID_LOAD_IMAGE_LIST 32784
+#define ID_GET_LANGUAGE_PACK 32785
+#define ID_ADD_IMAGE_FILES 32786
+#define ID_ADD_IMAGE_FOLDER 32787
+#define ID_PREVIOUS_IMAGE 32788
+#define ID_NEXT_IMAGE 32789
+#define ID_INCREASE_OPACITY 32790
+#define ID_DECREASE_OPACITY 32791
+#define ID_QUICK_SETUP 32792
+#define ID_SITE_FIRST 37100
+#define ID_SITE_LAST 37125
+#define ID_LANGUAGE_FIRST 38000
+#define ID_LANGUAGE_LAST 39000

@@ -1,0 +1,79 @@
+# Shared by the velum_*.sh Wine scripts (sourced; not a test of its own).
+VELUMCTL=$BUILD_DIR/tests/velumctl.exe
+VELUM_PID=
+
+velumctl() { "$WINE" "$VELUMCTL" "$@" </dev/null 2>&1 | tr -d '\r'; }
+velumctl_rc() { "$WINE" "$VELUMCTL" "$@" </dev/null >/dev/null 2>&1; }
+tool() { "$WINE" "$PROGRAM_DIR/velum-tool.exe" "$@"; }
+
+# Starts velum.exe in the background; its Linux pid is VELUM_PID.
+start_velum() {
+  "$WINE" "$PROGRAM_DIR/velum.exe" "$@" </dev/null >>"$TEST_TMP/velum.log" 2>&1 &
+  VELUM_PID=$!
+}
+
+# Runs velum.exe to its end (a second start), at most 60 s.
+run_velum() { timeout 60 "$WINE" "$PROGRAM_DIR/velum.exe" "$@" </dev/null >>"$TEST_TMP/velum.log" 2>&1; }
+
+# Waits for the started velum.exe to end; false on time-out.
+wait_velum_exit() {
+  local deadline=$(( $(date +%s) + ${1:-30} ))
+  while kill -0 "$VELUM_PID" 2>/dev/null; do
+    [ "$(date +%s)" -ge "$deadline" ] && return 1
+    sleep 0.2
+  done
+  wait "$VELUM_PID" 2>/dev/null || true
+  VELUM_PID=
+}
+
+velum_cleanup() {
+  if [ -n "$VELUM_PID" ] && kill -0 "$VELUM_PID" 2>/dev/null; then
+    velumctl_rc command 32773 || true
+    wait_velum_exit 10 || kill "$VELUM_PID" 2>/dev/null || true
+  fi
+}
+trap velum_cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# The Unix path of the program's settings folder, %APPDATA%\Velum.
+settings_dir() {
+  local win
+  win=$("$WINE" cmd /c echo %APPDATA% </dev/null 2>/dev/null | tr -d '\r')
+  echo "$(winepath -u "$win" 2>/dev/null)/Velum"
+}
+
+# The Run value "Velum" of HKLM, or nothing.
+run_value() {
+  "$WINE" reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v Velum </dev/null 2>/dev/null |
+    tr -d '\r' | grep -i 'REG_SZ' || true
+}
+
+# A settings value from velum-tool settings show, e.g. json_field "$json" m_nNextIndex.
+json_field() { grep -o "\"$2\":-\\?[0-9]*" <<<"$1" | head -n1 | cut -d: -f2; }
+
+# A 2 x 2 pixel 24-bit BMP.
+make_bmp() {
+  printf 'BM\106\0\0\0\0\0\0\0\066\0\0\0\050\0\0\0\002\0\0\0\002\0\0\0\001\0\030\0\0\0\0\0\020\0\0\0\023\013\0\0\023\013\0\0\0\0\0\0\0\0\0\0' >"$1"
+  printf '\377\0\0\0\377\0\0\0\0\0\377\377\377\377\0\0' >>"$1"
+}
+
+# Writes the settings file of the program (in its settings folder) from option data JSON.
+write_settings() {
+  local dir
+  dir=$(settings_dir)
+  mkdir -p "$dir"
+  (cd "$dir" && tool settings write vm.dat <<<"$1") || fail "velum-tool settings write failed"
+}
+
+show_settings() { (cd "$(settings_dir)" && tool settings show vm.dat | tr -d '\r'); }
+
+# The Linux process of the started velum.exe (the Wine loader runs the program in its own process).
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+sleep_until_ms() {
+  local left=$(( $1 - $(now_ms) ))
+  [ "$left" -gt 0 ] && sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
+  return 0
+}

@@ -1,0 +1,33 @@
+# A settings file whose interval is out of range (0 or huge) must not make the slideshow
+# timer fire every few milliseconds or never: the period stays within 5..1000 s.
+set -euo pipefail
+. "$SOURCE_DIR/tests/wine/velum-common.bash"
+cd "$TEST_TMP"
+
+# More pictures than a runaway 10 ms timer could tick through in the test, so the index
+# never wraps back to where it started.
+mkdir pics
+make_bmp pics/p.bmp
+base=$(winepath -w "$TEST_TMP/pics" | sed 's/\\/\\\\/g')
+images=""
+for i in $(seq 0 299); do
+  cp pics/p.bmp "pics/p$i.bmp"
+  images+="${images:+,}{\"path\":\"$base\\\\p$i.bmp\",\"isFolder\":0,\"includeSubFolders\":0}"
+done
+
+for interval in 0 -5 2147483647; do
+  write_settings "{\"m_nInterval\":$interval,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[$images]}"
+  start_velum -r
+  velumctl_rc wait-window 60 || fail "no main window"
+  velumctl_rc sync
+  sleep 2.5
+  run_velum -u
+  wait_velum_exit 30 || fail "did not end"
+  json=$(show_settings)
+  next=$(json_field "$json" m_nNextIndex)
+  echo "m_nInterval $interval: m_nNextIndex=$next after 2.5 s"
+  # Only the picture shown at start-up: no tick within the first 5 s.
+  [ "$next" = 1 ] || fail "interval $interval: $next pictures shown in 2.5 s"
+  [ "$(json_field "$json" m_nInterval)" = "$interval" ] || fail "the interval itself was changed"
+done
+echo ok

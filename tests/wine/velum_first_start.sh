@@ -1,0 +1,25 @@
+# A first start without a settings file opens the configuration window and, after Exit,
+# leaves a settings file holding the defaults.
+set -euo pipefail
+. "$SOURCE_DIR/tests/wine/velum-common.bash"
+cd "$TEST_TMP"
+
+dir=$(settings_dir)
+# Other scripts share the Wine prefix: make this the first start.
+rm -f "$dir/vm.dat"
+start_velum
+velumctl_rc wait-window 60 || fail "no main window"
+velumctl_rc sync
+[ "$(velumctl visible)" = visible ] || fail "the configuration window is not open"
+velumctl_rc command 32773 || fail "cannot post Exit"
+wait_velum_exit 30 || fail "Exit did not end the program"
+[ -f "$dir/vm.dat" ] || fail "no settings file after Exit"
+
+got=$(show_settings) || fail "the settings file left behind does not load"
+want=$(tool settings defaults | tr -d '\r')
+echo "$got"
+[ "$got" = "$want" ] || { echo "expected: $want"; fail "the saved settings are not the defaults"; }
+# SetDefaults differs from the constructed values here, so these show that it ran.
+[ "$(json_field "$got" m_nSizeMode)" = 1 ] && [ "$(json_field "$got" m_nSiteListDay)" = 255 ] ||
+  fail "size mode or site-list day not reset"
+echo ok

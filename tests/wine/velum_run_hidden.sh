@@ -1,0 +1,64 @@
+# "-r" starts hidden and moves on at every tick; "-u" removes the Run value and ends the
+# running instance, which saves its settings (with the index it reached) on the way out.
+set -euo pipefail
+. "$SOURCE_DIR/tests/wine/velum-common.bash"
+cd "$TEST_TMP"
+
+mkdir pics
+images=""
+for i in 0 1 2 3 4 5 6 7 8 9; do
+  make_bmp "pics/p$i.bmp"
+  win=$(winepath -w "$TEST_TMP/pics/p$i.bmp" | sed 's/\\/\\\\/g')
+  images+="${images:+,}{\"path\":\"$win\",\"isFolder\":0,\"includeSubFolders\":0}"
+done
+write_settings "{\"m_nInterval\":5,\"m_bAutoStart\":1,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[$images]}"
+[ -z "$(run_value)" ] || fail "Run value present before the start"
+
+t0=$(now_ms)
+start_velum -r
+velumctl_rc wait-window 60 || fail "no main window"
+t_found=$(now_ms)
+velumctl_rc sync
+[ "$(velumctl visible)" = hidden ] || fail "-r showed the configuration window"
+run_value | grep -q -- '-r' || fail "autostart did not write the Run value: '$(run_value)'"
+
+# The picture shown at start-up is index 0; each 5 s tick then advances the next index.
+sleep_until_ms $((t_found + 12500))
+t_quit=$(now_ms)
+run_velum -u || fail "-u did not end by itself"
+wait_velum_exit 30 || fail "-u did not end the running instance"
+t_gone=$(now_ms)
+[ -z "$(run_value)" ] || fail "-u left the Run value: $(run_value)"
+
+json=$(show_settings) || fail "no settings file after -u"
+next=$(json_field "$json" m_nNextIndex)
+lo=$((1 + (t_quit - t_found) / 5000))
+hi=$((1 + (t_gone - t0) / 5000))
+echo "m_nNextIndex=$next after $((t_quit - t_found)) ms (expected $lo..$hi)"
+[ "$next" -ge "$lo" ] && [ "$next" -le "$hi" ] || fail "m_nNextIndex $next, expected $lo..$hi"
+[ "$lo" -ge 3 ] || fail "the test itself ran too slowly to see two ticks"
+
+# Steps restart the interval, so these land exactly: the start shows $next, then Next x3,
+# Previous, and Disable + Enable (which shows the next picture at once); opacity 25 goes
+# up twice and down once.
+start_velum -r
+velumctl_rc wait-window 60 || fail "no main window (second run)"
+velumctl_rc sync
+for id in 32789 32789 32789 32788 32774 32774 32790 32790 32791; do velumctl_rc command $id; done
+velumctl_rc sync
+run_velum -u
+wait_velum_exit 30 || fail "second run did not end"
+json=$(show_settings)
+after=$(json_field "$json" m_nNextIndex)
+echo "after the steps: m_nNextIndex=$after m_nOpacity=$(json_field "$json" m_nOpacity)"
+[ "$after" -eq $((next + 4)) ] || fail "steps: m_nNextIndex $after, expected $((next + 4))"
+[ "$(json_field "$json" m_nOpacity)" = 30 ] || fail "opacity steps: $(json_field "$json" m_nOpacity)"
+[ "$(json_field "$json" m_bEnabled)" = 1 ] || fail "enabled state after two toggles"
+
+# "-u" with no instance running only removes the Run value.
+"$WINE" reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v Velum /d '"x" -r' /f </dev/null >/dev/null 2>&1
+[ -n "$(run_value)" ] || fail "could not set up the Run value"
+run_velum -u || fail "-u alone did not end"
+[ -z "$(run_value)" ] || fail "-u alone left the Run value"
+[ "$(velumctl count)" = 0 ] || fail "-u alone left a window"
+echo ok

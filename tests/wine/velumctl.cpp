@@ -1,0 +1,101 @@
+// Lets the Wine scripts look at and talk to a running velum.exe:
+//   velumctl count                  number of main windows titled "Velum"
+//   velumctl wait-window SECONDS    exit 0 once one exists, 1 on time-out
+//   velumctl wait-gone SECONDS      exit 0 once none exists, 1 on time-out
+//   velumctl visible                prints "visible" or "hidden"; exit 1 when there is none
+//   velumctl foreground             prints "front" when it is the foreground window, else "behind"
+//   velumctl text                   prints the texts of its child windows, one a line
+//   velumctl sync                   returns once the window has worked off its sent messages
+//   velumctl command ID             posts WM_COMMAND ID to it
+//   velumctl message NUMBER         sends the message (wParam 0, lParam 0) and prints the answer
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+BOOL CALLBACK PrintText(HWND hwnd, LPARAM) {
+    char text[512] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (*text) printf("%s\n", text);
+    return TRUE;
+}
+
+BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
+    char title[64] = {}, cls[64] = {};
+    GetWindowTextA(hwnd, title, sizeof title);
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(title, "Velum") == 0 && strcmp(cls, "#32770") == 0)
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> MainWindows() {
+    std::vector<HWND> found;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool WaitFor(bool present, double seconds) {
+    DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    for (;;) {
+        if (MainWindows().empty() != present) return true;
+        if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
+        Sleep(100);
+    }
+}
+
+int Usage() {
+    fprintf(stderr,
+            "usage: velumctl count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|message N\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    const char* cmd = argv[1];
+    if (!strcmp(cmd, "count")) {
+        printf("%u\n", static_cast<unsigned>(MainWindows().size()));
+        return 0;
+    }
+    if (!strcmp(cmd, "wait-window") && argc == 3) return WaitFor(true, atof(argv[2])) ? 0 : 1;
+    if (!strcmp(cmd, "wait-gone") && argc == 3) return WaitFor(false, atof(argv[2])) ? 0 : 1;
+
+    std::vector<HWND> windows = MainWindows();
+    if (windows.empty()) {
+        fprintf(stderr, "velumctl: no window titled Velum\n");
+        return 1;
+    }
+    HWND hwnd = windows.front();
+    if (!strcmp(cmd, "visible")) {
+        printf("%s\n", IsWindowVisible(hwnd) ? "visible" : "hidden");
+        return 0;
+    }
+    if (!strcmp(cmd, "foreground")) {
+        printf("%s\n", GetForegroundWindow() == hwnd ? "front" : "behind");
+        return 0;
+    }
+    if (!strcmp(cmd, "text")) {
+        EnumChildWindows(hwnd, PrintText, 0);
+        return 0;
+    }
+    if (!strcmp(cmd, "sync")) {
+        DWORD_PTR answer = 0;
+        return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer) ? 0 : 1;
+    }
+    if (!strcmp(cmd, "command") && argc == 3) {
+        return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(atoi(argv[2])), 0) ? 0 : 1;
+    }
+    if (!strcmp(cmd, "message") && argc == 3) {
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutA(hwnd, static_cast<UINT>(atoi(argv[2])), 0, 0, SMTO_NORMAL, 20000, &answer)) return 1;
+        printf("%ld\n", static_cast<long>(answer));
+        return 0;
+    }
+    return Usage();
+}
