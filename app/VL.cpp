@@ -7,6 +7,7 @@
 #include "base/CommandLine.h"
 #include "base/ProgramPath.h"
 #include "base/Trace.h"
+#include "lang/LanguageManager.h"
 #include "settings/SettingsSystem_win.h"
 
 namespace {
@@ -106,11 +107,7 @@ void CVLApp::ShowHelp(const char* topic) {
         fn(nullptr, path.c_str(), kDisplayToc, 0);
 }
 
-bool CVLApp::InitLanguageManager() {
-    // The language manager starts on GetLanguageFolder() with the pattern "vm*.lng" here;
-    // on failure the caller shows message 155.
-    return true;
-}
+bool CVLApp::InitLanguageManager() { return GetLanguageManager().EnumLanguages(GetLanguageFolder(), "vm*.lng"); }
 
 bool CVLApp::InitInstance() {
     std::string product = LoadResString(IDS_PRODUCT_NAME);

@@ -5,6 +5,9 @@
 #include "VelumIds.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
+#include "lang/LangMessageBox_win.h"
+#include "lang/LanguageManager.h"
+#include "lang/LanguageMenu.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 
@@ -144,7 +147,8 @@ void CVLDlg::ApplyAutoStartStep() {
 }
 
 void CVLDlg::LoadLanguageStep() {
-    // The language manager loads m_options.m_strLanguageFile here.
+    // A file that does not load leaves the texts of the templates; nothing is shown.
+    if (!GetLanguageManager().LoadLanguage(m_options.m_strLanguageFile)) VL_TRACE();
 }
 
 void CVLDlg::RestoreSlideshowPosition() {
@@ -291,7 +295,10 @@ void CVLDlg::MapHotKeyMessages() {
 }
 
 void CVLDlg::MapLanguageCommands() {
-    // Commands ID_LANGUAGE_FIRST..ID_LANGUAGE_LAST switch the language.
+    // The language submenu's items; the path of the language in use goes to the settings.
+    MapCommandRange(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, [this](UINT id) {
+        SwitchLanguageByCommand(GetLanguageManager(), id, m_options.m_strLanguageFile);
+    });
 }
 
 void CVLDlg::MapOnlineMessages() {
@@ -396,12 +403,7 @@ void CVLDlg::HandDisplaySettings() {
     m_pDisplay->SetRegion(m_options.m_region);
 }
 
-int CVLDlg::LangMessageBox(const char* key, UINT flags) {
-    (void)flags;
-    // Until a language is loaded no key has a text.
-    VL_TRACE_MSG(key);
-    return -1;
-}
+int CVLDlg::LangMessageBox(const char* key, UINT flags) { return ::LangMessageBox(m_hWnd, key, flags); }
 
 // ---------------------------------------------------------------------------------------
 // Settings

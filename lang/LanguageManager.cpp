@@ -1,0 +1,118 @@
+#include "lang/LanguageManager.h"
+
+#include <algorithm>
+
+#include "base/File.h"
+#include "base/StringUtil.h"
+#include "base/Trace.h"
+#include "lang/LangReader.h"
+
+CLanguageManager::CLanguageManager(ILanguageFolder* folder) : m_pFolder(folder ? folder : &SystemLanguageFolder()) {}
+
+CLanguageManager::~CLanguageManager() = default;
+
+bool CLanguageManager::EnumLanguages(const std::string& folder, const std::string& pattern) {
+    if (folder.empty()) {
+        VL_TRACE();
+        return false;
+    }
+    std::string search = folder;
+    if (search.back() != '\\') search += '\\';
+    search += pattern;
+
+    std::vector<std::string> paths;
+    m_pFolder->FindMatches(search, paths);
+    if (paths.empty()) return false;
+
+    m_catalogue.clear();
+    for (const std::string& path : paths) {
+        std::string bytes;
+        CLangInfo info;
+        if (ReadFileBytes(path, bytes, kMaxLanguageFileBytes) != ReadResult::Ok || !ReadLangInfo(bytes, info)) {
+            VL_TRACE_MSG(path.c_str());
+            continue;
+        }
+        info.m_strPath = path;
+        m_catalogue.push_back(std::move(info));
+    }
+    ILanguageFolder* compare = m_pFolder;
+    std::stable_sort(m_catalogue.begin(), m_catalogue.end(), [compare](const CLangInfo& a, const CLangInfo& b) {
+        return compare->CompareNames(a.m_strLangName, b.m_strLangName) < 0;
+    });
+    return true;
+}
+
+bool CLanguageManager::LoadLanguage(const std::string& path) {
+    std::string bytes;
+    if (ReadFileBytes(path, bytes, kMaxLanguageFileBytes) != ReadResult::Ok) {
+        VL_TRACE_MSG(path.c_str());
+        return false;
+    }
+    return LoadLanguageFromBytes(bytes, path);
+}
+
+bool CLanguageManager::LoadLanguageFromBytes(const std::string& bytes, const std::string& path) {
+    auto lang = std::make_unique<CLanguage>();
+    if (!ParseLanguage(bytes, *lang)) {
+        VL_TRACE_MSG(path.c_str());
+        return false;
+    }
+    lang->m_info.m_strPath = path;
+    m_pCurrent = std::move(lang);
+    return true;
+}
+
+bool CLanguageManager::LoadLanguageByIndex(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= m_catalogue.size()) return false;
+    // A copy: the catalogue record must not be read through while it could change.
+    std::string path = m_catalogue[static_cast<size_t>(index)].m_strPath;
+    return LoadLanguage(path);
+}
+
+bool CLanguageManager::GetString(const std::string& section, const std::string& key, std::string& text) const {
+    if (!m_pCurrent) {
+        VL_TRACE();
+        return false;
+    }
+    const CLangSection* found = m_pCurrent->FindSection(section);
+    if (!found) return false;
+    const std::string* value = found->FindValue(key);
+    if (!value) return false;
+    text = UnescapeLangValue(*value);
+    return true;
+}
+
+bool CLanguageManager::GetFont(const std::string& section, CLangFont& font) const {
+    if (!m_pCurrent) {
+        VL_TRACE();
+        return false;
+    }
+    const CLangSection* found = m_pCurrent->FindSection(section);
+    if (!found || !found->m_font.IsValid()) return false;
+    font = found->m_font;
+    return true;
+}
+
+int CLanguageManager::GetCurrentIndex() const {
+    if (!m_pCurrent) return -1;
+    for (size_t i = 0; i < m_catalogue.size(); ++i) {
+        if (EqualsNoCase(m_catalogue[i].m_strPath, m_pCurrent->m_info.m_strPath)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void CLanguageManager::GetLanguageNames(std::vector<std::string>& names) const {
+    names.clear();
+    for (const CLangInfo& info : m_catalogue) names.push_back(info.m_strLangName);
+}
+
+bool CLanguageManager::GetCurrentPath(std::string& path) const {
+    if (!m_pCurrent) return false;
+    path = m_pCurrent->m_info.m_strPath;
+    return true;
+}
+
+CLanguageManager& GetLanguageManager() {
+    static CLanguageManager manager;
+    return manager;
+}

@@ -1,0 +1,172 @@
+// Holds the shipped language files to the keys the program looks up.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "base/File.h"
+#include "base/StringUtil.h"
+#include "lang/LangKeys.h"
+#include "lang/LanguageManager.h"
+
+namespace {
+
+const std::string kFolder = std::string(VELUM_SOURCE_DIR) + "/language";
+const char* const kFiles[] = {"vmeng.lng", "vmdeu.lng"};
+
+// Keys that are formats filled with the program name.
+bool IsFormatKey(const std::string& section, const std::string& key) {
+    return (section == langsec::kAboutDialog && key == "0001") || (section == langsec::kWizard && key == "0001") ||
+           (section == langsec::kWelcomePage && key == "0002");
+}
+
+size_t Count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+TEST(LanguageFilesTest, EveryKeyTheProgramLooksUpIsThere) {
+    for (const char* file : kFiles) {
+        SCOPED_TRACE(file);
+        std::string bytes;
+        ASSERT_EQ(ReadFileBytes(kFolder + "/" + file, bytes, kMaxLanguageFileBytes), ReadResult::Ok);
+        CLanguage lang;
+        ASSERT_TRUE(ParseLanguage(bytes, lang));
+        CLanguageManager mgr;
+        ASSERT_TRUE(mgr.LoadLanguage(kFolder + "/" + file));
+
+        std::set<std::pair<std::string, std::string>> known;
+        for (const LangKeyRef& ref : kProgramLangKeys) {
+            SCOPED_TRACE(std::string(ref.section) + " / " + ref.key);
+            known.insert({AsciiLower(ref.section), AsciiLower(ref.key)});
+            std::string text;
+            if (!mgr.GetString(ref.section, ref.key, text)) {
+                ADD_FAILURE() << "missing key";
+                continue;
+            }
+            EXPECT_FALSE(text.empty());
+            // A stray '%' would make the formatting windows read arguments that are not there.
+            EXPECT_EQ(Count(text, "%"), IsFormatKey(ref.section, ref.key) ? 1u : 0u);
+            if (IsFormatKey(ref.section, ref.key)) {
+                EXPECT_EQ(Count(text, "%s"), 1u);
+            }
+            // The tooltip control's buffer takes 79 characters.
+            if (std::string(ref.section) == langsec::kToolTips) {
+                EXPECT_LE(text.size(), 79u);
+            }
+        }
+        // A key in the file that the program never asks for is a misspelt one.
+        for (const auto& [sectionName, section] : lang.m_sections) {
+            for (const auto& [key, entry] : section->m_entries) {
+                EXPECT_TRUE(known.count({sectionName, key}))
+                    << "unused key [" << section->m_strName << "] " << entry.first;
+            }
+        }
+        for (const char* section : kFontSections) {
+            CLangFont font;
+            EXPECT_TRUE(mgr.GetFont(section, font)) << section;
+        }
+    }
+}
+
+TEST(LanguageFilesTest, BothLanguagesUseTheSameFonts) {
+    CLanguageManager eng, deu;
+    ASSERT_TRUE(eng.LoadLanguage(kFolder + "/vmeng.lng"));
+    ASSERT_TRUE(deu.LoadLanguage(kFolder + "/vmdeu.lng"));
+    for (const char* section : kFontSections) {
+        CLangFont a, b;
+        ASSERT_TRUE(eng.GetFont(section, a));
+        ASSERT_TRUE(deu.GetFont(section, b));
+        EXPECT_EQ(a.m_strName, b.m_strName);
+        EXPECT_EQ(a.m_nSize, b.m_nSize);
+        EXPECT_EQ(a.m_nWeight, b.m_nWeight);
+    }
+}
+
+TEST(LanguageFilesTest, SwitchingBetweenTheShippedLanguages) {
+    CLanguageManager mgr;
+    ASSERT_TRUE(mgr.EnumLanguages(kFolder, "vm*.lng"));
+    std::vector<std::string> names;
+    mgr.GetLanguageNames(names);
+    ASSERT_EQ(names, (std::vector<std::string>{"Deutsch", "English"}));
+
+    std::string text, path, englishPath;
+    ASSERT_TRUE(mgr.LoadLanguageByIndex(1));
+    ASSERT_TRUE(mgr.GetString("Menu", "Exit", text));
+    EXPECT_EQ(text, "E&xit");
+    ASSERT_TRUE(mgr.GetCurrentPath(englishPath));
+    EXPECT_EQ(englishPath.substr(englishPath.size() - 9), "vmeng.lng");
+    EXPECT_EQ(mgr.GetCurrentIndex(), 1);
+
+    ASSERT_TRUE(mgr.LoadLanguageByIndex(0));
+    ASSERT_TRUE(mgr.GetString("Menu", "Exit", text));
+    EXPECT_EQ(text, "&Beenden");
+    ASSERT_TRUE(mgr.GetString("Image List Column", "Height", text));
+    EXPECT_EQ(text, "H\xf6he");  // the ANSI code page byte, passed through
+    ASSERT_TRUE(mgr.GetCurrentPath(path));
+    EXPECT_EQ(path.substr(path.size() - 9), "vmdeu.lng");
+    EXPECT_EQ(mgr.GetCurrentIndex(), 0);
+
+    ASSERT_TRUE(mgr.LoadLanguage(englishPath));
+    ASSERT_TRUE(mgr.GetString("Strings", "0006", text));
+    EXPECT_NE(text.find("mode.\n Do you"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+std::string ReadSource(const std::filesystem::path& path) {
+    std::string text;
+    EXPECT_EQ(ReadFileBytes(path.string(), text, 4u << 20), ReadResult::Ok) << path;
+    return text;
+}
+
+// The windows' code names its keys as literals or through the section constants; every
+// one it names must be in the list the language files are held to.
+TEST(LanguageFilesTest, KeysNamedInTheProgramsCodeAreListed) {
+    const std::filesystem::path root(VELUM_SOURCE_DIR);
+    std::map<std::string, std::string> sectionOf;  // "kMenu" -> "Menu"
+    const std::string keysHeader = ReadSource(root / "lang" / "LangKeys.h");
+    const std::regex constant(R"re(constexpr char (k\w+)\[\] = "([^"]*)";)re");
+    for (std::sregex_iterator it(keysHeader.begin(), keysHeader.end(), constant), end; it != end; ++it)
+        sectionOf[(*it)[1]] = (*it)[2];
+    std::set<std::pair<std::string, std::string>> listed;
+    std::set<std::string> listedSections, namedSections;
+    for (const LangKeyRef& ref : kProgramLangKeys) {
+        listed.insert({AsciiLower(ref.section), AsciiLower(ref.key)});
+        listedSections.insert(ref.section);
+    }
+    for (const auto& named : sectionOf) namedSections.insert(named.second);
+    ASSERT_EQ(namedSections, listedSections);  // the header was read, and no section lacks keys
+
+    const std::regex lookup(R"re(GetString\(\s*(?:"([^"]*)"|langsec::(k\w+))\s*,\s*"([^"]*)")re");
+    const std::regex box(R"re(LangMessageBox\(\s*(?:[\w:>.-]+\s*,\s*)?"([^"]*)")re");
+    size_t seen = 0;
+    for (const char* folder : {"app", "ui", "widgets", "display", "imagelist", "online", "plugin", "settings"}) {
+        if (!std::filesystem::exists(root / folder)) continue;
+        for (const auto& file : std::filesystem::recursive_directory_iterator(root / folder)) {
+            const std::string ext = file.path().extension().string();
+            if (ext != ".cpp" && ext != ".h") continue;
+            const std::string text = ReadSource(file.path());
+            for (std::sregex_iterator it(text.begin(), text.end(), lookup), end; it != end; ++it) {
+                std::string section = (*it)[1].matched ? (*it)[1].str() : sectionOf[(*it)[2]];
+                EXPECT_TRUE(listed.count({AsciiLower(section), AsciiLower((*it)[3])}))
+                    << file.path() << ": [" << section << "] " << (*it)[3];
+                ++seen;
+            }
+            for (std::sregex_iterator it(text.begin(), text.end(), box), end; it != end; ++it) {
+                EXPECT_TRUE(listed.count({"strings", AsciiLower((*it)[1])})) << file.path() << ": " << (*it)[1];
+                ++seen;
+            }
+        }
+    }
+    EXPECT_GT(seen, 0u);  // the colour-depth message at least
+}
+
+}  // namespace

@@ -1,0 +1,357 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "base/File.h"
+#include "base/StringUtil.h"
+#include "base/Trace.h"
+#include "lang/LangReader.h"
+#include "lang/LanguageMenu.h"
+#include "lang/LanguageManager.h"
+
+namespace {
+
+const char kInfo[] = "[info]\r\nlang name=Test\r\nauthor=A\r\nversion=1\r\nvm ver=1.10\r\n";
+
+// A manager loaded from text; the trace is kept quiet and captured.
+class LangTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetTraceSink([this](const std::string& line) { m_trace.push_back(line); });
+    }
+    void TearDown() override { SetTraceSink(nullptr); }
+
+    bool Load(const std::string& body, const std::string& path = "t.lng") {
+        return m_mgr.LoadLanguageFromBytes(kInfo + body, path);
+    }
+    std::string Get(const std::string& section, const std::string& key) {
+        std::string text = "<missing>";
+        m_mgr.GetString(section, key, text);
+        return text;
+    }
+
+    CLanguageManager m_mgr;
+    std::vector<std::string> m_trace;
+};
+
+TEST_F(LangTest, KeysAndValuesFollowTheByteRules) {
+    ASSERT_TRUE(
+        Load("[Menu]\r\n"
+             "  EXIT  =  Quit now  \r\n"   // blanks trimmed, key case ignored
+             "Ke\x80y\x01\xff=high\r\n"    // control and high bytes leave the key
+             "Eq=a=b [c] \td\xe4\r\n"      // '=', '[', ']', tab, high bytes in a value
+             "Title\r\n0001=joined\r\n"    // key text without '=' joins the next key
+             "v1=one; tail\r\nv2=two\r\n"  // ';' ends the value, the rest starts a key
+             "; a comment=not an entry\r\n"
+             "half;comment\r\nreal=yes\r\n"  // ';' in a key discards the key read so far
+             "last=no line end"));
+    EXPECT_EQ(Get("menu", "Exit"), "Quit now");
+    EXPECT_EQ(Get("Menu", "Key"), "high");
+    EXPECT_EQ(Get("Menu", "Eq"), "a=b [c] \td\xe4");
+    EXPECT_EQ(Get("Menu", "Title0001"), "joined");
+    EXPECT_EQ(Get("Menu", "0001"), "<missing>");
+    EXPECT_EQ(Get("Menu", "v1"), "one");
+    EXPECT_EQ(Get("Menu", "tailv2"), "two");
+    EXPECT_EQ(Get("Menu", "v2"), "<missing>");
+    EXPECT_EQ(Get("Menu", "; a comment"), "<missing>");
+    EXPECT_EQ(Get("Menu", "a comment"), "<missing>");
+    EXPECT_EQ(Get("Menu", "real"), "yes");
+    EXPECT_EQ(Get("Menu", "halfreal"), "<missing>");
+    EXPECT_EQ(Get("Menu", "last"), "no line end");
+}
+
+TEST_F(LangTest, SectionsMatchIgnoringCaseAndTheLaterTwinWins) {
+    ASSERT_TRUE(
+        Load("[ menu\r\n]\r\nEXIT=first\r\nOnly=old\r\n"
+             "[Other]\r\nk=v\r\n"
+             "[MENU]\r\nexit=second\r\n"
+             "[Cut]\r\npartial[Next]\r\nn=1\r\n"  // '[' where a key is read ends the section
+             "[Open"));                           // a header never closed is no section
+    EXPECT_EQ(Get("Menu", "Exit"), "second");
+    EXPECT_EQ(Get("Menu", "Only"), "<missing>");
+    EXPECT_EQ(Get("other", "K"), "v");
+    EXPECT_EQ(Get("Next", "n"), "1");
+    EXPECT_EQ(Get("Cut", "partial"), "<missing>");
+    EXPECT_EQ(Get("Open", "n"), "<missing>");
+}
+
+TEST_F(LangTest, InfoSectionComesFirstAndIsNeeded) {
+    EXPECT_TRUE(m_mgr.LoadLanguageFromBytes("[Early]\r\na=1\r\n[InFo]\r\nlang name=X\r\n[Late]\r\nb=2\r\n", "x"));
+    EXPECT_EQ(Get("Early", "a"), "<missing>");
+    EXPECT_EQ(Get("Late", "b"), "2");
+
+    EXPECT_FALSE(m_mgr.LoadLanguageFromBytes("[Strings]\r\n0001=x\r\n", "y"));
+    EXPECT_FALSE(m_mgr.LoadLanguageFromBytes("", "y"));
+    std::string path;
+    ASSERT_TRUE(m_mgr.GetCurrentPath(path));
+    EXPECT_EQ(path, "x");
+
+    CLangInfo info;
+    ASSERT_TRUE(ReadLangInfo("junk [INFO] \r\nLang Name = Deutsch \r\nVM VER=1.10\r\nother=1\r\n", info));
+    EXPECT_EQ(info.m_strLangName, "Deutsch");
+    EXPECT_EQ(info.m_strVmVer, "1.10");
+    EXPECT_EQ(info.m_strAuthor, "");
+}
+
+TEST_F(LangTest, EmptyKeyFailsTheLoadAndKeepsTheEarlierLanguage) {
+    ASSERT_TRUE(Load("[Strings]\r\n0001=first\r\n", "first.lng"));
+    EXPECT_FALSE(Load("[Strings]\r\n0001=second\r\n  \t = x\r\n", "second.lng"));
+    EXPECT_EQ(Get("Strings", "0001"), "first");
+    std::string path;
+    ASSERT_TRUE(m_mgr.GetCurrentPath(path));
+    EXPECT_EQ(path, "first.lng");
+    EXPECT_FALSE(m_trace.empty());
+    // An empty key inside the information section only ends that section.
+    EXPECT_TRUE(m_mgr.LoadLanguageFromBytes("[info]\r\n=x\r\n[S]\r\nk=v\r\n", "third.lng"));
+    EXPECT_EQ(Get("S", "k"), "v");
+}
+
+TEST_F(LangTest, EscapesAreProcessedOnLookup) {
+    ASSERT_TRUE(
+        Load("[S]\r\n"
+             "nl=a\\nb\r\n"
+             "all=\\\"\\'\\\\\\a\\b\\f\\n\\r\\t\\v\r\n"
+             "keep=\\p\\x\r\n"
+             "trail=a\\tb\\\r\n"  // a single backslash at the end stays, the rest is processed
+             "pair=a\\\\\r\n"     // an escaped backslash at the end is one backslash
+             "three=a\\\\\\\r\n"));
+    EXPECT_EQ(Get("S", "nl"), "a\nb");
+    EXPECT_EQ(Get("S", "all"), std::string("\"'\\\a\b\f\n\r\t\v"));
+    EXPECT_EQ(Get("S", "keep"), "\\p\\x");
+    EXPECT_EQ(Get("S", "trail"), "a\tb\\");
+    EXPECT_EQ(Get("S", "pair"), "a\\");
+    EXPECT_EQ(Get("S", "three"), "a\\\\");
+    // The information section is never processed.
+    CLangInfo info;
+    ASSERT_TRUE(ReadLangInfo("[info]\r\nlang name=a\\nb\r\n", info));
+    EXPECT_EQ(info.m_strLangName, "a\\nb");
+}
+
+TEST_F(LangTest, FontLines) {
+    const std::map<std::string, std::string> files = {
+        {"crlf", "[S]\r\n;Font Name=Tahoma\r\n;font size=9\r\nk=v\r\n"},
+        {"lf", "[S]\n  ;font name = Tahoma \n;font size= 9\n;font weight=700\nk=v\n"},
+        {"badsize", "[S]\r\n;font name=Tahoma\r\n;Font Size=9\r\nk=v\r\n"},
+        {"noname", "[S]\r\n;font face=Tahoma\r\n;font size=9\r\nk=v\r\n"},
+        {"late", "[S]\r\nk=v\r\n;font name=Tahoma\r\n;font size=9\r\n"},
+        {"zero", "[S]\r\n;font name=Tahoma\r\n;font size=0\r\nk=v\r\n"},
+        {"weight", "[S]\r\n;font name=Tahoma\r\n;font size=-12x\r\n;font weight= +700.5\r\nk=v\r\n"},
+        {"huge", "[S]\r\n;font name=Tahoma\r\n;font size=99999999999999999999\r\nk=v\r\n"},
+    };
+    for (const auto& [name, body] : files) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(Load(body));
+        EXPECT_EQ(Get("S", "k"), "v");  // font lines never swallow the entries after them
+        CLangFont font;
+        font.m_strName = "unchanged";
+        bool ok = m_mgr.GetFont("s", font);
+        if (name == "crlf") {
+            ASSERT_TRUE(ok);
+            EXPECT_EQ(font.m_strName, "Tahoma");
+            EXPECT_EQ(font.m_nSize, 9);
+            EXPECT_EQ(font.m_nWeight, 400);
+        } else if (name == "lf") {
+            ASSERT_TRUE(ok);
+            EXPECT_EQ(font.m_strName, "Tahoma");
+            EXPECT_EQ(font.m_nSize, 9);
+            EXPECT_EQ(font.m_nWeight, 700);
+        } else if (name == "huge") {
+            ASSERT_TRUE(ok);
+            EXPECT_EQ(font.m_nSize, 2147483647);
+        } else {
+            EXPECT_FALSE(ok);
+            EXPECT_EQ(font.m_strName, "unchanged");
+        }
+    }
+    // Rejected font lines are read again as comments, never as keys.
+    ASSERT_TRUE(Load(files.at("badsize")));
+    EXPECT_EQ(Get("S", "font name"), "<missing>");
+    // A weight line that is not one is read again as an ordinary line.
+    ASSERT_TRUE(Load("[S]\r\n;font name=Tahoma\r\n;font size=9\r\nk=v\r\n"));
+    EXPECT_EQ(Get("S", "k"), "v");
+    ASSERT_TRUE(Load("[S]\r\n;font name=A\r\n;font size=9\r\n;font weight=1\r\n;font weight=2\r\nk=v\r\n"));
+    CLangFont font;
+    ASSERT_TRUE(m_mgr.GetFont("S", font));
+    EXPECT_EQ(font.m_nWeight, 1);
+    EXPECT_EQ(Get("S", "k"), "v");
+}
+
+TEST_F(LangTest, NoLanguageAnswersNothing) {
+    std::string text = "kept";
+    CLangFont font;
+    font.m_nSize = 77;
+    EXPECT_FALSE(m_mgr.GetString("Menu", "Exit", text));
+    EXPECT_FALSE(m_mgr.GetFont("Menu", font));
+    EXPECT_FALSE(m_mgr.GetCurrentPath(text));
+    EXPECT_EQ(text, "kept");
+    EXPECT_EQ(font.m_nSize, 77);
+    EXPECT_EQ(m_mgr.GetCurrentIndex(), -1);
+    EXPECT_FALSE(m_mgr.LoadLanguageByIndex(0));
+    EXPECT_FALSE(m_mgr.LoadLanguage("/nonexistent/vmeng.lng"));
+}
+
+TEST_F(LangTest, LimitsRefuseOversizedFiles) {
+    std::string many = "[S]\r\n";
+    for (size_t i = 0; i <= kMaxLanguageEntries; ++i) many += "k" + std::to_string(i) + "=\n";
+    ASSERT_LT(many.size() + sizeof(kInfo), kMaxLanguageFileBytes);
+    EXPECT_FALSE(Load(many));
+    EXPECT_FALSE(Load("[S]\r\nk=" + std::string(kMaxLanguageFileBytes, 'x')));
+}
+
+TEST(LangReaderTest, PrimitivesAtTheEnd) {
+    std::string bytes = " \x80\x01\tx";
+    CLangReader r(bytes);
+    EXPECT_EQ(r.SkipBlanks(), 'x');
+    EXPECT_EQ(r.SkipBlanks(), 0);
+    EXPECT_FALSE(r.SkipLine());
+    std::string key, value;
+    std::string partial = "abc";
+    CLangReader r2(partial);
+    EXPECT_EQ(r2.ReadEntry(key, value), CLangReader::kEndOfFile);
+    std::string empty = "=v";
+    CLangReader r3(empty);
+    EXPECT_EQ(r3.ReadEntry(key, value), CLangReader::kEmptyKey);
+    EXPECT_EQ(ParseLangInt("  -2147483649"), -2147483647 - 1);
+    EXPECT_EQ(ParseLangInt("x1"), 0);
+}
+
+// A directory search that serves prepared names, like the platform's would.
+class FakeFolder : public ILanguageFolder {
+public:
+    std::vector<std::string> matches;
+    std::string lastSearch;
+    void FindMatches(const std::string& searchPath, std::vector<std::string>& paths) override {
+        lastSearch = searchPath;
+        paths = matches;
+    }
+    int CompareNames(const std::string& a, const std::string& b) override {
+        return AsciiLower(a).compare(AsciiLower(b));
+    }
+};
+
+std::string TempDir(const std::string& name) {
+    std::string dir = ::testing::TempDir() + "velum_lang_" + name;
+    std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "'";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    return dir;
+}
+
+TEST_F(LangTest, CatalogueFromAFolder) {
+    std::string dir = TempDir("catalogue");
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vmeng.lng", "[info]\r\nlang name=english\r\n[S]\r\nk=en\r\n"));
+    ASSERT_TRUE(WriteFileReplacing(dir + "/VMDEU.LNG", "x\r\n[Info]\r\nlang name=Deutsch\r\n[S]\r\nk=de\r\n"));
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vmbad.lng", "[S]\r\nk=none\r\n"));
+    ASSERT_TRUE(WriteFileReplacing(dir + "/other.lng", "[info]\r\nlang name=Other\r\n"));
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vmeng.lng.bak", "[info]\r\nlang name=Backup\r\n"));
+
+    ASSERT_TRUE(m_mgr.EnumLanguages(dir, "vm*.lng"));
+    std::vector<std::string> names;
+    m_mgr.GetLanguageNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"Deutsch", "english"}));
+    EXPECT_EQ(m_mgr.GetCurrentIndex(), -1);
+
+    ASSERT_TRUE(m_mgr.LoadLanguageByIndex(1));
+    EXPECT_EQ(Get("S", "k"), "en");
+    EXPECT_EQ(m_mgr.GetCurrentIndex(), 1);
+    std::string enPath, dePath;
+    ASSERT_TRUE(m_mgr.GetCurrentPath(enPath));
+    ASSERT_TRUE(m_mgr.LoadLanguageByIndex(0));
+    EXPECT_EQ(Get("S", "k"), "de");
+    ASSERT_TRUE(m_mgr.GetCurrentPath(dePath));
+    EXPECT_NE(enPath, dePath);
+    EXPECT_EQ(m_mgr.GetCurrentIndex(), 0);
+    EXPECT_FALSE(m_mgr.LoadLanguageByIndex(2));
+    EXPECT_FALSE(m_mgr.LoadLanguageByIndex(-1));
+    EXPECT_EQ(Get("S", "k"), "de");
+
+    // A folder without matches, or no folder, leaves the catalogue as it was.
+    std::string empty = TempDir("empty");
+    EXPECT_FALSE(m_mgr.EnumLanguages(empty, "vm*.lng"));
+    EXPECT_FALSE(m_mgr.EnumLanguages(empty + "/missing", "vm*.lng"));
+    EXPECT_FALSE(m_mgr.EnumLanguages("", "vm*.lng"));
+    m_mgr.GetLanguageNames(names);
+    EXPECT_EQ(names.size(), 2u);
+}
+
+TEST_F(LangTest, CatalogueThroughTheSearchSeam) {
+    FakeFolder folder;
+    CLanguageManager mgr(&folder);
+    std::string dir = TempDir("seam");
+    ASSERT_TRUE(WriteFileReplacing(dir + "/b.lng", "[info]\r\nlang name=B\r\nauthor=Me\r\n"));
+    ASSERT_TRUE(WriteFileReplacing(dir + "/a.lng", "[info]\r\nlang name=a\r\n"));
+    ASSERT_TRUE(WriteFileReplacing(dir + "/noinfo.lng", "[x]\r\n"));
+    folder.matches = {dir + "/b.lng", dir + "/noinfo.lng", dir + "/gone.lng", dir + "/a.lng"};
+
+    ASSERT_TRUE(mgr.EnumLanguages("C:\\Velum\\language", "vm*.lng"));
+    EXPECT_EQ(folder.lastSearch, "C:\\Velum\\language\\vm*.lng");
+    ASSERT_EQ(mgr.GetCatalogue().size(), 2u);
+    EXPECT_EQ(mgr.GetCatalogue()[0].m_strLangName, "a");
+    EXPECT_EQ(mgr.GetCatalogue()[1].m_strAuthor, "Me");
+    EXPECT_EQ(mgr.GetCatalogue()[1].m_strPath, dir + "/b.lng");
+    ASSERT_TRUE(mgr.EnumLanguages("C:\\Velum\\language\\", "vm*.lng"));
+    EXPECT_EQ(folder.lastSearch, "C:\\Velum\\language\\vm*.lng");
+
+    // The stored path may differ from the catalogue's in letter case only.
+    ASSERT_TRUE(mgr.LoadLanguageFromBytes("[info]\r\n", AsciiUpper(dir) + "/B.LNG"));
+    EXPECT_EQ(mgr.GetCurrentIndex(), 1);
+
+    // Matches that are all unreadable still rebuild the catalogue, to nothing.
+    folder.matches = {dir + "/noinfo.lng"};
+    EXPECT_TRUE(mgr.EnumLanguages("C:\\x", "vm*.lng"));
+    EXPECT_TRUE(mgr.GetCatalogue().empty());
+    EXPECT_EQ(mgr.GetCurrentIndex(), -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LanguageMenuTest, ItemsFollowTheCatalogueAndSwitchTheLanguage) {
+    FakeFolder folder;
+    CLanguageManager mgr(&folder);
+    EXPECT_TRUE(BuildLanguageMenuItems(mgr).empty());
+
+    std::string dir = TempDir("menu");
+    for (int i = 0; i < 1003; ++i) {
+        std::string path = dir + "/vm" + std::to_string(i) + ".lng";
+        char name[16];
+        std::snprintf(name, sizeof name, "L%04d", i);
+        std::string body = std::string("[info]\r\nlang name=") + name + "\r\n[S]\r\nk=" + name + "\r\n";
+        FILE* f = std::fopen(path.c_str(), "wb");  // plain writes: a thousand synced files take long
+        ASSERT_TRUE(f);
+        std::fwrite(body.data(), 1, body.size(), f);
+        std::fclose(f);
+        folder.matches.push_back(path);
+    }
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vm1002.lng", "[info]\r\nlang name=L1002\r\n[S]\r\n=broken\r\n"));
+    ASSERT_TRUE(mgr.EnumLanguages("x", "vm*.lng"));
+    ASSERT_EQ(mgr.GetCatalogue().size(), 1003u);
+
+    std::string stored = "settings path";
+    EXPECT_FALSE(SwitchLanguageByCommand(mgr, 38000 + 1001, stored));  // beyond the range
+    EXPECT_EQ(stored, "settings path");                                // nothing current yet
+    ASSERT_TRUE(SwitchLanguageByCommand(mgr, 38002, stored));
+    EXPECT_EQ(stored, dir + "/vm2.lng");
+
+    std::vector<LanguageMenuItem> items = BuildLanguageMenuItems(mgr);
+    ASSERT_EQ(items.size(), 1001u);
+    EXPECT_EQ(items.front().id, 38000u);
+    EXPECT_EQ(items.back().id, 39000u);
+    EXPECT_EQ(items.back().text, "L1000");
+    for (const LanguageMenuItem& item : items) EXPECT_EQ(item.checked, item.id == 38002) << item.id;
+
+    ASSERT_TRUE(SwitchLanguageByCommand(mgr, 39000, stored));
+    EXPECT_EQ(stored, dir + "/vm1000.lng");
+    EXPECT_FALSE(SwitchLanguageByCommand(mgr, 37999, stored));
+    // The broken file is beyond the menu; loading it by index fails and keeps L1000.
+    EXPECT_FALSE(mgr.LoadLanguageByIndex(1002));
+    std::string text;
+    ASSERT_TRUE(mgr.GetString("S", "k", text));
+    EXPECT_EQ(text, "L1000");
+}
+
+}  // namespace
