@@ -53,19 +53,6 @@ void CDisplayListRebuild::ScanFolder(const std::string& folder, bool includeSubF
     });
 }
 
-bool CDisplayListRebuild::RebuildDisplayList(const std::vector<CImageItem>& images, CDisplayList& displayList) {
-    int32_t idle = 0;
-    if (!m_rebuilding.compare_exchange_strong(idle, 1)) return false;
-    struct Done {
-        std::atomic<int32_t>& flag;
-        ~Done() { flag.store(0); }
-    } done{m_rebuilding};
-    m_lastFolderChange.store(0);
-    // Built aside and handed over whole: the slideshow keeps the old list until then.
-    displayList.Assign(BuildPaths(images));
-    return true;
-}
-
 std::vector<std::string> CDisplayListRebuild::BuildPaths(const std::vector<CImageItem>& images) {
     if (m_watcher) m_watcher->Clear();
     std::vector<std::string> paths;
@@ -85,14 +72,4 @@ std::vector<std::string> CDisplayListRebuild::BuildPaths(const std::vector<CImag
     }
     if (m_watcher && !m_watcher->IsWatching()) m_watcher->SetWatching(true);
     return paths;
-}
-
-void CDisplayListRebuild::NoteFolderChange(uint32_t nowTick) {
-    // 0 means "nothing pending", so the one tick count of 0 in 49.7 days counts as 1.
-    m_lastFolderChange.store(nowTick == 0 ? 1 : nowTick);
-}
-
-bool CDisplayListRebuild::RebuildDue(uint32_t nowTick) const {
-    const uint32_t last = m_lastFolderChange.load();
-    return last != 0 && static_cast<uint32_t>(nowTick - last) > kFolderChangeQuietMs;
 }

@@ -13,10 +13,8 @@ int DisplayList(const std::vector<std::string>& args) {
     if (!file.Load(args[0], images)) return Fail("cannot load image list file " + args[0]);
     // The program's rebuild, without a folder watcher: this process ends at once.
     CDisplayListRebuild rebuild(Win32DirectorySearch(), nullptr);
-    CDisplayList list;
-    rebuild.RebuildDisplayList(images, list);
     std::string out;
-    for (const std::string& path : list.Snapshot()) out.append(path).append("\n");
+    for (const std::string& path : rebuild.BuildPaths(images)) out.append(path).append("\n");
     WriteOut(out);
     return 0;
 }

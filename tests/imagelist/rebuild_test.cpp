@@ -71,10 +71,7 @@ CImageItem File(const std::string& path) {
 
 std::vector<std::string> Build(FakeSearch& fs, const std::vector<CImageItem>& images, FakeWatch* watch = nullptr) {
     CDisplayListRebuild rebuild(fs, watch);
-    CDisplayList list;
-    list.Assign({"stale"});
-    EXPECT_TRUE(rebuild.RebuildDisplayList(images, list));
-    return list.Snapshot();
+    return rebuild.BuildPaths(images);
 }
 }  // namespace
 
@@ -164,50 +161,13 @@ TEST(Rebuild, FolderEqualToItselfIsNotEnteredAgain) {
     EXPECT_EQ(list, std::vector<std::string>{"C:\\loop\\a.jpg"});
 }
 
-TEST(Rebuild, SecondRebuildWhileOneRunsIsTurnedAway) {
+TEST(Rebuild, ExceptionOutOfOneScanSkipsThatEntryOnly) {
     FakeSearch fs;
     fs.AddFile("C:\\p", "a.jpg");
     CDisplayListRebuild rebuild(fs, nullptr);
-    CDisplayList list;
-    int nested = 0;
-    fs.onFind = [&](const std::string&) {
-        CDisplayList other;
-        other.Assign({"untouched"});
-        EXPECT_TRUE(rebuild.IsRebuilding());
-        EXPECT_FALSE(rebuild.RebuildDisplayList({File("x.jpg")}, other));
-        EXPECT_EQ(other.Snapshot(), std::vector<std::string>{"untouched"});
-        ++nested;
-    };
-    EXPECT_TRUE(rebuild.RebuildDisplayList({Folder("C:\\p", false)}, list));
-    EXPECT_EQ(nested, 1);
-    EXPECT_FALSE(rebuild.IsRebuilding());
-    // An exception out of one scan skips that entry only, and the flag is cleared.
     fs.onFind = [](const std::string& pattern) {
         if (pattern == "C:\\bad\\*.*") throw std::runtime_error("disk gone");
     };
-    EXPECT_TRUE(rebuild.RebuildDisplayList({Folder("C:\\bad", true), Folder("C:\\p", false)}, list));
-    EXPECT_EQ(list.Snapshot(), std::vector<std::string>{"C:\\p\\a.jpg"});
-    EXPECT_FALSE(rebuild.IsRebuilding());
-}
-
-TEST(Rebuild, ChangesAreCoalescedUntilQuietForFiveSeconds) {
-    FakeSearch fs;
-    CDisplayListRebuild rebuild(fs, nullptr);
-    EXPECT_FALSE(rebuild.RebuildDue(123456));
-    rebuild.NoteFolderChange(1000);
-    rebuild.NoteFolderChange(3000);  // a later change pushes the rebuild back
-    EXPECT_FALSE(rebuild.RebuildDue(8000));
-    EXPECT_TRUE(rebuild.RebuildDue(8001));
-    // Tick counts wrap after 49.7 days.
-    rebuild.NoteFolderChange(0xFFFFF000u);
-    EXPECT_FALSE(rebuild.RebuildDue(0x00000100u));
-    EXPECT_TRUE(rebuild.RebuildDue(0xFFFFF000u + 5001u));
-    // A change at tick 0 still counts as pending.
-    rebuild.NoteFolderChange(0);
-    EXPECT_NE(rebuild.LastFolderChange(), 0u);
-    EXPECT_TRUE(rebuild.RebuildDue(5002));
-    CDisplayList list;
-    rebuild.RebuildDisplayList({}, list);
-    EXPECT_EQ(rebuild.LastFolderChange(), 0u);
-    EXPECT_FALSE(rebuild.RebuildDue(999999));
+    EXPECT_EQ(rebuild.BuildPaths({Folder("C:\\bad", true), Folder("C:\\p", false)}),
+              std::vector<std::string>{"C:\\p\\a.jpg"});
 }
