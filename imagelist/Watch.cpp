@@ -14,7 +14,7 @@ void CFolderSet::Add(const std::string& path) {
 }
 
 CFolderWatcher::~CFolderWatcher() {
-    Clear();
+    ClearAll();
 }
 
 void CFolderWatcher::SetOwner(std::function<void(uint32_t)> post) {
@@ -28,6 +28,10 @@ std::vector<std::string> CFolderWatcher::Folders() const {
 }
 
 void CFolderWatcher::Clear() {
+    ClearAll();
+}
+
+void CFolderWatcher::ClearAll() {
     try {
         LockGuard lock(m_lock);
         StopLocked();

@@ -71,6 +71,7 @@ public:
     std::vector<std::string> Folders() const;
 
 private:
+    void ClearAll();
     void StartLocked();
     void StopLocked();
     void WatchFolders(const std::vector<std::string>& folders, IChangeNotifier::Handle stop,

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <set>
@@ -27,7 +28,7 @@ public:
         std::lock_guard<std::mutex> lock(m);
         if (failStop) return nullptr;
         ++stopsCreated;
-        return Id(++next, stops);
+        return Id(stops);
     }
     void SetStop(Handle h) override { Set(stops, h, true); }
     void ResetStop(Handle h) override { Set(stops, h, false); }
@@ -38,7 +39,7 @@ public:
     Handle Watch(const std::string& folder, bool directoryNames) override {
         std::lock_guard<std::mutex> lock(m);
         if (unwatchable.count(folder)) return nullptr;
-        Handle h = reinterpret_cast<Handle>(++next);
+        Handle h = NewHandle();
         notes[h] = Note{folder, directoryNames};
         ++opened;
         return h;
@@ -117,14 +118,18 @@ public:
     std::map<Handle, bool> stops;
     std::set<std::string> unwatchable;
     std::vector<std::string> faults;
-    uintptr_t next = 0;
+    std::deque<char> handleSpace;  // each handle is the address of one element
     int opened = 0, closed = 0, waiting = 0, stopsCreated = 0;
     size_t widestWait = 0;
     bool failStop = false, failRearm = false, failWaits = false;
 
 private:
-    Handle Id(uintptr_t n, std::map<Handle, bool>& into) {
-        Handle h = reinterpret_cast<Handle>(n);
+    Handle NewHandle() {
+        handleSpace.emplace_back();
+        return &handleSpace.back();
+    }
+    Handle Id(std::map<Handle, bool>& into) {
+        Handle h = NewHandle();
         into[h] = false;
         return h;
     }
