@@ -10,6 +10,7 @@
 #include "base/Clock.h"
 #include "base/Trace.h"
 #include "display/ImageDisplayDlg_win.h"
+#include "imagelist/ImageFileList.h"
 #include "lang/LangMessageBox_win.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
@@ -24,13 +25,7 @@ namespace {
 const int kConfigWidth = 532;
 const int kConfigHeight = 413;
 
-// Until the folder scan exists the display list holds the file entries of the image list.
-std::vector<std::string> FileEntriesOnly(const std::vector<CImageItem>& images) {
-    std::vector<std::string> paths;
-    for (const CImageItem& item : images)
-        if (!item.m_bIsFolder) paths.push_back(item.m_strPath);
-    return paths;
-}
+static_assert(WM_FOLDERCHANGED == kWmFolderChanged, "the folder watcher posts the main window's message");
 
 std::string LoadResString(UINT id) {
     char buf[512] = {};
@@ -156,7 +151,11 @@ bool CVLDlg::CreateDisplayWindow() {
     }
     m_pDisplay = std::move(display);
     m_pSlideshow.reset(new CSlideshow(m_options, m_displayList, *m_pDisplay, *this, SystemClock()));
-    m_pSlideshow->SetRebuild(FileEntriesOnly);
+    // The rebuild runs on the UI thread (a tick with an empty list) or on the worker (once
+    // folder changes have been quiet); the slideshow keeps the busy flag and the stamp.
+    m_watcher.SetOwner(FolderChangedPoster(m_hWnd));
+    m_pSlideshow->SetRebuild(
+        [this](const std::vector<CImageItem>& images) { return m_rebuild.BuildPaths(images); });
     m_pSlideshow->RestoreNextIndex();
     return true;
 }
@@ -219,7 +218,10 @@ void CVLDlg::RegisterHotKeysStep() {
 }
 
 void CVLDlg::StartFolderWatcher() {
-    // The folder watcher starts on the folders of the image list here.
+    // Changes are noticed from the start, before the first rebuild fills the watch set anew.
+    for (const CImageItem& item : m_options.m_images)
+        if (item.m_bIsFolder) m_watcher.AddFolder(item.m_strPath);
+    if (!m_watcher.IsWatching()) m_watcher.SetWatching(true);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -544,6 +546,16 @@ void CVLDlg::FreeConfigWindowObjects() {
 
 void CVLDlg::UnregisterHotKeysStep() { UnregisterHotKeys(m_hWnd); }
 
-void CVLDlg::StopFolderWatcher() {
-    // The folder watcher stops here.
+void CVLDlg::StopFolderWatcher() { m_watcher.Clear(); }
+
+bool CVLDlg::SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images) {
+    CImageFileList file;
+    file.SetFailureReporter([this](const char* key) { LangMessageBox(key, MB_OK | MB_ICONEXCLAMATION); });
+    return file.Save(path, images);
+}
+
+bool CVLDlg::LoadImageListFile(const std::string& path, std::vector<CImageItem>& images) {
+    CImageFileList file;
+    file.SetFailureReporter([this](const char* key) { LangMessageBox(key, MB_OK | MB_ICONEXCLAMATION); });
+    return file.Load(path, images);
 }

@@ -12,6 +12,9 @@
 #include "display/Slideshow.h"
 #include "framework/Dialog.h"
 #include "imagelist/DisplayList.h"
+#include "imagelist/FileSystem_win.h"
+#include "imagelist/Rebuild.h"
+#include "imagelist/Watch_win.h"
 #include "settings/OptionData.h"
 
 // Private messages of the main window.
@@ -39,6 +42,11 @@ public:
     // A message box with the text of a key of section "Strings" of the current language,
     // captioned with the product name; -1 (and a trace) when the key is missing.
     int LangMessageBox(const char* key, UINT flags);
+
+    // Save Image List and Load Image List: an image list file written or read, with the
+    // language's message ("0002", "0003") when it fails. Load empties images first.
+    bool SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images);
+    bool LoadImageListFile(const std::string& path, std::vector<CImageItem>& images);
 
 protected:
     BOOL OnInitDialog() override;
@@ -133,6 +141,11 @@ private:
     // Display window
     std::unique_ptr<IImageDisplay> m_pDisplay;
 
+    // Folder watcher and the rebuild that fills it; the slideshow's worker rebuilds, so
+    // both are declared before the slideshow and outlive its worker.
+    CFolderWatcher m_watcher{Win32ChangeNotifier()};
+    CDisplayListRebuild m_rebuild{Win32DirectorySearch(), &m_watcher};
+
     // Slideshow: declared after what it uses, so that its worker ends first.
     CDisplayList m_displayList;
     std::unique_ptr<CSlideshow> m_pSlideshow;
@@ -141,8 +154,6 @@ private:
     CSystemTray m_tray;
 
     // Hotkeys
-
-    // Folder watcher
 
     // Image list view and thumbnail plug-in
 

@@ -1,0 +1,65 @@
+#include <windows.h>
+
+#include <atomic>
+#include <vector>
+
+#include "imagelist/FileSystem_win.h"
+
+namespace {
+class WinAttributes : public IFileAttributes {
+public:
+    PathKind Kind(const std::string& path) override {
+        DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Directory : PathKind::File;
+    }
+};
+
+class WinSearch : public IDirectorySearch {
+    static constexpr FINDEX_INFO_LEVELS kFindExInfoBasic = static_cast<FINDEX_INFO_LEVELS>(1);
+    static constexpr DWORD kFindFirstExLargeFetch = 2;
+    std::atomic<bool> m_basicInfo{true};
+
+public:
+    bool Find(const std::string& pattern, const std::function<bool(const std::string&, bool)>& onEntry) override {
+        WIN32_FIND_DATAA data;
+        HANDLE find = INVALID_HANDLE_VALUE;
+        // Windows 7 and later (and Wine) can skip the short names, which costs each entry
+        // a name mangling under Wine; older systems refuse the level and get the plain search.
+        if (m_basicInfo) {
+            find = FindFirstFileExA(pattern.c_str(), kFindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                    kFindFirstExLargeFetch);
+            if (find == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER) m_basicInfo = false;
+        }
+        if (!m_basicInfo) find = FindFirstFileA(pattern.c_str(), &data);
+        if (find == INVALID_HANDLE_VALUE) return false;
+        std::string name;
+        do {
+            name.assign(data.cFileName);
+            if (!onEntry(name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)) break;
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+        return true;
+    }
+
+    std::string FullPath(const std::string& path) override {
+        char buffer[MAX_PATH];
+        DWORD n = GetFullPathNameA(path.c_str(), MAX_PATH, buffer, nullptr);
+        if (n == 0) return path;
+        if (n < MAX_PATH) return std::string(buffer, n);
+        std::vector<char> big(n);
+        DWORD m = GetFullPathNameA(path.c_str(), n, big.data(), nullptr);
+        return (m > 0 && m < n) ? std::string(big.data(), m) : path;
+    }
+};
+}  // namespace
+
+IFileAttributes& PlatformFileAttributes() {
+    static WinAttributes attributes;
+    return attributes;
+}
+
+IDirectorySearch& Win32DirectorySearch() {
+    static WinSearch search;
+    return search;
+}

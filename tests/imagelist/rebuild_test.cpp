@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "imagelist/FileSystem.h"
+#include "imagelist/Rebuild.h"
+
+namespace {
+// A file system in memory: folder path -> entries in the order "the disk" returns them.
+class FakeSearch : public IDirectorySearch {
+public:
+    struct Node {
+        std::string name;
+        bool isDirectory;
+    };
+    std::map<std::string, std::vector<Node>> folders;
+    std::vector<std::string> patterns;
+    std::function<void(const std::string&)> onFind;  // runs inside each search
+    std::string cwd = "C:\\cwd\\";
+
+    void AddFile(const std::string& folder, const std::string& name) { folders[folder].push_back({name, false}); }
+    void AddDir(const std::string& folder, const std::string& name) {
+        folders[folder].push_back({name, true});
+        folders[folder + "\\" + name];
+    }
+
+    bool Find(const std::string& pattern, const std::function<bool(const std::string&, bool)>& onEntry) override {
+        patterns.push_back(pattern);
+        if (onFind) onFind(pattern);
+        std::string folder = FullPath(pattern.substr(0, pattern.size() - 4));  // less "\*.*"
+        auto it = folders.find(folder);
+        if (it == folders.end()) return false;
+        if (!onEntry(".", true) || !onEntry("..", true)) return true;
+        for (const Node& n : it->second)
+            if (!onEntry(n.name, n.isDirectory)) break;
+        return true;
+    }
+    std::string FullPath(const std::string& path) override {
+        return (path.size() > 1 && path[1] == ':') ? path : cwd + path;
+    }
+};
+
+class FakeWatch : public IFolderWatch {
+public:
+    std::vector<std::string> calls;
+    bool watching = false;
+    void Clear() override {
+        calls.push_back("Clear");
+        watching = false;
+    }
+    int AddFolder(const std::string& path) override {
+        calls.push_back("Add " + path);
+        return 0;
+    }
+    bool IsWatching() const override { return watching; }
+    void SetWatching(bool on) override {
+        calls.push_back(on ? "Start" : "Stop");
+        watching = on;
+    }
+};
+
+CImageItem Folder(const std::string& path, bool sub) {
+    return CImageItem(path, true, sub);
+}
+CImageItem File(const std::string& path) {
+    return CImageItem(path, false, true);
+}
+
+std::vector<std::string> Build(FakeSearch& fs, const std::vector<CImageItem>& images, FakeWatch* watch = nullptr) {
+    CDisplayListRebuild rebuild(fs, watch);
+    return rebuild.BuildPaths(images);
+}
+}  // namespace
+
+TEST(Rebuild, TakesEntriesInListOrderAndFilesInDiskOrder) {
+    FakeSearch fs;
+    for (const char* name : {"z.jpg", "a.JPG", "b.jpeg", "c.tif", "d.tiff", "e.txt", "m.png"})
+        fs.AddFile("C:\\p", name);
+    FakeWatch watch;
+    auto list = Build(fs,
+                      {File("C:\\deleted.jpg"), Folder("C:\\p\\", false), File("rel\\notes.txt"),
+                       Folder("C:\\missing", true), Folder("C:\\p", false)},
+                      &watch);
+    EXPECT_EQ(list, (std::vector<std::string>{"C:\\deleted.jpg", "C:\\p\\z.jpg", "C:\\p\\a.JPG", "C:\\p\\d.tiff",
+                                              "C:\\p\\m.png", "rel\\notes.txt", "C:\\p\\z.jpg", "C:\\p\\a.JPG",
+                                              "C:\\p\\d.tiff", "C:\\p\\m.png"}));
+    EXPECT_EQ(fs.patterns, (std::vector<std::string>{"C:\\p\\*.*", "C:\\missing\\*.*", "C:\\p\\*.*"}));
+    EXPECT_EQ(watch.calls, (std::vector<std::string>{"Clear", "Add C:\\p\\", "Add C:\\missing", "Add C:\\p", "Start"}));
+}
+
+TEST(Rebuild, RelativeFoldersGiveAbsolutePaths) {
+    FakeSearch fs;
+    fs.AddFile("C:\\cwd\\rel", "x.gif");
+    EXPECT_EQ(Build(fs, {Folder("rel", false)}), std::vector<std::string>{"C:\\cwd\\rel\\x.gif"});
+}
+
+TEST(Rebuild, SubFoldersDepthFirstOnlyWhenIncluded) {
+    FakeSearch fs;
+    fs.AddFile("C:\\t", "1.jpg");
+    fs.AddDir("C:\\t", "sub");
+    fs.AddFile("C:\\t", "2.jpg");
+    fs.AddFile("C:\\t\\sub", "s.bmp");
+    fs.AddDir("C:\\t\\sub", "deeper.jpg");  // a folder with a picture's name is a folder
+    fs.AddFile("C:\\t\\sub\\deeper.jpg", "d.gif");
+    EXPECT_EQ(Build(fs, {Folder("C:\\t", false)}), (std::vector<std::string>{"C:\\t\\1.jpg", "C:\\t\\2.jpg"}));
+    EXPECT_EQ(Build(fs, {Folder("C:\\t", true)}),
+              (std::vector<std::string>{"C:\\t\\1.jpg", "C:\\t\\sub\\s.bmp", "C:\\t\\sub\\deeper.jpg\\d.gif",
+                                        "C:\\t\\2.jpg"}));
+}
+
+TEST(Rebuild, SubFoldersEnteredOnlyWhilePatternIsShort) {
+    // Nest folders until the pattern of the deepest passes 260 characters.
+    FakeSearch fs;
+    std::string folder = "C:\\r";
+    std::vector<std::string> expected;
+    for (int level = 0; level < 40; ++level) {
+        fs.AddFile(folder, "p.png");
+        std::string pattern = folder + "\\*.*";
+        expected.push_back(folder + "\\p.png");
+        if (pattern.size() >= CDisplayListRebuild::kMaxPatternLength) break;
+        fs.AddDir(folder, "abcdefghi");
+        folder += "\\abcdefghi";
+    }
+    ASSERT_LT(expected.size(), 40u);
+    EXPECT_EQ(Build(fs, {Folder("C:\\r", true)}), expected);
+    // The last folder scanned is the first whose pattern is not shorter than 260.
+    EXPECT_GE(fs.patterns.back().size(), 260u);
+    EXPECT_LT(fs.patterns[fs.patterns.size() - 2].size(), 260u);
+}
+
+TEST(Rebuild, FolderScansStopAtTheCapButFileEntriesDoNot) {
+    FakeSearch fs;
+    const size_t cap = CDisplayList::kMaxScannedPictures;
+    for (int d = 0; d < 60; ++d) {
+        std::string name = "d" + std::to_string(d);
+        fs.AddDir("C:\\big", name);
+        for (int i = 0; i < 1000; ++i) fs.AddFile("C:\\big\\" + name, std::to_string(i) + ".jpg");
+    }
+    fs.AddFile("C:\\more", "m.jpg");
+    auto list = Build(fs, {File("C:\\first.jpg"), Folder("C:\\big", true), File("C:\\after.jpg"),
+                           Folder("C:\\more", true), File("C:\\last.jpg")});
+    ASSERT_EQ(list.size(), cap + 2);
+    EXPECT_EQ(list[0], "C:\\first.jpg");
+    EXPECT_EQ(list[cap - 1], "C:\\big\\d51\\838.jpg");
+    EXPECT_EQ(list[cap], "C:\\after.jpg");
+    EXPECT_EQ(list[cap + 1], "C:\\last.jpg");
+    // Once the cap is reached no further folder is opened.
+    EXPECT_EQ(fs.patterns.size(), 1u + 52u);
+}
+
+TEST(Rebuild, FolderEqualToItselfIsNotEnteredAgain) {
+    FakeSearch fs;
+    // A search that hands back the folder's own name resolves to the folder itself.
+    fs.AddFile("C:\\loop", "a.jpg");
+    fs.folders["C:\\loop"].push_back({"", true});
+    fs.cwd = "";
+    auto list = Build(fs, {Folder("C:\\loop\\", true)});
+    EXPECT_EQ(list, std::vector<std::string>{"C:\\loop\\a.jpg"});
+}
+
+TEST(Rebuild, ExceptionOutOfOneScanSkipsThatEntryOnly) {
+    FakeSearch fs;
+    fs.AddFile("C:\\p", "a.jpg");
+    CDisplayListRebuild rebuild(fs, nullptr);
+    fs.onFind = [](const std::string& pattern) {
+        if (pattern == "C:\\bad\\*.*") throw std::runtime_error("disk gone");
+    };
+    EXPECT_EQ(rebuild.BuildPaths({Folder("C:\\bad", true), Folder("C:\\p", false)}),
+              std::vector<std::string>{"C:\\p\\a.jpg"});
+}
