@@ -18,6 +18,7 @@ PICTURES=$CACHE/pictures
 
 XVFB_PID= XCOMPMGR_PID=
 cleanup() {
+  [ -n "${HEADLESS:-}" ] && timeout 20 wineserver -k >/dev/null 2>&1
   [ -n "$XCOMPMGR_PID" ] && kill "$XCOMPMGR_PID" 2>/dev/null
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
   true
@@ -36,13 +37,18 @@ if [ -z "${DISPLAY:-}" ]; then
   HEADLESS=1
 fi
 
-[ -d "$WINEPREFIX" ] || { echo "run-velum: making the Wine prefix $WINEPREFIX"; "$WINE" wineboot -u >/dev/null 2>&1; }
+[ -d "$WINEPREFIX" ] || { echo "run-velum: making the Wine prefix $WINEPREFIX"; "$WINE" wineboot -u </dev/null >/dev/null 2>&1; }
+# Start Wine's server and its system processes now, with no pipe attached: a process that
+# started them inside a $(...) below would never see its output end.
+wineserver -p30 </dev/null >/dev/null 2>&1 || true
+"$WINE" wineboot </dev/null >/dev/null 2>&1 || true
 
 # Pictures for a newcomer: the GNOME backgrounds, as JPEG, at most 2560 pixels across.
 mkdir -p "$PICTURES"
 if ! ls "$PICTURES"/*.jpg >/dev/null 2>&1; then
   echo "run-velum: converting the GNOME backgrounds into $PICTURES"
-  for f in /usr/share/backgrounds/gnome/*-d.webp /usr/share/backgrounds/gnome/*.svg; do
+  # A handful is enough to see the slideshow, and converting them all takes minutes.
+  for f in $(ls /usr/share/backgrounds/gnome/*-d.webp /usr/share/backgrounds/gnome/*.svg 2>/dev/null | head -n 8); do
     [ -f "$f" ] && [ "$(stat -c %s "$f")" -gt 4096 ] || continue
     name=$(basename "${f%.*}")
     convert "$f" -resize '2560x2560>' -quality 90 "$PICTURES/$name.jpg" 2>/dev/null || rm -f "$PICTURES/$name.jpg"
@@ -55,14 +61,11 @@ args=("$@")
 if [ ! -f "$settings" ] && ls "$PICTURES"/*.jpg >/dev/null 2>&1; then
   echo "run-velum: first run, settings in $settings"
   mkdir -p "$(dirname "$settings")"
-  list=$(for p in "$PICTURES"/*.jpg; do winepath -w "$p" 2>/dev/null; done)
-  "$WINE" "$PROGRAM_DIR/velum-tool.exe" settings defaults </dev/null | LIST="$list" python3 -c '
-import json, os, sys
-d = json.load(sys.stdin)
-# File entries: the pictures show whether or not the folder scan is there.
-d["m_images"] = [{"path": p, "isFolder": 0, "includeSubFolders": 1} for p in os.environ["LIST"].splitlines() if p]
-d.update(m_nInterval=10, m_nOpacity=60, m_nSizeMode=1, m_bCheckUpdate=0, m_bRefreshSites=0)
-print(json.dumps(d))' | "$WINE" "$PROGRAM_DIR/velum-tool.exe" settings write "$(winepath -w "$settings" 2>/dev/null)"
+  folder=$(winepath -w "$PICTURES" 2>/dev/null | tr -d '\r')
+  folder_json=${folder//\\/\\\\}
+  echo "{\"m_nInterval\":10,\"m_nOpacity\":60,\"m_nSizeMode\":1,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,
+        \"m_images\":[{\"path\":\"$folder_json\",\"isFolder\":1,\"includeSubFolders\":1}]}" |
+    "$WINE" "$PROGRAM_DIR/velum-tool.exe" settings write "$(winepath -w "$settings" 2>/dev/null)"
   args=(-r "${args[@]}")
 fi
 

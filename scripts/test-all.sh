@@ -148,14 +148,38 @@ if [ "$FUZZ_SECONDS" != 0 ]; then
   stage "fuzz targets (${FUZZ_SECONDS}s each)"
   mkdir -p "$LOGDIR/fuzz"
   if build fuzz; then
-    for src in tests/fuzz/*_fuzz.cpp; do
-      name=$(basename "$src" .cpp)
-      [[ $name == ${FUZZ_ONLY:-*} ]] || continue
-      if [ -x "build/fuzz/tests/fuzz/$name" ]; then
-        run_fuzz_target "build/fuzz/tests/fuzz/$name"
-      else
-        fail "fuzz $name: no target was built from $src"
-      fi
+    # Two targets at a time, one a core; each worker reports its counts at the end.
+    fuzz_worker() {
+      passed=0
+      failed=0
+      failures=()
+      local i=0 src name
+      for src in tests/fuzz/*_fuzz.cpp; do
+        name=$(basename "$src" .cpp)
+        [[ $name == ${FUZZ_ONLY:-*} ]] || continue
+        i=$((i + 1))
+        [ $((i % 2)) -eq "$1" ] || continue
+        if [ -x "build/fuzz/tests/fuzz/$name" ]; then
+          run_fuzz_target "build/fuzz/tests/fuzz/$name"
+        else
+          fail "fuzz $name: no target was built from $src"
+        fi
+      done
+      echo "FUZZCOUNTS $passed $failed"
+      ((${#failures[@]})) && printf 'FUZZFAILURE %s\n' "${failures[@]}"
+      return 0
+    }
+    fuzz_worker 0 >"$LOGDIR/fuzz/worker0.out" 2>&1 &
+    w0=$!
+    fuzz_worker 1 >"$LOGDIR/fuzz/worker1.out" 2>&1 &
+    w1=$!
+    wait "$w0" "$w1"
+    for out in "$LOGDIR/fuzz/worker0.out" "$LOGDIR/fuzz/worker1.out"; do
+      grep -v -E '^FUZZ(COUNTS|FAILURE) ' "$out"
+      read -r _ wp wf < <(grep '^FUZZCOUNTS ' "$out" || echo "FUZZCOUNTS 0 1")
+      passed=$((passed + wp))
+      failed=$((failed + wf))
+      while IFS= read -r line; do failures+=("${line#FUZZFAILURE }"); done < <(grep '^FUZZFAILURE ' "$out")
     done
     # Seeds whose target is gone would silently never run.
     for dir in tests/fuzz/corpus/*/; do
