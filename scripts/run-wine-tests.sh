@@ -24,11 +24,12 @@ if [ -x "$BUILD_DIR/tests/velum_wintests.exe" ] && [ "$pattern" = "*" ]; then
   # Into a file, not a pipe: the wineserver it may start keeps a pipe open forever.
   (cd "$BUILD_DIR/tests" && timeout 600 "$WINE" velum_wintests.exe --gtest_brief=1 >"$VELUM_WINE_TMP/wintests.log" 2>&1)
   tr -d '\r' <"$VELUM_WINE_TMP/wintests.log"
-  timeout 20 wineserver -k >/dev/null 2>&1
 fi
 
 for t in tests/wine/$pattern.sh; do
   [ -f "$t" ] || continue
+  # No Wine process of one test lives on into the next.
+  wine_session_fresh_server
   name=$(basename "$t" .sh)
   export TEST_TMP=$(mktemp -d "$VELUM_WINE_TMP/$name.XXXXXX")
   start=$(date +%s)
@@ -40,9 +41,4 @@ for t in tests/wine/$pattern.sh; do
     77) echo "SKIP $name" ; sed 's/^/    /' "$TEST_TMP.log" | tail -n 5 ;;
     *) echo "FAIL $name (exit $rc after ${secs}s)"; sed 's/^/    /' "$TEST_TMP.log" | tail -n 40 ;;
   esac
-  # No Wine process of one test lives on into the next.
-  timeout 20 wineserver -k >/dev/null 2>&1
-  timeout 20 wineserver -w >/dev/null 2>&1
-  # A fresh persistent server, started here so no test's output pipe is held by it.
-  wineserver -p </dev/null >/dev/null 2>&1
 done

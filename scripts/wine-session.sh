@@ -10,6 +10,22 @@ wine_session_cleanup() {
   [ -n "${VELUM_WINE_TMP:-}" ] && rm -rf "$VELUM_WINE_TMP"
 }
 
+# Ends every Wine process of the prefix and starts a fresh persistent server. A fresh
+# server's first Wine process starts the prefix's services and the desktop, which inherit
+# its stderr and keep it open for as long as they run; a throwaway process does that here,
+# so that no caller's output pipe is held by them.
+wine_session_fresh_server() {
+  timeout 20 wineserver -k >/dev/null 2>&1
+  timeout 20 wineserver -w >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1
+  # velumctl.exe uses the desktop, so explorer.exe starts as well.
+  if [ -x "${BUILD_DIR:-}/tests/velumctl.exe" ]; then
+    timeout 120 "$WINE" "$BUILD_DIR/tests/velumctl.exe" count </dev/null >/dev/null 2>&1
+  else
+    timeout 120 "$WINE" cmd /c exit </dev/null >/dev/null 2>&1
+  fi || echo "wine-session: the prefix's services did not start (exit $?)" >&2
+}
+
 wine_session_start() {
   VELUM_WINE_TMP=$(mktemp -d /tmp/velum-wine.XXXXXX)
   export VELUM_WINE_TMP
@@ -36,5 +52,5 @@ wine_session_start() {
   timeout 180 "$WINE" wineboot -u >/dev/null 2>&1 || { echo "wine-session: wineboot failed" >&2; return 1; }
   timeout 60 wineserver -w 2>/dev/null || true
   # Keep the prefix's server alive between the tests' Wine processes.
-  wineserver -p >/dev/null 2>&1 || true
+  wine_session_fresh_server
 }

@@ -32,6 +32,16 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
+// Lists the visible top-level windows on stderr, so a time-out shows what was there instead.
+BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
+    char title[128] = {}, cls[64] = {};
+    if (!IsWindowVisible(hwnd)) return TRUE;
+    GetWindowTextA(hwnd, title, sizeof title);
+    GetClassNameA(hwnd, cls, sizeof cls);
+    fprintf(stderr, "  window %p class \"%s\" title \"%s\"\n", static_cast<void*>(hwnd), cls, title);
+    return TRUE;
+}
+
 std::vector<Box> Boxes() {
     std::vector<Box> boxes;
     EnumWindows(Collect, reinterpret_cast<LPARAM>(&boxes));
@@ -59,6 +69,8 @@ int main(int argc, char** argv) {
             Sleep(100);
         }
         for (const Box& box : Boxes()) fprintf(stderr, "langctl: other box: %s\n", box.text.c_str());
+        fprintf(stderr, "langctl: no matching box after %s s; visible windows:\n", argv[2]);
+        EnumWindows(PrintVisible, 0);
         return 1;
     }
     fprintf(stderr, "usage: langctl answer-box SECONDS [TEXT] | boxes\n");

@@ -2,8 +2,23 @@
 VELUMCTL=$BUILD_DIR/tests/velumctl.exe
 VELUM_PID=
 
-velumctl() { "$WINE" "$VELUMCTL" "$@" </dev/null 2>&1 | tr -d '\r'; }
-velumctl_rc() { "$WINE" "$VELUMCTL" "$@" </dev/null >/dev/null 2>&1; }
+# wine_run SECONDS PROGRAM ARGS...: runs a Windows program to its end, at most SECONDS, and
+# prints what it wrote to stdout and stderr without CRs; returns its exit code (124 on
+# time-out). Its output goes through a file, never a pipe: the services and the desktop
+# that the first Wine process of a fresh wineserver starts inherit that process's stderr
+# and hold it open, so "$(wine ... 2>&1 | tr)" would never see the end of its input.
+wine_run() {
+  local secs=$1 out rc=0
+  shift
+  out=$(mktemp "$TEST_TMP/wine-run.XXXXXX")
+  timeout "$secs" "$WINE" "$@" </dev/null >"$out" 2>&1 || rc=$?
+  tr -d '\r' <"$out"
+  rm -f "$out"
+  return "$rc"
+}
+
+velumctl() { wine_run 120 "$VELUMCTL" "$@"; }
+velumctl_rc() { timeout 120 "$WINE" "$VELUMCTL" "$@" </dev/null >/dev/null 2>&1; }
 tool() { "$WINE" "$PROGRAM_DIR/velum-tool.exe" "$@"; }
 
 # Starts velum.exe in the background; its Linux pid is VELUM_PID.
@@ -28,9 +43,15 @@ wait_velum_exit() {
 
 velum_cleanup() {
   if [ -n "$VELUM_PID" ] && kill -0 "$VELUM_PID" 2>/dev/null; then
-    velumctl_rc command 32773 || true
-    wait_velum_exit 10 || kill "$VELUM_PID" 2>/dev/null || true
+    timeout 30 "$WINE" "$VELUMCTL" command 32773 </dev/null >/dev/null 2>&1 || true
+    wait_velum_exit 10 && return 0
+    echo "velum.exe did not end after Exit; killing it"
+    kill "$VELUM_PID" 2>/dev/null
+    wait_velum_exit 5 && return 0
+    kill -9 "$VELUM_PID" 2>/dev/null
+    wait_velum_exit 5 || echo "velum.exe (pid $VELUM_PID) survived SIGKILL"
   fi
+  return 0
 }
 trap velum_cleanup EXIT
 
@@ -39,7 +60,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # The Unix path of the program's settings folder, %APPDATA%\Velum.
 settings_dir() {
   local win
-  win=$("$WINE" cmd /c echo %APPDATA% </dev/null 2>/dev/null | tr -d '\r')
+  win=$(timeout 60 "$WINE" cmd /c echo %APPDATA% </dev/null 2>/dev/null | tr -d '\r')
   echo "$(winepath -u "$win" 2>/dev/null)/Velum"
 }
 

@@ -39,11 +39,26 @@ std::vector<HWND> MainWindows() {
     return found;
 }
 
+// Lists the visible top-level windows on stderr, so a time-out shows what was there instead.
+BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
+    char title[128] = {}, cls[64] = {};
+    if (!IsWindowVisible(hwnd)) return TRUE;
+    GetWindowTextA(hwnd, title, sizeof title);
+    GetClassNameA(hwnd, cls, sizeof cls);
+    fprintf(stderr, "  window %p class \"%s\" title \"%s\"\n", static_cast<void*>(hwnd), cls, title);
+    return TRUE;
+}
+
 bool WaitFor(bool present, double seconds) {
     DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
     for (;;) {
         if (MainWindows().empty() != present) return true;
-        if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
+        if (static_cast<LONG>(GetTickCount() - end) >= 0) {
+            fprintf(stderr, "velumctl: %s after %g s; visible windows:\n",
+                    present ? "no window titled Velum" : "a window titled Velum is left", seconds);
+            EnumWindows(PrintVisible, 0);
+            return false;
+        }
         Sleep(100);
     }
 }
