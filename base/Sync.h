@@ -1,5 +1,5 @@
-// Threads and locks that build for Windows 2000 (the win32-model MinGW has no
-// std::thread or std::mutex) and natively for the tests.
+// Threads and locks that build for Windows 2000 (the win32-model MinGW has no standard
+// thread or mutex classes) and natively for the tests.
 #pragma once
 #include <cstdint>
 #include <functional>
