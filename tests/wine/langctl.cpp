@@ -6,6 +6,8 @@
 //   langctl boxes                     prints the text of every message box titled "Velum"
 #include <windows.h>
 
+#include "WindowDump.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,16 +31,6 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
         GetWindowTextA(label, text, sizeof text);
         reinterpret_cast<std::vector<Box>*>(lParam)->push_back({hwnd, text});
     }
-    return TRUE;
-}
-
-// Lists the visible top-level windows on stderr, so a time-out shows what was there instead.
-BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
-    char title[128] = {}, cls[64] = {};
-    if (!IsWindowVisible(hwnd)) return TRUE;
-    GetWindowTextA(hwnd, title, sizeof title);
-    GetClassNameA(hwnd, cls, sizeof cls);
-    fprintf(stderr, "  window %p class \"%s\" title \"%s\"\n", static_cast<void*>(hwnd), cls, title);
     return TRUE;
 }
 

@@ -10,6 +10,8 @@
 //   velumctl message NUMBER         sends the message (wParam 0, lParam 0) and prints the answer
 #include <windows.h>
 
+#include "WindowDump.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,16 +39,6 @@ std::vector<HWND> MainWindows() {
     std::vector<HWND> found;
     EnumWindows(Collect, reinterpret_cast<LPARAM>(&found));
     return found;
-}
-
-// Lists the visible top-level windows on stderr, so a time-out shows what was there instead.
-BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
-    char title[128] = {}, cls[64] = {};
-    if (!IsWindowVisible(hwnd)) return TRUE;
-    GetWindowTextA(hwnd, title, sizeof title);
-    GetClassNameA(hwnd, cls, sizeof cls);
-    fprintf(stderr, "  window %p class \"%s\" title \"%s\"\n", static_cast<void*>(hwnd), cls, title);
-    return TRUE;
 }
 
 bool WaitFor(bool present, double seconds) {
