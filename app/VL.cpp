@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "VelumIds.h"
+#include "app/MainMessages.h"
 #include "app/VLDlg.h"
 #include "base/CommandLine.h"
 #include "base/ProgramPath.h"
@@ -80,31 +81,6 @@ bool CVLApp::CheckSystem() {
 
 std::string CVLApp::GetLanguageFolder() {
     return ProgramFolder() + "\\language";
-}
-
-std::string CVLApp::GetHelpFilePath() {
-    return ProgramFolder() + "\\vm.chm";
-}
-
-void CVLApp::ShowHelp(const char* topic) {
-    // The HTML Help control is loaded only when help is asked for; ordinal 14 is HtmlHelpA.
-    typedef HWND(WINAPI * HtmlHelpFn)(HWND, LPCSTR, UINT, DWORD_PTR);
-    static HMODULE control = LoadLibraryA("hhctrl.ocx");
-    if (!control) {
-        VL_TRACE();
-        return;
-    }
-    auto fn = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(control, MAKEINTRESOURCEA(14))));
-    if (!fn) {
-        VL_TRACE();
-        return;
-    }
-    const UINT kDisplayTopic = 0x0000, kDisplayToc = 0x0001;
-    std::string path = GetHelpFilePath();
-    if (topic && *topic)
-        fn(nullptr, path.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic));
-    else
-        fn(nullptr, path.c_str(), kDisplayToc, 0);
 }
 
 bool CVLApp::InitLanguageManager() { return GetLanguageManager().EnumLanguages(GetLanguageFolder(), "vm*.lng"); }

@@ -21,9 +21,6 @@ public:
     static HWND FindRunningInstance(const std::string& productName);
     static bool CheckSystem();
     static std::string GetLanguageFolder();
-    static std::string GetHelpFilePath();
-    // Opens the help file at its contents, or at a page such as "ConfigWin.htm".
-    static void ShowHelp(const char* topic = nullptr);
 
 private:
     bool InitLanguageManager();

@@ -1,10 +1,9 @@
 #include "app/VLDlg.h"
 
-#include "app/VL.h"
-
 #include "TrayIds.h"
 #include "VelumIds.h"
 #include "app/AboutDlg.h"
+#include "app/Help.h"
 #include "app/HotKeys.h"
 #include "app/TrayMenu.h"
 #include "base/Clock.h"
@@ -254,7 +253,7 @@ void CVLDlg::MapShellMessages() {
     });
     MapCommand(ID_CONFIGURE, [this](UINT) { ShowConfigWindow(); });
     MapCommand(ID_EXIT, [this](UINT) { OnExit(); });
-    MapCommand(ID_HELP_CONTENTS, [](UINT) { CVLApp::ShowHelp(); });
+    MapCommand(ID_HELP_CONTENTS, [](UINT) { ShowHelp(); });
     MapCommand(IDM_ABOUTBOX, [this](UINT) { OnAbout(); });
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/MainMessages.h"
 #include "app/SystemTray.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
@@ -16,23 +17,6 @@
 #include "imagelist/Rebuild.h"
 #include "imagelist/Watch_win.h"
 #include "settings/OptionData.h"
-
-// Private messages of the main window.
-enum : UINT {
-    WM_FOLDERCHANGED = WM_USER + 201,
-    WM_TRAY_NOTIFY = WM_USER + 1000,
-    WM_START_HIDDEN = WM_USER + 1001,
-    WM_TRAY_MENU = WM_USER + 1002,
-    WM_SITELIST_READY = WM_USER + 1010,
-    WM_QUIT_INSTANCE = WM_USER + 1083,
-};
-
-// Timers of the main window.
-enum : UINT_PTR { TIMER_SLIDESHOW = 1001, TIMER_UPDATE_RETRY = 1002, TIMER_SITELIST_RETRY = 1003 };
-
-// Set on the main window once start-up has titled it, so that a second start finds this
-// program's window and not any other window that happens to be called "Velum".
-constexpr char kMainWindowMarker[] = "VelumMainWindow";
 
 class CVLDlg : public CDialog, private ISlideshowHost {
 public:

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/VL.h"
-#include "app/VLDlg.h"
+#include "app/MainMessages.h"
 
 namespace {
 
