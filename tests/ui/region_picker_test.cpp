@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "ui/core/RegionPicker.h"
+
+namespace {
+
+const ScreenRect k1024{0, 0, 1024, 768};
+const ScreenRect k1280{0, 0, 1280, 1024};
+
+void ExpectRect(const PickerRect& r, int left, int top, int right, int bottom) {
+    EXPECT_EQ(r.left, left);
+    EXPECT_EQ(r.top, top);
+    EXPECT_EQ(r.right, right);
+    EXPECT_EQ(r.bottom, bottom);
+}
+
+void ExpectPoint(PickerPoint p, int x, int y) {
+    EXPECT_EQ(p.x, x);
+    EXPECT_EQ(p.y, y);
+}
+
+TEST(RegionPicker, BlockSizeFollowsTheRegion) {
+    struct Case {
+        int w, h, blockW, blockH;
+    } cases[] = {
+        {800, 600, 63, 47},       // 81 x 800 / 1024, 61 x 600 / 768
+        {-1, 600, 81, 61},        // full screen
+        {0, 600, 81, 61},         // 0 or less on either axis: full screen too
+        {800, 0, 81, 61},         //
+        {800, -5, 81, 61},        //
+        {2000, 1500, 81, 61},     // larger than the screen: no larger than the area
+        {30000000, 600, 81, 47},  // 81 x a damaged width overflows 32 bits
+        {INT_MAX, 600, 81, 47},   //
+        {10, 10, 3, 3},           // still visible and grabbable
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h);
+        CRegionPicker picker(k1024);
+        picker.SetRegionSize(c.w, c.h);
+        EXPECT_EQ(picker.Block().Width(), c.blockW);
+        EXPECT_EQ(picker.Block().Height(), c.blockH);
+        EXPECT_GE(picker.Block().left, 9);
+        EXPECT_GE(picker.Block().top, 7);
+        EXPECT_LE(picker.Block().right, 90);
+        EXPECT_LE(picker.Block().bottom, 68);
+    }
+}
+
+TEST(RegionPicker, PositionIsKeptExactlyAndInsideTheScreen) {
+    CRegionPicker picker(k1280);
+    picker.SetRegionSize(800, 600);
+    picker.SetPosition(240, 212);
+    // The miniature alone would give back (237, 201).
+    ExpectPoint(picker.GetPosition(), 240, 212);
+    ExpectRect(picker.Block(), 24, 19, 74, 54);
+
+    picker.SetPosition(0, 0);
+    ExpectRect(picker.Block(), 9, 7, 59, 42);
+    ExpectPoint(picker.GetPosition(), 0, 0);
+
+    // Past the right and bottom edges: the block touches them, the region lies at the screen's edges.
+    CRegionPicker small(k1024);
+    small.SetRegionSize(800, 600);
+    small.SetPosition(1000, 1000);
+    EXPECT_EQ(small.Block().right, 90);
+    EXPECT_EQ(small.Block().bottom, 68);
+    ExpectPoint(small.GetPosition(), 224, 168);
+    small.SetPosition(-50, INT_MIN);
+    ExpectRect(small.Block(), 9, 7, 72, 54);
+    ExpectPoint(small.GetPosition(), 0, 0);
+
+    // A new size keeps the exact position where it still fits.
+    small.SetRegionSize(400, 300);
+    small.SetPosition(600, 400);
+    small.SetRegionSize(800, 600);
+    ExpectPoint(small.GetPosition(), 224, 168);
+}
+
+TEST(RegionPicker, SizeChangeCentresExactly) {
+    struct Case {
+        ScreenRect screen;
+        int w, h, x, y;
+    } cases[] = {
+        {k1024, 560, 420, 232, 174},  // the miniature would give (227, 163)
+        {k1024, 800, 600, 112, 84},
+        {k1280, 800, 600, 240, 212},
+        {k1024, -1, -1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " at " << c.screen.left);
+        CRegionPicker picker(c.screen);
+        picker.SetRegionSize(c.w, c.h);
+        const PickerPoint centre = CentredPosition(c.screen, c.w, c.h);
+        picker.SetPosition(centre.x, centre.y);
+        ExpectPoint(picker.GetPosition(), c.x, c.y);
+    }
+}
+
+TEST(RegionPicker, FullScreenBlockCoversTheAreaAndStays) {
+    CRegionPicker picker(k1024);
+    picker.SetRegionSize(800, 600);
+    picker.SetPosition(300, 200);
+    picker.SetRegionSize(-1, 600);
+    ExpectRect(picker.Block(), 9, 7, 90, 68);
+    ExpectRect(picker.BlockToPaint(), 9, 7, 90, 68);
+    ExpectPoint(picker.GetPosition(), 0, 0);
+    ASSERT_TRUE(picker.BeginDrag({50, 40}));
+    picker.DragTo({70, 60});
+    picker.EndDrag();
+    ExpectRect(picker.Block(), 9, 7, 90, 68);
+    ExpectPoint(picker.GetPosition(), 0, 0);
+}
+
+TEST(RegionPicker, DragConvertsFromTheMiniatureOnBothAxes) {
+    CRegionPicker picker(k1280);
+    picker.SetRegionSize(800, 600);
+    picker.SetPosition(240, 212);
+    ASSERT_EQ(picker.Block().left, 24);
+
+    // A press outside the block does not start a drag.
+    EXPECT_FALSE(picker.BeginDrag({20, 30}));
+    picker.DragTo({60, 60});
+    EXPECT_EQ(picker.Block().left, 24);
+
+    // A press without a move keeps the exact position.
+    ASSERT_TRUE(picker.BeginDrag({30, 25}));
+    picker.DragTo({30, 25});
+    picker.EndDrag();
+    ExpectPoint(picker.GetPosition(), 240, 212);
+
+    // 10 pixels right: left 1280 x 25 / 81, top (not moved) 1024 x 12 / 61.
+    ASSERT_TRUE(picker.BeginDrag({30, 25}));
+    picker.DragTo({40, 25});
+    picker.EndDrag();
+    EXPECT_FALSE(picker.Dragging());
+    EXPECT_EQ(picker.Block().left, 34);
+    ExpectPoint(picker.GetPosition(), 395, 201);
+    picker.DragTo({80, 60});  // no drag any more
+    EXPECT_EQ(picker.Block().left, 34);
+
+    // Back to where this drag started: still the miniature's position, the exact one is gone.
+    ASSERT_TRUE(picker.BeginDrag({40, 25}));
+    picker.DragTo({50, 25});
+    picker.DragTo({40, 25});
+    ExpectPoint(picker.GetPosition(), 395, 201);
+
+    // Far into the lower right corner, even from a wild pointer: the region sits in the screen's corner.
+    picker.DragTo({INT_MAX, INT_MAX});
+    picker.EndDrag();
+    EXPECT_EQ(picker.Block().right, 90);
+    EXPECT_EQ(picker.Block().bottom, 68);
+    ExpectPoint(picker.GetPosition(), 480, 424);
+
+    // A size change after a drag keeps the block's corner, pulled back inside.
+    picker.SetRegionSize(1200, 900);
+    EXPECT_EQ(picker.Block().right, 90);
+    EXPECT_EQ(picker.Block().bottom, 68);
+    ExpectPoint(picker.GetPosition(), 80, 124);
+}
+
+TEST(RegionPicker, AnyScreenRectangle) {
+    // A monitor at negative coordinates: positions stay in its coordinates.
+    const ScreenRect left{-1280, 0, 1280, 1024};
+    CRegionPicker picker(left);
+    picker.SetRegionSize(800, 600);
+    picker.SetPosition(-1040, 212);
+    ExpectRect(picker.Block(), 24, 19, 74, 54);
+    ExpectPoint(picker.ToPicker(-1280, 0), 9, 7);
+    ASSERT_TRUE(picker.BeginDrag({30, 25}));
+    picker.DragTo({40, 25});
+    ExpectPoint(picker.GetPosition(), -1280 + 395, 201);
+
+    // A screen without size (a broken system answer) divides by nothing.
+    CRegionPicker none({0, 0, 0, 0});
+    none.SetRegionSize(800, 600);
+    none.SetPosition(10, 10);
+    ExpectPoint(none.GetPosition(), 0, 0);
+}
+
+TEST(SizeList, PresetsNarrowerThanTheScreen) {
+    const SizeList at1024 = BuildSizeList(1024, 800, 600);
+    ASSERT_EQ(at1024.sizes.size(), 11u);
+    EXPECT_EQ(at1024.sizes.front(), (RegionSize{240, 180}));
+    EXPECT_EQ(at1024.sizes.back(), (RegionSize{1000, 750}));
+    EXPECT_EQ(at1024.sizes[at1024.selected - 1], (RegionSize{800, 600}));
+
+    const SizeList at1280 = BuildSizeList(1280, -1, 300);
+    ASSERT_EQ(at1280.sizes.size(), 14u);
+    EXPECT_EQ(at1280.sizes.back(), (RegionSize{1200, 900}));
+    EXPECT_EQ(at1280.selected, 0);
+
+    EXPECT_TRUE(BuildSizeList(240, -1, -1).sizes.empty());
+}
+
+TEST(SizeList, StoredSizeThatIsNoPresetIsKept) {
+    struct Case {
+        int screenWidth, w, h, count, selected;
+    } cases[] = {
+        {1280, 400, 250, 15, 4},     // hand-edited: just before 400 x 300
+        {1280, 400, 350, 15, 5},     // just after it
+        {1280, 1280, 1024, 15, 15},  // a preset as wide as the screen
+        {1024, 1600, 1200, 12, 12},  // from a larger screen
+        {1024, 100, 50, 12, 1},      // narrower than every preset
+        {1024, 400, 0, 11, 0},       // no size: the full-screen entry
+        {1024, 0, 300, 11, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " on " << c.screenWidth);
+        const SizeList list = BuildSizeList(c.screenWidth, c.w, c.h);
+        EXPECT_EQ(list.sizes.size(), static_cast<size_t>(c.count));
+        ASSERT_EQ(list.selected, c.selected);
+        // OK without touching the list gives the stored size back.
+        int w = 7, h = c.h;
+        TakeSize(list, list.selected, w, h);
+        EXPECT_EQ(w, c.selected > 0 ? c.w : -1);
+        EXPECT_EQ(h, c.h);
+    }
+    int w = 5, h = 6;
+    TakeSize(BuildSizeList(1024, 800, 600), 99, w, h);
+    EXPECT_EQ(w, -1);
+    EXPECT_EQ(h, 6);
+}
+
+TEST(SizeList, EntryTextRoundTrips) {
+    for (const RegionSize& s : SizePresets()) {
+        RegionSize back;
+        ASSERT_TRUE(ParseSize(FormatSize(s), back)) << FormatSize(s);
+        EXPECT_EQ(back, s);
+    }
+    EXPECT_EQ(FormatSize({800, 600}), "800 x 600");
+    RegionSize big;
+    ASSERT_TRUE(ParseSize("2147483647 x 1", big));
+    EXPECT_EQ(big.width, INT_MAX);
+
+    RegionSize keep{1, 2};
+    for (const char* bad : {"", "800x600", "800 x ", " x 600", " 800 x 600", "800 x 600 ", "800 x 600x", "-1 x 5",
+                            "0 x 5", "5 x 0", "2147483648 x 1", "99999999999999999999 x 1", "Full Screen"}) {
+        EXPECT_FALSE(ParseSize(bad, keep)) << bad;
+    }
+    EXPECT_EQ(keep, (RegionSize{1, 2}));
+}
+
+}  // namespace
