@@ -25,7 +25,6 @@ TEST(SpeedTestWin, MeasuresAndRestoresTheThread) {
     SetThreadPriority(thread, THREAD_PRIORITY_NORMAL);
     EXPECT_GT(speed.mhz, 0u);
     EXPECT_GT(speed.cycles, 0u);
-    EXPECT_EQ(speed.rawMhz, speed.cycles / speed.microseconds);
 }
 
 TEST(SpeedTestWin, IdentifiesTheProcessor) {

@@ -29,26 +29,18 @@ uint32_t To32(uint64_t v) {
     return static_cast<uint32_t>(std::min<uint64_t>(v, std::numeric_limits<uint32_t>::max()));
 }
 
-class ScopedPin {
+// Undoes on leaving the scope, however it is left.
+class Scoped {
 public:
-    explicit ScopedPin(ICpuCounters& c) : m_c(c) { m_c.PinToOneProcessor(); }
-    ~ScopedPin() { m_c.UnpinProcessor(); }
-    ScopedPin(const ScopedPin&) = delete;
-    ScopedPin& operator=(const ScopedPin&) = delete;
+    using Step = void (ICpuCounters::*)();
+    Scoped(ICpuCounters& c, Step enter, Step leave) : m_c(c), m_leave(leave) { (m_c.*enter)(); }
+    ~Scoped() { (m_c.*m_leave)(); }
+    Scoped(const Scoped&) = delete;
+    Scoped& operator=(const Scoped&) = delete;
 
 private:
     ICpuCounters& m_c;
-};
-
-class ScopedPriority {
-public:
-    explicit ScopedPriority(ICpuCounters& c) : m_c(c) { m_c.RaisePriority(); }
-    ~ScopedPriority() { m_c.RestorePriority(); }
-    ScopedPriority(const ScopedPriority&) = delete;
-    ScopedPriority& operator=(const ScopedPriority&) = delete;
-
-private:
-    ICpuCounters& m_c;
+    Step m_leave;
 };
 
 struct Sample {
@@ -109,7 +101,7 @@ CpuSpeed MeasureWithTimeStamps(ICpuCounters& c, uint64_t freq) {
         bool ok;
         {
             const uint64_t t0 = c.ReadPerformanceCounter();
-            ScopedPriority raised(c);
+            Scoped raised(c, &ICpuCounters::RaisePriority, &ICpuCounters::RestorePriority);
             // Starting just after a tick of the performance counter keeps its rounding out of the window.
             ok = WaitPast(c, t0, lead, s0) && WaitPast(c, s0.pc, window, s1);
         }
@@ -144,7 +136,7 @@ CpuSpeed MeasureWithBitScans(ICpuCounters& c, uint64_t freq, int family) {
     const uint64_t clocks = family == 3 ? 115 : family == 4 ? 47 : family == 5 ? 43 : 38;
     uint64_t best = std::numeric_limits<uint64_t>::max();
     for (int i = 0; i < 10; ++i) {
-        ScopedPriority raised(c);
+        Scoped raised(c, &ICpuCounters::RaisePriority, &ICpuCounters::RestorePriority);
         best = std::min(best, c.TimeBitScans(kScans));
     }
     const uint64_t ns = best == 0 ? 0 : MulDiv(best, kNsPerSecond, freq);
@@ -165,7 +157,7 @@ CpuSpeed MeasureCpuSpeed(ICpuCounters& c) {
     if (!id.hasTimeStampCounter && id.family < 3) return CpuSpeed();
     const uint64_t freq = c.PerformanceFrequency();
     if (freq == 0 || freq > kMaxFrequency) return CpuSpeed();
-    ScopedPin pinned(c);
+    Scoped pinned(c, &ICpuCounters::PinToOneProcessor, &ICpuCounters::UnpinProcessor);
     return id.hasTimeStampCounter ? MeasureWithTimeStamps(c, freq) : MeasureWithBitScans(c, freq, id.family);
 }
 
