@@ -8,9 +8,10 @@ How the skin is meant to be painted (the widgets follow this, the previews show 
 - background.bmp (202) is a seamless tile. Tile it over each of the three panels with the
   tile origin at the window's top-left corner (brush origin = minus the panel's position),
   so the brushed grain runs on across the bands. Never stretch it.
-- Frame each panel's rectangle: a 1-pixel outline PANEL_OUTLINE all round, inside it a
-  1-pixel PANEL_LIGHT line on the top and left and a 1-pixel PANEL_SHADOW line on the
-  bottom and right (values below). The bars sit in the gaps between the frames.
+- Frame each panel's rectangle with the lines of PANEL_FRAME below, outermost first: line i
+  lies i pixels inside the rectangle, its first colour on the top and left edges, its second
+  on the bottom and right. That gives each band a raised chrome rim around a slightly
+  recessed plate; the bars join the rims across the gaps.
 - bar.bmp (203) is drawn 1:1 at each bar position, 134 x 5.
 - Command buttons draw face_up.bmp (200), or face_down.bmp (201) while pressed, at 1:1,
   then their text in white, centred on one line; while pressed, one pixel right and down.
@@ -30,9 +31,13 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, 'art')
 
 MAGENTA = (255, 0, 255)
-PANEL_OUTLINE = (9, 17, 33)
-PANEL_LIGHT = (104, 140, 190)
-PANEL_SHADOW = (20, 33, 58)
+# (top and left, bottom and right) of each frame line, outermost first.
+PANEL_FRAME = [
+    ((10, 18, 34), (10, 18, 34)),
+    ((172, 196, 230), (66, 88, 124)),
+    ((98, 126, 170), (42, 60, 94)),
+    ((18, 30, 54), (86, 114, 158)),
+]
 
 
 # ---------------------------------------------------------------------------------------
@@ -255,7 +260,7 @@ def draw_background():
             swell = sum(w * math.sin(k * a + p) for k, p, w in waves) / 2.2
             v = 0.55 * soft[y] + 0.45 * level * (0.6 + 0.4 * swell)
             fine = rnd.uniform(-1, 1)
-            d = 4.2 * v + 1.1 * fine
+            d = 7.0 * v + 1.1 * fine
             img.px[y][x] = (base[0] + d * 0.85, base[1] + d * 0.95, base[2] + d * 1.15)
     return img
 
@@ -267,6 +272,12 @@ BLUE_GEL = {
     'outline': (8, 22, 52),
     'top': (112, 164, 228), 'mid': (46, 102, 182), 'bottom': (28, 70, 142),
     'glow': (84, 166, 236),
+}
+# The arrows are small and stand on the bare panel: lighter, so that they read at once.
+ICE_GEL = {
+    'outline': (6, 16, 38),
+    'top': (246, 250, 255), 'mid': (156, 200, 246), 'bottom': (64, 124, 206),
+    'glow': (120, 190, 250),
 }
 RED_GEL = {
     'outline': (52, 10, 8),
@@ -368,7 +379,7 @@ def arrow_button(w, h, kind, backdrop):
         tri = [(0.3, -0.05), (w - 0.3, -0.05), (cx, (h - 4 if bar else h) + 0.2)]
     ty0 = min(p[1] for p in tri)
     ty1 = max(p[1] for p in tri)
-    pal = BLUE_GEL
+    pal = ICE_GEL
     for y in range(h):
         for x in range(w):
             px, py = x + 0.5, y + 0.5
@@ -378,7 +389,7 @@ def arrow_button(w, h, kind, backdrop):
             if in_bar:
                 t = (y - bar_rect[1]) / 2.0
                 edge = x in (bar_rect[0], bar_rect[2] - 1) or y in (bar_rect[1], bar_rect[3] - 1)
-                c = pal['outline'] if edge else ramp([(0, (150, 196, 245)), (1, pal['mid'])], t)
+                c = pal['outline'] if edge else ramp([(0, pal['top']), (1, pal['mid'])], t)
                 if edge and (x, y) in ((bar_rect[0], bar_rect[1]), (bar_rect[2] - 1, bar_rect[1]),
                                        (bar_rect[0], bar_rect[3] - 1), (bar_rect[2] - 1, bar_rect[3] - 1)):
                     c = mix(backdrop, pal['outline'], 0.5)
@@ -388,7 +399,6 @@ def arrow_button(w, h, kind, backdrop):
                 continue
             t = (py - ty0) / (ty1 - ty0)
             body = ramp([(0, pal['top']), (0.55, pal['mid']), (1, pal['bottom'])], t)
-            body = mix(body, (255, 255, 255), 0.25 * (1 - t))
             c = mix(pal['outline'], body, inner)
             img.px[y][x] = mix(backdrop, c, min(1.0, cov * 1.15))
     return img
@@ -439,71 +449,57 @@ VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0,
 def draw_monitor():
     K, NAVY, SILVER, GREY, BLUE, LIME, WHITE = VGA[0], VGA[4], VGA[7], VGA[8], VGA[12], VGA[10], VGA[15]
     img = Image(99, 78, MAGENTA)
-    # Case: rows 0..70, rounded by one pixel at the corners.
-    img.fill_rect(0, 0, 99, 71, SILVER)
+    # Case: rows 0..71, its corners cut by one pixel, raised by a white and a grey line.
+    img.fill_rect(0, 0, 99, 72, SILVER)
     for x in range(99):
         img.put(x, 0, K)
-        img.put(x, 70, K)
-    for y in range(71):
+        img.put(x, 71, K)
+        if 2 <= x <= 96:
+            img.put(x, 1, WHITE)
+            img.put(x, 70, GREY)
+    for y in range(72):
         img.put(0, y, K)
         img.put(98, y, K)
-    for x, y in ((0, 0), (98, 0), (0, 70), (98, 70)):
+        if 2 <= y <= 69:
+            img.put(1, y, WHITE)
+            img.put(97, y, GREY)
+    for x, y in ((0, 0), (98, 0), (0, 71), (98, 71)):
         img.put(x, y, MAGENTA)
-    for x, y in ((1, 1), (97, 1), (1, 69), (97, 69)):
+    for x, y in ((1, 1), (97, 1), (1, 70), (97, 70)):
         img.put(x, y, K)
-    # Raised bevel of the case.
-    for x in range(2, 97):
-        img.put(x, 1, WHITE)
-        img.put(x, 69, GREY)
-    for y in range(2, 69):
-        img.put(1, y, WHITE)
-        img.put(97, y, GREY)
-    # Sunken rim around the glass.
+    # The glass sits in a sunken rim: dark above and left, light below and right.
     for x in range(7, 92):
         img.put(x, 5, GREY)
-    for x in range(7, 92):
-        img.put(x, 6, K)
         img.put(x, 68, WHITE)
+    for x in range(8, 90):
+        img.put(x, 6, K)
     for y in range(5, 69):
         img.put(7, y, GREY)
         img.put(8, y, K)
         img.put(90, y, WHITE)
-    img.put(91, 5, WHITE)
-    for y in range(6, 69):
-        img.put(91, y, WHITE)
     img.put(7, 68, GREY)
-    # The glass: a dark desktop, lighter towards the bottom by an even dither, with a
-    # reflection across the top-left corner.
+    # The glass: a dark desktop blue, with a glint across the top-left corner in the
+    # dither a 16-colour screen would show.
     for y in range(7, 68):
         for x in range(9, 90):
-            t = (y - 7) / 60.0
+            g = (x - 9) + (y - 7)
             c = NAVY
-            if (x + 2 * y) % 4 == 0 and t > 0.55:
-                c = BLUE
-            if (x + y) % 2 == 0 and t > 0.85:
-                c = BLUE
-            gl = (x - 9) + (y - 7)
-            if gl < 22 and (x + y) % 2 == 0 and gl > 14:
+            if 12 <= g <= 17 and (x + y) % 2 == 0 or g in (20, 21) and x % 2 == 0 and y % 2 == 0:
                 c = BLUE
             img.put(x, y, c)
     # Power light and two buttons on the chin.
-    for x in (84, 85):
-        img.put(x, 69, LIME)
-    img.put(86, 69, K)
+    img.put(84, 69, LIME)
+    img.put(85, 69, LIME)
     for bx in (74, 78):
-        img.put(bx, 69, K)
-        img.put(bx + 1, 69, K)
-    # Stand: neck and foot, rows 71..74; rows 75..77 stay clear for the picker.
-    for x in range(40, 59):
-        img.put(x, 71, GREY if x in (40, 58) else SILVER)
-        img.put(x, 72, K if x in (40, 58) else GREY)
-    for x in range(28, 71):
-        img.put(x, 73, K if x in (28, 70) else WHITE if x < 50 else SILVER)
-        img.put(x, 74, K)
-    img.put(28, 74, MAGENTA)
-    img.put(70, 74, MAGENTA)
-    img.put(29, 74, GREY)
-    img.put(69, 74, GREY)
+        img.put(bx, 69, GREY)
+        img.put(bx + 1, 69, GREY)
+    # Stand: neck and foot in rows 72..74; rows 75..77 stay clear for the picker.
+    for x in range(42, 57):
+        img.put(x, 72, K if x in (42, 56) else GREY)
+    for x in range(30, 69):
+        img.put(x, 73, K if x in (30, 68) else WHITE if x < 49 else SILVER)
+        if 31 <= x <= 67:
+            img.put(x, 74, K)
     return img
 
 
@@ -536,10 +532,8 @@ def draw_cursor():
         for x in range(n):
             if grid[y][x] == ' ' and any(
                     0 <= x + dx < n and 0 <= y + dy < n and grid[y + dy][x + dx] == 'o'
-                    for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1), (1, 1), (-1, -1), (1, -1), (-1, 1))):
+                    for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))):
                 grid[y][x] = '#'
-    # A black dot marks the hot spot, as on the system's own move cursor.
-    grid[c][c] = '#'
     return [''.join(r) for r in grid], (c, c)
 
 
@@ -547,96 +541,135 @@ def draw_cursor():
 # The wizard's picture: a framed landscape on the desktop, fading into it
 
 
-def landscape(w, h, seed, evening=False):
+SCENES = {
+    # sky stops, sun colour, far ridge, hills (back to front), water or meadow in front
+    'day': ([(0, (66, 126, 212)), (0.42, (146, 196, 244)), (0.56, (220, 236, 250))], (255, 246, 196),
+            (128, 158, 190), [(112, 168, 92), (70, 144, 58), (42, 108, 38)], 'lake'),
+    'evening': ([(0, (40, 52, 112)), (0.36, (190, 104, 112)), (0.55, (252, 196, 112))], (255, 238, 176),
+                (112, 84, 120), [(94, 70, 104), (64, 50, 84), (36, 30, 58)], 'lake'),
+    'spring': ([(0, (92, 150, 222)), (0.5, (176, 214, 246)), (0.6, (230, 242, 250))], (255, 250, 220),
+               (150, 172, 196), [(150, 190, 96), (104, 170, 70), (70, 140, 50)], 'meadow'),
+}
+
+
+def landscape(w, h, scene, seed):
+    """A small painted photograph: sky with the sun, a far ridge, rolling hills and a lake
+    that mirrors the sky, or a meadow. Supersampled 3 x 3."""
+    sky, sun_col, ridge_col, hill_cols, front = SCENES[scene]
     rnd = random.Random(seed)
+    sun = (w * rnd.uniform(0.55, 0.75), h * 0.26)
+    horizon = h * 0.56
+
+    def wave(n, amp):
+        return [(rnd.uniform(0.6, 2.4), rnd.uniform(0, 6.3), rnd.uniform(0.4, 1.0) * amp) for _ in range(n)]
+
+    ridge = wave(4, h * 0.05)
+    hills = [(horizon + h * (0.02 + 0.07 * i), wave(3, h * 0.045)) for i in range(3)]
+    water_top = horizon + h * 0.22
+
+    def line(x, waves):
+        return sum(a * math.sin(f * x / w * 6.283 + p) for f, p, a in waves)
+
+    def sky_at(fx, fy):
+        c = ramp(sky, fy / h)
+        d = math.hypot(fx - sun[0], fy - sun[1])
+        c = mix(c, sun_col, 0.6 * math.exp(-d / (w * 0.16)))
+        return sun_col if d < w * 0.06 else c
+
+    def land_at(fx, fy):
+        c = None
+        if fy > horizon - h * 0.08 + line(fx, ridge):
+            c = mix(ridge_col, ramp(sky, 0.55), 0.35)
+        for i, (base, waves) in enumerate(hills):
+            top = base + line(fx, waves)
+            if fy > top:
+                c = mix(hill_cols[i], sun_col, 0.22 * max(0.0, 1 - (fy - top) / (h * 0.05)))
+                c = mix(c, ramp(sky, 0.55), 0.18 * (2 - i))
+        return c
+
     img = Image(w, h)
-    sun = (w * 0.68, h * 0.30)
-    hills = []
-    for i in range(3):
-        hills.append((h * (0.52 + 0.11 * i), [(rnd.uniform(0.5, 2.2), rnd.uniform(0, 6.3), rnd.uniform(2, 6) * h / 100)
-                                              for _ in range(3)]))
-    if evening:
-        sky = [(0, (46, 60, 120)), (0.45, (196, 110, 110)), (0.62, (250, 190, 110))]
-        hill_cols = [(92, 70, 108), (66, 52, 88), (40, 34, 62)]
-        sun_col = (255, 236, 170)
-    else:
-        sky = [(0, (72, 132, 214)), (0.5, (150, 200, 245)), (0.62, (214, 234, 250))]
-        hill_cols = [(116, 170, 96), (72, 146, 60), (46, 112, 40)]
-        sun_col = (255, 244, 190)
     ss = 3
     for y in range(h):
         for x in range(w):
             acc = [0.0, 0.0, 0.0]
             for sy in range(ss):
                 for sx in range(ss):
-                    fx = x + (sx + 0.5) / ss
-                    fy = y + (sy + 0.5) / ss
-                    c = ramp(sky, fy / h)
-                    d = math.hypot(fx - sun[0], fy - sun[1])
-                    c = mix(c, sun_col, 0.55 * math.exp(-d / (w * 0.18)))
-                    if d < w * 0.07:
-                        c = sun_col
-                    for i, (base, waves) in enumerate(hills):
-                        top = base + sum(a * math.sin(f * fx / w * 6.28 + p) for f, p, a in waves)
-                        if fy > top:
-                            hc = hill_cols[i]
-                            # Light from the sun's side, haze towards the back.
-                            c = mix(hc, (255, 240, 200), 0.18 * max(0.0, 1 - (fy - top) / (h * 0.08)))
-                            c = mix(c, ramp(sky, 0.6), 0.22 * (2 - i) / 2)
+                    fx, fy = x + (sx + 0.5) / ss, y + (sy + 0.5) / ss
+                    if fy > water_top:
+                        if front == 'lake':
+                            # The lake mirrors what stands above the shore, darker and rippled.
+                            my = 2 * water_top - fy + 0.6 * math.sin(fy * 1.7)
+                            c = land_at(fx, my) or sky_at(fx, my)
+                            c = mix(c, (20, 40, 70), 0.25 + 0.3 * (fy - water_top) / (h - water_top))
+                        else:
+                            c = mix(hill_cols[2], (230, 240, 120), 0.15 * (1 + math.sin(fx * 0.9 + fy * 2.1)))
+                    else:
+                        c = land_at(fx, fy) or sky_at(fx, fy)
                     for k in range(3):
                         acc[k] += c[k]
             img.px[y][x] = tuple(v / (ss * ss) for v in acc)
-    # A lake in front when it is evening, a meadow path in the day.
     return img
 
 
-def framed(photo, mat=3, frame=(238, 234, 222)):
+def framed(photo, mat=3):
+    """The photograph on a white mount with a thin grey edge and a shadowed inner bevel."""
+    paper = (244, 242, 234)
     w, h = photo.w + 2 * mat + 2, photo.h + 2 * mat + 2
-    img = Image(w, h, frame)
+    img = Image(w, h, paper)
     for x in range(w):
-        img.put(x, 0, (150, 146, 138))
-        img.put(x, h - 1, (120, 116, 110))
+        img.put(x, 0, (176, 172, 164))
+        img.put(x, h - 1, (112, 108, 102))
     for y in range(h):
-        img.put(0, y, (150, 146, 138))
-        img.put(w - 1, y, (120, 116, 110))
+        img.put(0, y, (176, 172, 164))
+        img.put(w - 1, y, (112, 108, 102))
     img.blit(photo, mat + 1, mat + 1)
     for x in range(mat, w - mat):
-        img.put(x, mat, mix(frame, (90, 86, 80), 0.5))
+        img.put(x, mat, (150, 146, 138))
     for y in range(mat, h - mat):
-        img.put(mat, y, mix(frame, (90, 86, 80), 0.5))
+        img.put(mat, y, (150, 146, 138))
     return img
 
 
 def draw_wizard():
+    """A slideshow on the desktop: the picture of the moment in front, the one before it
+    fading out behind, the next one fading in below, and their light on the desktop."""
     w, h = 120, 280
     img = Image(w, h)
-    # Desktop: deep blue, a soft light behind the pictures.
-    img.shade(lambda px, py: (mix(ramp([(0, (16, 30, 70)), (0.5, (34, 70, 132)), (1, (14, 28, 64))], py / h),
-                                  (120, 170, 230), 0.35 * math.exp(-((px - 62) ** 2 + (py - 100) ** 2) / 3000.0)), 1.0))
-    back = framed(landscape(64, 86, 7, evening=True), mat=2)
-    front = framed(landscape(80, 108, 3), mat=3)
-    # The picture behind shows through at a third, as the slideshow lays its pictures on
-    # the desktop.
-    bx, by = 36, 20
-    for y in range(back.h):
-        for x in range(back.w):
-            img.blend(bx + x, by + y, back.px[y][x], 0.38)
-    fx, fy = 12, 62
-    # Soft shadow under the front picture.
-    img.shade(lambda px, py: ((0, 0, 10), 0.45 * cover(sd_rrect(px, py, fx + 3, fy + 4, fx + front.w + 3, fy + front.h + 4, 3) / 3.0))
-              if sd_rrect(px, py, fx + 3, fy + 4, fx + front.w + 3, fy + front.h + 4, 3) < 3 else None)
-    img.blit(front, fx, fy)
-    # Its reflection on the desktop, fading out.
-    ry = fy + front.h + 2
-    for y in range(min(front.h, h - ry)):
-        a = 0.30 * (1 - y / 60.0)
+
+    def desktop(px, py):
+        c = ramp([(0, (14, 26, 62)), (0.45, (30, 62, 124)), (1, (10, 20, 50))], py / h)
+        c = mix(c, (110, 160, 225), 0.30 * math.exp(-((px - 60) ** 2 / 2400.0 + (py - 120) ** 2 / 9000.0)))
+        # Faint rays from the upper left, as light falls on the desktop.
+        ray = 0.5 + 0.5 * math.sin(math.atan2(py + 40, px + 30) * 22)
+        return mix(c, (140, 180, 235), 0.05 * ray * (1 - py / h)), 1.0
+
+    img.shade(desktop)
+
+    def place(photo, x0, y0, alpha, shadow=0.0):
+        if shadow:
+            img.shade(lambda px, py: ((0, 0, 12), shadow * (1 - smooth(-0.5, 3.5, sd_rrect(
+                px, py, x0 + 2, y0 + 3, x0 + photo.w + 2, y0 + photo.h + 3, 2)))))
+        for y in range(photo.h):
+            for x in range(photo.w):
+                img.blend(x0 + x, y0 + y, photo.px[y][x], alpha)
+
+    before = framed(landscape(70, 52, 'evening', 11), mat=2)
+    now = framed(landscape(88, 118, 'day', 3), mat=3)
+    after = framed(landscape(70, 52, 'spring', 5), mat=2)
+    place(before, 36, 10, 0.40)
+    place(now, 9, 44, 1.0, shadow=0.55)
+    place(after, 30, 186, 0.55, shadow=0.25)
+    # The next picture's reflection on the desktop, fading out.
+    ry = 186 + after.h + 1
+    for y in range(min(after.h, h - ry)):
+        a = 0.22 * (1 - y / 34.0)
         if a <= 0:
             break
-        for x in range(front.w):
-            img.blend(fx + x, ry + y, front.px[front.h - 1 - y][x], a)
-    # A thin light line on the right, where the picture meets the page.
+        for x in range(after.w):
+            img.blend(30 + x, ry + y, after.px[after.h - 1 - y][x], a)
+    # A darker seam on the right, where the picture meets the page.
     for y in range(h):
-        img.put(w - 1, y, mix(img.px[y][w - 1], (0, 0, 0), 0.5))
+        img.put(w - 1, y, mix(img.px[y][w - 1], (0, 0, 0), 0.45))
     return img
 
 
@@ -871,18 +904,16 @@ WHITE = (255, 255, 255)
 
 
 def frame_panel(img, x0, y0, x1, y1):
-    for x in range(x0, x1):
-        img.put(x, y0, PANEL_OUTLINE)
-        img.put(x, y1 - 1, PANEL_OUTLINE)
-    for y in range(y0, y1):
-        img.put(x0, y, PANEL_OUTLINE)
-        img.put(x1 - 1, y, PANEL_OUTLINE)
-    for x in range(x0 + 1, x1 - 1):
-        img.put(x, y0 + 1, PANEL_LIGHT)
-        img.put(x, y1 - 2, PANEL_SHADOW)
-    for y in range(y0 + 1, y1 - 1):
-        img.put(x0 + 1, y, PANEL_LIGHT)
-        img.put(x1 - 2, y, PANEL_SHADOW)
+    for i, (lt, rb) in enumerate(PANEL_FRAME):
+        a, b, c, d = x0 + i, y0 + i, x1 - 1 - i, y1 - 1 - i
+        for x in range(a, c + 1):
+            img.put(x, b, lt)
+            img.put(x, d, rb)
+        for y in range(b, d + 1):
+            img.put(a, y, lt)
+            img.put(c, y, rb)
+        img.put(c, b, lt if i == 0 else mix(lt, rb, 0.5))
+        img.put(a, d, rb if i == 0 else mix(lt, rb, 0.5))
 
 
 def sunken(img, x0, y0, x1, y1, fill):
@@ -932,8 +963,9 @@ def combo(img, x, y, w, h, value):
     text(img, value, (x + 5, y, x + w - 20, y + h), 11, False, (0, 0, 0), 'left')
 
 
-def compose(W, H, tiles):
+def compose(W, H, tiles, pressed=()):
     img = Image(W, H, DESKTOP)
+    pressed_labels = pressed
     bg = tiles['background']
     D = (W - 268) // 3
     E = (W - 188) // 3
@@ -950,13 +982,14 @@ def compose(W, H, tiles):
     img.blit(tiles['max_up'], W - 44, 11)
     img.blit(tiles['close_up'], W - 29, 11)
 
-    def button(x, y, label, em=16, bold=True, pressed=False):
+    def button(x, y, label, em=16, bold=True):
+        pressed = label in pressed_labels
         img.blit(tiles['face_down' if pressed else 'face_up'], x, y)
         o = 1 if pressed else 0
         text(img, label, (x + o, y + o, x + 94 + o, y + 32 + o), em, bold, WHITE)
 
     button(14, 56, 'Add')
-    button(14, 88, 'Remove', pressed=True)
+    button(14, 88, 'Remove')
     button(14, 120, 'Clear')
     button(14, 184, 'Details', em=13, bold=False)
     # The list view: a sunken white box with its column header.
@@ -1041,7 +1074,8 @@ def main():
     with open(os.path.join(OUT, 'preview.png'), 'wb') as f:
         f.write(png(compose(532, 413, tiles)))
     with open(os.path.join(OUT, 'preview_max.png'), 'wb') as f:
-        f.write(png(compose(1024, 700, tiles)))
+        # The maximised one shows a button held down.
+        f.write(png(compose(1024, 700, tiles, pressed=('Remove',))))
 
 
 if __name__ == '__main__':
