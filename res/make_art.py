@@ -9,9 +9,10 @@ How the skin is meant to be painted (the widgets follow this, the previews show 
   tile origin at the window's top-left corner (brush origin = minus the panel's position),
   so the brushed grain runs on across the bands. Never stretch it.
 - Frame each panel's rectangle with the lines of PANEL_FRAME below, outermost first: line i
-  lies i pixels inside the rectangle, its first colour on the top and left edges, its second
-  on the bottom and right. That gives each band a raised chrome rim around a slightly
-  recessed plate; the bars join the rims across the gaps.
+  lies i pixels inside the rectangle; draw its top and left edges in its first colour, then
+  its bottom and right edges in its second. That gives each band a raised chrome rim around
+  a slightly recessed plate, 4 pixels wide like the border zones; the bars join the rims
+  across the gaps.
 - bar.bmp (203) is drawn 1:1 at each bar position, 134 x 5.
 - Command buttons draw face_up.bmp (200), or face_down.bmp (201) while pressed, at 1:1,
   then their text in white, centred on one line; while pressed, one pixel right and down.
@@ -286,7 +287,7 @@ RED_GEL = {
 }
 
 
-def gel(img, x0, y0, x1, y1, r, pal, pressed, backdrop, gloss=True):
+def gel(img, x0, y0, x1, y1, r, pal, pressed, backdrop):
     """A rounded glossy face filling (x0, y0)-(x1, y1), blended into backdrop at its corners."""
     h = y1 - y0
 
@@ -303,10 +304,10 @@ def gel(img, x0, y0, x1, y1, r, pal, pressed, backdrop, gloss=True):
             c = ramp([(0, pal['top']), (0.5, pal['mid']), (1, pal['bottom'])], t)
             # Light entering the gel gathers at the bottom.
             c = mix(c, pal['glow'], 0.55 * smooth(0.62, 1.0, t) * cover(-sd - 1.2))
-            if gloss:
-                gl = sd_rrect(px, py, x0 + 1.5, y0 + 1.2, x1 - 1.5, y0 + h * 0.48, max(1.0, r - 1.5))
-                a = cover(gl) * (0.42 - 0.30 * (py - y0) / (h * 0.48))
-                c = mix(c, (255, 255, 255), max(0.0, a))
+            # The gloss: a reflection over the upper half, fading towards its lower edge.
+            gl = sd_rrect(px, py, x0 + 1.5, y0 + 1.2, x1 - 1.5, y0 + h * 0.48, max(1.0, r - 1.5))
+            a = cover(gl) * (0.42 - 0.30 * (py - y0) / (h * 0.48))
+            c = mix(c, (255, 255, 255), max(0.0, a))
             # A bright 1-pixel lip just inside the rim, strongest at the top.
             c = mix(c, (255, 255, 255), band(sd, -2.0, -1.0) * 0.45 * (1 - t) ** 1.5)
         c = mix(c, pal['outline'], band(sd, -1.0, 0.0))
@@ -405,7 +406,7 @@ def arrow_button(w, h, kind, backdrop):
 
 
 def shrink(tri, d):
-    """The triangle moved inwards by d pixels on every side."""
+    """The triangle shrunk about its centre so that its edges move in by about d pixels."""
     cx = sum(p[0] for p in tri) / 3
     cy = sum(p[1] for p in tri) / 3
     r = 0.0
@@ -905,15 +906,15 @@ WHITE = (255, 255, 255)
 
 def frame_panel(img, x0, y0, x1, y1):
     for i, (lt, rb) in enumerate(PANEL_FRAME):
-        a, b, c, d = x0 + i, y0 + i, x1 - 1 - i, y1 - 1 - i
-        for x in range(a, c + 1):
-            img.put(x, b, lt)
-            img.put(x, d, rb)
-        for y in range(b, d + 1):
-            img.put(a, y, lt)
-            img.put(c, y, rb)
-        img.put(c, b, lt if i == 0 else mix(lt, rb, 0.5))
-        img.put(a, d, rb if i == 0 else mix(lt, rb, 0.5))
+        left, top, right, bottom = x0 + i, y0 + i, x1 - 1 - i, y1 - 1 - i
+        for x in range(left, right + 1):
+            img.put(x, top, lt)
+        for y in range(top, bottom + 1):
+            img.put(left, y, lt)
+        for x in range(left, right + 1):
+            img.put(x, bottom, rb)
+        for y in range(top, bottom + 1):
+            img.put(right, y, rb)
 
 
 def sunken(img, x0, y0, x1, y1, fill):
