@@ -43,6 +43,11 @@ struct MenuTextEntry {
     const char* english;  // when the language lacks the key; nullptr: the key itself
 };
 
+template <size_t N>
+constexpr size_t CountOfMenu(const MenuTextEntry (&)[N]) {
+    return N;
+}
+
 extern const MenuTextEntry kTrayMenuTexts[];
 extern const size_t kTrayMenuTextCount;
 
