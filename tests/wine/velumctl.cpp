@@ -153,10 +153,16 @@ int main(int argc, char** argv) {
         HWND item = GetDlgItem(hwnd, atoi(argv[2]));
         DWORD_PTR sel = 0, length = 0;
         if (!item || !SendTimeout(item, CB_GETCURSEL, 0, 0, &sel)) return 1;
-        char text[512] = {};
+        // Wide: Wine hands another process's combo text over as the control keeps it.
+        WCHAR wide[512] = {};
+        char text[1024] = {};
         int index = static_cast<int>(static_cast<LRESULT>(sel));
-        if (index >= 0 && SendTimeout(item, CB_GETLBTEXTLEN, index, 0, &length) && length < sizeof text)
-            SendTimeout(item, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+        if (index >= 0 &&
+            SendMessageTimeoutW(item, CB_GETLBTEXTLEN, index, 0, SMTO_NORMAL, 20000, &length) && length < 512) {
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutW(item, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 20000, &ignored);
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
+        }
         printf("%d %s\n", index, text);
         return 0;
     }
