@@ -111,7 +111,9 @@ void CVLDlg::InitSystemMenuAndIcons() {
     SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 }
 
-void CVLDlg::SizeConfigWindow() { m_bConfigReady = m_config.Create(m_hWnd); }
+void CVLDlg::SizeConfigWindow() {
+    m_bConfigReady = m_config.Create(m_hWnd);
+}
 
 void CVLDlg::LoadSettingsStep() {
     if (LoadSettings()) return;
@@ -150,13 +152,14 @@ bool CVLDlg::CreateDisplayWindow() {
     // The rebuild runs on the UI thread (a tick with an empty list) or on the worker (once
     // folder changes have been quiet); the slideshow keeps the busy flag and the stamp.
     m_watcher.SetOwner(FolderChangedPoster(m_hWnd));
-    m_pSlideshow->SetRebuild(
-        [this](const std::vector<CImageItem>& images) { return m_rebuild.BuildPaths(images); });
+    m_pSlideshow->SetRebuild([this](const std::vector<CImageItem>& images) { return m_rebuild.BuildPaths(images); });
     m_pSlideshow->RestoreNextIndex();
     return true;
 }
 
-bool CVLDlg::SetUpConfigWindow() { return m_bConfigReady; }
+bool CVLDlg::SetUpConfigWindow() {
+    return m_bConfigReady;
+}
 
 bool CVLDlg::StartImageWorker() {
     m_pSlideshow->OptionsChanged();
@@ -329,7 +332,9 @@ bool CVLDlg::OnHotKey(WPARAM id) {
     }
 }
 
-void CVLDlg::PrepareTrayMenu(HMENU menu) { ::PrepareTrayMenu(menu, m_options, CurrentLanguageLookup()); }
+void CVLDlg::PrepareTrayMenu(HMENU menu) {
+    ::PrepareTrayMenu(menu, m_options, CurrentLanguageLookup());
+}
 
 void CVLDlg::MapLanguageCommands() {
     // The language submenu's items; the path of the language in use goes to the settings.
@@ -454,7 +459,9 @@ void CVLDlg::ShowConfigWindow() {
     m_config.Show();
 }
 
-void CVLDlg::HideConfigWindow() { m_config.Hide(); }
+void CVLDlg::HideConfigWindow() {
+    m_config.Hide();
+}
 
 void CVLDlg::HandDisplaySettings() {
     if (!m_pDisplay) return;
@@ -462,12 +469,16 @@ void CVLDlg::HandDisplaySettings() {
     m_pDisplay->SetRegion(m_options.m_region);
 }
 
-int CVLDlg::LangMessageBox(const char* key, UINT flags) { return ::LangMessageBox(m_hWnd, key, flags); }
+int CVLDlg::LangMessageBox(const char* key, UINT flags) {
+    return ::LangMessageBox(m_hWnd, key, flags);
+}
 
 // ---------------------------------------------------------------------------------------
 // Settings
 
-bool CVLDlg::LoadSettings() { return LoadSettingsInto(m_options); }
+bool CVLDlg::LoadSettings() {
+    return LoadSettingsInto(m_options);
+}
 
 bool CVLDlg::LoadSettingsInto(COptionData& options) {
     uint32_t version = 0;
@@ -526,9 +537,13 @@ void CVLDlg::KillSlideshowTimer() {
     ::KillTimer(m_hWnd, TIMER_SLIDESHOW);
 }
 
-void CVLDlg::UpdateTrayIcon(bool enabled) { m_tray.ChangeIcon(enabled ? m_hIcon : m_hIconDisabled); }
+void CVLDlg::UpdateTrayIcon(bool enabled) {
+    m_tray.ChangeIcon(enabled ? m_hIcon : m_hIconDisabled);
+}
 
-void CVLDlg::SelectOpacityItem(int index) { m_config.SelectOpacityItem(index); }
+void CVLDlg::SelectOpacityItem(int index) {
+    m_config.SelectOpacityItem(index);
+}
 
 // ---------------------------------------------------------------------------------------
 // Shutdown
@@ -540,11 +555,17 @@ void CVLDlg::OnDestroy() {
     SaveSettings();
 }
 
-void CVLDlg::FreeConfigWindowObjects() { m_config.Destroy(); }
+void CVLDlg::FreeConfigWindowObjects() {
+    m_config.Destroy();
+}
 
-void CVLDlg::UnregisterHotKeysStep() { UnregisterHotKeys(m_hWnd); }
+void CVLDlg::UnregisterHotKeysStep() {
+    UnregisterHotKeys(m_hWnd);
+}
 
-void CVLDlg::StopFolderWatcher() { m_watcher.Clear(); }
+void CVLDlg::StopFolderWatcher() {
+    m_watcher.Clear();
+}
 
 bool CVLDlg::SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images) {
     CImageFileList file;

@@ -9,7 +9,8 @@ bool CMessageMap::RouteMapped(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
     if (mapped != m_messages.end() && mapped->second(wParam, lParam, result)) return true;
     if (msg == WM_COMMAND) {
         const UINT id = LOWORD(wParam), code = HIWORD(wParam);
-        auto control = m_controls.find({id, code});
+        // Only a control names itself; an accelerator's code 1 is no CBN_SELCHANGE.
+        auto control = lParam ? m_controls.find({id, code}) : m_controls.end();
         if (control != m_controls.end()) {
             control->second(id);
             result = 0;

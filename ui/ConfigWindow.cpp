@@ -137,9 +137,9 @@ void CConfigWindow::TakeOverControls() {
         int id, bitmap;
         bool up, toEnd;
     };
-    for (const Arrow& a : {Arrow{IDC_TOP, IDB_ARROW_TOP, true, true}, Arrow{IDC_UP, IDB_ARROW_UP, true, false},
-                           Arrow{IDC_DOWN, IDB_ARROW_DOWN, false, false},
-                           Arrow{IDC_BOTTOM, IDB_ARROW_BOTTOM, false, true}}) {
+    for (const Arrow& a :
+         {Arrow{IDC_TOP, IDB_ARROW_TOP, true, true}, Arrow{IDC_UP, IDB_ARROW_UP, true, false},
+          Arrow{IDC_DOWN, IDB_ARROW_DOWN, false, false}, Arrow{IDC_BOTTOM, IDB_ARROW_BOTTOM, false, true}}) {
         auto button = std::make_unique<CArrowButton>(m_skin, a.bitmap, a.up, a.toEnd);
         if (!button->Attach(m_hWnd, a.id)) VL_TRACE();
         m_buttons.push_back(std::move(button));
@@ -156,14 +156,15 @@ bool CConfigWindow::CreatePanels() {
     m_captionPanel = std::make_unique<CSkinPanel>(m_skin);
     m_bodyPanel = std::make_unique<CSkinPanel>(m_skin);
     m_buttonPanel = std::make_unique<CSkinPanel>(m_skin);
-    for (CSkinPanel* p : {m_captionPanel.get(), m_bodyPanel.get(), m_buttonPanel.get()}) ok = p->Create(m_hWnd, none) && ok;
+    for (CSkinPanel* p : {m_captionPanel.get(), m_bodyPanel.get(), m_buttonPanel.get()})
+        ok = p->Create(m_hWnd, none) && ok;
     return ok;
 }
 
 void CConfigWindow::CreateToolTips() {
-    m_hToolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+    m_hToolTip =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!m_hToolTip) {
         VL_TRACE();
         return;
@@ -360,7 +361,8 @@ bool CConfigWindow::TakeValues() {
 
 void CConfigWindow::SelectOpacityItem(int index) {
     if (!m_hWnd) return;
-    CComboBoxCtrl(m_hWnd, IDC_OPACITY).SetCurSel(index < 0 ? 0 : (index >= kOpacityEntries ? kOpacityEntries - 1 : index));
+    CComboBoxCtrl(m_hWnd, IDC_OPACITY)
+        .SetCurSel(index < 0 ? 0 : (index >= kOpacityEntries ? kOpacityEntries - 1 : index));
 }
 
 void CConfigWindow::Modified() {
@@ -577,15 +579,17 @@ void CConfigWindow::OnContextMenu(HWND clicked, LPARAM lParam) {
 
 bool CConfigWindow::OnToolTipText(NMHDR* header) {
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+    auto* wide = reinterpret_cast<NMTTDISPINFOW*>(header);
+    const bool isWide = header->code == TTN_NEEDTEXTW;
     UINT id = static_cast<UINT>(header->idFrom);
-    if (info->uFlags & TTF_IDISHWND) id = static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
+    if ((isWide ? wide->uFlags : info->uFlags) & TTF_IDISHWND)
+        id = static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
     const TextEntry* entry = ToolTipEntry(id);
     if (!entry) return false;
     std::string text;
     if (!m_language.GetString(entry->section, entry->key, text)) text.clear();
     if (text.size() > 79) text.resize(79);  // the notification's own buffer holds 80
-    if (header->code == TTN_NEEDTEXTW) {
-        auto* wide = reinterpret_cast<NMTTDISPINFOW*>(header);
+    if (isWide) {
         wide->szText[0] = 0;
         int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), wide->szText, 79);
         wide->szText[n > 0 ? n : 0] = 0;
@@ -647,7 +651,7 @@ void CConfigWindow::ShowMenu(UINT resourceId, POINT at) {
     }
     CPopupMenu menu(resourceId);
     const COptionData& o = m_host.Options();
-    const MenuTextEntry* table = resourceId == IDR_LIST_MENU ? kListMenuTexts
+    const MenuTextEntry* table = resourceId == IDR_LIST_MENU  ? kListMenuTexts
                                  : resourceId == IDR_ADD_MENU ? kAddMenuTexts
                                                               : kListModeMenuTexts;
     const size_t count = resourceId == IDR_LIST_MENU  ? CountOfMenu(kListMenuTexts)

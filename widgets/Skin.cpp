@@ -23,9 +23,9 @@ CSkin::CSkin()
 }
 
 CSkin::~CSkin() {
-    for (HGDIOBJ o : {static_cast<HGDIOBJ>(m_hBackgroundBrush), static_cast<HGDIOBJ>(m_hFaceUp),
-                      static_cast<HGDIOBJ>(m_hFaceDown), static_cast<HGDIOBJ>(m_hBackground),
-                      static_cast<HGDIOBJ>(m_hBar)}) {
+    for (HGDIOBJ o :
+         {static_cast<HGDIOBJ>(m_hBackgroundBrush), static_cast<HGDIOBJ>(m_hFaceUp), static_cast<HGDIOBJ>(m_hFaceDown),
+          static_cast<HGDIOBJ>(m_hBackground), static_cast<HGDIOBJ>(m_hBar)}) {
         if (o) DeleteObject(o);
     }
 }

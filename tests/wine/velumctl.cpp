@@ -157,10 +157,11 @@ int main(int argc, char** argv) {
         WCHAR wide[512] = {};
         char text[1024] = {};
         int index = static_cast<int>(static_cast<LRESULT>(sel));
-        if (index >= 0 &&
-            SendMessageTimeoutW(item, CB_GETLBTEXTLEN, index, 0, SMTO_NORMAL, 20000, &length) && length < 512) {
+        if (index >= 0 && SendMessageTimeoutW(item, CB_GETLBTEXTLEN, index, 0, SMTO_NORMAL, 20000, &length) &&
+            length < 512) {
             DWORD_PTR ignored = 0;
-            SendMessageTimeoutW(item, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 20000, &ignored);
+            SendMessageTimeoutW(item, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 20000,
+                                &ignored);
             WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
         }
         printf("%d %s\n", index, text);
