@@ -83,9 +83,7 @@ std::string CVLApp::GetLanguageFolder() {
     return ProgramFolder() + "\\language";
 }
 
-bool CVLApp::InitLanguageManager() {
-    return GetLanguageManager().EnumLanguages(GetLanguageFolder(), "vm*.lng");
-}
+bool CVLApp::InitLanguageManager() { return GetLanguageManager().EnumLanguages(GetLanguageFolder(), "vm*.lng"); }
 
 bool CVLApp::InitInstance() {
     std::string product = LoadResString(IDS_PRODUCT_NAME);
