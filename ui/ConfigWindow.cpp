@@ -74,7 +74,6 @@ bool CConfigWindow::Create(HWND window) {
     GetClientRect(window, &rc);
     ApplyShape(rc.right, rc.bottom);
     ApplyLayout(rc.right, rc.bottom);
-    NoteShownValues();
     if (!panels) VL_TRACE();
     return panels;
 }
@@ -332,6 +331,8 @@ void CConfigWindow::FillControls() {
     sequence.SetCurSel(o.m_nSequence >= 0 && o.m_nSequence < sequence.Count() ? o.m_nSequence : -1);
     size.SetCurSel(o.m_nSizeMode >= 0 && o.m_nSizeMode < size.Count() ? o.m_nSizeMode : -1);
     m_bFilling = false;
+    // What the window shows from here on is what Cancel can fall back to.
+    NoteShownValues();
 }
 
 bool CConfigWindow::TakeValues() {

@@ -59,7 +59,7 @@ public:
     void ToggleMaximize();
 
     // What Cancel puts back when the settings file cannot be read: the values this
-    // window edits, as they were when it was last shown.
+    // window edits, as they were when it was last shown or filled.
     void RestoreShownValues();
 
     // The window's menu 142 as it opens, translated and filled; the caller destroys it.
