@@ -370,24 +370,24 @@ void CConfigWindow::Modified() {
     if (!m_bFilling) m_host.SetModified();
 }
 
+namespace {
+template <typename To, typename From>
+void CopyEditedValues(To& to, const From& from) {
+    to.m_images = from.m_images;
+    to.m_nOpacity = from.m_nOpacity;
+    to.m_nInterval = from.m_nInterval;
+    to.m_nSequence = from.m_nSequence;
+    to.m_nSizeMode = from.m_nSizeMode;
+    to.m_nListViewMode = from.m_nListViewMode;
+}
+}  // namespace
+
 void CConfigWindow::NoteShownValues() {
-    const COptionData& o = m_host.Options();
-    m_shown.images = o.m_images;
-    m_shown.opacity = o.m_nOpacity;
-    m_shown.interval = o.m_nInterval;
-    m_shown.sequence = o.m_nSequence;
-    m_shown.sizeMode = o.m_nSizeMode;
-    m_shown.listMode = o.m_nListViewMode;
+    CopyEditedValues(m_shown, m_host.Options());
 }
 
 void CConfigWindow::RestoreShownValues() {
-    COptionData& o = m_host.Options();
-    o.m_images = m_shown.images;
-    o.m_nOpacity = m_shown.opacity;
-    o.m_nInterval = m_shown.interval;
-    o.m_nSequence = m_shown.sequence;
-    o.m_nSizeMode = m_shown.sizeMode;
-    o.m_nListViewMode = m_shown.listMode;
+    CopyEditedValues(m_host.Options(), m_shown);
 }
 
 void CConfigWindow::OnCustomSizeChosen() {

@@ -69,9 +69,10 @@ public:
     void OnCustomSizeChosen();
 
 private:
+    // The values this window edits, named as in COptionData.
     struct ShownValues {
-        std::vector<CImageItem> images;
-        int32_t opacity = 25, interval = 30, sequence = 0, sizeMode = 0, listMode = 1;
+        std::vector<CImageItem> m_images;
+        int32_t m_nOpacity = 25, m_nInterval = 30, m_nSequence = 0, m_nSizeMode = 0, m_nListViewMode = 1;
     };
 
     void MapFrameMessages();

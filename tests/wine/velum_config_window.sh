@@ -25,6 +25,22 @@ expect_rect() {  # expect_rect "X Y W H" what
   got=$(velumctl rect)
   [ "$got" = "$1" ] || fail "$2: window at $got, expected $1"
 }
+wait_rect() {  # wait_rect "X Y W H" what: polls, as the mouse's messages arrive on their own
+  local deadline=$(( $(date +%s) + 15 )) got
+  while :; do
+    got=$(velumctl rect)
+    [ "$got" = "$1" ] && return 0
+    [ "$(date +%s)" -lt "$deadline" ] || fail "$2: window at $got, expected $1"
+    sleep 0.2
+  done
+}
+wait_cursor() {  # wait_cursor SHAPE: the window has answered the pointer's move over a border
+  local deadline=$(( $(date +%s) + 15 ))
+  until [ "$(velumctl cursor)" = "$1" ]; do
+    [ "$(date +%s)" -lt "$deadline" ] || fail "cursor is $(velumctl cursor), expected $1"
+    sleep 0.2
+  done
+}
 setting() { velumctl_rc sync; json_field "$(show_settings)" "$1"; }
 
 german=$(winepath -w "$PROGRAM_DIR/language/vmdeu.lng" 2>/dev/null | tr -d '\r')
@@ -67,6 +83,37 @@ expect_rect "0 0 1280 1024" "double click at y = 36"
 velumctl message 515 0 $(( 36 << 16 | 200 )) >/dev/null
 expect_rect "$x $y 532 413" "second double click"
 echo "maximize and restore: ok"
+
+# 3b. Real mouse drags. The left border 50 pixels in: the width stays at the minimum and
+# the left edge follows the mouse, so the window slides; the right border 100 out widens
+# it; a press on a free point of the caption band moves it.
+xdotool mousemove --sync $(( x + 1 )) $(( y + 200 ))
+wait_cursor sizewe
+xdotool mousedown 1
+xdotool mousemove --sync $(( x + 51 )) $(( y + 200 ))
+xdotool mouseup 1
+wait_rect "$(( x + 50 )) $y 532 413" "left border dragged in"
+x=$(( x + 50 ))
+xdotool mousemove --sync $(( x + 530 )) $(( y + 200 ))
+wait_cursor sizewe
+xdotool mousedown 1
+xdotool mousemove --sync $(( x + 630 )) $(( y + 200 ))
+xdotool mouseup 1
+wait_rect "$x $y 632 413" "right border dragged out"
+xdotool mousemove --sync $(( x + 200 )) $(( y + 20 ))
+xdotool mousedown 1
+xdotool mousemove --sync $(( x + 170 )) $(( y + 60 ))
+xdotool mouseup 1
+wait_rect "$(( x - 30 )) $(( y + 40 )) 632 413" "moved by the caption band"
+xdotool mousemove 0 0
+# Shown again by Configure: the size stays, the window is centred.
+velumctl_rc command 2
+wait_state hidden
+velumctl_rc command 32771
+wait_state visible
+read -r x y w h < <(velumctl rect)
+[ "$w $h" = "632 413" ] && [ "$x" = $(( (1280 - 632) / 2 )) ] || fail "shown again at $x $y $w $h"
+echo "mouse drags: ok"
 
 # 4. The interval's check keeps the window open; 1000 is taken and saved.
 velumctl_rc set-text 1017 3

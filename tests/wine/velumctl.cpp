@@ -17,6 +17,7 @@
 //   velumctl at X Y                 prints "velum" or "other": whose window is at client point (X, Y)
 //   velumctl key VK                 presses and releases the key in the control that has the focus
 //   velumctl zoomed                 prints "zoomed" or "normal"
+//   velumctl cursor                 prints the shape of the mouse cursor: sizewe, sizens, sizenwse, sizenesw or other
 #include <windows.h>
 
 #include "WindowDump.h"
@@ -131,6 +132,22 @@ int main(int argc, char** argv) {
         RECT rc;
         if (!GetWindowRect(hwnd, &rc)) return 1;
         printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        return 0;
+    }
+    if (!strcmp(cmd, "cursor")) {
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetCursorInfo(&info)) return 1;
+        const struct {
+            LPCSTR id;
+            const char* name;
+        } shapes[] = {
+            {IDC_SIZEWE, "sizewe"}, {IDC_SIZENS, "sizens"}, {IDC_SIZENWSE, "sizenwse"}, {IDC_SIZENESW, "sizenesw"}};
+        const char* name = "other";
+        for (const auto& shape : shapes) {
+            if (info.hCursor == LoadCursorA(nullptr, shape.id)) name = shape.name;
+        }
+        printf("%s\n", name);
         return 0;
     }
     if (!strcmp(cmd, "zoomed")) {
