@@ -1,6 +1,7 @@
 #include "ui/ConfigWindow.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "ArtIds.h"
 #include "ConfigIds.h"
@@ -473,8 +474,8 @@ void CConfigWindow::MapFrameMessages() {
         OnLButtonDown(lParam);
         return true;
     });
-    MapMessage(WM_MOUSEMOVE, [this](WPARAM, LPARAM, LRESULT&) {
-        OnMouseMove();
+    MapMessage(WM_MOUSEMOVE, [this](WPARAM, LPARAM lParam, LRESULT&) {
+        OnMouseMove(lParam);
         return m_bResizing;
     });
     MapMessage(WM_LBUTTONUP, [this](WPARAM, LPARAM, LRESULT&) {
@@ -507,15 +508,18 @@ void CConfigWindow::MapFrameMessages() {
     MapNotify(kAnyControl, TTN_NEEDTEXTW, [this](NMHDR* header, LRESULT&) { return OnToolTipText(header); });
 }
 
+int CConfigWindow::ZoneAt(POINT client) const {
+    if (IsZoomed(m_hWnd) || IsIconic(m_hWnd) || !IsWindowVisible(m_hWnd)) return kZoneNone;
+    RECT rc;
+    GetClientRect(m_hWnd, &rc);
+    return BorderZone(client.x, client.y, rc.right, rc.bottom);
+}
+
 bool CConfigWindow::OnSetCursor() {
-    m_nHitZone = kZoneNone;
-    if (IsZoomed(m_hWnd) || IsIconic(m_hWnd) || !IsWindowVisible(m_hWnd)) return false;
     POINT pt;
     GetCursorPos(&pt);
     ScreenToClient(m_hWnd, &pt);
-    RECT rc;
-    GetClientRect(m_hWnd, &rc);
-    m_nHitZone = BorderZone(pt.x, pt.y, rc.right, rc.bottom);
+    m_nHitZone = ZoneAt(pt);
     LPCSTR shape = nullptr;
     switch (m_nHitZone) {
         case kZoneLeft:
@@ -541,11 +545,15 @@ bool CConfigWindow::OnSetCursor() {
     return true;
 }
 
-void CConfigWindow::OnLButtonDown(LPARAM) {
-    if (m_nHitZone != kZoneNone && !IsZoomed(m_hWnd)) {
+void CConfigWindow::OnLButtonDown(LPARAM lParam) {
+    // The press's own point, not the cursor's by now: a quick drag may be under way already.
+    POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    m_nHitZone = ZoneAt(pt);
+    if (m_nHitZone != kZoneNone) {
         SetCapture(m_hWnd);
         m_bResizing = true;
-        GetCursorPos(&m_dragStart);
+        m_dragStart = pt;
+        ClientToScreen(m_hWnd, &m_dragStart);
         GetWindowRect(m_hWnd, &m_dragStartRect);
         return;
     }
@@ -554,10 +562,10 @@ void CConfigWindow::OnLButtonDown(LPARAM) {
     SendMessageA(m_hWnd, WM_SYSCOMMAND, kMoveByMouse, 0);
 }
 
-void CConfigWindow::OnMouseMove() {
+void CConfigWindow::OnMouseMove(LPARAM lParam) {
     if (!m_bResizing) return;
-    POINT pt;
-    GetCursorPos(&pt);
+    POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(m_hWnd, &pt);
     const UiRect start = {m_dragStartRect.left, m_dragStartRect.top, m_dragStartRect.right, m_dragStartRect.bottom};
     const UiRect r = ResizedWindowRect(m_nHitZone, start, pt.x - m_dragStart.x, pt.y - m_dragStart.y);
     SetWindowPos(m_hWnd, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);

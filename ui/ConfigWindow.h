@@ -89,7 +89,8 @@ private:
 
     bool OnSetCursor();
     void OnLButtonDown(LPARAM lParam);
-    void OnMouseMove();
+    void OnMouseMove(LPARAM lParam);
+    int ZoneAt(POINT client) const;
     void OnContextMenu(HWND clicked, LPARAM lParam);
     bool OnToolTipText(NMHDR* header);
     void ShowMenu(UINT resourceId, POINT at);

@@ -17,7 +17,7 @@
 //   velumctl at X Y                 prints "velum" or "other": whose window is at client point (X, Y)
 //   velumctl key VK                 presses and releases the key in the control that has the focus
 //   velumctl zoomed                 prints "zoomed" or "normal"
-//   velumctl cursor                 prints the shape of the mouse cursor: sizewe, sizens, sizenwse, sizenesw or other
+//   velumctl moving                 prints "moving" while its thread runs the system's move or size loop
 #include <windows.h>
 
 #include "WindowDump.h"
@@ -134,20 +134,11 @@ int main(int argc, char** argv) {
         printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
         return 0;
     }
-    if (!strcmp(cmd, "cursor")) {
-        CURSORINFO info{};
+    if (!strcmp(cmd, "moving")) {
+        GUITHREADINFO info{};
         info.cbSize = sizeof info;
-        if (!GetCursorInfo(&info)) return 1;
-        const struct {
-            LPCSTR id;
-            const char* name;
-        } shapes[] = {
-            {IDC_SIZEWE, "sizewe"}, {IDC_SIZENS, "sizens"}, {IDC_SIZENWSE, "sizenwse"}, {IDC_SIZENESW, "sizenesw"}};
-        const char* name = "other";
-        for (const auto& shape : shapes) {
-            if (info.hCursor == LoadCursorA(nullptr, shape.id)) name = shape.name;
-        }
-        printf("%s\n", name);
+        bool moving = GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) && (info.flags & GUI_INMOVESIZE);
+        printf("%s\n", moving ? "moving" : "still");
         return 0;
     }
     if (!strcmp(cmd, "zoomed")) {

@@ -5,10 +5,10 @@ std::string OpacityEntryText(int index) {
 }
 
 int OpacityIndex(int32_t opacity) {
-    int index = (opacity - 5) / 5;
-    if (opacity < 5) index = 0;  // also keeps (opacity - 5) from wrapping
-    if (index >= kOpacityEntries) index = kOpacityEntries - 1;
-    return index;
+    // Checked before the arithmetic, which the lowest stored value would overflow.
+    if (opacity < 5) return 0;
+    const int index = (opacity - 5) / 5;
+    return index >= kOpacityEntries ? kOpacityEntries - 1 : index;
 }
 
 int32_t OpacityFromIndex(int index, int32_t stored) {
