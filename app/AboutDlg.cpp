@@ -1,20 +1,15 @@
 #include "app/AboutDlg.h"
 
 #include "TrayIds.h"
-#include "lang/LangKeys.h"
+#include "ui/core/AboutTexts.h"
 #include "settings/OptionData.h"
 #include "settings/Version.h"
 
 const char kHomePageAddress[] = "http://velum.example.org/";
 const char kFeedbackAddress[] = "mailto:feedback@velum.example.org";
+const char kLanguagePackAddress[] = "http://velum.example.org/languages/";
 
 CAboutDlg::CAboutDlg(MenuTextLookup lookup) : CDialog(IDD_ABOUTBOX), m_lookup(std::move(lookup)) {}
-
-void CAboutDlg::SetTextFromLanguage(int control, const char* section, const char* key) {
-    // A missing key leaves the template's English text.
-    std::string text;
-    if (m_lookup && m_lookup(section, key, text)) SetDlgItemTextA(m_hWnd, control, text.c_str());
-}
 
 BOOL CAboutDlg::OnInitDialog() {
     char name[64] = {};
@@ -22,12 +17,11 @@ BOOL CAboutDlg::OnInitDialog() {
         lstrcpynA(name, kProductName, sizeof name);
     }
     std::string format;
-    if (m_lookup && m_lookup(langsec::kAboutDialog, "0001", format)) {
+    if (m_lookup && m_lookup(kAboutCaptionText.section, kAboutCaptionText.key, format)) {
         SetWindowTextA(m_hWnd, FillProgramName(format, name).c_str());
     }
-    SetTextFromLanguage(IDOK, langsec::kCommonDialogs, "Ok");
-    SetTextFromLanguage(IDC_HOME_PAGE_LABEL, langsec::kStrings, "Home Page");
-    SetTextFromLanguage(IDC_FEEDBACK_LABEL, langsec::kStrings, "Feedback");
+    // A missing key leaves the template's English text.
+    m_texts.Apply(m_hWnd, kAboutBoxTexts, m_lookup);
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_PRODUCT, name);
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, ("Version " + FormatVersion(kVelumVersion)).c_str());
 

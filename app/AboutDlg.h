@@ -2,12 +2,15 @@
 #pragma once
 #include <string>
 
+#include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "lang/MenuText.h"
 #include "widgets/HyperLink.h"
 
 extern const char kHomePageAddress[];
 extern const char kFeedbackAddress[];
+// The page with the language packs (the configuration window's Language menu).
+extern const char kLanguagePackAddress[];
 
 class CAboutDlg : public CDialog {
 public:
@@ -17,9 +20,8 @@ protected:
     BOOL OnInitDialog() override;
 
 private:
-    void SetTextFromLanguage(int control, const char* section, const char* key);
-
     MenuTextLookup m_lookup;
+    CWindowTexts m_texts;
     CHyperLink m_homePage;
     CHyperLink m_feedback;
 };

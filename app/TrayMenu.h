@@ -7,15 +7,10 @@
 
 #include "lang/MenuText.h"
 #include "settings/OptionData.h"
+#include "ui/PopupMenu.h"
 
 // Lookups in the program's current language.
 MenuTextLookup CurrentLanguageLookup();
-
-// Replaces item texts only: ids, states and submenus stay as they are.
-void ApplyMenuTexts(HMENU menu, const std::vector<MenuItemText>& texts);
-
-// Appends one item per site (37100 + index) and deletes the template's placeholder.
-void FillSiteMenu(HMENU submenu, COptionData& options);
 
 // The tray menu's first submenu, as it is about to open.
 void PrepareTrayMenu(HMENU menu, COptionData& options, const MenuTextLookup& lookup);

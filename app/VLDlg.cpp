@@ -1,5 +1,7 @@
 #include "app/VLDlg.h"
 
+#include <shellapi.h>
+
 #include "TrayIds.h"
 #include "VelumIds.h"
 #include "app/AboutDlg.h"
@@ -15,14 +17,12 @@
 #include "lang/LanguageMenu.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
+#include "ui/ConfigWindow.h"
 
 static_assert(WM_TRAY_NOTIFY == kTrayNotifyMessage && WM_TRAY_MENU == kTrayMenuMessage,
               "the tray object and the main window agree on their messages");
 
 namespace {
-
-const int kConfigWidth = 532;
-const int kConfigHeight = 413;
 
 static_assert(WM_FOLDERCHANGED == kWmFolderChanged, "the folder watcher posts the main window's message");
 
@@ -38,7 +38,10 @@ void OpenDisplaySettings() {
 
 }  // namespace
 
-CVLDlg::CVLDlg(bool startHidden) : CDialog(IDD_VL_DIALOG), m_bStartHidden(startHidden) {
+CVLDlg::CVLDlg(bool startHidden)
+    : CHelpTopicDialog(IDD_VL_DIALOG, CConfigWindow::kHelpTopic),
+      m_bStartHidden(startHidden),
+      m_config(*this, GetLanguageManager()) {
     CWinSettingsLocation location;
     m_strSettingsPath = GetSettingsPath(location);
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -53,6 +56,7 @@ CVLDlg::CVLDlg(bool startHidden) : CDialog(IDD_VL_DIALOG), m_bStartHidden(startH
     MapHotKeyMessages();
     MapLanguageCommands();
     MapOnlineMessages();
+    ChainMessageMap(&m_config);
 }
 
 CVLDlg::~CVLDlg() {
@@ -108,13 +112,7 @@ void CVLDlg::InitSystemMenuAndIcons() {
 }
 
 void CVLDlg::SizeConfigWindow() {
-    SetWindowPos(m_hWnd, nullptr, 0, 0, kConfigWidth, kConfigHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT work;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    int x = work.left + ((work.right - work.left) - kConfigWidth) / 2;
-    int y = work.top + ((work.bottom - work.top) - kConfigHeight) / 2;
-    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
-    // Preparing the controls belongs to the configuration window.
+    m_bConfigReady = m_config.Create(m_hWnd);
 }
 
 void CVLDlg::LoadSettingsStep() {
@@ -139,7 +137,8 @@ void CVLDlg::RestoreSlideshowPosition() {
 }
 
 void CVLDlg::FillControls() {
-    // The configuration window fills its controls from m_options here.
+    m_config.ApplyLanguage();
+    m_config.FillControls();
 }
 
 bool CVLDlg::CreateDisplayWindow() {
@@ -153,15 +152,13 @@ bool CVLDlg::CreateDisplayWindow() {
     // The rebuild runs on the UI thread (a tick with an empty list) or on the worker (once
     // folder changes have been quiet); the slideshow keeps the busy flag and the stamp.
     m_watcher.SetOwner(FolderChangedPoster(m_hWnd));
-    m_pSlideshow->SetRebuild(
-        [this](const std::vector<CImageItem>& images) { return m_rebuild.BuildPaths(images); });
+    m_pSlideshow->SetRebuild([this](const std::vector<CImageItem>& images) { return m_rebuild.BuildPaths(images); });
     m_pSlideshow->RestoreNextIndex();
     return true;
 }
 
 bool CVLDlg::SetUpConfigWindow() {
-    // Tool tips, window shape, skin images, panels and button texts of the configuration window.
-    return true;
+    return m_bConfigReady;
 }
 
 bool CVLDlg::StartImageWorker() {
@@ -170,7 +167,6 @@ bool CVLDlg::StartImageWorker() {
 }
 
 void CVLDlg::FinishConfigWindow() {
-    // The configuration window draws its title and lays out its controls here.
     SetWindowTextA(m_hWnd, kProductName);
     SetPropA(m_hWnd, kMainWindowMarker, reinterpret_cast<HANDLE>(1));
     UpdateTrayIcon(m_options.m_bEnabled != 0);
@@ -281,7 +277,14 @@ void CVLDlg::MapSlideshowCommands() {
 }
 
 void CVLDlg::MapConfigWindowCommands() {
-    // Commands of the configuration window's menus and buttons (list, views, preferences, wizard).
+    // The window's own commands are the configuration window's (chained); the list's come with it.
+    MapCommand(ID_WEB_PAGE, [this](UINT) { OpenPage(kHomePageAddress); });
+    MapCommand(ID_GET_LANGUAGE_PACK, [this](UINT) { OpenPage(kLanguagePackAddress); });
+}
+
+void CVLDlg::OpenPage(const char* address) {
+    // A browser that fails reports it itself.
+    ShellExecuteA(m_hWnd, "open", address, nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
 void CVLDlg::MapTrayMessages() {
@@ -329,13 +332,20 @@ bool CVLDlg::OnHotKey(WPARAM id) {
     }
 }
 
-void CVLDlg::PrepareTrayMenu(HMENU menu) { ::PrepareTrayMenu(menu, m_options, CurrentLanguageLookup()); }
+void CVLDlg::PrepareTrayMenu(HMENU menu) {
+    ::PrepareTrayMenu(menu, m_options, CurrentLanguageLookup());
+}
 
 void CVLDlg::MapLanguageCommands() {
     // The language submenu's items; the path of the language in use goes to the settings.
-    MapCommandRange(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, [this](UINT id) {
-        SwitchLanguageByCommand(GetLanguageManager(), id, m_options.m_strLanguageFile);
-    });
+    MapCommandRange(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, [this](UINT id) { OnLanguageCommand(id); });
+}
+
+void CVLDlg::OnLanguageCommand(UINT id) {
+    // Kept in m_strLanguageFile and saved with the next save, not at once: a save now would
+    // clear m_bModified and Exit would drop the edits still pending.
+    SwitchLanguageByCommand(GetLanguageManager(), id, m_options.m_strLanguageFile);
+    m_config.ApplyLanguage();
 }
 
 void CVLDlg::MapOnlineMessages() {
@@ -380,7 +390,7 @@ void CVLDlg::OnExit() {
         SaveSettings();
     }
     // The image list view is emptied here.
-    ShowWindow(m_hWnd, SW_HIDE);
+    m_config.Hide();
     EndDialog(IDOK);
 }
 
@@ -409,7 +419,6 @@ bool CVLDlg::RunPreferencesSheet() {
 }
 
 void CVLDlg::OnOK() {
-    // The configuration window takes its values from the controls first.
     if (!TakeValuesFromControls()) return;
     HideConfigWindow();
     if (m_bModified && m_pSlideshow) {
@@ -424,9 +433,19 @@ void CVLDlg::OnOK() {
 
 void CVLDlg::OnCancel() {
     HideConfigWindow();
-    int32_t enabled = m_options.m_bEnabled;
-    if (!LoadSettings()) m_options.SetDefaults();
+    const int32_t enabled = m_options.m_bEnabled;
+    const std::string language = m_options.m_strLanguageFile;
+    // A settings file that cannot be read (none yet, or held by another program for a
+    // moment) must not cost the user the configuration: only this window's edits go back.
+    COptionData stored;
+    if (LoadSettingsInto(stored)) {
+        m_options = stored;
+    } else {
+        m_config.RestoreShownValues();
+    }
     m_options.m_bEnabled = enabled;
+    // The saved path names the language on screen.
+    m_options.m_strLanguageFile = language;
     m_bModified = false;
     FillControls();
     if (!m_pSlideshow) return;
@@ -436,22 +455,12 @@ void CVLDlg::OnCancel() {
 }
 
 void CVLDlg::ShowConfigWindow() {
-    // The configuration window refreshes its rows and hides the display window when it opens.
-    if (m_pDisplay) m_pDisplay->Hide();
-    LONG ex = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
-    SetWindowLongA(m_hWnd, GWL_EXSTYLE, (ex & ~WS_EX_TOOLWINDOW) | WS_EX_APPWINDOW);
-    RECT rc;
-    GetWindowRect(m_hWnd, &rc);
-    if (rc.right - rc.left != kConfigWidth || rc.bottom - rc.top != kConfigHeight) SizeConfigWindow();
-    ShowWindow(m_hWnd, SW_SHOWNORMAL);
-    SetForegroundWindow(m_hWnd);
+    if (m_pDisplay && !m_config.IsVisible()) m_pDisplay->Hide();
+    m_config.Show();
 }
 
 void CVLDlg::HideConfigWindow() {
-    ShowWindow(m_hWnd, SW_HIDE);
-    // Off the taskbar while hidden.
-    LONG ex = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
-    SetWindowLongA(m_hWnd, GWL_EXSTYLE, (ex & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+    m_config.Hide();
 }
 
 void CVLDlg::HandDisplaySettings() {
@@ -460,14 +469,20 @@ void CVLDlg::HandDisplaySettings() {
     m_pDisplay->SetRegion(m_options.m_region);
 }
 
-int CVLDlg::LangMessageBox(const char* key, UINT flags) { return ::LangMessageBox(m_hWnd, key, flags); }
+int CVLDlg::LangMessageBox(const char* key, UINT flags) {
+    return ::LangMessageBox(m_hWnd, key, flags);
+}
 
 // ---------------------------------------------------------------------------------------
 // Settings
 
 bool CVLDlg::LoadSettings() {
+    return LoadSettingsInto(m_options);
+}
+
+bool CVLDlg::LoadSettingsInto(COptionData& options) {
     uint32_t version = 0;
-    if (!LoadSettingsFile(m_strSettingsPath, m_options, &version)) {
+    if (!LoadSettingsFile(m_strSettingsPath, options, &version)) {
         VL_TRACE();
         return false;
     }
@@ -489,8 +504,8 @@ void CVLDlg::RunQuickSetupWizard() {
 }
 
 bool CVLDlg::TakeValuesFromControls() {
-    // The configuration window validates its controls and copies them to m_options here.
-    return true;
+    // The image list stays as it is until the list view lands: no rows must not mean an empty list.
+    return m_config.TakeValues();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -522,11 +537,12 @@ void CVLDlg::KillSlideshowTimer() {
     ::KillTimer(m_hWnd, TIMER_SLIDESHOW);
 }
 
-void CVLDlg::UpdateTrayIcon(bool enabled) { m_tray.ChangeIcon(enabled ? m_hIcon : m_hIconDisabled); }
+void CVLDlg::UpdateTrayIcon(bool enabled) {
+    m_tray.ChangeIcon(enabled ? m_hIcon : m_hIconDisabled);
+}
 
 void CVLDlg::SelectOpacityItem(int index) {
-    (void)index;
-    // The opacity selector of the configuration window selects this item without notification.
+    m_config.SelectOpacityItem(index);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -540,12 +556,16 @@ void CVLDlg::OnDestroy() {
 }
 
 void CVLDlg::FreeConfigWindowObjects() {
-    // The configuration window frees its auxiliary objects here.
+    m_config.Destroy();
 }
 
-void CVLDlg::UnregisterHotKeysStep() { UnregisterHotKeys(m_hWnd); }
+void CVLDlg::UnregisterHotKeysStep() {
+    UnregisterHotKeys(m_hWnd);
+}
 
-void CVLDlg::StopFolderWatcher() { m_watcher.Clear(); }
+void CVLDlg::StopFolderWatcher() {
+    m_watcher.Clear();
+}
 
 bool CVLDlg::SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images) {
     CImageFileList file;

@@ -11,14 +11,15 @@
 #include "app/SystemTray.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
-#include "framework/Dialog.h"
 #include "imagelist/DisplayList.h"
 #include "imagelist/FileSystem_win.h"
 #include "imagelist/Rebuild.h"
 #include "imagelist/Watch_win.h"
 #include "settings/OptionData.h"
+#include "ui/ConfigWindow.h"
+#include "ui/HelpTopicDialog.h"
 
-class CVLDlg : public CDialog, private ISlideshowHost {
+class CVLDlg : public CHelpTopicDialog, private ISlideshowHost, private IConfigWindowHost {
 public:
     explicit CVLDlg(bool startHidden);
     ~CVLDlg() override;
@@ -84,14 +85,18 @@ private:
     void ShowConfigWindow();
     void HideConfigWindow();
     void HandDisplaySettings();
+    void OpenPage(const char* address);
 
     // --- Tray menu and hotkeys ---
     void PrepareTrayMenu(HMENU menu);
+    void OnLanguageCommand(UINT id);
     // WM_HOTKEY: true when the message is fully handled (no default processing).
     bool OnHotKey(WPARAM id);
 
     // --- Settings ---
     bool LoadSettings();
+    // The settings file into options, which stay as they were when it cannot be read.
+    bool LoadSettingsInto(COptionData& options);
     bool SaveSettings();
     void RunQuickSetupWizard();
     bool TakeValuesFromControls();
@@ -105,6 +110,9 @@ private:
     void UpdateTrayIcon(bool enabled) override;
     void SelectOpacityItem(int index) override;
     void SetModified() override { m_bModified = true; }
+
+    // --- Configuration window host (IConfigWindowHost) ---
+    COptionData& Options() override { return m_options; }
 
     // --- Shutdown of the subsystems ---
     void FreeConfigWindowObjects();
@@ -137,11 +145,13 @@ private:
     // Tray icon
     CSystemTray m_tray;
 
+    // Configuration window
+    CConfigWindow m_config;
+    bool m_bConfigReady = false;
+
     // Hotkeys
 
     // Image list view and thumbnail plug-in
-
-    // Language
 
     // Online services
 };

@@ -12,12 +12,15 @@
 #endif
 
 CImageDisplayDlg::CImageDisplayDlg(std::string pluginPath)
-    : m_generator(std::move(pluginPath)), m_random(GetTickCount()) {}
+    : CDialog(IDD_IMAGE_DISPLAY), m_generator(std::move(pluginPath)), m_random(GetTickCount()) {
+    MapDisplayMessages();
+}
 
 CImageDisplayDlg::~CImageDisplayDlg() {
-    if (m_hWnd) {
-        SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
-        ::DestroyWindow(m_hWnd);
+    // The window goes first, so that no posted picture reaches a half-destroyed object.
+    if (HWND hwnd = m_hWnd) {
+        DetachHandle();
+        ::DestroyWindow(hwnd);
     }
     FreeRendered(m_pending.dc, m_pending.previous);  // a picture the window never took
     FreeRendered(m_shown.dc, m_shown.previous);
@@ -25,9 +28,7 @@ CImageDisplayDlg::~CImageDisplayDlg() {
 
 bool CImageDisplayDlg::Create() {
     if (m_hWnd) return true;
-    m_hWnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_IMAGE_DISPLAY), nullptr, DialogProc,
-                                reinterpret_cast<LPARAM>(this));
-    if (!m_hWnd) {
+    if (!CDialog::Create(nullptr) || !m_hWnd) {
         VL_TRACE();
         return false;
     }
@@ -230,35 +231,32 @@ bool CImageDisplayDlg::IsVisible() const {
     return m_hWnd && IsWindowVisible(m_hWnd);
 }
 
-INT_PTR CALLBACK CImageDisplayDlg::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<CImageDisplayDlg*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    switch (msg) {
-        case WM_ERASEBKGND:
-            SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 1);
-            return TRUE;  // nothing of its own to draw
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            BeginPaint(hwnd, &ps);
-            EndPaint(hwnd, &ps);
-            return TRUE;
-        }
-        case WM_SHOW_PENDING:
-            if (self) self->ShowPending();
-            return TRUE;
-        case WM_RESHOW:
-            if (self) self->DoReShow();
-            return TRUE;
-        case WM_HIDE_DISPLAY:
-            ShowWindow(hwnd, SW_HIDE);
-            return TRUE;
-        case WM_SET_DISPLAY_ALPHA:
-            if (self) self->DoSetAlpha(static_cast<BYTE>(wParam));
-            return TRUE;
-        default:
-            return FALSE;
-    }
+void CImageDisplayDlg::MapDisplayMessages() {
+    MapMessage(WM_ERASEBKGND, [](WPARAM, LPARAM, LRESULT& result) {
+        result = 1;  // nothing of its own to draw
+        return true;
+    });
+    MapMessage(WM_PAINT, [this](WPARAM, LPARAM, LRESULT& result) {
+        PAINTSTRUCT ps;
+        BeginPaint(m_hWnd, &ps);
+        EndPaint(m_hWnd, &ps);
+        result = 0;
+        return true;
+    });
+    MapMessage(WM_SHOW_PENDING, [this](WPARAM, LPARAM, LRESULT&) {
+        ShowPending();
+        return true;
+    });
+    MapMessage(WM_RESHOW, [this](WPARAM, LPARAM, LRESULT&) {
+        DoReShow();
+        return true;
+    });
+    MapMessage(WM_HIDE_DISPLAY, [this](WPARAM, LPARAM, LRESULT&) {
+        ShowWindow(m_hWnd, SW_HIDE);
+        return true;
+    });
+    MapMessage(WM_SET_DISPLAY_ALPHA, [this](WPARAM wParam, LPARAM, LRESULT&) {
+        DoSetAlpha(static_cast<BYTE>(wParam));
+        return true;
+    });
 }

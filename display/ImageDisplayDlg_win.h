@@ -12,10 +12,11 @@
 #include "base/Sync.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
+#include "framework/Dialog.h"
 #include "plugin/PaintLibThumbnailGenerater_win.h"
 #include "settings/OptionData.h"
 
-class CImageDisplayDlg : public IImageDisplay {
+class CImageDisplayDlg : public CDialog, public IImageDisplay {
 public:
     // pluginPath: empty for tg.dll beside the executable.
     explicit CImageDisplayDlg(std::string pluginPath = std::string());
@@ -27,7 +28,6 @@ public:
     bool Create();
     // Layered-window functions, the plug-in, styles and full-screen size. False on any failure.
     bool InitLayered();
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     void SetImagePath(const std::string& path) override;
     bool ShowImage(int alpha) override;
@@ -60,7 +60,7 @@ private:
         WM_SET_DISPLAY_ALPHA = WM_APP + 43
     };
 
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void MapDisplayMessages();
     bool OnWindowThread() const;
     void ShowPending();
     void DoReShow();
@@ -69,7 +69,6 @@ private:
 
     using UpdateLayeredFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
 
-    HWND m_hWnd = nullptr;
     HMODULE m_hUser32 = nullptr;
     UpdateLayeredFn m_pfnUpdateLayered = nullptr;
     CPaintLibThumbnailGenerater m_generator;

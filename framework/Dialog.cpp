@@ -7,15 +7,14 @@ CDialog::CDialog(UINT templateId, HINSTANCE instance)
 
 CDialog::~CDialog() {
     // A modeless dialog that outlives its object must not call back into it.
-    if (m_hWnd) {
-        SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
-        ::DestroyWindow(m_hWnd);
+    if (HWND hwnd = m_hWnd) {
+        DetachHandle();
+        ::DestroyWindow(hwnd);
     }
 }
 
 CDialog* CDialog::FromHandle(HWND hwnd) {
-    if (!hwnd) return nullptr;
-    return reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    return dynamic_cast<CDialog*>(CWindowBase::FromHandle(hwnd));
 }
 
 INT_PTR CDialog::DoModal(HWND owner) {
@@ -83,20 +82,9 @@ void CDialog::DestroyWindow() {
     if (m_hWnd) ::DestroyWindow(m_hWnd);
 }
 
-void CDialog::MapCommandRange(UINT first, UINT last, CommandHandler handler) {
-    m_commands[last] = std::make_pair(first, std::move(handler));
-}
-
 bool CDialog::OnCommand(UINT id, UINT notifyCode, HWND control) {
     (void)control;
-    // Menus and accelerators send code 0 or 1, buttons BN_CLICKED (0); other control
-    // notifications are for an OnCommand override.
     if (notifyCode > 1) return false;
-    auto it = m_commands.lower_bound(id);
-    if (it != m_commands.end() && it->second.first <= id) {
-        it->second.second(id);
-        return true;
-    }
     if (id == IDOK) {
         OnOK();
         return true;
@@ -108,18 +96,16 @@ bool CDialog::OnCommand(UINT id, UINT notifyCode, HWND control) {
     return false;
 }
 
-bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
-    return false;
-}
-
 bool CDialog::PreTranslateMessage(MSG&) {
     return false;
 }
 
 bool CDialog::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    auto mapped = m_messages.find(msg);
-    if (mapped != m_messages.end()) return mapped->second(wParam, lParam, result);
-    if (OnMessage(msg, wParam, lParam, result)) return true;
+    if (msg == WM_INITDIALOG) {
+        result = OnInitDialog();
+        return true;
+    }
+    if (CWindowBase::Route(msg, wParam, lParam, result)) return true;
     switch (msg) {
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -134,12 +120,25 @@ bool CDialog::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     }
 }
 
-INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) return OnInitDialog();
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    CDialog* self = nullptr;
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialog*>(lParam);
+        if (!self || !self->AttachHandle(hwnd)) return FALSE;
+    } else {
+        self = FromHandle(hwnd);
+    }
+    if (!self) return FALSE;
     LRESULT result = 0;
-    if (!Route(msg, wParam, lParam, result)) return FALSE;
+    bool threw = false;
+    bool handled = Dispatch(self, msg, wParam, lParam, result, &threw);
+    // A dialog whose set-up failed half-way is not shown.
+    if (threw && msg == WM_INITDIALOG) self->EndDialog(IDCANCEL);
+    if (msg == WM_NCDESTROY) self->DetachHandle();
+    if (!handled) return FALSE;
     switch (msg) {
         // These answer through the return value itself, not DWLP_MSGRESULT.
+        case WM_INITDIALOG:
         case WM_CTLCOLORMSGBOX:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
@@ -153,34 +152,7 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYDRAGICON:
             return static_cast<INT_PTR>(result);
         default:
-            SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+            SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
             return TRUE;
     }
-}
-
-INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    CDialog* self = nullptr;
-    if (msg == WM_INITDIALOG) {
-        self = reinterpret_cast<CDialog*>(lParam);
-        if (!self) return FALSE;
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-        self->m_hWnd = hwnd;
-    } else {
-        self = FromHandle(hwnd);
-    }
-    if (!self) return FALSE;
-    INT_PTR answer = FALSE;
-    try {
-        answer = self->Dispatch(msg, wParam, lParam);
-    } catch (...) {
-        VL_TRACE();
-        answer = FALSE;
-        // A dialog whose set-up failed half-way is not shown.
-        if (msg == WM_INITDIALOG) self->EndDialog(IDCANCEL);
-    }
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
-        self->m_hWnd = nullptr;
-    }
-    return answer;
 }

@@ -1,34 +1,52 @@
-// Plain (non-dialog) windows: the object lives in GWLP_USERDATA from WM_NCCREATE on,
-// messages go to OnMessage and OnTimer/OnDestroy, and anything not handled goes to
-// DefWindowProc. No exception leaves the window procedure.
+// Plain (non-dialog) windows on the common window base: the object is stored from
+// WM_NCCREATE on, and anything not handled goes to DefWindowProc.
 #pragma once
 #include <windows.h>
 
-class CWindow {
+#include "framework/WindowBase.h"
+
+class CWindow : public CWindowBase {
 public:
     CWindow() = default;
-    virtual ~CWindow();
-    CWindow(const CWindow&) = delete;
-    CWindow& operator=(const CWindow&) = delete;
+    ~CWindow() override;
 
     // Registers className once per process with this framework's window procedure.
     static bool RegisterClassOnce(const char* className, UINT classStyle = 0, HICON icon = nullptr,
                                   HBRUSH background = nullptr);
     bool Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
-                int height, HWND parent = nullptr);
+                int height, HWND parent = nullptr, UINT id = 0);
     void Destroy();
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     static CWindow* FromHandle(HWND hwnd);
 
 protected:
-    // True when handled; result goes back to the sender.
-    virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     virtual void OnTimer(UINT_PTR id) { (void)id; }
     virtual void OnDestroy() {}
-
-    HWND m_hWnd = nullptr;
+    bool Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+};
+
+// An existing control (a template's button, a static) whose messages this object sees
+// first; what it leaves goes to the control's own procedure. Subclassed by window
+// property and SetWindowLongPtr, as SetWindowSubclass is not exported by name on
+// Windows 2000.
+class CSubclassWindow : public CWindowBase {
+public:
+    CSubclassWindow() = default;
+    ~CSubclassWindow() override;
+
+    // False when there is no such window or an object of this framework has it already.
+    bool Subclass(HWND control);
+    bool SubclassDlgItem(HWND dialog, int id) { return Subclass(GetDlgItem(dialog, id)); }
+    void Unsubclass();
+
+protected:
+    LRESULT CallOriginal(UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC m_oldProc = nullptr;
 };

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "lang/TextTable.h"
 #include "settings/OptionData.h"
 
-// Looks a text up in the current language; false when the section or key is missing.
-using MenuTextLookup = std::function<bool(const std::string& section, const std::string& key, std::string& text)>;
+using MenuTextLookup = TextLookup;
 
 struct MenuItemText {
     unsigned item;    // command id, or position when byPosition
@@ -33,12 +33,34 @@ enum : unsigned {
 // Position of the "Download Wallpaper From" submenu in the tray menu.
 constexpr unsigned kTraySiteMenuPosition = 11;
 
+// One translated item of a command menu.
+struct MenuTextEntry {
+    unsigned item;    // command id, or position when byPosition
+    bool byPosition;  // items that open a submenu are found by position
+    const char* section;
+    const char* key;      // nullptr: the Enable/Disable item, whose key follows the state
+    int hotkeySlot;       // -1: no hotkey
+    const char* english;  // when the language lacks the key; nullptr: the key itself
+};
+
+template <size_t N>
+constexpr size_t CountOfMenu(const MenuTextEntry (&)[N]) {
+    return N;
+}
+
+extern const MenuTextEntry kTrayMenuTexts[];
+extern const size_t kTrayMenuTextCount;
+
 // text, then a tab and the hotkey's text when that hotkey is set.
 std::string WithHotKeySuffix(const std::string& text, const CHotKeyItem& hotkey);
 
-// The texts of every translated item of the tray menu for the current state. A key the
-// language lacks gives the key itself, which is the English wording, so an item never
-// shows another item's text or the wrong one of Enable and Disable.
+// The texts of every item of a menu table for the current state. A key the language
+// lacks gives the item's English wording, so an item never shows another item's text or
+// the wrong one of Enable and Disable.
+std::vector<MenuItemText> MenuTexts(const MenuTextEntry* table, size_t count, const MenuTextLookup& lookup,
+                                    bool slideshowEnabled, const CHotKeyItem (&hotkeys)[COptionData::kHotKeySlots]);
+
+// The tray menu's texts for the current state.
 std::vector<MenuItemText> TrayMenuTexts(const MenuTextLookup& lookup, bool slideshowEnabled,
                                         const CHotKeyItem (&hotkeys)[COptionData::kHotKeySlots]);
 

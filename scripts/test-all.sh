@@ -23,7 +23,8 @@ stage() { echo; echo "=== $* ==="; }
 count_gtest() {
   local log=$1 name=$2 p f
   p=$(grep -E '^\[  PASSED  \] [0-9]+ test' "$log" | tail -n1 | sed -E 's/.*\] ([0-9]+).*/\1/')
-  f=$(grep -E '^\[  FAILED  \] [0-9]+ test' "$log" | tail -n1 | sed -E 's/.*\] ([0-9]+).*/\1/')
+  # Each failed test by name: with --gtest_brief=1 GoogleTest prints no "N tests" summary.
+  f=$(grep -E '^\[  FAILED  \] [A-Za-z_][A-Za-z0-9_/]*\.' "$log" | sed -E 's/ \([0-9]+ ms\)$//' | sort -u | wc -l)
   p=${p:-0}
   f=${f:-0}
   passed=$((passed + p))

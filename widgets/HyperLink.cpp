@@ -6,8 +6,6 @@
 #include "online/LinkOpen.h"
 
 namespace {
-const char kProp[] = "VelumHyperLink";
-
 // The default value of a key under HKEY_CLASSES_ROOT.
 bool ReadClassesRootDefault(const std::string& subKey, std::string& value) {
     HKEY key;
@@ -31,14 +29,10 @@ bool CHyperLink::Attach(HWND dialog, int id, const std::string& address, const s
     Detach();
     HWND control = GetDlgItem(dialog, id);
     // A control that is a link already would call itself through the chain of procedures.
-    if (!control || GetPropA(control, kProp)) return false;
-    m_hWnd = control;
+    if (!Subclass(control)) return false;
     m_strAddress = address;
     m_strText = text.empty() ? address : text;
     SetWindowTextA(control, m_strText.c_str());
-    SetPropA(control, kProp, this);
-    m_oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CHyperLink::SubclassProc)));
     LOGFONTA lf{};
     HFONT base = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
     if (!base || !GetObjectA(base, sizeof lf, &lf)) GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
@@ -49,13 +43,7 @@ bool CHyperLink::Attach(HWND dialog, int id, const std::string& address, const s
 }
 
 void CHyperLink::Detach() {
-    if (m_hWnd) {
-        if (IsWindow(m_hWnd)) {
-            SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_oldProc));
-            RemovePropA(m_hWnd, kProp);
-        }
-        m_hWnd = nullptr;
-    }
+    Unsubclass();
     if (m_hFont) {
         DeleteObject(m_hFont);
         m_hFont = nullptr;
@@ -105,32 +93,24 @@ void CHyperLink::Paint() {
     EndPaint(m_hWnd, &ps);
 }
 
-LRESULT CALLBACK CHyperLink::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<CHyperLink*>(GetPropA(hwnd, kProp));
-    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    WNDPROC old = self->m_oldProc;
-    try {
-        switch (msg) {
-            case WM_NCHITTEST:
-                return HTCLIENT;  // a plain static lets clicks through to the dialog
-            case WM_SETCURSOR:
-                SetCursor(LoadCursor(nullptr, IDC_HAND));
-                return TRUE;
-            case WM_PAINT:
-                self->Paint();
-                return 0;
-            case WM_LBUTTONUP:
-                self->Follow();
-                return 0;
-            case WM_NCDESTROY:
-                self->Detach();
-                break;
-            default:
-                break;
-        }
-    } catch (...) {
-        VL_TRACE();
-        return 0;
+bool CHyperLink::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+    switch (msg) {
+        case WM_NCHITTEST:
+            result = HTCLIENT;  // a plain static lets clicks through to the dialog
+            return true;
+        case WM_SETCURSOR:
+            SetCursor(LoadCursor(nullptr, IDC_HAND));
+            result = TRUE;
+            return true;
+        case WM_PAINT:
+            Paint();
+            result = 0;
+            return true;
+        case WM_LBUTTONUP:
+            Follow();
+            result = 0;
+            return true;
+        default:
+            return false;
     }
-    return CallWindowProcA(old, hwnd, msg, wParam, lParam);
 }

@@ -5,10 +5,12 @@
 
 #include <string>
 
-class CHyperLink {
+#include "framework/Window.h"
+
+class CHyperLink : public CSubclassWindow {
 public:
     CHyperLink() = default;
-    virtual ~CHyperLink();
+    ~CHyperLink() override;
     CHyperLink(const CHyperLink&) = delete;
     CHyperLink& operator=(const CHyperLink&) = delete;
 
@@ -19,7 +21,6 @@ public:
 
     const std::string& Address() const { return m_strAddress; }
     bool IsVisited() const { return m_bVisited; }
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // Opens the address: the shell's "open" verb, else the registered web browser's
     // command line. Returns the system's result; above 32 is success.
@@ -29,15 +30,13 @@ public:
     void Follow();
 
 protected:
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     virtual long Open() { return GotoURL(m_strAddress, SW_SHOW); }
     virtual void ReportError(long code);
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void Paint();
 
-    HWND m_hWnd = nullptr;
-    WNDPROC m_oldProc = nullptr;
     HFONT m_hFont = nullptr;
     std::string m_strAddress;
     std::string m_strText;

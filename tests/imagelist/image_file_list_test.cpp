@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -41,7 +42,8 @@ Parsed ParseText(const std::string& text, FakeAttributes* fs = nullptr) {
 }
 
 std::string TempPath(const char* name) {
-    return std::string(::testing::TempDir()) + name;
+    // The process id keeps two test runs on one machine off each other's files.
+    return std::string(::testing::TempDir()) + std::to_string(getpid()) + "_" + name;
 }
 }  // namespace
 

@@ -7,11 +7,15 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/File.h"
 #include "base/StringUtil.h"
 #include "lang/LangKeys.h"
 #include "lang/LanguageManager.h"
+#include "lang/MenuText.h"
+#include "ui/core/AboutTexts.h"
+#include "ui/core/ConfigTexts.h"
 
 namespace {
 
@@ -22,6 +26,40 @@ const char* const kFiles[] = {"vmeng.lng", "vmdeu.lng"};
 bool IsFormatKey(const std::string& section, const std::string& key) {
     return (section == langsec::kAboutDialog && key == "0001") || (section == langsec::kWizard && key == "0001") ||
            (section == langsec::kWelcomePage && key == "0002");
+}
+
+// Every key the program asks for: the windows' text tables, and the list of the keys of
+// windows that have no table yet.
+std::vector<LangKeyRef> ProgramKeys() {
+    std::vector<LangKeyRef> keys(std::begin(kProgramLangKeys), std::end(kProgramLangKeys));
+    auto add = [&keys](const TextEntry* table, size_t n) {
+        for (size_t i = 0; i < n; ++i) keys.push_back({table[i].section, table[i].key});
+    };
+    add(kConfigButtonTexts, CountOf(kConfigButtonTexts));
+    add(kListModeButtonTexts, CountOf(kListModeButtonTexts));
+    add(kOptionCaptionTexts, CountOf(kOptionCaptionTexts));
+    add(kSequenceEntryTexts, CountOf(kSequenceEntryTexts));
+    add(kSizeModeEntryTexts, CountOf(kSizeModeEntryTexts));
+    add(kListColumnTexts, CountOf(kListColumnTexts));
+    add(kConfigToolTipTexts, CountOf(kConfigToolTipTexts));
+    add(kAboutBoxTexts, CountOf(kAboutBoxTexts));
+    keys.push_back({kAboutCaptionText.section, kAboutCaptionText.key});
+    auto addMenu = [&keys](const MenuTextEntry* table, size_t n) {
+        for (size_t i = 0; i < n; ++i) {
+            if (table[i].key) {
+                keys.push_back({table[i].section, table[i].key});
+            } else {  // the item that follows the slideshow's state
+                keys.push_back({table[i].section, "Enable"});
+                keys.push_back({table[i].section, "Disable"});
+            }
+        }
+    };
+    addMenu(kTrayMenuTexts, kTrayMenuTextCount);
+    addMenu(kConfigMenuTexts, std::size(kConfigMenuTexts));
+    addMenu(kListModeMenuTexts, std::size(kListModeMenuTexts));
+    addMenu(kListMenuTexts, std::size(kListMenuTexts));
+    addMenu(kAddMenuTexts, std::size(kAddMenuTexts));
+    return keys;
 }
 
 size_t Count(const std::string& text, const std::string& what) {
@@ -41,7 +79,7 @@ TEST(LanguageFilesTest, EveryKeyTheProgramLooksUpIsThere) {
         ASSERT_TRUE(mgr.LoadLanguage(kFolder + "/" + file));
 
         std::set<std::pair<std::string, std::string>> known;
-        for (const LangKeyRef& ref : kProgramLangKeys) {
+        for (const LangKeyRef& ref : ProgramKeys()) {
             SCOPED_TRACE(std::string(ref.section) + " / " + ref.key);
             known.insert({AsciiLower(ref.section), AsciiLower(ref.key)});
             std::string text;
@@ -138,7 +176,7 @@ TEST(LanguageFilesTest, KeysNamedInTheProgramsCodeAreListed) {
         sectionOf[(*it)[1]] = (*it)[2];
     std::set<std::pair<std::string, std::string>> listed;
     std::set<std::string> listedSections, namedSections;
-    for (const LangKeyRef& ref : kProgramLangKeys) {
+    for (const LangKeyRef& ref : ProgramKeys()) {
         listed.insert({AsciiLower(ref.section), AsciiLower(ref.key)});
         listedSections.insert(ref.section);
     }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -234,7 +235,8 @@ public:
 };
 
 std::string TempDir(const std::string& name) {
-    std::string dir = ::testing::TempDir() + "velum_lang_" + name;
+    // The process id keeps two test runs on one machine out of each other's folders.
+    std::string dir = ::testing::TempDir() + "velum_lang_" + name + "_" + std::to_string(getpid());
     std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "'";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
     return dir;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 
 #include "lang/LangKeys.h"
@@ -114,26 +113,6 @@ TEST(TrayMenuTexts, MissingKeysFallBackToTheirOwnEnglishWordingNotTheNeighboursT
 }  // namespace
 
 namespace {
-
-// A misspelt key would silently show English; every key the tray menu asks for is one the
-// shipped language files are held to.
-TEST(TrayMenuTexts, AsksOnlyForListedKeys) {
-    std::set<std::pair<std::string, std::string>> asked;
-    MenuTextLookup record = [&asked](const std::string& section, const std::string& key, std::string&) {
-        asked.insert({section, key});
-        return false;
-    };
-    COptionData d;
-    TrayMenuTexts(record, true, d.m_hotkeys);
-    TrayMenuTexts(record, false, d.m_hotkeys);
-    EXPECT_EQ(asked.size(), 11u);  // ten items, the toggle with two keys
-    for (const auto& a : asked) {
-        bool listed = false;
-        for (const LangKeyRef& ref : kProgramLangKeys)
-            listed = listed || (a.first == ref.section && a.second == ref.key);
-        EXPECT_TRUE(listed) << a.first << " / " << a.second;
-    }
-}
 
 TEST(FillProgramName, OnlyTheFirstPlaceholderIsFilledAndOtherConversionsStayText) {
     EXPECT_EQ(FillProgramName("About %s", "Velum"), "About Velum");

@@ -1,0 +1,92 @@
+#include "framework/WindowBase.h"
+#include <commctrl.h>
+
+#include "base/Trace.h"
+
+namespace {
+const char kObjectProp[] = "VelumWindowObject";
+}
+
+CWindowBase::~CWindowBase() {
+    DetachHandle();
+}
+
+CWindowBase* CWindowBase::FromHandle(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    return static_cast<CWindowBase*>(GetPropA(hwnd, kObjectProp));
+}
+
+bool CWindowBase::AttachHandle(HWND hwnd) {
+    if (!hwnd) return false;
+    void* present = GetPropA(hwnd, kObjectProp);
+    if (present && present != this) return false;
+    if (!SetPropA(hwnd, kObjectProp, this)) {
+        VL_TRACE();
+        return false;
+    }
+    m_hWnd = hwnd;
+    return true;
+}
+
+void CWindowBase::DetachHandle() {
+    if (m_hWnd && GetPropA(m_hWnd, kObjectProp) == this) RemovePropA(m_hWnd, kObjectProp);
+    m_hWnd = nullptr;
+}
+
+bool CWindowBase::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+bool CWindowBase::OnReflectedMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+HWND ReflectionTarget(UINT msg, WPARAM wParam, LPARAM lParam) {
+    (void)wParam;
+    switch (msg) {
+        case WM_DRAWITEM: {
+            auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+            return item && item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
+        }
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<HWND>(lParam);
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            return header && header->code == static_cast<UINT>(NM_CUSTOMDRAW) ? header->hwndFrom : nullptr;
+        }
+        default:
+            return nullptr;
+    }
+}
+
+bool CWindowBase::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (RouteMapped(msg, wParam, lParam, result)) return true;
+    for (CMessageMap* map : m_chain) {
+        if (map->RouteMapped(msg, wParam, lParam, result)) return true;
+    }
+    HWND target = ReflectionTarget(msg, wParam, lParam);
+    if (target && target != m_hWnd) {
+        CWindowBase* control = FromHandle(target);
+        if (control && control->OnReflectedMessage(msg, wParam, lParam, result)) return true;
+    }
+    return OnMessage(msg, wParam, lParam, result);
+}
+
+bool CWindowBase::Dispatch(CWindowBase* self, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
+                           bool* threw) noexcept {
+    if (threw) *threw = false;
+    if (!self) return false;
+    try {
+        return self->Route(msg, wParam, lParam, result);
+    } catch (...) {
+        VL_TRACE();
+        if (threw) *threw = true;
+        result = 0;
+        return false;
+    }
+}

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Starts Velum under Wine and saves pictures of its configuration window, in English and
+# in German, into docs/screenshots/ (config-en.png, config-de.png), as the README shows them.
+#   screenshots.sh [BUILD_DIR] [OUT_DIR]     (defaults: build/mingw64, docs/screenshots)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export SOURCE_DIR=$PWD
+export BUILD_DIR=$(cd "${1:-build/mingw64}" && pwd)
+export PROGRAM_DIR=$BUILD_DIR/program
+OUT=$(mkdir -p "${2:-docs/screenshots}" && cd "${2:-docs/screenshots}" && pwd)
+[ -x "$BUILD_DIR/tests/velumctl.exe" ] && [ -f "$PROGRAM_DIR/velum.exe" ] ||
+  { echo "screenshots: build $BUILD_DIR first (cmake --build --preset mingw64)"; exit 1; }
+
+. scripts/wine-session.sh
+wine_session_start || { echo "screenshots: no Wine session"; exit 1; }
+export TEST_TMP=$VELUM_WINE_TMP
+. tests/wine/velum-common.bash
+trap 'velum_cleanup; wine_session_cleanup' EXIT
+
+shoot() {  # shoot LANGUAGE-FILE OUT.png
+  local lang_win
+  lang_win=$(winepath -w "$PROGRAM_DIR/language/$1" 2>/dev/null | tr -d '\r')
+  write_settings "{\"m_strLanguageFile\":\"${lang_win//\\/\\\\}\",\"m_nOpacity\":60,\"m_nSequence\":1,
+    \"m_nSizeMode\":1,\"m_nListViewMode\":0,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,
+    \"m_images\":[{\"path\":\"C:\\\\Pictures\\\\Holiday\",\"isFolder\":1,\"includeSubFolders\":1}]}"
+  start_velum
+  velumctl_rc wait-window 60 || { echo "screenshots: no window"; return 1; }
+  local deadline=$(( $(date +%s) + 30 ))
+  until [ "$(velumctl visible)" = visible ]; do
+    [ "$(date +%s)" -lt "$deadline" ] || { echo "screenshots: window never shown"; return 1; }
+    sleep 0.2
+  done
+  velumctl_rc sync
+  read -r x y w h < <(velumctl rect)
+  # The pointer away from the window, so that no tooltip shows.
+  xdotool mousemove 0 "$(( y + h + 20 ))" 2>/dev/null || true
+  # Two syncs a moment apart: the panels and buttons have painted once the queue is idle.
+  sleep 1
+  velumctl_rc sync
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$2"
+  echo "screenshots: $2 (${w}x${h})"
+  velumctl_rc command 32773
+  wait_velum_exit 30 || true
+}
+
+shoot vmeng.lng "$OUT/config-en.png"
+shoot vmdeu.lng "$OUT/config-de.png"
