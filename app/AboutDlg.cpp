@@ -5,9 +5,6 @@
 #include "settings/OptionData.h"
 #include "settings/Version.h"
 
-const char kHomePageAddress[] = "http://velum.example.org/";
-const char kFeedbackAddress[] = "mailto:feedback@velum.example.org";
-
 CAboutDlg::CAboutDlg(MenuTextLookup lookup) : CDialog(IDD_ABOUTBOX), m_lookup(std::move(lookup)) {}
 
 void CAboutDlg::SetTextFromLanguage(int control, const char* section, const char* key) {
@@ -29,7 +26,7 @@ BOOL CAboutDlg::OnInitDialog() {
     SetTextFromLanguage(IDC_HOME_PAGE_LABEL, langsec::kStrings, "Home Page");
     SetTextFromLanguage(IDC_FEEDBACK_LABEL, langsec::kStrings, "Feedback");
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_PRODUCT, name);
-    SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, ("Version " + FormatVersion(kVelumVersion)).c_str());
+    SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, ("Version " + VersionToText(kVelumVersion)).c_str());
 
     std::string mail = kFeedbackAddress;
     m_homePage.Attach(m_hWnd, IDC_HOME_PAGE_LINK, kHomePageAddress);

@@ -4,10 +4,8 @@
 
 #include "framework/Dialog.h"
 #include "lang/MenuText.h"
+#include "online/Addresses.h"
 #include "widgets/HyperLink.h"
-
-extern const char kHomePageAddress[];
-extern const char kFeedbackAddress[];
 
 class CAboutDlg : public CDialog {
 public:

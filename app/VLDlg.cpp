@@ -13,6 +13,7 @@
 #include "lang/LangMessageBox_win.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
+#include "online/Addresses.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 
@@ -204,7 +205,7 @@ void CVLDlg::ApplyStartMode() {
 }
 
 void CVLDlg::StartOnlineChecks() {
-    // The update check (m_bCheckUpdate) and the site list refresh (m_bRefreshSites) start here.
+    m_online.Start(m_hWnd);
 }
 
 void CVLDlg::CreateImageInfoReaders() {
@@ -339,7 +340,18 @@ void CVLDlg::MapLanguageCommands() {
 }
 
 void CVLDlg::MapOnlineMessages() {
-    // WM_SITELIST_READY, the site commands and the update/site-list retry timers.
+    MapMessage(WM_UPDATE_CHECKED, [this](WPARAM, LPARAM, LRESULT& result) {
+        m_online.OnUpdateChecked();
+        result = 0;
+        return true;
+    });
+    MapMessage(WM_SITELIST_READY, [this](WPARAM, LPARAM, LRESULT& result) {
+        if (m_online.OnSiteListReady()) m_bModified = true;
+        result = 0;
+        return true;
+    });
+    MapCommand(ID_WEB_PAGE, [this](UINT) { OpenWebPage(m_hWnd, kHomePageAddress); });
+    MapCommand(ID_GET_LANGUAGE_PACK, [this](UINT) { OpenWebPage(m_hWnd, kLanguagePackPageAddress); });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -347,7 +359,7 @@ void CVLDlg::MapOnlineMessages() {
 
 void CVLDlg::OnTimer(UINT_PTR id) {
     if (id == TIMER_SLIDESHOW && m_pSlideshow) m_pSlideshow->Tick();
-    // Timers TIMER_UPDATE_RETRY and TIMER_SITELIST_RETRY belong to the online services.
+    m_online.OnTimer(id);
 }
 
 bool CVLDlg::PreTranslateMessage(MSG& msg) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/MainMessages.h"
+#include "app/OnlineServices.h"
 #include "app/SystemTray.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
@@ -144,4 +145,5 @@ private:
     // Language
 
     // Online services
+    COnlineServices m_online{m_options};
 };
