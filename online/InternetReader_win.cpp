@@ -148,10 +148,6 @@ private:
         if (!m_api.queryInfo(m_request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
             return FetchFailure::BadResponse;
         head.status = static_cast<int>(status);
-        // A reply without a status line (HTTP/0.9) is some other service on that port.
-        std::string version;
-        if (QueryText(HTTP_QUERY_VERSION, 0, 16, version) != Header::Present || version.compare(0, 7, "HTTP/1.") != 0)
-            return FetchFailure::BadResponse;
         switch (QueryText(HTTP_QUERY_CONTENT_LENGTH, 0, 64, head.contentLength)) {
             case Header::TooLong:
                 return FetchFailure::BadResponse;

@@ -9,17 +9,37 @@
 
 class COnlineMailbox {
 public:
-    void PutUpdate(const UpdateCheckOutcome& outcome);
-    bool TakeUpdate(UpdateCheckOutcome& outcome);
-    void PutSiteList(const SiteListOutcome& outcome);
-    bool TakeSiteList(SiteListOutcome& outcome);
+    void PutUpdate(const UpdateCheckOutcome& outcome) { Put(m_update, outcome); }
+    bool TakeUpdate(UpdateCheckOutcome& outcome) { return Take(m_update, outcome); }
+    void PutSiteList(const SiteListOutcome& outcome) { Put(m_siteList, outcome); }
+    bool TakeSiteList(SiteListOutcome& outcome) { return Take(m_siteList, outcome); }
 
 private:
+    template <typename T>
+    struct Held {
+        bool full = false;
+        T value;
+    };
+
+    template <typename T>
+    void Put(Held<T>& held, const T& value) {
+        LockGuard lock(m_lock);
+        held.value = value;
+        held.full = true;
+    }
+
+    template <typename T>
+    bool Take(Held<T>& held, T& value) {
+        LockGuard lock(m_lock);
+        if (!held.full) return false;
+        value = held.value;
+        held = Held<T>();
+        return true;
+    }
+
     Mutex m_lock;
-    bool m_bHasUpdate = false;
-    UpdateCheckOutcome m_update;
-    bool m_bHasSiteList = false;
-    SiteListOutcome m_siteList;
+    Held<UpdateCheckOutcome> m_update;
+    Held<SiteListOutcome> m_siteList;
 };
 
 COnlineMailbox& OnlineMailbox();
