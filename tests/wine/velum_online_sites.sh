@@ -2,7 +2,8 @@
 # proxy setting: a list of four records (upper-case tags, a missing description, one
 # address without a scheme) ends in exactly the sites that velum-tool sites parse gives for
 # the same text, with today's day stamp; the tray submenu lists them in order, without the
-# placeholder, and each item opens its own site.
+# placeholder, and each item opens its own site; a WM_SITELIST_READY or timer 1003 from
+# anyone else changes nothing.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 . "$SOURCE_DIR/tests/wine/online-common.bash"
@@ -55,6 +56,13 @@ echo "site submenu opens: $first, $second, $third, then $wrapped"
 [ "$second" = "https://beta.example/" ] && [ "$third" = "ftp://gamma.example/pub" ] ||
   fail "the site items opened $second and $third"
 [ "$wrapped" = "$first" ] || fail "the submenu has more than three items (the fourth opened $wrapped)"
+
+# Any process can post the message or the retry timer: without a download awaited they
+# change nothing and ask for nothing.
+velumctl_rc post 2034 0 && velumctl_rc post 275 1003 || fail "cannot post to the main window"
+velumctl_rc sync || fail "main window does not answer after a stray WM_SITELIST_READY"
+[ "$(requests_for /vm/wpsitelist.txt)" = 1 ] || fail "the site list was asked for again: $(cat "$SERVER_LOG")"
+[ "$(pick 0)" = "$first" ] || fail "the sites changed after a stray WM_SITELIST_READY"
 
 velumctl_rc command 32773 || fail "cannot post Exit"
 wait_velum_exit 30 || fail "Exit did not end the program"
