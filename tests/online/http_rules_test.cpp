@@ -98,15 +98,4 @@ TEST(ContentLength, OnlyPlainDecimalDigits) {
     }
 }
 
-TEST(StepTimeouts, EveryWaitEndsWithinWhatIsLeftOfTheDeadline) {
-    EXPECT_EQ(ReadStepTimeout(kFetchDeadlineMs), kStepTimeoutMs);
-    EXPECT_EQ(SendStepTimeout(kFetchDeadlineMs), kStepTimeoutMs);
-    // A send is up to three waits: with 30 s left it may take no more than 30 s.
-    EXPECT_LE(3 * SendStepTimeout(30000), 30000u);
-    EXPECT_EQ(ReadStepTimeout(4000), 4000u);
-    // Never zero, which the Internet library would take as "no timeout".
-    EXPECT_EQ(ReadStepTimeout(0), 1000u);
-    EXPECT_EQ(SendStepTimeout(1), 1000u);
-}
-
 }  // namespace

@@ -297,16 +297,4 @@ TEST(FetchText, BadAddressesAreNotSent) {
     EXPECT_TRUE(t.sent.empty());
 }
 
-TEST(FetchFailureKinds, OnlyAMissingConnectionIsWorthARetry) {
-    for (FetchFailure f : {FetchFailure::NameNotResolved, FetchFailure::CannotConnect, FetchFailure::Timeout,
-                           FetchFailure::ConnectionLost, FetchFailure::Disconnected}) {
-        EXPECT_TRUE(IsOfflineFailure(f)) << FetchFailureName(f);
-    }
-    for (FetchFailure f : {FetchFailure::None, FetchFailure::NoInternet, FetchFailure::Status, FetchFailure::TooLarge,
-                           FetchFailure::ShortBody, FetchFailure::BadResponse, FetchFailure::SecureChannel,
-                           FetchFailure::TooManyRedirects, FetchFailure::BadRedirect, FetchFailure::Other}) {
-        EXPECT_FALSE(IsOfflineFailure(f)) << FetchFailureName(f);
-    }
-}
-
 }  // namespace

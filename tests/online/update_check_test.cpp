@@ -191,16 +191,6 @@ TEST(SiteListDownload, HandsOverTheTextOrSaysWhetherToRetry) {
     EXPECT_TRUE(o.text.empty());
 }
 
-TEST(Addresses, AllOverHttpsAndTheFilesUnderVm) {
-    for (const char* a : {kDownloadServer, kVersionFileAddress, kNewsFileAddress, kSiteListFileAddress,
-                          kHomePageAddress, kDownloadPageAddress, kLanguagePackPageAddress}) {
-        EXPECT_EQ(std::string(a).compare(0, 8, "https://"), 0) << a;
-    }
-    EXPECT_EQ(std::string(kVersionFileAddress), std::string(kDownloadServer) + "vm/version.txt");
-    EXPECT_EQ(std::string(kNewsFileAddress), std::string(kDownloadServer) + "vm/whatsnew.txt");
-    EXPECT_EQ(std::string(kSiteListFileAddress), std::string(kDownloadServer) + "vm/wpsitelist.txt");
-}
-
 TEST(DownloadSlot, OnceARunAndRetriesOnlyWhenAwaited) {
     CDownloadSlot slot;
     // A result or a timer that nobody waits for changes nothing.
