@@ -2,7 +2,9 @@
 """A stand-in for the download server on 127.0.0.1, reached by Velum through the Wine
 prefix's proxy setting. It answers proxy requests ("GET http://host/vm/version.txt") from
 the files of --root, and plain requests for the hostile endpoints below. Every request is
-logged as "METHOD PATH" on a line of --log. A CONNECT (https through the proxy) is
+logged as "METHOD PATH" on a line of --log, and the headers of a request for a file as one
+line of --log + ".headers" ("PATH<TAB>Name: value<TAB>..."). Each file comes with a cookie,
+which a well-behaved client never sends back. A CONNECT (https through the proxy) is
 accepted and answered with a TLS handshake under a self-signed certificate (--cert), which
 the client cannot trust: no secure connection, as on a system that lacks the server's
 root certificate or protocol, so the program falls back to http. (Closing the tunnel
@@ -34,9 +36,13 @@ def head(status, reason, headers):
 class Handler(socketserver.StreamRequestHandler):
     timeout = 120
 
-    def log(self, method, path):
-        with self.server.log_lock, open(self.server.log_path, "a") as f:
-            f.write("%s %s\n" % (method, path))
+    def log(self, method, path, headers=None):
+        with self.server.log_lock:
+            with open(self.server.log_path, "a") as f:
+                f.write("%s %s\n" % (method, path))
+            if headers is not None:
+                with open(self.server.log_path + ".headers", "a") as f:
+                    f.write("\t".join([path] + headers) + "\n")
 
     def send(self, data):
         self.wfile.write(data)
@@ -58,10 +64,12 @@ class Handler(socketserver.StreamRequestHandler):
     def handle(self):
         try:
             line = self.rfile.readline(8192).decode("latin-1").strip()
+            headers = []
             while True:
                 h = self.rfile.readline(8192)
                 if not h or h in (b"\r\n", b"\n"):
                     break
+                headers.append(h.decode("latin-1").strip())
             parts = line.split()
             if len(parts) < 2:
                 return
@@ -78,7 +86,7 @@ class Handler(socketserver.StreamRequestHandler):
             path = target
             if target.startswith("http://"):
                 path = "/" + target[7:].split("/", 1)[1] if "/" in target[7:] else "/"
-            self.log(method, path)
+            self.log(method, path, headers if path.startswith("/vm/") else None)
             if path.startswith("/vm/"):
                 self.serve_file(path[4:])
             else:
@@ -97,7 +105,7 @@ class Handler(socketserver.StreamRequestHandler):
         with open(os.path.join(vm, name), "rb") as f:
             body = f.read()
         self.send(head(200, "OK", [("Content-Type", "text/plain"), ("Content-Length", str(len(body))),
-                                   ("Connection", "close")]) + body)
+                                   ("Set-Cookie", "visitor=%s; Path=/" % name), ("Connection", "close")]) + body)
 
     def hostile(self, path):
         close = ("Connection", "close")

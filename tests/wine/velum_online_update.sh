@@ -1,6 +1,7 @@
 # The update check at start-up against a local server reached through the prefix's proxy
 # setting (https through the proxy fails, so the one fall-back to http is taken): a newer
-# version shows its news in the "New Velum Available" box and Yes opens the download page;
+# version shows its news in the "New Velum Available" box and Yes opens the download page,
+# both files asked for afresh and without the cookie the server set;
 # the same version shows nothing and fetches no news; m_bCheckUpdate 0 asks nothing; with
 # the server down nothing shows until timer 1002 fires after it is up, and only once; Exit
 # while the server hangs takes under 5 s.
@@ -20,6 +21,7 @@ start_with_check() {
   write_settings "{\"m_bCheckUpdate\":$1,\"m_nSiteListDay\":$(date +%-d),
     \"m_sites\":[{\"name\":\"Kept\",\"url\":\"http://kept.example/\",\"description\":\"\"}]}"
   : >"$SERVER_LOG"
+  : >"$SERVER_LOG.headers"
   start_velum -r
   velumctl_rc wait-window 60 || fail "no main window"
   velumctl_rc sync || fail "main window does not answer"
@@ -45,6 +47,9 @@ wait_browser 1 30 || fail "Yes opened no page"
 [ "$(browser_url 1)" = "https://www.velum-project.org/download/" ] || fail "Yes opened $(browser_url 1)"
 echo "newer version: box with the news, Yes opened $(browser_url 1)"
 grep -q '^CONNECT download.velum-project.org:443$' "$SERVER_LOG" || fail "no https attempt first: $(cat "$SERVER_LOG")"
+# A fresh copy each time, and the cookie that came with version.txt is not sent back.
+[ "$(grep -c -i $'\tCache-Control: no-cache' "$SERVER_LOG.headers")" = 2 ] || fail "not asked for fresh copies: $(cat "$SERVER_LOG.headers")"
+! grep -q -i $'\tCookie:' "$SERVER_LOG.headers" || fail "a cookie was sent: $(cat "$SERVER_LOG.headers")"
 stop_velum
 
 # 2. The same version: nothing shown, whatsnew.txt never asked for.
