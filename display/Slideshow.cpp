@@ -18,7 +18,8 @@ void CSlideshow::SetRebuild(RebuildFn rebuild) {
 
 bool CSlideshow::StartWorker() {
     if (m_worker.IsRunning()) return true;
-    m_event.reset(new Event(false, false, "ImageProcess"));
+    // Unnamed: nothing opens it by name, and a name lets any program take or signal it.
+    m_event.reset(new Event(false, false));
     if (!m_event->IsValid()) {
         VL_TRACE();
         return false;

@@ -1,6 +1,6 @@
 // The slideshow clock and its picture worker. The UI thread runs the tick and the
-// commands; one worker thread at the lowest priority, woken by the auto-reset event
-// "ImageProcess", has the picture rendered by the display window.
+// commands; one worker thread at the lowest priority, woken by an auto-reset event, has
+// the picture rendered by the display window.
 //
 // Shared with the worker: the display list (locked, replaced whole), the image list
 // snapshot used by a rebuild on the worker (locked), and the flags (atomics). The option
