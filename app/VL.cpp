@@ -7,6 +7,7 @@
 #include "app/VLDlg.h"
 #include "base/CommandLine.h"
 #include "base/ProgramPath.h"
+#include "base/SystemFolder_win.h"
 #include "base/Trace.h"
 #include "lang/LanguageManager.h"
 #include "settings/SettingsSystem_win.h"
@@ -74,9 +75,12 @@ bool CVLApp::CheckSystem() {
     int bits = dc ? GetDeviceCaps(dc, BITSPIXEL) : 0;
     if (dc) ReleaseDC(desktop, dc);
     if (bits >= 16) return true;
-    if (ResMessageBox(IDS_NEED_16BIT, MB_YESNO) == IDYES)
-        WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
+    if (ResMessageBox(IDS_NEED_16BIT, MB_YESNO) == IDYES) OpenDisplaySettings();
     return false;
+}
+
+void CVLApp::OpenDisplaySettings() {
+    StartSystemProgram("rundll32.exe", "shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
 }
 
 std::string CVLApp::GetLanguageFolder() {

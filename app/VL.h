@@ -20,6 +20,8 @@ public:
     // The main window of a running instance, or nullptr.
     static HWND FindRunningInstance(const std::string& productName);
     static bool CheckSystem();
+    // The display settings page of the control panel.
+    static void OpenDisplaySettings();
     static std::string GetLanguageFolder();
 
 private:

@@ -6,6 +6,7 @@
 #include "app/Help.h"
 #include "app/HotKeys.h"
 #include "app/TrayMenu.h"
+#include "app/VL.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
 #include "display/ImageDisplayDlg_win.h"
@@ -30,10 +31,6 @@ std::string LoadResString(UINT id) {
     char buf[512] = {};
     int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
     return std::string(buf, n > 0 ? n : 0);
-}
-
-void OpenDisplaySettings() {
-    WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
 }
 
 }  // namespace
@@ -370,7 +367,7 @@ void CVLDlg::OnQuitInstance() {
 
 bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
     if (bitsPerPixel >= 16) return false;
-    if (LangMessageBox("0006", MB_YESNO) == IDYES) OpenDisplaySettings();
+    if (LangMessageBox("0006", MB_YESNO) == IDYES) CVLApp::OpenDisplaySettings();
     return true;
 }
 
