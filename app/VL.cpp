@@ -57,6 +57,29 @@ bool CVLApp::IsAnotherInstanceRunning(const std::string& productName) {
     return true;
 }
 
+bool CVLApp::ClaimSingleInstance(const std::string& productName, HANDLE& mutex) {
+    mutex = CreateMutexA(nullptr, FALSE, productName.c_str());
+    if (!mutex) {
+        // Without the mutex the program still runs; only a second start is not noticed.
+        VL_TRACE();
+        return true;
+    }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return true;
+    CloseHandle(mutex);
+    mutex = nullptr;
+    return false;
+}
+
+void CVLApp::HandOverToRunningInstance(const std::string& productName) {
+    HWND running = FindRunningInstance(productName);
+    if (!running) return;
+    // The running instance may bring itself to the front.
+    DWORD pid = 0;
+    GetWindowThreadProcessId(running, &pid);
+    AllowSetForegroundWindow(pid);
+    PostMessageA(running, WM_COMMAND, ID_CONFIGURE, 0);
+}
+
 HWND CVLApp::FindRunningInstance(const std::string& productName) {
     FindContext ctx = {&productName, nullptr};
     EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&ctx));
@@ -105,13 +128,7 @@ bool CVLApp::InitInstance() {
         return false;
     }
     if (IsAnotherInstanceRunning(product)) {
-        if (HWND running = FindRunningInstance(product)) {
-            // The running instance may bring itself to the front.
-            DWORD pid = 0;
-            GetWindowThreadProcessId(running, &pid);
-            AllowSetForegroundWindow(pid);
-            PostMessageA(running, WM_COMMAND, ID_CONFIGURE, 0);
-        }
+        HandOverToRunningInstance(product);
         return false;
     }
     if (!CheckSystem()) return false;
@@ -119,8 +136,11 @@ bool CVLApp::InitInstance() {
         ResMessageBox(IDS_LANGUAGE_MANAGER_FAILED, MB_OK);
         return false;
     }
-    m_hMutex = CreateMutexA(nullptr, FALSE, product.c_str());
-    if (!m_hMutex) VL_TRACE();
+    // Another start may have come this far at the same moment.
+    if (!ClaimSingleInstance(product, m_hMutex)) {
+        HandOverToRunningInstance(product);
+        return false;
+    }
 
     {
         std::unique_ptr<CVLDlg> dlg(new CVLDlg(HasSwitch("-r")));
