@@ -126,8 +126,9 @@ void CVLDlg::ApplyAutoStartStep() {
 }
 
 void CVLDlg::LoadLanguageStep() {
-    // A file that does not load leaves the texts of the templates; nothing is shown.
-    if (!GetLanguageManager().LoadLanguage(m_options.m_strLanguageFile)) VL_TRACE();
+    // A stored file that has gone falls back to the program's own, so that no message is
+    // blank; the settings keep the file that loaded.
+    if (!GetLanguageManager().LoadLanguageOrFallback(m_options.m_strLanguageFile)) VL_TRACE();
 }
 
 void CVLDlg::RestoreSlideshowPosition() {
