@@ -465,7 +465,10 @@ int CVLDlg::LangMessageBox(const char* key, UINT flags) { return ::LangMessageBo
 
 bool CVLDlg::LoadSettings() {
     uint32_t version = 0;
-    if (!LoadSettingsFile(m_strSettingsPath, m_options, &version)) {
+    const SettingsLoad result = LoadSettingsFileWaiting(m_strSettingsPath, m_options, &version, 2000);
+    // Defaults follow, and the next save must not destroy the user's file with them.
+    m_bSettingsNotLoaded = result == SettingsLoad::NotLoaded;
+    if (result != SettingsLoad::Loaded) {
         VL_TRACE();
         return false;
     }
@@ -474,6 +477,13 @@ bool CVLDlg::LoadSettings() {
 }
 
 bool CVLDlg::SaveSettings() {
+    if (m_bSettingsNotLoaded) {
+        if (!SetAsideSettingsFile(m_strSettingsPath)) {
+            VL_TRACE();
+            return false;
+        }
+        m_bSettingsNotLoaded = false;
+    }
     if (!SaveSettingsFile(m_strSettingsPath, m_options)) {
         VL_TRACE();
         return false;

@@ -115,6 +115,7 @@ private:
     COptionData m_options;
     std::string m_strSettingsPath;
     bool m_bModified = false;
+    bool m_bSettingsNotLoaded = false;  // the file there is set aside before the next save
 
     // Shell
     bool m_bStartHidden;
