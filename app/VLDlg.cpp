@@ -234,6 +234,16 @@ void CVLDlg::MapShellMessages() {
         result = 0;
         return true;
     });
+    // At log-off and shutdown Windows ends the process without destroying this window.
+    MapMessage(WM_QUERYENDSESSION, [](WPARAM, LPARAM, LRESULT& result) {
+        result = TRUE;
+        return true;
+    });
+    MapMessage(WM_ENDSESSION, [this](WPARAM ending, LPARAM, LRESULT& result) {
+        if (ending) OnEndSession();
+        result = 0;
+        return true;
+    });
     MapMessage(WM_DISPLAYCHANGE, [this](WPARAM wParam, LPARAM, LRESULT& result) {
         result = 0;
         return OnDisplayChange(wParam);
@@ -380,6 +390,12 @@ void CVLDlg::OnExit() {
     // The image list view is emptied here.
     ShowWindow(m_hWnd, SW_HIDE);
     EndDialog(IDOK);
+}
+
+void CVLDlg::OnEndSession() {
+    // The process may be ended at any moment after this returns.
+    SaveSettings();
+    UnregisterHotKeysStep();
 }
 
 void CVLDlg::OnAbout() {

@@ -76,6 +76,8 @@ private:
     void OnQuitInstance();
     bool OnDisplayChange(WPARAM bitsPerPixel);
     void OnExit();
+    // The session ends (log-off, shutdown): what OnDestroy would do, as far as it matters.
+    void OnEndSession();
     void OnAbout();
     void OnPreferences();
     // Runs the Preferences sheet modally on hotkey slots 0..4 and the preference flags;
