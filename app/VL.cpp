@@ -146,6 +146,9 @@ bool CVLApp::InitInstance() {
         std::unique_ptr<CVLDlg> dlg(new CVLDlg(HasSwitch("-r")));
         dlg->DoModal();
         if (m_hMutex) ReleaseMutex(m_hMutex);
+        // The settings are saved and the tray icon is gone. Ended at once, with no library
+        // shut down either: the thread may hold a lock that shutting down would wait for.
+        if (dlg->ThreadsLeftRunning()) TerminateProcess(GetCurrentProcess(), 0);
     }
     return false;
 }

@@ -557,10 +557,11 @@ void CVLDlg::SelectOpacityItem(int index) {
 // Shutdown
 
 void CVLDlg::OnDestroy() {
+    // Saved first: a thread that does not stop may mean ending the process at once.
+    SaveSettings();
     FreeConfigWindowObjects();
     UnregisterHotKeysStep();
     StopFolderWatcher();
-    SaveSettings();
 }
 
 void CVLDlg::FreeConfigWindowObjects() {
@@ -569,7 +570,14 @@ void CVLDlg::FreeConfigWindowObjects() {
 
 void CVLDlg::UnregisterHotKeysStep() { UnregisterHotKeys(m_hWnd); }
 
-void CVLDlg::StopFolderWatcher() { m_watcher.Clear(); }
+void CVLDlg::StopFolderWatcher() {
+    // The worker too, as its rebuild starts the watcher. Exit ends within 3 s, whatever a
+    // thread waits for on an unreachable share.
+    const uint32_t kStopMs = 2000;
+    if (m_pSlideshow ? StopBackgroundThreads(*m_pSlideshow, m_watcher, kStopMs) : m_watcher.StopWithin(kStopMs)) return;
+    m_bThreadsLeftRunning = true;
+    m_tray.RemoveIcon();
+}
 
 bool CVLDlg::SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images) {
     CImageFileList file;

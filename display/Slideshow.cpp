@@ -30,12 +30,18 @@ bool CSlideshow::StartWorker() {
     return true;
 }
 
-void CSlideshow::StopWorker() {
+bool CSlideshow::StopWorker(uint32_t timeoutMs) {
     // The worker touches this object, so it has to end before the object does.
-    if (!m_event) return;
+    if (!m_event) return true;
     m_stop = true;
     m_event->Set();
-    m_worker.Join();
+    return m_worker.Join(timeoutMs);
+}
+
+bool StopBackgroundThreads(CSlideshow& slideshow, CFolderWatcher& watcher, uint32_t timeoutMs) {
+    // The worker first: its rebuild may start the watcher again.
+    const Deadline deadline(timeoutMs);
+    return slideshow.StopWorker(deadline.LeftMs()) && watcher.StopWithin(deadline.LeftMs());
 }
 
 void CSlideshow::OptionsChanged() {
