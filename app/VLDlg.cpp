@@ -8,6 +8,7 @@
 #include "app/Help.h"
 #include "app/HotKeys.h"
 #include "app/TrayMenu.h"
+#include "app/VL.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
 #include "display/ImageDisplayDlg_win.h"
@@ -31,10 +32,6 @@ std::string LoadResString(UINT id) {
     char buf[512] = {};
     int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
     return std::string(buf, n > 0 ? n : 0);
-}
-
-void OpenDisplaySettings() {
-    WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
 }
 
 }  // namespace
@@ -128,8 +125,9 @@ void CVLDlg::ApplyAutoStartStep() {
 }
 
 void CVLDlg::LoadLanguageStep() {
-    // A file that does not load leaves the texts of the templates; nothing is shown.
-    if (!GetLanguageManager().LoadLanguage(m_options.m_strLanguageFile)) VL_TRACE();
+    // A stored file that has gone falls back to the program's own, so that no message is
+    // blank; the settings keep the file that loaded.
+    if (!GetLanguageManager().LoadLanguageOrFallback(m_options.m_strLanguageFile)) VL_TRACE();
 }
 
 void CVLDlg::RestoreSlideshowPosition() {
@@ -230,6 +228,16 @@ void CVLDlg::MapShellMessages() {
     });
     MapMessage(WM_QUIT_INSTANCE, [this](WPARAM, LPARAM, LRESULT& result) {
         OnQuitInstance();
+        result = 0;
+        return true;
+    });
+    // At log-off and shutdown Windows ends the process without destroying this window.
+    MapMessage(WM_QUERYENDSESSION, [](WPARAM, LPARAM, LRESULT& result) {
+        result = TRUE;
+        return true;
+    });
+    MapMessage(WM_ENDSESSION, [this](WPARAM ending, LPARAM, LRESULT& result) {
+        if (ending) OnEndSession();
         result = 0;
         return true;
     });
@@ -385,7 +393,7 @@ void CVLDlg::OnQuitInstance() {
 
 bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
     if (bitsPerPixel >= 16) return false;
-    if (LangMessageBox("0006", MB_YESNO) == IDYES) OpenDisplaySettings();
+    if (LangMessageBox("0006", MB_YESNO) == IDYES) CVLApp::OpenDisplaySettings();
     return true;
 }
 
@@ -397,6 +405,12 @@ void CVLDlg::OnExit() {
     // The image list view is emptied here.
     m_config.Hide();
     EndDialog(IDOK);
+}
+
+void CVLDlg::OnEndSession() {
+    // The process may be ended at any moment after this returns.
+    SaveSettings();
+    UnregisterHotKeysStep();
 }
 
 void CVLDlg::OnAbout() {
@@ -487,7 +501,10 @@ bool CVLDlg::LoadSettings() {
 
 bool CVLDlg::LoadSettingsInto(COptionData& options) {
     uint32_t version = 0;
-    if (!LoadSettingsFile(m_strSettingsPath, options, &version)) {
+    const SettingsLoad result = LoadSettingsFileWaiting(m_strSettingsPath, options, &version, 2000);
+    // Defaults follow, and the next save must not destroy the user's file with them.
+    m_bSettingsNotLoaded = result == SettingsLoad::NotLoaded;
+    if (result != SettingsLoad::Loaded) {
         VL_TRACE();
         return false;
     }
@@ -496,6 +513,13 @@ bool CVLDlg::LoadSettingsInto(COptionData& options) {
 }
 
 bool CVLDlg::SaveSettings() {
+    if (m_bSettingsNotLoaded) {
+        if (!SetAsideSettingsFile(m_strSettingsPath)) {
+            VL_TRACE();
+            return false;
+        }
+        m_bSettingsNotLoaded = false;
+    }
     if (!SaveSettingsFile(m_strSettingsPath, m_options)) {
         VL_TRACE();
         return false;
@@ -554,10 +578,11 @@ void CVLDlg::SelectOpacityItem(int index) {
 // Shutdown
 
 void CVLDlg::OnDestroy() {
+    // Saved first: a thread that does not stop may mean ending the process at once.
+    SaveSettings();
     FreeConfigWindowObjects();
     UnregisterHotKeysStep();
     StopFolderWatcher();
-    SaveSettings();
 }
 
 void CVLDlg::FreeConfigWindowObjects() {
@@ -569,7 +594,12 @@ void CVLDlg::UnregisterHotKeysStep() {
 }
 
 void CVLDlg::StopFolderWatcher() {
-    m_watcher.Clear();
+    // The worker too, as its rebuild starts the watcher. Exit ends within 3 s, whatever a
+    // thread waits for on an unreachable share.
+    const uint32_t kStopMs = 2000;
+    if (m_pSlideshow ? StopBackgroundThreads(*m_pSlideshow, m_watcher, kStopMs) : m_watcher.StopWithin(kStopMs)) return;
+    m_bThreadsLeftRunning = true;
+    m_tray.RemoveIcon();
 }
 
 bool CVLDlg::SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images) {
