@@ -38,7 +38,7 @@ void OpenDisplaySettings() {
 
 }  // namespace
 
-CVLDlg::CVLDlg(bool startHidden) : CDialog(IDD_VL_DIALOG), m_bStartHidden(startHidden) {
+CVLDlg::CVLDlg(bool startHidden) : CHelpTopicDialog(IDD_VL_DIALOG, kHelpConfigWindow), m_bStartHidden(startHidden) {
     CWinSettingsLocation location;
     m_strSettingsPath = GetSettingsPath(location);
     HINSTANCE instance = GetModuleHandleA(nullptr);

@@ -7,18 +7,18 @@
 #include <memory>
 #include <string>
 
+#include "app/HelpTopicDialog.h"
 #include "app/MainMessages.h"
 #include "app/SystemTray.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
-#include "framework/Dialog.h"
 #include "imagelist/DisplayList.h"
 #include "imagelist/FileSystem_win.h"
 #include "imagelist/Rebuild.h"
 #include "imagelist/Watch_win.h"
 #include "settings/OptionData.h"
 
-class CVLDlg : public CDialog, private ISlideshowHost {
+class CVLDlg : public CHelpTopicDialog, private ISlideshowHost {
 public:
     explicit CVLDlg(bool startHidden);
     ~CVLDlg() override;

@@ -109,6 +109,7 @@ constexpr LangKeyRef kProgramLangKeys[] = {
     {langsec::kStrings, "0003"},
     {langsec::kStrings, "0004"},
     {langsec::kStrings, "0006"},
+    {langsec::kStrings, "0007"},
     {langsec::kAboutDialog, "0001"},
     {langsec::kGeneralPage, "0001"},
     {langsec::kGeneralPage, "0002"},
