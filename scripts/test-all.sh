@@ -25,6 +25,8 @@ count_gtest() {
   local log=$1 name=$2 p f
   p=$(grep -E '^\[  PASSED  \] [0-9]+ test' "$log" | tail -n1 | sed -E 's/.*\] ([0-9]+).*/\1/')
   f=$(grep -E '^\[  FAILED  \] [0-9]+ test' "$log" | tail -n1 | sed -E 's/.*\] ([0-9]+).*/\1/')
+  # --gtest_brief prints no summary of the failures, only a line for each failed test.
+  [ -n "$f" ] || f=$(grep -E '^\[  FAILED  \] [A-Za-z_0-9/]+\.[A-Za-z_0-9/]+' "$log" | sed -E 's/ \(.*//' | sort -u | wc -l)
   p=${p:-0}
   f=${f:-0}
   passed=$((passed + p))
