@@ -55,7 +55,7 @@ velum_cleanup() {
 }
 trap velum_cleanup EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*" >&2; exit 1; }  # stderr: also seen from inside $(...)
 
 # The Unix path of the program's settings folder, %APPDATA%\Velum.
 settings_dir() {
