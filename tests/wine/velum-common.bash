@@ -56,6 +56,8 @@ velum_cleanup() {
 trap velum_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }  # stderr: also seen from inside $(...)
+# A command that ends a script through set -e says which it was.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 # The Unix path of the program's settings folder, %APPDATA%\Velum.
 settings_dir() {

@@ -15,7 +15,7 @@ for i in $(seq 0 299); do
   images+="${images:+,}{\"path\":\"$base\\\\p$i.bmp\",\"isFolder\":0,\"includeSubFolders\":0}"
 done
 
-for interval in 0 -5 2147483647; do
+for interval in 0 2147483647; do
   write_settings "{\"m_nInterval\":$interval,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[$images]}"
   start_velum -r
   velumctl_rc wait-window 60 || fail "no main window"
