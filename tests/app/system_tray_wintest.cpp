@@ -97,6 +97,7 @@ TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
     CSystemTray tray;
     ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum again", AppIcon(), IDR_TRAYMENU));
     ASSERT_TRUE(WaitForTrayTip("Velum again", true, 5000));
+    ASSERT_TRUE(tray.ChangeIcon(LoadIcon(nullptr, IDI_WARNING)));  // the slideshow was switched meanwhile
     // The notification area loses every icon, as when Explorer restarts.
     NOTIFYICONDATAA gone = tray.NotifyIconData();
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &gone));
