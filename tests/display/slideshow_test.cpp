@@ -436,10 +436,14 @@ TEST(SlideshowThreads, TickAndWorkerRebuildShareTheListSoundly) {
         if (i % 500 == 0) rig.show.ResetDisplayList();
         rig.w.configVisible = (i % 50) == 0;
     }
+    // A last tick: the worker shows what it hands over (a fast run may have shown nothing yet).
+    rig.w.configVisible = false;
+    rig.show.Tick();
+    for (int i = 0; i < 10000 && rig.w.Shown().empty(); ++i) SleepMs(1);
     rig.show.StopWorker();
     EXPECT_FALSE(rig.show.IsWorkerRunning());
     ASSERT_GT(generation.load(), 1);
-    ASSERT_NE(rig.w.Shown(), "");  // the worker showed what ticks handed over
+    ASSERT_NE(rig.w.Shown(), "");
     const std::string shown = rig.w.Paths() + rig.w.Shown();
     int checked = 0;
     for (size_t at = 0; (at = shown.find('g', at)) != std::string::npos; ++at, ++checked) {
