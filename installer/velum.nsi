@@ -142,10 +142,15 @@ Section "Uninstall"
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 "$(KeepSettings)" /SD IDYES IDYES settings_kept
   ${EndIf}
   SetShellVarContext current
+  ; With the half-written and set-aside copies a save or a damaged file may leave.
   Delete "$APPDATA\Velum\vm.dat"
+  Delete "$APPDATA\Velum\vm.dat.new"
+  Delete "$APPDATA\Velum\vm.dat.bad"
   RMDir "$APPDATA\Velum"
   SetShellVarContext all
   Delete "$INSTDIR\velum.dat"
+  Delete "$INSTDIR\velum.dat.new"
+  Delete "$INSTDIR\velum.dat.bad"
 settings_kept:
 
   Delete "$INSTDIR\uninstall.exe"

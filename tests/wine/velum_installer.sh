@@ -98,8 +98,10 @@ show_settings >/dev/null || fail "the settings were not kept"
 echo "the silent uninstaller ended Velum, removed it and kept the settings"
 
 install
+# A damaged file set aside and a save cut short leave copies that go with the settings.
+cp "$settings" "$settings.bad"; cp "$settings" "$settings.new"
 uninstall /REMOVESETTINGS
 [ ! -e "$settings" ] || fail "/REMOVESETTINGS kept the settings"
-[ ! -e "$(settings_dir)" ] || fail "/REMOVESETTINGS left the settings folder"
+[ ! -e "$(settings_dir)" ] || fail "/REMOVESETTINGS left the settings folder: $(ls -a "$(settings_dir)")"
 [ ! -e "$install_dir" ] || fail "left behind after the second install"
 echo ok
