@@ -11,7 +11,6 @@
 #include "base/Clock.h"
 #include "base/Trace.h"
 #include "display/ImageDisplayDlg_win.h"
-#include "imagelist/ImageFileList.h"
 #include "lang/LangMessageBox_win.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
@@ -41,7 +40,8 @@ void OpenDisplaySettings() {
 CVLDlg::CVLDlg(bool startHidden)
     : CHelpTopicDialog(IDD_VL_DIALOG, CConfigWindow::kHelpTopic),
       m_bStartHidden(startHidden),
-      m_config(*this, GetLanguageManager()) {
+      m_config(*this, GetLanguageManager()),
+      m_list(*this, GetLanguageManager()) {
     CWinSettingsLocation location;
     m_strSettingsPath = GetSettingsPath(location);
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -57,6 +57,7 @@ CVLDlg::CVLDlg(bool startHidden)
     MapLanguageCommands();
     MapOnlineMessages();
     ChainMessageMap(&m_config);
+    ChainMessageMap(&m_list);
 }
 
 CVLDlg::~CVLDlg() {
@@ -113,6 +114,7 @@ void CVLDlg::InitSystemMenuAndIcons() {
 
 void CVLDlg::SizeConfigWindow() {
     m_bConfigReady = m_config.Create(m_hWnd);
+    if (!m_list.Create(m_hWnd)) m_bConfigReady = false;
 }
 
 void CVLDlg::LoadSettingsStep() {
@@ -139,6 +141,7 @@ void CVLDlg::RestoreSlideshowPosition() {
 void CVLDlg::FillControls() {
     m_config.ApplyLanguage();
     m_config.FillControls();
+    m_list.FillRows(m_options.m_images);
 }
 
 bool CVLDlg::CreateDisplayWindow() {
@@ -204,7 +207,7 @@ void CVLDlg::StartOnlineChecks() {
 }
 
 void CVLDlg::CreateImageInfoReaders() {
-    // The picture information readers are created here.
+    m_pReaders.reset(new CImageInfoReaders());
 }
 
 void CVLDlg::RegisterHotKeysStep() {
@@ -389,7 +392,7 @@ void CVLDlg::OnExit() {
         if (!TakeValuesFromControls()) return;
         SaveSettings();
     }
-    // The image list view is emptied here.
+    m_list.List().DeleteAllRows();
     m_config.Hide();
     EndDialog(IDOK);
 }
@@ -504,8 +507,10 @@ void CVLDlg::RunQuickSetupWizard() {
 }
 
 bool CVLDlg::TakeValuesFromControls() {
-    // The image list stays as it is until the list view lands: no rows must not mean an empty list.
-    return m_config.TakeValues();
+    if (!m_config.TakeValues()) return false;
+    // The slideshow plays the list as confirmed, also when only its order changed.
+    if (m_list.TakeRows(m_options.m_images)) ResetDisplayList();
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -565,16 +570,4 @@ void CVLDlg::UnregisterHotKeysStep() {
 
 void CVLDlg::StopFolderWatcher() {
     m_watcher.Clear();
-}
-
-bool CVLDlg::SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images) {
-    CImageFileList file;
-    file.SetFailureReporter([this](const char* key) { LangMessageBox(key, MB_OK | MB_ICONEXCLAMATION); });
-    return file.Save(path, images);
-}
-
-bool CVLDlg::LoadImageListFile(const std::string& path, std::vector<CImageItem>& images) {
-    CImageFileList file;
-    file.SetFailureReporter([this](const char* key) { LangMessageBox(key, MB_OK | MB_ICONEXCLAMATION); });
-    return file.Load(path, images);
 }
