@@ -57,6 +57,15 @@ trap velum_cleanup EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# Waits until the configuration window is shown or hidden.
+wait_state() {  # wait_state visible|hidden
+  local deadline=$(( $(date +%s) + 20 ))
+  until [ "$(velumctl visible)" = "$1" ]; do
+    [ "$(date +%s)" -lt "$deadline" ] || fail "window not $1"
+    sleep 0.2
+  done
+}
+
 # The Unix path of the program's settings folder, %APPDATA%\Velum.
 settings_dir() {
   local win
