@@ -57,7 +57,11 @@ CRedrawPause::~CRedrawPause() {
 }
 
 LRESULT CFileList::Call(UINT msg, WPARAM wParam, LPARAM lParam) const {
-    return m_hWnd ? SendMessageA(m_hWnd, msg, wParam, lParam) : 0;
+    if (!m_hWnd) return 0;
+    // Straight to the list view: the subclasses on it (the tooltip's, this one) want none
+    // of these, and under Wine each of them costs a round trip to the server.
+    return m_listProc ? CallWindowProcA(m_listProc, m_hWnd, msg, wParam, lParam)
+                      : SendMessageA(m_hWnd, msg, wParam, lParam);
 }
 
 bool CFileList::Attach(HWND dialog, int id, TextLookup lookup) {
@@ -65,6 +69,7 @@ bool CFileList::Attach(HWND dialog, int id, TextLookup lookup) {
         VL_TRACE();
         return false;
     }
+    m_listProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(m_hWnd, GCLP_WNDPROC));
     m_lookup = std::move(lookup);
     m_strDepthFormat = LoadResString(IDS_DEPTH_FORMAT);
     if (m_strDepthFormat.empty()) m_strDepthFormat = RowTexts().depthFormat;

@@ -95,6 +95,7 @@ private:
     int FolderIcon(const std::string& path);
     std::string CellText(const CImageRow& row, int column) const;
 
+    WNDPROC m_listProc = nullptr;
     TextLookup m_lookup;
     std::string m_strDepthFormat;
     CFileListHeader m_header;
