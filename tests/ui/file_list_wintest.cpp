@@ -14,6 +14,7 @@
 #include "ConfigIds.h"
 #include "framework/Dialog.h"
 #include "imageinfo/ImageInfo.h"
+#include "tests/support_win/TempFolder.h"
 #include "ui/ConfigWindow.h"
 #include "ui/ImageListCommands.h"
 
@@ -69,14 +70,6 @@ protected:
     }
     void OnDestroy() override { config.Destroy(); }
 };
-
-std::string TempFolder(const char* name) {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    std::string path = std::string(base) + name + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
-}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

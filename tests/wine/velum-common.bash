@@ -18,6 +18,8 @@ wine_run() {
 }
 
 velumctl() { wine_run 120 "$VELUMCTL" "$@"; }
+# The message boxes of velum.exe (tests/wine/langctl.cpp).
+langctl() { wine_run 120 "$BUILD_DIR/tests/langctl.exe" "$@"; }
 velumctl_rc() { timeout 120 "$WINE" "$VELUMCTL" "$@" </dev/null >/dev/null 2>&1; }
 tool() { "$WINE" "$PROGRAM_DIR/velum-tool.exe" "$@"; }
 

@@ -12,8 +12,6 @@
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
-LANGCTL=$BUILD_DIR/tests/langctl.exe
-langctl() { wine_run 120 "$LANGCTL" "$@"; }
 trap 'langctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
 
 LIST=1008

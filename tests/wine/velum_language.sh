@@ -3,8 +3,6 @@
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
-LANGCTL=$BUILD_DIR/tests/langctl.exe
-langctl() { wine_run 120 "$LANGCTL" "$@"; }
 readonly MSG155="Failed in initializing internationl language manager"
 # A box left open by a failed check would keep velum.exe from ending.
 trap 'langctl answer-box 1 >/dev/null || true; velum_cleanup' EXIT
