@@ -43,6 +43,7 @@ constexpr LangKeyRef kProgramLangKeys[] = {
     {langsec::kStrings, "0003"},
     {langsec::kStrings, "0004"},
     {langsec::kStrings, "0006"},
+    {langsec::kStrings, "0007"},
     {langsec::kGeneralPage, "0001"},
     {langsec::kGeneralPage, "0002"},
     {langsec::kGeneralPage, "0003"},

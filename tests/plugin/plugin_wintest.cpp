@@ -6,6 +6,7 @@
 
 #include "base/ProgramPath.h"
 #include "base/Sync.h"
+#include "lang/LanguageManager.h"
 #include "tests/support_win/ProcessCounts.h"
 #include "plugin/PaintLibThumbnailGenerater_win.h"
 
@@ -27,10 +28,6 @@ void RecordMessage(const char* text) {
     g_lastMessage = text;
 }
 
-COLORREF PixelOf(HDC dc, int x, int y) {
-    return GetPixel(dc, x, y);
-}
-
 bool Near(COLORREF c, int r, int g, int b) {
     return abs(GetRValue(c) - r) < 8 && abs(GetGValue(c) - g) < 8 && abs(GetBValue(c) - b) < 8;
 }
@@ -43,6 +40,16 @@ void DrawHalves(HDC dc, int w, int h) {
     FillRect(dc, &r, blue);
     DeleteObject(red);
     DeleteObject(blue);
+}
+
+// An enhanced metafile of w x h halves in the temporary folder, framed by what is drawn.
+std::string Emf(const char* name, int w, int h) {
+    const std::string path = TempFile(name);
+    HDC dc = CreateEnhMetaFileA(nullptr, path.c_str(), nullptr, nullptr);
+    EXPECT_NE(dc, nullptr);
+    DrawHalves(dc, w, h);
+    DeleteEnhMetaFile(CloseEnhMetaFile(dc));
+    return path;
 }
 
 class PluginTest : public ::testing::Test {
@@ -74,7 +81,8 @@ protected:
 TEST(PluginLoader, MissingLibraryTellsTheUserAndFails) {
     CPaintLibThumbnailGenerater::SetMessageFn(RecordMessage);
     g_lastMessage.clear();
-    CPaintLibThumbnailGenerater gen(TempFile("no-such-folder\\tg.dll"));
+    CLanguageManager noLanguage;
+    CPaintLibThumbnailGenerater gen(TempFile("no-such-folder\\tg.dll"), &noLanguage);
     EXPECT_FALSE(gen.Load());
     EXPECT_EQ(g_lastMessage, "Failed in loading tg.dll");
     EXPECT_FALSE(gen.CanRender());
@@ -88,17 +96,28 @@ TEST(PluginLoader, MissingLibraryTellsTheUserAndFails) {
     CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
 }
 
+TEST(PluginLoader, TheFailureIsToldInTheLanguageInUse) {
+    CPaintLibThumbnailGenerater::SetMessageFn(RecordMessage);
+    CLanguageManager texts;
+    ASSERT_TRUE(texts.LoadLanguage(ProgramFolder() + "\\..\\program\\language\\vmdeu.lng"));
+    g_lastMessage.clear();
+    CPaintLibThumbnailGenerater gen(TempFile("no-such-folder\\tg.dll"), &texts);
+    EXPECT_FALSE(gen.Load());
+    EXPECT_EQ(g_lastMessage, "tg.dll konnte nicht geladen werden.");
+    // A language without the key keeps the English text.
+    ASSERT_TRUE(texts.LoadLanguageFromBytes("[info]\r\nlang name=x\r\n[Strings]\r\n0006=y\r\n", "x.lng"));
+    EXPECT_FALSE(gen.Load());
+    EXPECT_EQ(g_lastMessage, "Failed in loading tg.dll");
+    CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
+}
+
 TEST_F(PluginTest, MetafilesPlayBackAtTheRequestedSize) {
-    const std::string emf = TempFile("velum-halves.emf");
-    HDC mdc = CreateEnhMetaFileA(nullptr, emf.c_str(), nullptr, nullptr);  // framed by what is drawn
-    ASSERT_NE(mdc, nullptr);
-    DrawHalves(mdc, 400, 200);
-    DeleteEnhMetaFile(CloseEnhMetaFile(mdc));
+    const std::string emf = Emf("velum-halves.emf", 400, 200);
 
     SIZE got;
     ASSERT_TRUE(RenderAndCheck(emf, 3 | (1u << 16), SIZE{300, 300}, got, [](HDC dc, SIZE s) {
-        EXPECT_TRUE(Near(PixelOf(dc, s.cx / 4, s.cy / 2), 255, 0, 0));
-        EXPECT_TRUE(Near(PixelOf(dc, s.cx * 3 / 4, s.cy / 2), 0, 0, 255));
+        EXPECT_TRUE(Near(GetPixel(dc, s.cx / 4, s.cy / 2), 255, 0, 0));
+        EXPECT_TRUE(Near(GetPixel(dc, s.cx * 3 / 4, s.cy / 2), 0, 0, 255));
     }));
     EXPECT_EQ(got.cx, 300);
     EXPECT_NEAR(got.cy, 150, 1);
@@ -123,10 +142,7 @@ TEST_F(PluginTest, MetafilesPlayBackAtTheRequestedSize) {
 }
 
 TEST_F(PluginTest, EveryPixelIsOpaqueAndThumbnailsReplaceTheOldBitmap) {
-    const std::string emf = TempFile("velum-opaque.emf");
-    HDC mdc = CreateEnhMetaFileA(nullptr, emf.c_str(), nullptr, nullptr);
-    DrawHalves(mdc, 100, 100);
-    DeleteEnhMetaFile(CloseEnhMetaFile(mdc));
+    const std::string emf = Emf("velum-opaque.emf", 100, 100);
     HBITMAP bmp = CreateBitmap(4, 4, 1, 32, nullptr);
     ASSERT_TRUE(m_gen.GenerateThumbnail(emf.c_str(), bmp, SIZE{32, 32}));
     DIBSECTION ds = {};
@@ -142,10 +158,7 @@ TEST_F(PluginTest, EveryPixelIsOpaqueAndThumbnailsReplaceTheOldBitmap) {
 }
 
 TEST_F(PluginTest, TwoThreadsRenderAtOnceWithoutLeaking) {
-    const std::string emf = TempFile("velum-threads.emf");
-    HDC mdc = CreateEnhMetaFileA(nullptr, emf.c_str(), nullptr, nullptr);
-    DrawHalves(mdc, 500, 500);
-    DeleteEnhMetaFile(CloseEnhMetaFile(mdc));
+    const std::string emf = Emf("velum-threads.emf", 500, 500);
     const ProcessCounts before = CountProcessObjects();
     int okA = 0, okB = 0;
     Thread a, b;

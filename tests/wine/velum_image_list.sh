@@ -12,7 +12,7 @@
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
-trap 'langctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
+trap 'velumctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
 
 LIST=1008
 names() { velumctl list-rows $LIST | cut -d'|' -f1 | tr '\n' ' ' | sed 's/ $//'; }
@@ -179,12 +179,12 @@ velumctl_rc command 32784
 velumctl_rc dialog-wait 30 || fail "Load Image List did not open its dialog"
 velumctl_rc dialog-set-text 1148 "$(win "$TEST_TMP/junk.iml")"
 velumctl_rc dialog-command 1
-out=$(langctl answer-box 30) || fail "no message for a file that is no image list"
+out=$(velumctl answer-box 30) || fail "no message for a file that is no image list"
 [ "$out" = "$(printf 'Failed in loading image list' | od -An -tx1 | tr -d ' \n')" ] || fail "message: $out"
 [ "$(names)" = "A.jpg C.jpg D.jpg F.jpg" ] || fail "a failed Load changed the rows: $(names)"
 # A move without a selection says so.
 velumctl_rc command 1025
-out=$(langctl answer-box 30) || fail "no message for Down without a selection"
+out=$(velumctl answer-box 30) || fail "no message for Down without a selection"
 [ "$out" = "$(printf 'You should select one or more image files in the list first' | od -An -tx1 | tr -d ' \n')" ] ||
   fail "message: $out"
 velumctl_rc command 32783
