@@ -195,8 +195,11 @@ int CFileList::FileIcon(const std::string& path) {
 }
 
 int CFileList::FolderIcon(const std::string& path) {
-    // The folder's own icon when the shell can read it (a drive shows a drive), else a folder's.
-    int icon = path.size() < MAX_PATH ? ShellIconIndex(path.c_str(), 0, 0) : -1;
+    // The folder's own icon (a drive shows a drive) where the disk answers at once: a share
+    // that cannot be reached or a drive without its disk would stall every fill of the list.
+    const bool local = path.size() >= 3 && path.size() < MAX_PATH && path[1] == ':' && path[2] == '\\' &&
+                       GetDriveTypeA(path.substr(0, 3).c_str()) == DRIVE_FIXED;
+    const int icon = local ? ShellIconIndex(path.c_str(), 0, 0) : -1;
     if (icon >= 0) return icon;
     if (m_nFolderIcon < 0) m_nFolderIcon = ShellIconIndex("x", FILE_ATTRIBUTE_DIRECTORY, SHGFI_USEFILEATTRIBUTES);
     return m_nFolderIcon < 0 ? 0 : m_nFolderIcon;
