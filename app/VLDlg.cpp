@@ -12,7 +12,6 @@
 #include "base/Clock.h"
 #include "base/Trace.h"
 #include "display/ImageDisplayDlg_win.h"
-#include "imagelist/ImageFileList.h"
 #include "lang/LangMessageBox_win.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
@@ -39,7 +38,8 @@ std::string LoadResString(UINT id) {
 CVLDlg::CVLDlg(bool startHidden)
     : CHelpTopicDialog(IDD_VL_DIALOG, kHelpConfigWindow),
       m_bStartHidden(startHidden),
-      m_config(*this, GetLanguageManager()) {
+      m_config(*this, GetLanguageManager()),
+      m_list(*this, GetLanguageManager()) {
     CWinSettingsLocation location;
     m_strSettingsPath = GetSettingsPath(location);
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -55,6 +55,7 @@ CVLDlg::CVLDlg(bool startHidden)
     MapLanguageCommands();
     MapOnlineMessages();
     ChainMessageMap(&m_config);
+    ChainMessageMap(&m_list);
 }
 
 CVLDlg::~CVLDlg() {
@@ -111,6 +112,7 @@ void CVLDlg::InitSystemMenuAndIcons() {
 
 void CVLDlg::SizeConfigWindow() {
     m_bConfigReady = m_config.Create(m_hWnd);
+    if (!m_list.Create(m_hWnd)) m_bConfigReady = false;
 }
 
 void CVLDlg::LoadSettingsStep() {
@@ -138,6 +140,7 @@ void CVLDlg::RestoreSlideshowPosition() {
 void CVLDlg::FillControls() {
     m_config.ApplyLanguage();
     m_config.FillControls();
+    m_list.FillRows(m_options.m_images);
 }
 
 bool CVLDlg::CreateDisplayWindow() {
@@ -203,7 +206,7 @@ void CVLDlg::StartOnlineChecks() {
 }
 
 void CVLDlg::CreateImageInfoReaders() {
-    // The picture information readers are created here.
+    m_pReaders.reset(new CImageInfoReaders());
 }
 
 void CVLDlg::RegisterHotKeysStep() {
@@ -402,7 +405,7 @@ void CVLDlg::OnExit() {
         if (!TakeValuesFromControls()) return;
         SaveSettings();
     }
-    // The image list view is emptied here.
+    m_list.List().DeleteAllRows();
     m_config.Hide();
     EndDialog(IDOK);
 }
@@ -533,8 +536,10 @@ void CVLDlg::RunQuickSetupWizard() {
 }
 
 bool CVLDlg::TakeValuesFromControls() {
-    // The image list stays as it is until the list view lands: no rows must not mean an empty list.
-    return m_config.TakeValues();
+    if (!m_config.TakeValues()) return false;
+    // The slideshow plays the list as confirmed, also when only its order changed.
+    if (m_list.TakeRows(m_options.m_images)) ResetDisplayList();
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -600,16 +605,4 @@ void CVLDlg::StopFolderWatcher() {
     if (m_pSlideshow ? StopBackgroundThreads(*m_pSlideshow, m_watcher, kStopMs) : m_watcher.StopWithin(kStopMs)) return;
     m_bThreadsLeftRunning = true;
     m_tray.RemoveIcon();
-}
-
-bool CVLDlg::SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images) {
-    CImageFileList file;
-    file.SetFailureReporter([this](const char* key) { LangMessageBox(key, MB_OK | MB_ICONEXCLAMATION); });
-    return file.Save(path, images);
-}
-
-bool CVLDlg::LoadImageListFile(const std::string& path, std::vector<CImageItem>& images) {
-    CImageFileList file;
-    file.SetFailureReporter([this](const char* key) { LangMessageBox(key, MB_OK | MB_ICONEXCLAMATION); });
-    return file.Load(path, images);
 }

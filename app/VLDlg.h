@@ -12,6 +12,7 @@
 #include "app/SystemTray.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
+#include "imageinfo/ImageInfo.h"
 #include "imagelist/DisplayList.h"
 #include "imagelist/FileSystem_win.h"
 #include "imagelist/Rebuild.h"
@@ -19,24 +20,20 @@
 #include "settings/OptionData.h"
 #include "ui/ConfigWindow.h"
 #include "ui/HelpTopicDialog.h"
+#include "ui/ImageListCommands.h"
 
-class CVLDlg : public CHelpTopicDialog, private ISlideshowHost, private IConfigWindowHost {
+class CVLDlg : public CHelpTopicDialog, private ISlideshowHost, private IConfigWindowHost, private IImageListHost {
 public:
     explicit CVLDlg(bool startHidden);
     ~CVLDlg() override;
 
     // A message box with the text of a key of section "Strings" of the current language,
     // captioned with the product name; -1 (and a trace) when the key is missing.
-    int LangMessageBox(const char* key, UINT flags);
+    int LangMessageBox(const char* key, UINT flags) override;
 
     // After the dialog ended: a thread is still inside a call that does not return, so
     // what it uses must not be freed; the process has to end without destroying it.
     bool ThreadsLeftRunning() const { return m_bThreadsLeftRunning; }
-
-    // Save Image List and Load Image List: an image list file written or read, with the
-    // language's message ("0002", "0003") when it fails. Load empties images first.
-    bool SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images);
-    bool LoadImageListFile(const std::string& path, std::vector<CImageItem>& images);
 
 protected:
     BOOL OnInitDialog() override;
@@ -120,6 +117,15 @@ private:
     // --- Configuration window host (IConfigWindowHost) ---
     COptionData& Options() override { return m_options; }
 
+    // --- Image list view host (IImageListHost) ---
+    void ResetDisplayList() override {
+        if (m_pSlideshow) m_pSlideshow->ResetDisplayList();
+    }
+    void GetImageInfo(const std::string& path, int32_t& width, int32_t& height, int32_t& depth) override {
+        width = 0;
+        if (m_pReaders) m_pReaders->GetImageInfo(path, width, height, depth);
+    }
+
     // --- Shutdown of the subsystems ---
     void FreeConfigWindowObjects();
     void UnregisterHotKeysStep();
@@ -160,6 +166,8 @@ private:
     // Hotkeys
 
     // Image list view and thumbnail plug-in
+    CImageListCommands m_list;
+    std::unique_ptr<CImageInfoReaders> m_pReaders;
 
     // Online services
     COnlineServices m_online{m_options};

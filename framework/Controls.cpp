@@ -36,7 +36,10 @@ bool CListViewCtrl::InsertColumn(int index, const std::string& title, int width,
 
 bool CListViewCtrl::SetColumnTitle(int index, const std::string& title) const {
     LVCOLUMNA col{};
-    col.mask = LVCF_TEXT;
+    // With its alignment: some list views rebuild the header item's format from a new title.
+    col.mask = LVCF_FMT;
+    if (!Send(LVM_GETCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&col))) col.mask = 0;
+    col.mask |= LVCF_TEXT;
     std::string text = title;
     col.pszText = &text[0];
     return Send(LVM_SETCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&col)) != 0;

@@ -152,7 +152,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         case WM_QUERYDRAGICON:
             return static_cast<INT_PTR>(result);
         default:
-            SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+            // Only when it changes: setting it is a round trip to the server under Wine,
+            // and a list asks for thousands of cell texts at a time.
+            if (GetWindowLongPtrA(hwnd, DWLP_MSGRESULT) != result) SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
             return TRUE;
     }
 }

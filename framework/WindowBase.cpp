@@ -1,11 +1,26 @@
 #include "framework/WindowBase.h"
 #include <commctrl.h>
 
+#include <unordered_map>
+
+#include "base/Sync.h"
 #include "base/Trace.h"
 
 namespace {
 const char kObjectProp[] = "VelumWindowObject";
+
+// The objects by window, in this process: every message asks, and a window property is
+// a round trip to the server under Wine. The property stays as the window's own mark.
+struct ObjectTable {
+    Mutex lock;
+    std::unordered_map<HWND, CWindowBase*> objects;
+};
+
+ObjectTable& Objects() {
+    static ObjectTable table;
+    return table;
 }
+}  // namespace
 
 CWindowBase::~CWindowBase() {
     DetachHandle();
@@ -13,23 +28,36 @@ CWindowBase::~CWindowBase() {
 
 CWindowBase* CWindowBase::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    return static_cast<CWindowBase*>(GetPropA(hwnd, kObjectProp));
+    ObjectTable& table = Objects();
+    LockGuard guard(table.lock);
+    auto it = table.objects.find(hwnd);
+    return it == table.objects.end() ? nullptr : it->second;
 }
 
 bool CWindowBase::AttachHandle(HWND hwnd) {
     if (!hwnd) return false;
-    void* present = GetPropA(hwnd, kObjectProp);
+    CWindowBase* present = FromHandle(hwnd);
     if (present && present != this) return false;
     if (!SetPropA(hwnd, kObjectProp, this)) {
         VL_TRACE();
         return false;
     }
+    ObjectTable& table = Objects();
+    LockGuard guard(table.lock);
+    table.objects[hwnd] = this;
     m_hWnd = hwnd;
     return true;
 }
 
 void CWindowBase::DetachHandle() {
-    if (m_hWnd && GetPropA(m_hWnd, kObjectProp) == this) RemovePropA(m_hWnd, kObjectProp);
+    if (!m_hWnd) return;
+    {
+        ObjectTable& table = Objects();
+        LockGuard guard(table.lock);
+        auto it = table.objects.find(m_hWnd);
+        if (it != table.objects.end() && it->second == this) table.objects.erase(it);
+    }
+    if (GetPropA(m_hWnd, kObjectProp) == this) RemovePropA(m_hWnd, kObjectProp);
     m_hWnd = nullptr;
 }
 

@@ -29,6 +29,10 @@
 #define IDR_LIST_MENU 159
 #define IDR_ADD_MENU 161
 
+// The colour depth cell of the image list, and the filter of the image list file dialogs
+// (IDS_IMAGE_LIST_FILTER, in VelumIds.h).
+#define IDS_DEPTH_FORMAT 146
+
 // The platform's data exchange messages, filled with the range.
 #define IDS_PARSE_INT 61712
 #define IDS_PARSE_INT_RANGE 61714

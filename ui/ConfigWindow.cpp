@@ -285,6 +285,8 @@ void CConfigWindow::ApplyLanguage() {
             list.SetColumnTitle(column, TextOrEnglish(lookup, e));
         }
     }
+    // The folder rows' "Yes" and "No" follow the language.
+    InvalidateRect(list.Hwnd(), nullptr, FALSE);
     FillCombo(IDC_SEQUENCE, kSequenceEntryTexts, CountOf(kSequenceEntryTexts), options.m_nSequence);
     FillCombo(IDC_SIZE_MODE, kSizeModeEntryTexts, CountOf(kSizeModeEntryTexts), options.m_nSizeMode);
 

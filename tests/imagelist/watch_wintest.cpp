@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "imagelist/Watch_win.h"
+#include "tests/support_win/TempFolder.h"
 
 namespace {
 std::vector<WPARAM> g_received;
@@ -52,14 +53,6 @@ void Drain() {
         PumpUntil(seen + 1, 400);
     } while (g_received.size() != seen);
     g_received.clear();
-}
-
-std::string TempFolder(const char* name) {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    std::string path = std::string(base) + name + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
 }
 
 void Touch(const std::string& path) {

@@ -69,6 +69,15 @@ fail() { echo "FAIL: $*" >&2; exit 1; }  # stderr: also seen from inside $(...)
 # A command that ends a script through set -e says which it was.
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
+# Waits until the configuration window is shown or hidden.
+wait_state() {  # wait_state visible|hidden
+  local deadline=$(( $(date +%s) + 20 ))
+  until [ "$(velumctl visible)" = "$1" ]; do
+    [ "$(date +%s)" -lt "$deadline" ] || fail "window not $1"
+    sleep 0.2
+  done
+}
+
 # The Unix path of the program's settings folder, %APPDATA%\Velum.
 settings_dir() {
   local win

@@ -10,13 +10,6 @@ cd "$TEST_TMP"
 trap 'velumctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
 hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
 
-wait_state() {  # wait_state visible|hidden
-  local deadline=$(( $(date +%s) + 20 ))
-  until [ "$(velumctl visible)" = "$1" ]; do
-    [ "$(date +%s)" -lt "$deadline" ] || fail "window not $1"
-    sleep 0.2
-  done
-}
 expect_rect() {  # expect_rect "X Y W H" what
   velumctl_rc sync
   local got

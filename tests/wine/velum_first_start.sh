@@ -1,5 +1,6 @@
-# A first start without a settings file opens the configuration window and, after Exit,
-# leaves a settings file holding the defaults.
+# A first start without a settings file opens the configuration window with Add Image
+# Files over it (the list is empty) and, after Exit, leaves a settings file holding the
+# defaults.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -11,6 +12,9 @@ start_velum
 velumctl_rc wait-window 60 || fail "no main window"
 velumctl_rc sync
 [ "$(velumctl visible)" = visible ] || fail "the configuration window is not open"
+velumctl_rc dialog-wait 30 || fail "Add Image Files did not open with the empty list"
+velumctl_rc dialog-command 2
+velumctl_rc dialog-gone 15 || fail "Add Image Files did not close"
 velumctl_rc command 32773 || fail "cannot post Exit"
 wait_velum_exit 30 || fail "Exit did not end the program"
 [ -f "$dir/vm.dat" ] || fail "no settings file after Exit"

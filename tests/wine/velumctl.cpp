@@ -34,7 +34,24 @@
 //   velumctl boxes                  prints the text of every message box titled "Velum"
 // Before answer-box or boxes, "--title T" looks for boxes titled T instead, and "--yes"
 // answers Yes.
+// The image list (list view ID) and the dialogs it opens, through memory in velum.exe's
+// process, as Wine passes list-view messages between processes without their data:
+//   velumctl list-count ID          number of rows
+//   velumctl list-selected ID       the selected rows, by index, on one line
+//   velumctl list-rows ID           each row's six cells, separated by "|", one row a line
+//   velumctl list-rect ID ROW       "X Y W H" of the row on the screen
+//   velumctl header-rect ID COLUMN  "X Y W H" of the column's header item on the screen
+//   velumctl dialog-wait SECONDS    waits for a dialog owned by the main window, prints its title
+//   velumctl dialog-gone SECONDS    waits until no such dialog is left
+//   velumctl dialog-set-text ID TEXT  sets the text of control ID of that dialog (the file
+//                                   name of an open or save dialog: ID 1148 or 1152)
+//   velumctl dialog-rect ID         "X Y W H" of control ID of that dialog on the screen
+//   velumctl dialog-check ID        prints 1 or 0: the check mark of control ID
+//   velumctl dialog-command ID      presses button ID of that dialog
+//   velumctl browse-select PATH     selects a folder in the folder browser
 #include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
 
 #include "settings/HotKey.h"
 #include "tests/support_win/TrayProbe_win.h"
@@ -68,7 +85,8 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     char title[64] = {}, cls[64] = {};
     GetWindowTextA(hwnd, title, sizeof title);
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (strcmp(title, "Velum") == 0 && strcmp(cls, "#32770") == 0)
+    // Its message boxes have the same title and class, but an owner.
+    if (strcmp(title, "Velum") == 0 && strcmp(cls, "#32770") == 0 && !GetWindow(hwnd, GW_OWNER))
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
     return TRUE;
 }
@@ -255,13 +273,206 @@ int Other(int argc, char** argv) {
     return -1;
 }
 
+// A block of memory in the process of a window, for messages that carry pointers.
+class RemoteBlock {
+public:
+    RemoteBlock(HWND hwnd, size_t size) : m_size(size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        m_process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (m_process) m_base = VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBlock() {
+        if (m_base) VirtualFreeEx(m_process, m_base, 0, MEM_RELEASE);
+        if (m_process) CloseHandle(m_process);
+    }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+    bool Valid() const { return m_base != nullptr; }
+    char* At(size_t offset) const { return static_cast<char*>(m_base) + offset; }
+    bool Write(size_t offset, const void* data, size_t n) const {
+        return offset + n <= m_size && WriteProcessMemory(m_process, At(offset), data, n, nullptr);
+    }
+    bool Read(size_t offset, void* data, size_t n) const {
+        return offset + n <= m_size && ReadProcessMemory(m_process, At(offset), data, n, nullptr);
+    }
+
+private:
+    HANDLE m_process = nullptr;
+    void* m_base = nullptr;
+    size_t m_size;
+};
+
+std::string ItemText(HWND list, int row, int column) {
+    const size_t textSize = 1024;
+    RemoteBlock block(list, sizeof(LVITEMA) + textSize);
+    if (!block.Valid()) return std::string();
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = block.At(sizeof item);
+    item.cchTextMax = static_cast<int>(textSize);
+    char text[1024] = {};
+    if (!block.Write(0, &item, sizeof item) ||
+        !SendTimeout(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.At(0))) ||
+        !block.Read(sizeof item, text, sizeof text - 1))
+        return std::string();
+    return text;
+}
+
+// A rectangle that the window writes into its own memory, printed on the screen.
+int PrintRemoteRect(HWND window, UINT msg, WPARAM wParam, const RECT& in) {
+    RemoteBlock block(window, sizeof(RECT));
+    RECT rc = in;
+    if (!block.Valid() || !block.Write(0, &rc, sizeof rc) ||
+        !SendTimeout(window, msg, wParam, reinterpret_cast<LPARAM>(block.At(0))) || !block.Read(0, &rc, sizeof rc))
+        return 1;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    return 0;
+}
+
+struct OwnedSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwned(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<OwnedSearch*>(lParam);
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "#32770") == 0 && IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == search->owner) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible dialog owned by the main window: an open, save or folder dialog (or a message box).
+HWND OwnedDialog(HWND main) {
+    OwnedSearch search{main, nullptr};
+    EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int ListCommand(HWND main, int argc, char** argv) {
+    const char* cmd = argv[1];
+    HWND list = argc >= 3 ? GetDlgItem(main, atoi(argv[2])) : nullptr;
+    if (!list) return Usage();
+    DWORD_PTR count = 0;
+    if (!SendTimeout(list, LVM_GETITEMCOUNT, 0, 0, &count)) return 1;
+    if (!strcmp(cmd, "list-count")) {
+        printf("%d\n", static_cast<int>(count));
+        return 0;
+    }
+    if (!strcmp(cmd, "list-selected")) {
+        DWORD_PTR next = 0;
+        int i = -1;
+        std::string line;
+        while (SendTimeout(list, LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED, &next) &&
+               static_cast<int>(next) > i) {
+            i = static_cast<int>(next);
+            line += (line.empty() ? "" : " ") + std::to_string(i);
+        }
+        printf("%s\n", line.c_str());
+        return 0;
+    }
+    if (!strcmp(cmd, "list-rows")) {
+        for (int row = 0; row < static_cast<int>(count); ++row) {
+            std::string line;
+            for (int column = 0; column < 6; ++column) line += (column ? "|" : "") + ItemText(list, row, column);
+            printf("%s\n", line.c_str());
+        }
+        return 0;
+    }
+    if (!strcmp(cmd, "list-rect") && argc == 4) {
+        RECT rc{};
+        rc.left = LVIR_BOUNDS;
+        return PrintRemoteRect(list, LVM_GETITEMRECT, static_cast<WPARAM>(atoi(argv[3])), rc);
+    }
+    if (!strcmp(cmd, "header-rect") && argc == 4) {
+        DWORD_PTR header = 0;
+        if (!SendTimeout(list, LVM_GETHEADER, 0, 0, &header) || !header) return 1;
+        return PrintRemoteRect(reinterpret_cast<HWND>(header), HDM_GETITEMRECT, static_cast<WPARAM>(atoi(argv[3])),
+                               RECT{});
+    }
+    return Usage();
+}
+
+int DialogCommand(HWND main, int argc, char** argv) {
+    const char* cmd = argv[1];
+    const bool waitFor = !strcmp(cmd, "dialog-wait"), waitGone = !strcmp(cmd, "dialog-gone");
+    if (waitFor || waitGone) {
+        if (argc != 3) return Usage();
+        DWORD end = GetTickCount() + static_cast<DWORD>(atof(argv[2]) * 1000);
+        for (;;) {
+            HWND dialog = OwnedDialog(main);
+            if (waitFor && dialog) {
+                char title[256] = {};
+                GetWindowTextA(dialog, title, sizeof title);
+                printf("%s\n", title);
+                return 0;
+            }
+            if (waitGone && !dialog) return 0;
+            if (static_cast<LONG>(GetTickCount() - end) >= 0) break;
+            Sleep(100);
+        }
+        fprintf(stderr, "velumctl: %s after %s s; visible windows:\n", waitFor ? "no dialog" : "a dialog is left",
+                argv[2]);
+        EnumWindows(PrintVisible, 0);
+        return 1;
+    }
+    HWND dialog = OwnedDialog(main);
+    if (!dialog) {
+        fprintf(stderr, "velumctl: no dialog\n");
+        return 1;
+    }
+    if (!strcmp(cmd, "browse-select") && argc == 3) {
+        const size_t n = strlen(argv[2]) + 1;
+        RemoteBlock block(dialog, n);
+        return block.Valid() && block.Write(0, argv[2], n) &&
+                       SendTimeout(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(block.At(0)))
+                   ? 0
+                   : 1;
+    }
+    HWND item = argc >= 3 ? GetDlgItem(dialog, atoi(argv[2])) : nullptr;
+    if (!item) {
+        fprintf(stderr, "velumctl: the dialog has no control %s\n", argc >= 3 ? argv[2] : "");
+        return 1;
+    }
+    if (!strcmp(cmd, "dialog-set-text") && argc == 4) {
+        return SendTimeout(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3])) ? 0 : 1;
+    }
+    if (!strcmp(cmd, "dialog-rect")) {
+        RECT rc;
+        if (!GetWindowRect(item, &rc)) return 1;
+        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        return 0;
+    }
+    if (!strcmp(cmd, "dialog-check")) {
+        DWORD_PTR state = 0;
+        if (!SendTimeout(item, BM_GETCHECK, 0, 0, &state)) return 1;
+        printf("%d\n", state == BST_CHECKED ? 1 : 0);
+        return 0;
+    }
+    if (!strcmp(cmd, "dialog-command")) {
+        return PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(item), BN_CLICKED),
+                            reinterpret_cast<LPARAM>(item))
+                   ? 0
+                   : 1;
+    }
+    return Usage();
+}
+
 int Usage() {
     fprintf(stderr,
             "usage: velumctl count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|\n"
             "       message N [W L]|post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|\n"
             "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|\n"
             "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|\n"
-            "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes\n");
+            "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes|\n"
+            "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|header-rect ID COLUMN|\n"
+            "       dialog-wait S|dialog-gone S|dialog-set-text ID TEXT|dialog-rect ID|dialog-check ID|\n"
+            "       dialog-command ID|browse-select PATH\n");
     return 2;
 }
 
@@ -416,5 +627,7 @@ int main(int argc, char** argv) {
         // The tray's notification: the icon id 132 and the mouse message.
         return PostMessageA(hwnd, WM_USER + 1000, 132, WM_LBUTTONDBLCLK) && Sync(hwnd) ? 0 : 1;
     }
+    if (!strncmp(cmd, "list-", 5) || !strcmp(cmd, "header-rect")) return ListCommand(hwnd, argc, argv);
+    if (!strncmp(cmd, "dialog-", 7) || !strcmp(cmd, "browse-select")) return DialogCommand(hwnd, argc, argv);
     return Usage();
 }

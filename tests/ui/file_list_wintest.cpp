@@ -1,0 +1,434 @@
+// The image list view in process, in the configuration window's own template: what Wine
+// cannot carry to another process (header clicks, a hand-built drop, double clicks) and
+// what only the program can see (records, the slideshow reset, the modified flag).
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ConfigIds.h"
+#include "framework/Dialog.h"
+#include "imageinfo/ImageInfo.h"
+#include "tests/support_win/TempFolder.h"
+#include "ui/ConfigWindow.h"
+#include "ui/ImageListCommands.h"
+
+namespace {
+
+std::string WinPath(std::string unixPath) {
+    for (char& c : unixPath) {
+        if (c == '/') c = '\\';
+    }
+    return "Z:" + unixPath;
+}
+
+const std::string kSourceDir = WinPath(VELUM_SOURCE_DIR);
+
+struct Host : IConfigWindowHost, IImageListHost {
+    COptionData options;
+    int modified = 0;
+    int resets = 0;
+    std::vector<std::string> messages;
+    CImageInfoReaders readers;
+
+    COptionData& Options() override { return options; }
+    void SetModified() override { ++modified; }
+    void ResetDisplayList() override { ++resets; }
+    void GetImageInfo(const std::string& path, int32_t& width, int32_t& height, int32_t& depth) override {
+        readers.GetImageInfo(path, width, height, depth);
+    }
+    int LangMessageBox(const char* key, UINT) override {
+        messages.push_back(key);
+        return IDOK;
+    }
+};
+
+class ListDialog : public CDialog {
+public:
+    ListDialog(Host& host, CLanguageManager& language)
+        : CDialog(IDD_VL_DIALOG), m_host(host), config(host, language), commands(host, language) {
+        ChainMessageMap(&config);
+        ChainMessageMap(&commands);
+    }
+    Host& m_host;
+    CConfigWindow config;
+    CImageListCommands commands;
+    bool created = false;
+
+protected:
+    BOOL OnInitDialog() override {
+        created = config.Create(m_hWnd) && commands.Create(m_hWnd);
+        config.ApplyLanguage();
+        config.FillControls();
+        commands.FillRows(m_host.options.m_images);
+        return TRUE;
+    }
+    void OnDestroy() override { config.Destroy(); }
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+// A 6 x 4 JPEG of the fuzz seeds.
+void CopyJpeg(const std::string& to) {
+    ASSERT_TRUE(
+        CopyFileA((kSourceDir + "\\tests\\fuzz\\corpus\\jpginfo_fuzz\\baseline.jpg").c_str(), to.c_str(), FALSE))
+        << to;
+}
+
+CImageItem File(const std::string& path, int32_t width = 0) {
+    CImageItem item(path, false, false);
+    item.m_nWidth = width;
+    item.m_nHeight = width ? 10 : 0;
+    item.m_nDepth = width ? 24 : 0;
+    return item;
+}
+
+// What Explorer hands over when files are dropped.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    size_t chars = 1;
+    for (const std::string& p : paths) chars += p.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    char* out = reinterpret_cast<char*>(drop + 1);
+    for (const std::string& p : paths) {
+        memcpy(out, p.c_str(), p.size() + 1);
+        out += p.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+class FileListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+        const std::string folder = kSourceDir + "\\language";
+        ASSERT_TRUE(lang.EnumLanguages(folder, "vm*.lng"));
+        ASSERT_TRUE(lang.LoadLanguage(folder + "\\vmeng.lng"));
+    }
+    void TearDown() override {
+        if (dlg) dlg->DestroyWindow();
+    }
+    void Open() {
+        dlg.reset(new ListDialog(host, lang));
+        ASSERT_TRUE(dlg->Create());
+        ASSERT_TRUE(dlg->created);
+        hwnd = dlg->GetSafeHwnd();
+        listHwnd = GetDlgItem(hwnd, IDC_IMAGE_LIST);
+        host.modified = 0;
+        host.resets = 0;
+    }
+    CFileList& List() { return dlg->commands.List(); }
+    std::string Cell(int row, int column) {
+        char buf[1024] = {};
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = buf;
+        item.cchTextMax = sizeof buf;
+        SendMessageA(listHwnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return buf;
+    }
+    std::string Names() {
+        std::string s;
+        for (int i = 0; i < List().RowCount(); ++i) s += (i ? " " : "") + Cell(i, 0);
+        return s;
+    }
+    void Select(std::initializer_list<int> rows) {
+        LVITEMA none{};
+        none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(listHwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+        for (int row : rows) {
+            LVITEMA item{};
+            item.state = item.stateMask = LVIS_SELECTED;
+            SendMessageA(listHwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    // A press and release of the mouse on a column's header item, as a user clicks it.
+    void ClickHeader(int column) {
+        HWND header = reinterpret_cast<HWND>(SendMessageA(listHwnd, LVM_GETHEADER, 0, 0));
+        RECT rc{};
+        ASSERT_TRUE(SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&rc)));
+        const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(header, WM_LBUTTONUP, 0, at);
+    }
+    UINT HeaderFormat(int column) {
+        HWND header = reinterpret_cast<HWND>(SendMessageA(listHwnd, LVM_GETHEADER, 0, 0));
+        HDITEMA item{};
+        item.mask = HDI_FORMAT;
+        SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+        return static_cast<UINT>(item.fmt);
+    }
+    void Notify(UINT code) {
+        NMITEMACTIVATE note{};
+        note.hdr = {listHwnd, IDC_IMAGE_LIST, code};
+        note.iItem = -1;
+        SendMessageA(hwnd, WM_NOTIFY, IDC_IMAGE_LIST, reinterpret_cast<LPARAM>(&note));
+    }
+
+    CLanguageManager lang;
+    Host host;
+    std::unique_ptr<ListDialog> dlg;
+    HWND hwnd = nullptr;
+    HWND listHwnd = nullptr;
+};
+
+TEST_F(FileListTest, HeaderClicksSortThenReverseAndAnAdditionMakesTheNextClickSortAgain) {
+    const std::string folder = TempFolder("velum-sort");
+    const std::string added = folder + "\\added.jpg";
+    CopyJpeg(added);
+    host.options.m_images = {File("C:\\a.jpg", 30), File("C:\\b.jpg", 10), File("C:\\c.jpg", 20)};
+    Open();
+    ClickHeader(2);
+    EXPECT_EQ(Names(), "b.jpg c.jpg a.jpg");
+    EXPECT_EQ(List().Header().SortColumn(), 2);
+    EXPECT_TRUE(List().Header().SortAscending());
+    EXPECT_TRUE(HeaderFormat(2) & HDF_OWNERDRAW);
+    EXPECT_EQ(host.modified, 1);
+    ClickHeader(2);
+    EXPECT_EQ(Names(), "a.jpg c.jpg b.jpg");
+    EXPECT_FALSE(List().Header().SortAscending());
+    EXPECT_EQ(host.modified, 2);
+
+    // The 6-pixel-wide picture goes at the end, and the header no longer claims an order.
+    dlg->commands.AddFiles({added});
+    EXPECT_EQ(Names(), "a.jpg c.jpg b.jpg added.jpg");
+    EXPECT_EQ(Cell(3, 2), "6");
+    EXPECT_EQ(List().Header().SortColumn(), -1);
+    EXPECT_FALSE(HeaderFormat(2) & HDF_OWNERDRAW);
+    EXPECT_TRUE(HeaderFormat(2) & HDF_RIGHT);
+    EXPECT_EQ(host.resets, 1);
+    // So the next click sorts it in, instead of reversing the rows around it.
+    ClickHeader(2);
+    EXPECT_EQ(Names(), "added.jpg b.jpg c.jpg a.jpg");
+    EXPECT_TRUE(List().Header().SortAscending());
+    // A new column starts ascending; the old one loses its triangle.
+    ClickHeader(0);
+    EXPECT_EQ(Names(), "a.jpg added.jpg b.jpg c.jpg");
+    EXPECT_EQ(List().Header().SortColumn(), 0);
+    EXPECT_FALSE(HeaderFormat(2) & HDF_OWNERDRAW);
+    // A new title for the sorted column keeps its triangle.
+    dlg->config.ApplyLanguage();
+    EXPECT_TRUE(HeaderFormat(0) & HDF_OWNERDRAW);
+    EXPECT_TRUE(HeaderFormat(2) & HDF_RIGHT);
+    DeleteFileA(added.c_str());
+}
+
+TEST_F(FileListTest, ADropAddsFoldersAndPicturesAndSkipsTheRest) {
+    const std::string folder = TempFolder("velum-drop");
+    const std::string album = folder + "\\album", picture = folder + "\\sea.jpg";
+    CreateDirectoryA(album.c_str(), nullptr);
+    CopyJpeg(picture);
+    WriteBytes(folder + "\\notes.txt", "text");
+    WriteBytes(folder + "\\scan.tif", "II*");
+    host.options.m_images = {File("C:\\z.jpg")};
+    Open();
+    ClickHeader(0);
+    ASSERT_EQ(List().SortColumn(), 0);
+    host.modified = 0;
+
+    SendMessageA(listHwnd, WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(
+                     MakeDrop({album, folder + "\\notes.txt", picture, folder + "\\scan.tif", folder + "\\gone.jpg"})),
+                 0);
+    ASSERT_EQ(List().RowCount(), 3);
+    EXPECT_EQ(Names(), "z.jpg album sea.jpg");
+    EXPECT_EQ(Cell(1, 1), folder);
+    EXPECT_EQ(Cell(1, 5), "Yes");
+    EXPECT_EQ(Cell(2, 2) + " " + Cell(2, 3) + " " + Cell(2, 4), "6 4 24 bit");
+    EXPECT_EQ(Cell(2, 5), "");
+    EXPECT_EQ(List().SortColumn(), -1);
+    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.resets, 1);
+
+    // Nothing usable dropped: no edit.
+    SendMessageA(listHwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({folder + "\\notes.txt"})), 0);
+    EXPECT_EQ(List().RowCount(), 3);
+    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.resets, 1);
+    for (const char* name : {"\\notes.txt", "\\scan.tif", "\\sea.jpg"}) DeleteFileA((folder + name).c_str());
+    RemoveDirectoryA(album.c_str());
+}
+
+TEST_F(FileListTest, AFailedLoadKeepsEverythingAndAGoodOneRefillsAndResetsTheSlideshow) {
+    const std::string folder = TempFolder("velum-load");
+    WriteBytes(folder + "\\junk.iml", "no image list here");
+    WriteBytes(folder + "\\good.iml",
+               "<image list>\r\n<header>\r\n<ver>1.1</ver>\r\n</header>\r\n<image>\r\n<path>C:\\x.jpg</path>\r\n"
+               "</image>\r\n<image>\r\n<path>C:\\y.jpg</path>\r\n</image>\r\n</image list>");
+    host.options.m_images = {File("C:\\a.jpg", 5), File("C:\\b.jpg", 7)};
+    Open();
+    ClickHeader(2);
+    host.modified = 0;
+    EXPECT_FALSE(dlg->commands.LoadImageListFrom(folder + "\\junk.iml"));
+    EXPECT_FALSE(dlg->commands.LoadImageListFrom(folder + "\\missing.iml"));
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"0003", "0003"}));
+    EXPECT_EQ(Names(), "a.jpg b.jpg");
+    EXPECT_EQ(host.modified, 0);
+    EXPECT_EQ(host.resets, 0);
+    EXPECT_EQ(List().SortColumn(), 2);
+    std::vector<CImageItem> taken = host.options.m_images;
+    EXPECT_FALSE(dlg->commands.TakeRows(taken));
+
+    EXPECT_TRUE(dlg->commands.LoadImageListFrom(folder + "\\good.iml"));
+    EXPECT_EQ(Names(), "x.jpg y.jpg");
+    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.resets, 1);
+    EXPECT_EQ(List().SortColumn(), -1);
+    EXPECT_EQ(List().RecordCount(), 2u);
+    EXPECT_TRUE(dlg->commands.TakeRows(taken));
+    ASSERT_EQ(taken.size(), 2u);
+    EXPECT_EQ(taken[1].m_strPath, "C:\\y.jpg");
+    DeleteFileA((folder + "\\junk.iml").c_str());
+    DeleteFileA((folder + "\\good.iml").c_str());
+}
+
+TEST_F(FileListTest, ADoubleClickOpensTheTopmostSelectedRowOnlyWhenItIsAFolderOrAPicture) {
+    const std::string folder = TempFolder("velum-open");
+    WriteBytes(folder + "\\run.bat", "@echo off");
+    CopyJpeg(folder + "\\sea.jpg");
+    host.options.m_images = {File(folder + "\\run.bat"), File(folder + "\\sea.jpg"), CImageItem(folder, true, true),
+                             CImageItem(folder + "\\run.bat", true, true)};
+    Open();
+    std::vector<std::string> opened;
+    dlg->commands.SetShellOpen([&opened](const std::string& path) { opened.push_back(path); });
+    Select({2, 1});
+    Notify(NM_DBLCLK);
+    Select({0});
+    Notify(NM_DBLCLK);
+    Select({2});
+    Notify(NM_DBLCLK);
+    Select({3});  // a "folder" that is a program
+    Notify(NM_DBLCLK);
+    Select({});
+    Notify(NM_DBLCLK);
+    EXPECT_EQ(opened, (std::vector<std::string>{folder + "\\sea.jpg", folder}));
+    DeleteFileA((folder + "\\run.bat").c_str());
+    DeleteFileA((folder + "\\sea.jpg").c_str());
+}
+
+TEST_F(FileListTest, MovesCarryEachRowsRecordIconAndStateAndClearTheSort) {
+    host.options.m_images = {File("C:\\A.jpg"), File("C:\\B.gif"), File("C:\\C.jpg"), File("C:\\D.bmp"),
+                             File("C:\\E.jpg")};
+    Open();
+    ClickHeader(0);
+    host.modified = 0;
+    const uint32_t b = List().RecordAt(1)->Id(), d = List().RecordAt(3)->Id();
+    Select({1, 3});
+    LVITEMA focus{};
+    focus.state = focus.stateMask = LVIS_FOCUSED;
+    SendMessageA(listHwnd, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&focus));
+
+    dlg->commands.MoveToTop();
+    EXPECT_EQ(Names(), "B.gif D.bmp A.jpg C.jpg E.jpg");
+    EXPECT_EQ(List().RecordAt(0)->Id(), b);
+    EXPECT_EQ(List().RowOf(d), 1);
+    EXPECT_EQ(List().SelectedRows(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(SendMessageA(listHwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 1);
+    LVITEMA icon{};
+    icon.mask = LVIF_IMAGE;
+    icon.iItem = 1;
+    SendMessageA(listHwnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&icon));
+    EXPECT_EQ(icon.iImage, List().RecordById(d)->m_nIcon);
+    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(List().SortColumn(), -1);
+    EXPECT_EQ(List().RecordCount(), 5u);
+
+    dlg->commands.MoveDown();
+    EXPECT_EQ(Names(), "A.jpg B.gif D.bmp C.jpg E.jpg");
+    EXPECT_EQ(List().SelectedRows(), (std::vector<int>{1, 2}));
+    dlg->commands.MoveToBottom();
+    EXPECT_EQ(Names(), "A.jpg C.jpg E.jpg B.gif D.bmp");
+    EXPECT_EQ(host.modified, 3);
+    // A selected row at the far end stops the command without a word; none selected says so.
+    dlg->commands.MoveDown();
+    EXPECT_EQ(host.modified, 3);
+    EXPECT_TRUE(host.messages.empty());
+    Select({});
+    dlg->commands.MoveUp();
+    dlg->commands.Remove();
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"0001", "0001"}));
+    EXPECT_EQ(host.modified, 3);
+    EXPECT_EQ(Names(), "A.jpg C.jpg E.jpg B.gif D.bmp");
+}
+
+TEST_F(FileListTest, TheListsKeysRemoveSelectAndInvert) {
+    host.options.m_images = {File("C:\\A.jpg"), File("C:\\Apple.jpg"), File("C:\\B.jpg"), File("C:\\C.jpg")};
+    Open();
+    auto key = [this](WORD vk, std::initializer_list<int> held) {
+        BYTE keys[256] = {};
+        for (int k : held) keys[k] = 0x80;
+        SetKeyboardState(keys);
+        NMLVKEYDOWN note{};
+        note.hdr = {listHwnd, IDC_IMAGE_LIST, static_cast<UINT>(LVN_KEYDOWN)};
+        note.wVKey = vk;
+        SendMessageA(hwnd, WM_NOTIFY, IDC_IMAGE_LIST, reinterpret_cast<LPARAM>(&note));
+        SetKeyboardState(std::vector<BYTE>(256, 0).data());
+    };
+    key('A', {VK_CONTROL});
+    EXPECT_EQ(List().SelectedCount(), 4);
+    key('A', {VK_SHIFT});
+    EXPECT_EQ(List().SelectedCount(), 0);
+    // The letter that follows Shift+A must not select "A.jpg" by the list's own search.
+    SendMessageA(listHwnd, WM_CHAR, 'A', 1);
+    EXPECT_EQ(List().SelectedCount(), 0);
+    Select({0, 2});
+    key('Q', {VK_CONTROL});
+    EXPECT_EQ(List().SelectedRows(), (std::vector<int>{1, 3}));
+    key(VK_DELETE, {});
+    EXPECT_EQ(Names(), "A.jpg B.jpg");
+    EXPECT_EQ(List().RecordCount(), 2u);
+    EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.resets, 1);
+}
+
+TEST_F(FileListTest, EveryEntryMakesARowAndComesBackAsItWas) {
+    std::string deep = "C:";
+    for (int i = 0; i < 30; ++i) deep += "\\folder" + std::to_string(i);
+    const std::string longName = deep + "\\" + std::string(120, 'n') + ".jpg";
+    ASSERT_GT(longName.size(), 300u);
+    host.options.m_images = {
+        File(longName, 640), CImageItem("D:\\", true, false), CImageItem("C:\\Photos\\", true, true), File("\\x.jpg"),
+        File("C:y.jpg"),     CImageItem("\\", true, true)};
+    Open();
+    ASSERT_EQ(List().RowCount(), 6);
+    EXPECT_EQ(Cell(0, 0), std::string(120, 'n') + ".jpg");
+    EXPECT_EQ(Cell(0, 1), deep);
+    EXPECT_EQ(Cell(1, 0) + "|" + Cell(1, 1) + "|" + Cell(1, 5), "D:\\||No");
+    EXPECT_EQ(Cell(2, 0) + "|" + Cell(2, 1) + "|" + Cell(2, 5), "Photos|C:|Yes");
+    std::vector<CImageItem> taken = host.options.m_images;
+    EXPECT_FALSE(dlg->commands.TakeRows(taken));
+    // The folder cells follow a change of language.
+    ASSERT_TRUE(lang.LoadLanguage(kSourceDir + "\\language\\vmdeu.lng"));
+    dlg->config.ApplyLanguage();
+    EXPECT_EQ(Cell(1, 5), "Nein");
+    EXPECT_EQ(Cell(2, 5), "Ja");
+    // A folder added by hand needs more than one character.
+    dlg->commands.AddFolder("C", true);
+    EXPECT_EQ(List().RowCount(), 6);
+    EXPECT_EQ(host.modified, 0);
+    dlg->commands.Clear();
+    EXPECT_EQ(List().RowCount(), 0);
+    EXPECT_EQ(List().RecordCount(), 0u);
+    EXPECT_TRUE(dlg->commands.TakeRows(taken));
+    EXPECT_TRUE(taken.empty());
+    // Clearing an empty list is no edit.
+    host.modified = 0;
+    dlg->commands.Clear();
+    EXPECT_EQ(host.modified, 0);
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#include "ui/TavelFileDialog.h"
+
+#include <commdlg.h>
+
+#include "base/Trace.h"
+#include "ui/FileList.h"
+#include "ui/core/FileChoice.h"
+
+CTavelFileDialog::CTavelFileDialog(bool open, const char* defaultExt, const char* fileName, DWORD flags,
+                                   std::string filter, HWND owner, size_t bufferChars)
+    : m_bOpen(open),
+      m_strDefaultExt(defaultExt ? defaultExt : ""),
+      m_strFileName(fileName ? fileName : ""),
+      m_nFlags(flags),
+      m_strFilter(std::move(filter)),
+      m_hOwner(owner),
+      m_nBufferChars(bufferChars < MAX_PATH ? MAX_PATH : bufferChars) {}
+
+bool CTavelFileDialog::DoModal() {
+    m_paths.clear();
+    std::string buffer(m_nBufferChars + 2, '\0');
+    if (m_strFileName.size() < m_nBufferChars) buffer.replace(0, m_strFileName.size(), m_strFileName);
+    const std::string filter = DialogFilter(m_strFilter, AnsiLeadByte);
+    // The full structure (with the places bar's fields), which Windows 2000 and later take.
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = m_hOwner;
+    ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = &buffer[0];
+    ofn.nMaxFile = static_cast<DWORD>(m_nBufferChars);
+    ofn.lpstrDefExt = m_strDefaultExt.empty() ? nullptr : m_strDefaultExt.c_str();
+    ofn.Flags = m_nFlags | OFN_EXPLORER | OFN_ENABLESIZING;
+    const BOOL ok = m_bOpen ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    if (!ok) {
+        // Cancel, or more names than the buffer holds: either way nothing is taken.
+        if (CommDlgExtendedError() != 0) VL_TRACE();
+        return false;
+    }
+    m_paths = ChosenPaths(buffer, AnsiLeadByte);
+    return !m_paths.empty();
+}
