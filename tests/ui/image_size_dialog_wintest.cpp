@@ -16,6 +16,7 @@
 #include "framework/Dialog.h"
 #include "lang/LanguageManager.h"
 #include "ui/ConfigWindow.h"
+#include "tests/support/Regions.h"
 #include "ui/ImageSizeCustomDlg.h"
 
 namespace {
@@ -31,16 +32,7 @@ std::string LanguageFolder() {
     return "Z:" + path;
 }
 
-CDisplayRegion Region(int w, int h, int left, int top, int fit, int position) {
-    CDisplayRegion r;
-    r.m_nWidth = w;
-    r.m_nHeight = h;
-    r.m_nLeft = left;
-    r.m_nTop = top;
-    r.m_nFitMode = fit;
-    r.m_nPositionMode = position;
-    return r;
-}
+const auto Region = MakeRegion;
 
 void ExpectRegion(const CDisplayRegion& r, int w, int h, int left, int top, int fit, int position) {
     EXPECT_EQ(r.m_nWidth, w);
@@ -243,133 +235,91 @@ protected:
     void OnDestroy() override { config.Destroy(); }
 };
 
-// Acts on the size dialog as soon as the modal loop runs it: what the user would do,
-// posted, so that it happens inside the loop.
+// Acts on the size dialog once the modal loop runs it: what the user would do, posted,
+// so that it happens inside the loop.
 class DialogScript {
 public:
     explicit DialogScript(std::function<void(HWND)> script) {
         s_script = std::move(script);
-        s_opened = 0;
         s_last = nullptr;
+        s_opened = 0;
         m_hook = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
     }
-    ~DialogScript() {
-        UnhookWindowsHookEx(m_hook);
-        s_script = nullptr;
-    }
+    ~DialogScript() { UnhookWindowsHookEx(m_hook); }
     static int Opened() { return s_opened; }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HCBT_ACTIVATE) {
-            HWND hwnd = reinterpret_cast<HWND>(wParam);
-            char title[128] = {};
-            GetWindowTextA(hwnd, title, sizeof title);
-            // Once per dialog, however often it is activated.
-            if (GetDlgItem(hwnd, IDC_DISPLAY_SIZE) && s_script && hwnd != s_last) {
-                s_last = hwnd;
-                ++s_opened;
-                s_title = title;
-                s_script(hwnd);
-            }
+        HWND hwnd = reinterpret_cast<HWND>(wParam);
+        // Once per dialog, however often it is activated.
+        if (code == HCBT_ACTIVATE && hwnd != s_last && GetDlgItem(hwnd, IDC_DISPLAY_SIZE)) {
+            s_last = hwnd;
+            ++s_opened;
+            s_script(hwnd);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
     HHOOK m_hook;
-    static std::function<void(HWND)> s_script;
-    static int s_opened;
-    static HWND s_last;
-
-public:
-    static std::string s_title;
+    static inline std::function<void(HWND)> s_script;
+    static inline HWND s_last = nullptr;
+    static inline int s_opened = 0;
 };
-std::function<void(HWND)> DialogScript::s_script;
-int DialogScript::s_opened = 0;
-HWND DialogScript::s_last = nullptr;
-std::string DialogScript::s_title;
 
-void PostChoice(HWND dialog, int entry) {
+void PostChoice(HWND dialog, const char* size) {
     HWND list = GetDlgItem(dialog, IDC_DISPLAY_SIZE);
+    const LRESULT entry =
+        SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(size));
+    ASSERT_GE(entry, 0) << size;
     PostMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_DISPLAY_SIZE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-class CustomSizeFromConfigTest : public ImageSizeDialogTest {
-protected:
-    void OpenConfig() {
-        config = std::make_unique<ConfigHost>(host, lang);
-        ASSERT_TRUE(config->Create());
-        host.modified = 0;
-    }
-    void TearDown() override {
-        if (config) config->DestroyWindow();
-        ImageSizeDialogTest::TearDown();
-    }
-    // "Custom" (or another entry) confirmed in the image size list.
-    void Confirm(int entry) {
-        HWND combo = GetDlgItem(config->GetSafeHwnd(), IDC_SIZE_MODE);
-        SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-        SendMessageA(config->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(IDC_SIZE_MODE, CBN_SELENDOK),
-                     reinterpret_cast<LPARAM>(combo));
-    }
-
+TEST_F(ImageSizeDialogTest, ConfigWindowTakesAConfirmedChangeOnlyAndMarksItModified) {
     FakeHost host;
-    std::unique_ptr<ConfigHost> config;
-};
-
-TEST_F(CustomSizeFromConfigTest, ConfirmedChangeReplacesTheRegionAndMarksTheConfigurationModified) {
     host.options.m_nSizeMode = 3;
-    host.options.m_region = Region(-1, 300, 0, 0, 1, 0);
-    OpenConfig();
-    {
-        DialogScript script([](HWND dialog) {
-            PostChoice(dialog, 9);  // 800 x 600
-            PostMessageA(GetDlgItem(dialog, IDC_POSITION_CUSTOM), BM_CLICK, 0, 0);
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        });
-        Confirm(3);
-        ASSERT_EQ(DialogScript::Opened(), 1);
-    }
-    EXPECT_EQ(DialogScript::s_title, "Size&Position Setting");
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    ExpectRegion(host.options.m_region, 800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1);
-    EXPECT_EQ(host.modified, 1);
-}
-
-TEST_F(CustomSizeFromConfigTest, OkWithoutAChangeOrCancelLeavesEverythingAsItWas) {
-    host.options.m_nSizeMode = 3;
-    host.options.m_region = Region(400, 250, 240, 212, 1, 1);
+    host.options.m_region = Region(400, 250, 240, 212, 1, 0);
     const CDisplayRegion stored = host.options.m_region;
-    OpenConfig();
-    {
-        DialogScript ok([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDOK, 0); });
-        Confirm(3);  // already selected: opens all the same
-        EXPECT_EQ(DialogScript::Opened(), 1);
-    }
-    EXPECT_TRUE(host.options.m_region == stored);
-    {
-        DialogScript cancel([](HWND dialog) {
-            PostChoice(dialog, 0);
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        });
-        Confirm(3);
-        EXPECT_EQ(DialogScript::Opened(), 1);
-    }
+    ConfigHost config(host, lang);
+    ASSERT_TRUE(config.Create());
+    HWND window = config.GetSafeHwnd(), sizeMode = GetDlgItem(window, IDC_SIZE_MODE);
+    // An entry of the image size list confirmed; "Custom" may be selected already.
+    auto confirm = [&](int entry, std::function<void(HWND)> user) {
+        DialogScript script(std::move(user));
+        SendMessageA(sizeMode, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SIZE_MODE, CBN_SELENDOK), reinterpret_cast<LPARAM>(sizeMode));
+        return DialogScript::Opened();
+    };
+    auto post = [](UINT id) { return [id](HWND dialog) { PostMessageA(dialog, WM_COMMAND, id, 0); }; };
+
+    EXPECT_EQ(confirm(3, post(IDOK)), 1);
+    EXPECT_EQ(confirm(3,
+                      [](HWND dialog) {
+                          PostChoice(dialog, "Full Screen Size");
+                          PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                      }),
+              1);
+    EXPECT_EQ(confirm(1, post(IDCANCEL)), 0);
     EXPECT_TRUE(host.options.m_region == stored);
     EXPECT_EQ(host.modified, 0);
-    {
-        DialogScript none([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-        Confirm(1);
-        EXPECT_EQ(DialogScript::Opened(), 0);
-    }
-}
 
-TEST_F(CustomSizeFromConfigTest, CancelsFallbackPutsTheRegionBackToo) {
-    host.options.m_region = Region(400, 300, 10, 20, 1, 1);
-    OpenConfig();                                          // filling the window notes what Cancel can fall back to
-    host.options.m_region = Region(800, 600, 0, 0, 0, 0);  // confirmed in the dialog meanwhile
-    config->config.RestoreShownValues();
-    ExpectRegion(host.options.m_region, 400, 300, 10, 20, 1, 1);
+    EXPECT_EQ(confirm(3,
+                      [](HWND dialog) {
+                          PostChoice(dialog, "800 x 600");
+                          PostMessageA(GetDlgItem(dialog, IDC_POSITION_CUSTOM), BM_CLICK, 0, 0);
+                          PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                      }),
+              1);
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    ExpectRegion(host.options.m_region, 800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1);
+    // Marked, or the display window would keep the old region until the next start.
+    EXPECT_EQ(host.modified, 1);
+
+    // Cancel's fallback, when the settings file cannot be read, puts the region back too.
+    config.config.FillControls();
+    host.options.m_region = stored;
+    config.config.RestoreShownValues();
+    ExpectRegion(host.options.m_region, 800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1);
+    config.DestroyWindow();
 }
 
 }  // namespace

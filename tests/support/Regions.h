@@ -1,0 +1,14 @@
+// A display region written out in one line, for the tests of everything that uses one.
+#pragma once
+#include "settings/OptionData.h"
+
+inline CDisplayRegion MakeRegion(int w, int h, int left, int top, int fit, int position) {
+    CDisplayRegion r;
+    r.m_nWidth = w;
+    r.m_nHeight = h;
+    r.m_nLeft = left;
+    r.m_nTop = top;
+    r.m_nFitMode = fit;
+    r.m_nPositionMode = position;
+    return r;
+}
