@@ -15,6 +15,7 @@
 #include "lang/LangMessageBox_win.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
+#include "online/Addresses.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/ConfigWindow.h"
@@ -200,7 +201,7 @@ void CVLDlg::ApplyStartMode() {
 }
 
 void CVLDlg::StartOnlineChecks() {
-    // The update check (m_bCheckUpdate) and the site list refresh (m_bRefreshSites) start here.
+    m_online.Start(m_hWnd);
 }
 
 void CVLDlg::CreateImageInfoReaders() {
@@ -278,13 +279,6 @@ void CVLDlg::MapSlideshowCommands() {
 
 void CVLDlg::MapConfigWindowCommands() {
     // The window's own commands are the configuration window's (chained); the list's come with it.
-    MapCommand(ID_WEB_PAGE, [this](UINT) { OpenPage(kHomePageAddress); });
-    MapCommand(ID_GET_LANGUAGE_PACK, [this](UINT) { OpenPage(kLanguagePackAddress); });
-}
-
-void CVLDlg::OpenPage(const char* address) {
-    // A browser that fails reports it itself.
-    ShellExecuteA(m_hWnd, "open", address, nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
 void CVLDlg::MapTrayMessages() {
@@ -349,7 +343,18 @@ void CVLDlg::OnLanguageCommand(UINT id) {
 }
 
 void CVLDlg::MapOnlineMessages() {
-    // WM_SITELIST_READY, the site commands and the update/site-list retry timers.
+    MapMessage(WM_UPDATE_CHECKED, [this](WPARAM, LPARAM, LRESULT& result) {
+        m_online.OnUpdateChecked();
+        result = 0;
+        return true;
+    });
+    MapMessage(WM_SITELIST_READY, [this](WPARAM, LPARAM, LRESULT& result) {
+        if (m_online.OnSiteListReady()) m_bModified = true;
+        result = 0;
+        return true;
+    });
+    MapCommand(ID_WEB_PAGE, [this](UINT) { OpenWebPage(m_hWnd, kHomePageAddress); });
+    MapCommand(ID_GET_LANGUAGE_PACK, [this](UINT) { OpenWebPage(m_hWnd, kLanguagePackPageAddress); });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -357,7 +362,7 @@ void CVLDlg::MapOnlineMessages() {
 
 void CVLDlg::OnTimer(UINT_PTR id) {
     if (id == TIMER_SLIDESHOW && m_pSlideshow) m_pSlideshow->Tick();
-    // Timers TIMER_UPDATE_RETRY and TIMER_SITELIST_RETRY belong to the online services.
+    m_online.OnTimer(id);
 }
 
 bool CVLDlg::PreTranslateMessage(MSG& msg) {

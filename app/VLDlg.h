@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/MainMessages.h"
+#include "app/OnlineServices.h"
 #include "app/SystemTray.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
@@ -85,7 +86,6 @@ private:
     void ShowConfigWindow();
     void HideConfigWindow();
     void HandDisplaySettings();
-    void OpenPage(const char* address);
 
     // --- Tray menu and hotkeys ---
     void PrepareTrayMenu(HMENU menu);
@@ -154,4 +154,5 @@ private:
     // Image list view and thumbnail plug-in
 
     // Online services
+    COnlineServices m_online{m_options};
 };

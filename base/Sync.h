@@ -70,4 +70,8 @@ private:
     std::unique_ptr<Impl> m_impl;
 };
 
+// Runs fn once on a thread that nobody joins: for work the program must never wait for at
+// exit (a download on a slow line). fn must only touch what outlives the program's objects.
+bool StartDetachedThread(std::function<void()> fn);
+
 void SleepMs(uint32_t ms);
