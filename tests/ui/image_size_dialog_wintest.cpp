@@ -34,15 +34,6 @@ std::string LanguageFolder() {
 
 const auto Region = MakeRegion;
 
-void ExpectRegion(const CDisplayRegion& r, int w, int h, int left, int top, int fit, int position) {
-    EXPECT_EQ(r.m_nWidth, w);
-    EXPECT_EQ(r.m_nHeight, h);
-    EXPECT_EQ(r.m_nLeft, left);
-    EXPECT_EQ(r.m_nTop, top);
-    EXPECT_EQ(r.m_nFitMode, fit);
-    EXPECT_EQ(r.m_nPositionMode, position);
-}
-
 class ImageSizeDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -154,7 +145,7 @@ TEST_F(ImageSizeDialogTest, OkWithoutAChangeGivesTheStoredRegionBack) {
                                         << r.m_nTop);
         Open(r, c.screen);
         EXPECT_EQ(PickerEnabled(), r.m_nPositionMode != 0);
-        EXPECT_TRUE(Ok() == r);
+        EXPECT_EQ(Ok(), r);
     }
 }
 
@@ -162,18 +153,18 @@ TEST_F(ImageSizeDialogTest, ChosenSizeIsExactlyCentredAndTheFullScreenKeepsTheHe
     Open(Region(800, 600, 0, 0, 1, 1), k1024);
     ChooseSize(6);  // 560 x 420
     ASSERT_EQ(Text(IDC_DISPLAY_SIZE), "560 x 420");
-    ExpectRegion(Ok(), 560, 420, 232, 174, 1, 1);  // the miniature would give (227, 163)
+    EXPECT_EQ(Ok(), Region(560, 420, 232, 174, 1, 1));  // the miniature would give (227, 163)
 
     Open(Region(400, 250, 600, 500, 0, 1), k1280);
     ChooseSize(0);
-    ExpectRegion(Ok(), -1, 250, 0, 0, 0, 1);
+    EXPECT_EQ(Ok(), Region(-1, 250, 0, 0, 0, 1));
 
     // Back to the stored size after trying another: centred, no longer the stored place.
     Open(Region(400, 250, 600, 500, 1, 1), k1280);
     ASSERT_EQ(Text(IDC_DISPLAY_SIZE), "400 x 250");
     ChooseSize(Combo(IDC_DISPLAY_SIZE).CurSel() + 1);
     ChooseSize(Combo(IDC_DISPLAY_SIZE).CurSel() - 1);
-    ExpectRegion(Ok(), 400, 250, 440, 387, 1, 1);
+    EXPECT_EQ(Ok(), Region(400, 250, 440, 387, 1, 1));
 }
 
 TEST_F(ImageSizeDialogTest, PositionButtonsSwitchThePickerAndTheMode) {
@@ -186,7 +177,7 @@ TEST_F(ImageSizeDialogTest, PositionButtonsSwitchThePickerAndTheMode) {
     EXPECT_FALSE(PickerEnabled());
     Click(IDC_POSITION_CUSTOM);
     Combo(IDC_DISPLAY_MODE).SetCurSel(0);
-    ExpectRegion(Ok(), 640, 480, 100, 100, 0, 1);
+    EXPECT_EQ(Ok(), Region(640, 480, 100, 100, 0, 1));
 }
 
 TEST_F(ImageSizeDialogTest, DamagedRegionsOpenAndGiveACleanResult) {
@@ -204,7 +195,7 @@ TEST_F(ImageSizeDialogTest, DamagedRegionsOpenAndGiveACleanResult) {
         SCOPED_TRACE(testing::Message() << c.region.m_nWidth << " x " << c.region.m_nHeight);
         Open(c.region, k1280);
         // A mode the list lacks stays as it was; any position mode but 0 is the custom one.
-        ExpectRegion(Ok(), c.w, c.h, c.left, c.top, c.fit, c.region.m_nPositionMode != 0);
+        EXPECT_EQ(Ok(), Region(c.w, c.h, c.left, c.top, c.fit, c.region.m_nPositionMode != 0));
     }
 }
 
@@ -299,7 +290,7 @@ TEST_F(ImageSizeDialogTest, ConfigWindowTakesAConfirmedChangeOnlyAndMarksItModif
                       }),
               1);
     EXPECT_EQ(confirm(1, post(IDCANCEL)), 0);
-    EXPECT_TRUE(host.options.m_region == stored);
+    EXPECT_EQ(host.options.m_region, stored);
     EXPECT_EQ(host.modified, 0);
 
     EXPECT_EQ(confirm(3,
@@ -310,7 +301,7 @@ TEST_F(ImageSizeDialogTest, ConfigWindowTakesAConfirmedChangeOnlyAndMarksItModif
                       }),
               1);
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    ExpectRegion(host.options.m_region, 800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1);
+    EXPECT_EQ(host.options.m_region, Region(800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1));
     // Marked, or the display window would keep the old region until the next start.
     EXPECT_EQ(host.modified, 1);
 
@@ -318,7 +309,7 @@ TEST_F(ImageSizeDialogTest, ConfigWindowTakesAConfirmedChangeOnlyAndMarksItModif
     config.config.FillControls();
     host.options.m_region = stored;
     config.config.RestoreShownValues();
-    ExpectRegion(host.options.m_region, 800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1);
+    EXPECT_EQ(host.options.m_region, Region(800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1));
     config.DestroyWindow();
 }
 
