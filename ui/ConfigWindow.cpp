@@ -7,6 +7,7 @@
 #include "ConfigIds.h"
 #include "base/Trace.h"
 #include "lang/LangKeys.h"
+#include "ui/ImageSizeCustomDlg.h"
 #include "ui/PopupMenu.h"
 #include "ui/core/ConfigLayout.h"
 #include "ui/core/ConfigTexts.h"
@@ -381,6 +382,7 @@ void CopyEditedValues(To& to, const From& from) {
     to.m_nInterval = from.m_nInterval;
     to.m_nSequence = from.m_nSequence;
     to.m_nSizeMode = from.m_nSizeMode;
+    to.m_region = from.m_region;
     to.m_nListViewMode = from.m_nListViewMode;
 }
 }  // namespace
@@ -394,7 +396,12 @@ void CConfigWindow::RestoreShownValues() {
 }
 
 void CConfigWindow::OnCustomSizeChosen() {
-    // The size and position dialog opens here, on a copy of m_region.
+    COptionData& o = m_host.Options();
+    CImageSizeCustomDlg dialog(o.m_region, CConfigLookup(m_language));
+    if (dialog.DoModal(m_hWnd) != IDOK || dialog.Region() == o.m_region) return;
+    o.m_region = dialog.Region();
+    // Marked, so that OK hands the new region to the display window at once.
+    m_host.SetModified();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -71,6 +71,7 @@ private:
     struct ShownValues {
         std::vector<CImageItem> m_images;
         int32_t m_nOpacity = 25, m_nInterval = 30, m_nSequence = 0, m_nSizeMode = 0, m_nListViewMode = 1;
+        CDisplayRegion m_region;
     };
 
     void MapFrameMessages();

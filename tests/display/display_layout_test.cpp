@@ -4,17 +4,12 @@
 
 #include "display/DisplayLayout.h"
 #include "settings/OptionData.h"
+#include "tests/support/Regions.h"
 
 namespace {
 
 CDisplayRegion Region(int w, int h, int left, int top, int positionMode) {
-    CDisplayRegion r;
-    r.m_nWidth = w;
-    r.m_nHeight = h;
-    r.m_nLeft = left;
-    r.m_nTop = top;
-    r.m_nPositionMode = positionMode;
-    return r;
+    return MakeRegion(w, h, left, top, CDisplayRegion().m_nFitMode, positionMode);
 }
 
 // Hands out the given numbers and counts how many were asked for.

@@ -10,6 +10,7 @@
 #include "base/Sync.h"
 #include "display/ImageDisplayDlg_win.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/Regions.h"
 #include "tests/support_win/ProcessCounts.h"
 
 namespace {
@@ -58,17 +59,6 @@ std::string Place(const CImageDisplayDlg& dlg) {
     return buf;
 }
 
-CDisplayRegion Region(int w, int h, int left, int top, int fit, int position) {
-    CDisplayRegion r;
-    r.m_nWidth = w;
-    r.m_nHeight = h;
-    r.m_nLeft = left;
-    r.m_nTop = top;
-    r.m_nFitMode = fit;
-    r.m_nPositionMode = position;
-    return r;
-}
-
 class ImageDisplay : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -79,7 +69,7 @@ protected:
         ASSERT_TRUE(m_dlg.Create());
         ASSERT_TRUE(m_dlg.InitLayered());
         m_dlg.SetSizeMode(3);
-        m_dlg.SetRegion(Region(400, 300, 100, 50, 0, 1));
+        m_dlg.SetRegion(MakeRegion(400, 300, 100, 50, 0, 1));
     }
     CImageDisplayDlg m_dlg{PluginPath()};
     const std::string m_red = TempFile("velum-red.bmp");
@@ -118,7 +108,7 @@ TEST_F(ImageDisplay, CustomRegionClipsAndCentresAndSamePathOnlyReShows) {
     EXPECT_TRUE(m_dlg.IsVisible());
     EXPECT_EQ(m_dlg.RenderCount(), 1);
     // A region handed over, or a real change of the size mode, renders again.
-    m_dlg.SetRegion(Region(400, 300, 100, 50, 0, 1));
+    m_dlg.SetRegion(MakeRegion(400, 300, 100, 50, 0, 1));
     ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
     EXPECT_EQ(m_dlg.RenderCount(), 2);
     m_dlg.SetSizeMode(3);

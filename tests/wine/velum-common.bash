@@ -110,6 +110,26 @@ write_settings() {
 
 show_settings() { (cd "$(settings_dir)" && tool settings show vm.dat | tr -d '\r'); }
 
+# A screenshot of the whole screen, and the colour at X Y in it as "r g b".
+shot() { import -window root "$TEST_TMP/screen.png" 2>/dev/null; }
+px() { convert "$TEST_TMP/screen.png" -format "%[fx:int(255*p{$1,$2}.r+0.5)] %[fx:int(255*p{$1,$2}.g+0.5)] %[fx:int(255*p{$1,$2}.b+0.5)]" info:; }
+
+# Polls the screen until the point shows r g b (each within 3), for at most 30 s.
+wait_colour() {  # X Y R G B WHAT
+  local deadline=$(( $(date +%s) + 30 )) got r g b
+  while :; do
+    shot
+    got=$(px "$1" "$2")
+    read -r r g b <<<"$got"
+    if (( r-$3 < 4 && $3-r < 4 && g-$4 < 4 && $4-g < 4 && b-$5 < 4 && $5-b < 4 )); then
+      echo "$6: ($1,$2) = $got"
+      return 0
+    fi
+    [ "$(date +%s)" -ge "$deadline" ] && fail "$6: ($1,$2) is $got, want $3 $4 $5"
+    sleep 0.3
+  done
+}
+
 # The Linux process of the started velum.exe (the Wine loader runs the program in its own process).
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 

@@ -17,28 +17,10 @@ echo '{"m_nInterval":600,"m_nSequence":0,"m_nSizeMode":3,"m_nOpacity":50,"m_bEna
        "m_images":[{"path":"'"$red_w"'","isFolder":0},{"path":"'"$blue_w"'","isFolder":0}]}' |
   tool settings write "$dir/vm.dat"
 
-# Screen colour at x,y as "r g b".
-shot() { import -window root "$TEST_TMP/screen.png" 2>/dev/null; }
-px() { convert "$TEST_TMP/screen.png" -format "%[fx:int(255*p{$1,$2}.r+0.5)] %[fx:int(255*p{$1,$2}.g+0.5)] %[fx:int(255*p{$1,$2}.b+0.5)]" info:; }
 shot
 read -r dr dg db <<<"$(px 640 700)"
 echo "desktop: $dr $dg $db"
 
-# Polls the screen until the point shows r g b (each within 3), for at most 30 s.
-wait_colour() {  # X Y R G B WHAT
-  local deadline=$(( $(date +%s) + 30 )) got
-  while :; do
-    shot
-    got=$(px "$1" "$2")
-    read -r r g b <<<"$got"
-    if (( r-$3 < 4 && $3-r < 4 && g-$4 < 4 && $4-g < 4 && b-$5 < 4 && $5-b < 4 )); then
-      echo "$6: ($1,$2) = $got"
-      return 0
-    fi
-    [ "$(date +%s)" -ge "$deadline" ] && fail "$6: ($1,$2) is $got, want $3 $4 $5"
-    sleep 0.3
-  done
-}
 blend() {  # picture channel, alpha -> blended channel over the desktop channel $3
   echo $(( ($1 * $2 + $3 * (255 - $2) + 127) / 255 ))
 }

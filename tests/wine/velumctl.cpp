@@ -1,4 +1,5 @@
 // Lets the Wine scripts look at and talk to a running velum.exe:
+//   velumctl -w TITLE COMMAND ...   works on its dialog titled TITLE instead of the main window
 //   velumctl count                  number of main windows titled "Velum"
 //   velumctl wait-window SECONDS    exit 0 once one exists, 1 on time-out
 //   velumctl wait-gone SECONDS      exit 0 once none exists, 1 on time-out
@@ -18,6 +19,11 @@
 //   velumctl key VK                 presses and releases the key in the control that has the focus
 //   velumctl zoomed                 prints "zoomed" or "normal"
 //   velumctl moving                 prints "moving" while its thread runs the system's move or size loop
+//   velumctl item-rect ID           prints "X Y W H" of child control ID on the screen
+//   velumctl combo-items ID         prints the entries of combo box ID, one a line
+//   velumctl checked ID             prints "checked" or "unchecked" for button ID
+//   velumctl enabled ID             prints "enabled" or "disabled" for child control ID
+//   velumctl dropped ID             prints "dropped" while the list of combo box ID is open, else "closed"
 //   velumctl tray-keys KEY...       opens the tray menu as a right click on the icon does and
 //                                   presses the keys in it: up, down, left, right, return, escape
 //   velumctl hotkey ID...           posts WM_HOTKEY for each id (of the default combination),
@@ -64,6 +70,8 @@
 
 namespace {
 
+const char* g_title = "Velum";
+
 // Lists the visible top-level windows on stderr, so that a time-out shows what was there.
 BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
     char title[128] = {}, cls[64] = {};
@@ -85,8 +93,9 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     char title[64] = {}, cls[64] = {};
     GetWindowTextA(hwnd, title, sizeof title);
     GetClassNameA(hwnd, cls, sizeof cls);
-    // Its message boxes have the same title and class, but an owner.
-    if (strcmp(title, "Velum") == 0 && strcmp(cls, "#32770") == 0 && !GetWindow(hwnd, GW_OWNER))
+    // Its message boxes have the same title and class, but an owner; its other dialogs have one too.
+    const bool main = strcmp(g_title, "Velum") == 0;
+    if (strcmp(title, g_title) == 0 && strcmp(cls, "#32770") == 0 && (!main || !GetWindow(hwnd, GW_OWNER)))
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
     return TRUE;
 }
@@ -102,8 +111,8 @@ bool WaitFor(bool present, double seconds) {
     for (;;) {
         if (MainWindows().empty() != present) return true;
         if (static_cast<LONG>(GetTickCount() - end) >= 0) {
-            fprintf(stderr, "velumctl: %s after %g s; visible windows:\n",
-                    present ? "no window titled Velum" : "a window titled Velum is left", seconds);
+            fprintf(stderr, "velumctl: %s \"%s\" after %g s; visible windows:\n",
+                    present ? "no window titled" : "a window is left titled", g_title, seconds);
             EnumWindows(PrintVisible, 0);
             return false;
         }
@@ -465,20 +474,37 @@ int DialogCommand(HWND main, int argc, char** argv) {
 
 int Usage() {
     fprintf(stderr,
-            "usage: velumctl count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|\n"
+            "usage: velumctl [-w TITLE] count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|\n"
             "       message N [W L]|post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|\n"
             "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|\n"
             "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|\n"
             "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes|\n"
             "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|header-rect ID COLUMN|\n"
             "       dialog-wait S|dialog-gone S|dialog-set-text ID TEXT|dialog-rect ID|dialog-check ID|\n"
-            "       dialog-command ID|browse-select PATH\n");
+            "       dialog-command ID|browse-select PATH|item-rect ID|combo-items ID|checked ID|enabled ID|\n"
+            "       dropped ID\n");
     return 2;
+}
+
+// Combo box entry text, read wide: Wine hands another process's combo text over as the control keeps it.
+bool ComboItem(HWND combo, int index, char* text, int size) {
+    WCHAR wide[512] = {};
+    DWORD_PTR length = 0, ignored = 0;
+    if (!SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, index, 0, SMTO_NORMAL, 20000, &length) || length >= 512)
+        return false;
+    SendMessageTimeoutW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 20000, &ignored);
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, size - 1, nullptr, nullptr);
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && !strcmp(argv[1], "-w")) {
+        g_title = argv[2];
+        argv += 2;
+        argc -= 2;
+    }
     while (argc >= 2 && (!strcmp(argv[1], "--title") || !strcmp(argv[1], "--yes"))) {
         if (!strcmp(argv[1], "--yes")) {
             g_answerYes = true;
@@ -505,7 +531,7 @@ int main(int argc, char** argv) {
 
     std::vector<HWND> windows = MainWindows();
     if (windows.empty()) {
-        fprintf(stderr, "velumctl: no window titled Velum\n");
+        fprintf(stderr, "velumctl: no window titled \"%s\"\n", g_title);
         return 1;
     }
     HWND hwnd = windows.front();
@@ -572,20 +598,50 @@ int main(int argc, char** argv) {
     }
     if (!strcmp(cmd, "combo") && argc == 3) {
         HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        DWORD_PTR sel = 0, length = 0;
+        DWORD_PTR sel = 0;
         if (!item || !SendTimeout(item, CB_GETCURSEL, 0, 0, &sel)) return 1;
-        // Wide: Wine hands another process's combo text over as the control keeps it.
-        WCHAR wide[512] = {};
         char text[1024] = {};
         int index = static_cast<int>(static_cast<LRESULT>(sel));
-        if (index >= 0 && SendMessageTimeoutW(item, CB_GETLBTEXTLEN, index, 0, SMTO_NORMAL, 20000, &length) &&
-            length < 512) {
-            DWORD_PTR ignored = 0;
-            SendMessageTimeoutW(item, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 20000,
-                                &ignored);
-            WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
-        }
+        if (index >= 0) ComboItem(item, index, text, sizeof text);
         printf("%d %s\n", index, text);
+        return 0;
+    }
+    if (!strcmp(cmd, "combo-items") && argc == 3) {
+        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
+        DWORD_PTR count = 0;
+        if (!item || !SendTimeout(item, CB_GETCOUNT, 0, 0, &count)) return 1;
+        for (int i = 0; i < static_cast<int>(static_cast<LRESULT>(count)); ++i) {
+            char text[1024] = {};
+            if (!ComboItem(item, i, text, sizeof text)) return 1;
+            printf("%s\n", text);
+        }
+        return 0;
+    }
+    if (!strcmp(cmd, "item-rect") && argc == 3) {
+        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
+        RECT rc;
+        if (!item || !GetWindowRect(item, &rc)) return 1;
+        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        return 0;
+    }
+    if (!strcmp(cmd, "checked") && argc == 3) {
+        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
+        DWORD_PTR state = 0;
+        if (!item || !SendTimeout(item, BM_GETCHECK, 0, 0, &state)) return 1;
+        printf("%s\n", state == BST_CHECKED ? "checked" : "unchecked");
+        return 0;
+    }
+    if (!strcmp(cmd, "dropped") && argc == 3) {
+        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
+        DWORD_PTR dropped = 0;
+        if (!item || !SendTimeout(item, CB_GETDROPPEDSTATE, 0, 0, &dropped)) return 1;
+        printf("%s\n", dropped ? "dropped" : "closed");
+        return 0;
+    }
+    if (!strcmp(cmd, "enabled") && argc == 3) {
+        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
+        if (!item) return 1;
+        printf("%s\n", IsWindowEnabled(item) ? "enabled" : "disabled");
         return 0;
     }
     if (!strcmp(cmd, "select") && argc == 4) {
