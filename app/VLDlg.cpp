@@ -18,6 +18,8 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/ConfigWindow.h"
+#include "ui/OptionSheet.h"
+#include "ui/QuickSetupWizard.h"
 
 static_assert(WM_TRAY_NOTIFY == kTrayNotifyMessage && WM_TRAY_MENU == kTrayMenuMessage,
               "the tray object and the main window agree on their messages");
@@ -118,7 +120,7 @@ void CVLDlg::SizeConfigWindow() {
 void CVLDlg::LoadSettingsStep() {
     if (LoadSettings()) return;
     m_options.SetDefaults();
-    RunQuickSetupWizard();
+    RunQuickSetupWizard(false);
 }
 
 void CVLDlg::ApplyAutoStartStep() {
@@ -298,6 +300,7 @@ void CVLDlg::MapTrayMessages() {
         return true;
     });
     MapCommand(ID_PREFERENCES, [this](UINT) { OnPreferences(); });
+    MapCommand(ID_QUICK_SETUP, [this](UINT) { OnQuickSetup(); });
     // The wallpaper sites of the tray menu's submenu.
     MapCommandRange(ID_SITE_FIRST, ID_SITE_LAST, [this](UINT id) { OpenSite(m_hWnd, m_options, id); });
 }
@@ -374,6 +377,11 @@ void CVLDlg::OnStartHidden() {
 }
 
 void CVLDlg::OnQuitInstance() {
+    // An open sheet or wizard goes first, as cancelled; its own ending then runs before this.
+    if (CPropertySheet::CancelOpen()) {
+        PostMessageA(m_hWnd, WM_QUIT_INSTANCE, 0, 0);
+        return;
+    }
     EndDialog(IDOK);
     PostQuitMessage(0);
 }
@@ -385,6 +393,10 @@ bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
 }
 
 void CVLDlg::OnExit() {
+    if (CPropertySheet::CancelOpen()) {
+        PostMessageA(m_hWnd, WM_COMMAND, ID_EXIT, 0);
+        return;
+    }
     if (m_bModified) {
         if (!TakeValuesFromControls()) return;
         SaveSettings();
@@ -400,22 +412,29 @@ void CVLDlg::OnAbout() {
 }
 
 void CVLDlg::OnPreferences() {
+    if (CPropertySheet::BringOpenToFront()) return;
     // Released first, so that the sheet's hotkey fields can take the combinations in use.
     UnregisterHotKeys(m_hWnd);
-    if (RunPreferencesSheet()) {
-        SaveSettings();
+    const PreferencesOutcome outcome = RunPreferencesSheet(SheetOwner(), m_options, CurrentLanguageLookup());
+    if (outcome.confirmed) {
+        SaveSettingsKeepingEdits();
         ApplyAutoStart(m_options);
-        // The image list view drops its thumbnails here when their size changed.
     }
     // Confirmed: the new values; cancelled: the old ones again.
     RegisterHotKeys(m_hWnd, m_options);
+    if (!outcome.confirmed) return;
+    if (outcome.thumbSizeChanged) m_config.OnThumbnailSizeChanged();
+    if (m_pSlideshow) m_pSlideshow->OptionsChanged();
 }
 
-bool CVLDlg::RunPreferencesSheet() {
-    // The Preferences sheet runs here, filled with m_bCheckUpdate, m_bPauseOnScreenSaver,
-    // m_bAutoStart, m_nThumbWidth, m_nThumbHeight and hotkey slots 0..4, and copies
-    // them back when it is confirmed.
-    return false;
+void CVLDlg::OnQuickSetup() {
+    if (CPropertySheet::BringOpenToFront()) return;
+    RunQuickSetupWizard(true);
+}
+
+HWND CVLDlg::SheetOwner() const {
+    // Hidden, the window would leave the sheet without a taskbar button.
+    return IsConfigWindowVisible() ? m_hWnd : nullptr;
 }
 
 void CVLDlg::OnOK() {
@@ -455,6 +474,8 @@ void CVLDlg::OnCancel() {
 }
 
 void CVLDlg::ShowConfigWindow() {
+    // The sheet or wizard stays what the user is working on.
+    if (CPropertySheet::BringOpenToFront()) return;
     if (m_pDisplay && !m_config.IsVisible()) m_pDisplay->Hide();
     m_config.Show();
 }
@@ -499,8 +520,26 @@ bool CVLDlg::SaveSettings() {
     return true;
 }
 
-void CVLDlg::RunQuickSetupWizard() {
-    // The quick setup wizard runs here; cancelling it applies SetDefaults again.
+void CVLDlg::RunQuickSetupWizard(bool fromCommand) {
+    UnregisterHotKeys(m_hWnd);
+    const bool finished = RunQuickSetup(fromCommand ? SheetOwner() : nullptr, m_options, GetLanguageManager(),
+                                        fromCommand ? QuickSetupStart::Command : QuickSetupStart::FirstStart);
+    // At start-up the later steps register the hotkeys and hand the options on.
+    if (!fromCommand) return;
+    if (finished) SaveSettingsKeepingEdits();
+    RegisterHotKeys(m_hWnd, m_options);
+    m_config.ApplyLanguage();
+    // Edits still pending in the window stay; the window shows the new values otherwise.
+    if (!m_bModified) FillControls();
+    if (!m_pSlideshow) return;
+    m_pSlideshow->OptionsChanged();
+    HandDisplaySettings();
+}
+
+void CVLDlg::SaveSettingsKeepingEdits() {
+    const bool modified = m_bModified;
+    SaveSettings();
+    m_bModified = modified;
 }
 
 bool CVLDlg::TakeValuesFromControls() {

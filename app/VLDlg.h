@@ -79,9 +79,8 @@ private:
     void OnExit();
     void OnAbout();
     void OnPreferences();
-    // Runs the Preferences sheet modally on hotkey slots 0..4 and the preference flags;
-    // true when it was confirmed.
-    bool RunPreferencesSheet();
+    void OnQuickSetup();
+    HWND SheetOwner() const;
     void ShowConfigWindow();
     void HideConfigWindow();
     void HandDisplaySettings();
@@ -98,7 +97,10 @@ private:
     // The settings file into options, which stay as they were when it cannot be read.
     bool LoadSettingsInto(COptionData& options);
     bool SaveSettings();
-    void RunQuickSetupWizard();
+    // At start-up (cancel keeps the defaults) or from command 32792 (cancel keeps the settings).
+    void RunQuickSetupWizard(bool fromCommand);
+    // The configuration window's edits still pending stay pending.
+    void SaveSettingsKeepingEdits();
     bool TakeValuesFromControls();
 
     // --- Slideshow host (ISlideshowHost) ---

@@ -391,6 +391,11 @@ void CConfigWindow::RestoreShownValues() {
     CopyEditedValues(m_host.Options(), m_shown);
 }
 
+void CConfigWindow::OnThumbnailSizeChanged() {
+    // The image list view drops every row's thumbnail here and, in thumbnail view, shows
+    // them again at the new size.
+}
+
 void CConfigWindow::OnCustomSizeChosen() {
     // The size and position dialog opens here, on a copy of m_region.
 }

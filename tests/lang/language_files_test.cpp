@@ -16,6 +16,7 @@
 #include "lang/MenuText.h"
 #include "ui/core/AboutTexts.h"
 #include "ui/core/ConfigTexts.h"
+#include "ui/core/SetupTexts.h"
 
 namespace {
 
@@ -44,6 +45,15 @@ std::vector<LangKeyRef> ProgramKeys() {
     add(kConfigToolTipTexts, CountOf(kConfigToolTipTexts));
     add(kAboutBoxTexts, CountOf(kAboutBoxTexts));
     keys.push_back({kAboutCaptionText.section, kAboutCaptionText.key});
+    add(kGeneralPageTexts, CountOf(kGeneralPageTexts));
+    add(kHotkeyLabelTexts, CountOf(kHotkeyLabelTexts));
+    add(kWelcomePageTexts, CountOf(kWelcomePageTexts));
+    add(kLanguagePageTexts, CountOf(kLanguagePageTexts));
+    add(kHotkeySetupPageTexts, CountOf(kHotkeySetupPageTexts));
+    add(kSizePageTexts, CountOf(kSizePageTexts));
+    for (const TextEntry* e : {&kSheetCaptionText, &kGeneralPageTitle, &kHotkeyPageTitle, &kWizardCaptionText,
+                               &kWizardCancelText, &kWelcomeText, &kFullScreenEntryText})
+        keys.push_back({e->section, e->key});
     auto addMenu = [&keys](const MenuTextEntry* table, size_t n) {
         for (size_t i = 0; i < n; ++i) {
             if (table[i].key) {
