@@ -5,10 +5,6 @@
 #include "settings/OptionData.h"
 #include "settings/Version.h"
 
-const char kHomePageAddress[] = "http://velum.example.org/";
-const char kFeedbackAddress[] = "mailto:feedback@velum.example.org";
-const char kLanguagePackAddress[] = "http://velum.example.org/languages/";
-
 CAboutDlg::CAboutDlg(MenuTextLookup lookup) : CDialog(IDD_ABOUTBOX), m_lookup(std::move(lookup)) {}
 
 BOOL CAboutDlg::OnInitDialog() {
@@ -23,7 +19,7 @@ BOOL CAboutDlg::OnInitDialog() {
     // A missing key leaves the template's English text.
     m_texts.Apply(m_hWnd, kAboutBoxTexts, m_lookup);
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_PRODUCT, name);
-    SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, ("Version " + FormatVersion(kVelumVersion)).c_str());
+    SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, ("Version " + VersionToText(kVelumVersion)).c_str());
 
     std::string mail = kFeedbackAddress;
     m_homePage.Attach(m_hWnd, IDC_HOME_PAGE_LINK, kHomePageAddress);

@@ -5,12 +5,8 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "lang/MenuText.h"
+#include "online/Addresses.h"
 #include "widgets/HyperLink.h"
-
-extern const char kHomePageAddress[];
-extern const char kFeedbackAddress[];
-// The page with the language packs (the configuration window's Language menu).
-extern const char kLanguagePackAddress[];
 
 class CAboutDlg : public CDialog {
 public:

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/ProgramPath.h"
+#include "base/SystemFolder_win.h"
 #include "base/Trace.h"
 
 std::string GetHelpFilePath() {
@@ -12,7 +13,7 @@ std::string GetHelpFilePath() {
 void ShowHelp(const char* topic) {
     // The HTML Help control is loaded only when help is asked for; ordinal 14 is HtmlHelpA.
     typedef HWND(WINAPI * HtmlHelpFn)(HWND, LPCSTR, UINT, DWORD_PTR);
-    static HMODULE control = LoadLibraryA("hhctrl.ocx");
+    static HMODULE control = LoadSystemLibrary("hhctrl.ocx");
     if (!control) {
         VL_TRACE();
         return;

@@ -7,6 +7,7 @@
 #include "app/VLDlg.h"
 #include "base/CommandLine.h"
 #include "base/ProgramPath.h"
+#include "base/SystemFolder_win.h"
 #include "base/Trace.h"
 #include "lang/LanguageManager.h"
 #include "settings/SettingsSystem_win.h"
@@ -56,6 +57,29 @@ bool CVLApp::IsAnotherInstanceRunning(const std::string& productName) {
     return true;
 }
 
+bool CVLApp::ClaimSingleInstance(const std::string& productName, HANDLE& mutex) {
+    mutex = CreateMutexA(nullptr, FALSE, productName.c_str());
+    if (!mutex) {
+        // Without the mutex the program still runs; only a second start is not noticed.
+        VL_TRACE();
+        return true;
+    }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return true;
+    CloseHandle(mutex);
+    mutex = nullptr;
+    return false;
+}
+
+void CVLApp::HandOverToRunningInstance(const std::string& productName) {
+    HWND running = FindRunningInstance(productName);
+    if (!running) return;
+    // The running instance may bring itself to the front.
+    DWORD pid = 0;
+    GetWindowThreadProcessId(running, &pid);
+    AllowSetForegroundWindow(pid);
+    PostMessageA(running, WM_COMMAND, ID_CONFIGURE, 0);
+}
+
 HWND CVLApp::FindRunningInstance(const std::string& productName) {
     FindContext ctx = {&productName, nullptr};
     EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&ctx));
@@ -74,9 +98,12 @@ bool CVLApp::CheckSystem() {
     int bits = dc ? GetDeviceCaps(dc, BITSPIXEL) : 0;
     if (dc) ReleaseDC(desktop, dc);
     if (bits >= 16) return true;
-    if (ResMessageBox(IDS_NEED_16BIT, MB_YESNO) == IDYES)
-        WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
+    if (ResMessageBox(IDS_NEED_16BIT, MB_YESNO) == IDYES) OpenDisplaySettings();
     return false;
+}
+
+void CVLApp::OpenDisplaySettings() {
+    StartSystemProgram("rundll32.exe", "shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
 }
 
 std::string CVLApp::GetLanguageFolder() {
@@ -101,13 +128,7 @@ bool CVLApp::InitInstance() {
         return false;
     }
     if (IsAnotherInstanceRunning(product)) {
-        if (HWND running = FindRunningInstance(product)) {
-            // The running instance may bring itself to the front.
-            DWORD pid = 0;
-            GetWindowThreadProcessId(running, &pid);
-            AllowSetForegroundWindow(pid);
-            PostMessageA(running, WM_COMMAND, ID_CONFIGURE, 0);
-        }
+        HandOverToRunningInstance(product);
         return false;
     }
     if (!CheckSystem()) return false;
@@ -115,13 +136,19 @@ bool CVLApp::InitInstance() {
         ResMessageBox(IDS_LANGUAGE_MANAGER_FAILED, MB_OK);
         return false;
     }
-    m_hMutex = CreateMutexA(nullptr, FALSE, product.c_str());
-    if (!m_hMutex) VL_TRACE();
+    // Another start may have come this far at the same moment.
+    if (!ClaimSingleInstance(product, m_hMutex)) {
+        HandOverToRunningInstance(product);
+        return false;
+    }
 
     {
         std::unique_ptr<CVLDlg> dlg(new CVLDlg(HasSwitch("-r")));
         dlg->DoModal();
         if (m_hMutex) ReleaseMutex(m_hMutex);
+        // The settings are saved and the tray icon is gone. Ended at once, with no library
+        // shut down either: the thread may hold a lock that shutting down would wait for.
+        if (dlg->ThreadsLeftRunning()) TerminateProcess(GetCurrentProcess(), 0);
     }
     return false;
 }

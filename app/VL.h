@@ -17,9 +17,16 @@ public:
 
     static bool HasSwitch(const char* text);
     static bool IsAnotherInstanceRunning(const std::string& productName);
+    // Creates the single-instance mutex; false (mutex null) when it existed already,
+    // that is when another instance got there first.
+    static bool ClaimSingleInstance(const std::string& productName, HANDLE& mutex);
+    // A second start: the running instance opens its configuration window.
+    static void HandOverToRunningInstance(const std::string& productName);
     // The main window of a running instance, or nullptr.
     static HWND FindRunningInstance(const std::string& productName);
     static bool CheckSystem();
+    // The display settings page of the control panel.
+    static void OpenDisplaySettings();
     static std::string GetLanguageFolder();
 
 private:

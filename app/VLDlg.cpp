@@ -8,6 +8,7 @@
 #include "app/Help.h"
 #include "app/HotKeys.h"
 #include "app/TrayMenu.h"
+#include "app/VL.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
 #include "display/ImageDisplayDlg_win.h"
@@ -15,6 +16,7 @@
 #include "lang/LangMessageBox_win.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
+#include "online/Addresses.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/ConfigWindow.h"
@@ -32,10 +34,6 @@ std::string LoadResString(UINT id) {
     char buf[512] = {};
     int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
     return std::string(buf, n > 0 ? n : 0);
-}
-
-void OpenDisplaySettings() {
-    WinExec("rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
 }
 
 }  // namespace
@@ -129,8 +127,9 @@ void CVLDlg::ApplyAutoStartStep() {
 }
 
 void CVLDlg::LoadLanguageStep() {
-    // A file that does not load leaves the texts of the templates; nothing is shown.
-    if (!GetLanguageManager().LoadLanguage(m_options.m_strLanguageFile)) VL_TRACE();
+    // A stored file that has gone falls back to the program's own, so that no message is
+    // blank; the settings keep the file that loaded.
+    if (!GetLanguageManager().LoadLanguageOrFallback(m_options.m_strLanguageFile)) VL_TRACE();
 }
 
 void CVLDlg::RestoreSlideshowPosition() {
@@ -202,7 +201,7 @@ void CVLDlg::ApplyStartMode() {
 }
 
 void CVLDlg::StartOnlineChecks() {
-    // The update check (m_bCheckUpdate) and the site list refresh (m_bRefreshSites) start here.
+    m_online.Start(m_hWnd);
 }
 
 void CVLDlg::CreateImageInfoReaders() {
@@ -231,6 +230,16 @@ void CVLDlg::MapShellMessages() {
     });
     MapMessage(WM_QUIT_INSTANCE, [this](WPARAM, LPARAM, LRESULT& result) {
         OnQuitInstance();
+        result = 0;
+        return true;
+    });
+    // At log-off and shutdown Windows ends the process without destroying this window.
+    MapMessage(WM_QUERYENDSESSION, [](WPARAM, LPARAM, LRESULT& result) {
+        result = TRUE;
+        return true;
+    });
+    MapMessage(WM_ENDSESSION, [this](WPARAM ending, LPARAM, LRESULT& result) {
+        if (ending) OnEndSession();
         result = 0;
         return true;
     });
@@ -280,13 +289,6 @@ void CVLDlg::MapSlideshowCommands() {
 
 void CVLDlg::MapConfigWindowCommands() {
     // The window's own commands are the configuration window's (chained); the list's come with it.
-    MapCommand(ID_WEB_PAGE, [this](UINT) { OpenPage(kHomePageAddress); });
-    MapCommand(ID_GET_LANGUAGE_PACK, [this](UINT) { OpenPage(kLanguagePackAddress); });
-}
-
-void CVLDlg::OpenPage(const char* address) {
-    // A browser that fails reports it itself.
-    ShellExecuteA(m_hWnd, "open", address, nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
 void CVLDlg::MapTrayMessages() {
@@ -352,7 +354,18 @@ void CVLDlg::OnLanguageCommand(UINT id) {
 }
 
 void CVLDlg::MapOnlineMessages() {
-    // WM_SITELIST_READY, the site commands and the update/site-list retry timers.
+    MapMessage(WM_UPDATE_CHECKED, [this](WPARAM, LPARAM, LRESULT& result) {
+        m_online.OnUpdateChecked();
+        result = 0;
+        return true;
+    });
+    MapMessage(WM_SITELIST_READY, [this](WPARAM, LPARAM, LRESULT& result) {
+        if (m_online.OnSiteListReady()) m_bModified = true;
+        result = 0;
+        return true;
+    });
+    MapCommand(ID_WEB_PAGE, [this](UINT) { OpenWebPage(m_hWnd, kHomePageAddress); });
+    MapCommand(ID_GET_LANGUAGE_PACK, [this](UINT) { OpenWebPage(m_hWnd, kLanguagePackPageAddress); });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -360,7 +373,7 @@ void CVLDlg::MapOnlineMessages() {
 
 void CVLDlg::OnTimer(UINT_PTR id) {
     if (id == TIMER_SLIDESHOW && m_pSlideshow) m_pSlideshow->Tick();
-    // Timers TIMER_UPDATE_RETRY and TIMER_SITELIST_RETRY belong to the online services.
+    m_online.OnTimer(id);
 }
 
 bool CVLDlg::PreTranslateMessage(MSG& msg) {
@@ -388,7 +401,7 @@ void CVLDlg::OnQuitInstance() {
 
 bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
     if (bitsPerPixel >= 16) return false;
-    if (LangMessageBox("0006", MB_YESNO) == IDYES) OpenDisplaySettings();
+    if (LangMessageBox("0006", MB_YESNO) == IDYES) CVLApp::OpenDisplaySettings();
     return true;
 }
 
@@ -404,6 +417,12 @@ void CVLDlg::OnExit() {
     // The image list view is emptied here.
     m_config.Hide();
     EndDialog(IDOK);
+}
+
+void CVLDlg::OnEndSession() {
+    // The process may be ended at any moment after this returns.
+    SaveSettings();
+    UnregisterHotKeysStep();
 }
 
 void CVLDlg::OnAbout() {
@@ -503,7 +522,10 @@ bool CVLDlg::LoadSettings() {
 
 bool CVLDlg::LoadSettingsInto(COptionData& options) {
     uint32_t version = 0;
-    if (!LoadSettingsFile(m_strSettingsPath, options, &version)) {
+    const SettingsLoad result = LoadSettingsFileWaiting(m_strSettingsPath, options, &version, 2000);
+    // Defaults follow, and the next save must not destroy the user's file with them.
+    m_bSettingsNotLoaded = result == SettingsLoad::NotLoaded;
+    if (result != SettingsLoad::Loaded) {
         VL_TRACE();
         return false;
     }
@@ -512,6 +534,13 @@ bool CVLDlg::LoadSettingsInto(COptionData& options) {
 }
 
 bool CVLDlg::SaveSettings() {
+    if (m_bSettingsNotLoaded) {
+        if (!SetAsideSettingsFile(m_strSettingsPath)) {
+            VL_TRACE();
+            return false;
+        }
+        m_bSettingsNotLoaded = false;
+    }
     if (!SaveSettingsFile(m_strSettingsPath, m_options)) {
         VL_TRACE();
         return false;
@@ -588,10 +617,11 @@ void CVLDlg::SelectOpacityItem(int index) {
 // Shutdown
 
 void CVLDlg::OnDestroy() {
+    // Saved first: a thread that does not stop may mean ending the process at once.
+    SaveSettings();
     FreeConfigWindowObjects();
     UnregisterHotKeysStep();
     StopFolderWatcher();
-    SaveSettings();
 }
 
 void CVLDlg::FreeConfigWindowObjects() {
@@ -603,7 +633,12 @@ void CVLDlg::UnregisterHotKeysStep() {
 }
 
 void CVLDlg::StopFolderWatcher() {
-    m_watcher.Clear();
+    // The worker too, as its rebuild starts the watcher. Exit ends within 3 s, whatever a
+    // thread waits for on an unreachable share.
+    const uint32_t kStopMs = 2000;
+    if (m_pSlideshow ? StopBackgroundThreads(*m_pSlideshow, m_watcher, kStopMs) : m_watcher.StopWithin(kStopMs)) return;
+    m_bThreadsLeftRunning = true;
+    m_tray.RemoveIcon();
 }
 
 bool CVLDlg::SaveImageListFile(const std::string& path, const std::vector<CImageItem>& images) {

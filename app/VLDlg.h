@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/MainMessages.h"
+#include "app/OnlineServices.h"
 #include "app/SystemTray.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
@@ -27,6 +28,10 @@ public:
     // A message box with the text of a key of section "Strings" of the current language,
     // captioned with the product name; -1 (and a trace) when the key is missing.
     int LangMessageBox(const char* key, UINT flags);
+
+    // After the dialog ended: a thread is still inside a call that does not return, so
+    // what it uses must not be freed; the process has to end without destroying it.
+    bool ThreadsLeftRunning() const { return m_bThreadsLeftRunning; }
 
     // Save Image List and Load Image List: an image list file written or read, with the
     // language's message ("0002", "0003") when it fails. Load empties images first.
@@ -77,6 +82,8 @@ private:
     void OnQuitInstance();
     bool OnDisplayChange(WPARAM bitsPerPixel);
     void OnExit();
+    // The session ends (log-off, shutdown): what OnDestroy would do, as far as it matters.
+    void OnEndSession();
     void OnAbout();
     void OnPreferences();
     void OnQuickSetup();
@@ -84,7 +91,6 @@ private:
     void ShowConfigWindow();
     void HideConfigWindow();
     void HandDisplaySettings();
-    void OpenPage(const char* address);
 
     // --- Tray menu and hotkeys ---
     void PrepareTrayMenu(HMENU menu);
@@ -125,9 +131,11 @@ private:
     COptionData m_options;
     std::string m_strSettingsPath;
     bool m_bModified = false;
+    bool m_bSettingsNotLoaded = false;  // the file there is set aside before the next save
 
     // Shell
     bool m_bStartHidden;
+    bool m_bThreadsLeftRunning = false;
     HWND m_hMainWnd = nullptr;  // kept for the worker, which may ask after the window is gone
     HICON m_hIcon = nullptr;
     HICON m_hIconDisabled = nullptr;
@@ -156,4 +164,5 @@ private:
     // Image list view and thumbnail plug-in
 
     // Online services
+    COnlineServices m_online{m_options};
 };

@@ -1,11 +1,13 @@
 #include "base/File.h"
 
+#include <cerrno>
 #include <cstdio>
 
 ReadResult ReadFileBytes(const std::string& path, std::string& out, size_t maxBytes) {
     out.clear();
+    errno = 0;
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return ReadResult::CannotOpen;
+    if (!f) return errno == ENOENT ? ReadResult::Missing : ReadResult::CannotOpen;
     ReadResult result = ReadResult::Ok;
     char buf[65536];
     for (;;) {

@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <string>
 
-enum class ReadResult { Ok, CannotOpen, TooLarge, ReadError };
+// Missing: nothing at the path; CannotOpen: there, but not readable now (locked, no rights).
+enum class ReadResult { Ok, Missing, CannotOpen, TooLarge, ReadError };
 
 // Reads the whole file; a file larger than maxBytes is refused without being read.
 ReadResult ReadFileBytes(const std::string& path, std::string& out, size_t maxBytes);
@@ -11,6 +12,9 @@ ReadResult ReadFileBytes(const std::string& path, std::string& out, size_t maxBy
 // Writes bytes to a new file beside path, flushes it to the disk and only then
 // puts it in place of path, so a failure at any point leaves the old file whole.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
+
+// Renames from to to, replacing a file there.
+bool MoveFileReplacing(const std::string& from, const std::string& to);
 
 bool FileExists(const std::string& path);
 bool DeleteFileAt(const std::string& path);

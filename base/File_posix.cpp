@@ -6,6 +6,10 @@
 #include "base/File.h"
 #include "base/Trace.h"
 
+bool MoveFileReplacing(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
     const std::string temp = path + ".new";
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -3,6 +3,10 @@
 #include "base/File.h"
 #include "base/Trace.h"
 
+bool MoveFileReplacing(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
     const std::string temp = path + ".new";
     HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -1,6 +1,7 @@
 // Threads and locks that build for Windows 2000 (the win32-model MinGW has no standard
 // thread or mutex classes) and natively for the tests.
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -70,4 +71,24 @@ private:
     std::unique_ptr<Impl> m_impl;
 };
 
+// Runs fn once on a thread that nobody joins: for work the program must never wait for at
+// exit (a download on a slow line). fn must only touch what outlives the program's objects.
+bool StartDetachedThread(std::function<void()> fn);
+
 void SleepMs(uint32_t ms);
+
+// One time limit shared by several waits; Event::kInfinite never runs out.
+class Deadline {
+public:
+    explicit Deadline(uint32_t ms) : m_ms(ms), m_start(std::chrono::steady_clock::now()) {}
+    uint32_t LeftMs() const {
+        if (m_ms == Event::kInfinite) return Event::kInfinite;
+        const auto spent =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_start);
+        return spent.count() < m_ms ? m_ms - static_cast<uint32_t>(spent.count()) : 0;
+    }
+
+private:
+    uint32_t m_ms;
+    std::chrono::steady_clock::time_point m_start;
+};

@@ -88,4 +88,20 @@ bool Thread::Join(uint32_t timeoutMs) {
     return true;
 }
 
+bool StartDetachedThread(std::function<void()> fn) {
+    try {
+        std::thread([fn = std::move(fn)] {
+            try {
+                fn();
+            } catch (...) {
+                VL_TRACE();
+            }
+        }).detach();
+        return true;
+    } catch (...) {
+        VL_TRACE();
+        return false;
+    }
+}
+
 void SleepMs(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }

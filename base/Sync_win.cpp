@@ -43,6 +43,16 @@ struct Thread::Impl {
 };
 
 namespace {
+unsigned __stdcall DetachedEntry(void* arg) {
+    std::unique_ptr<std::function<void()>> fn(static_cast<std::function<void()>*>(arg));
+    try {
+        (*fn)();
+    } catch (...) {
+        VL_TRACE();
+    }
+    return 0;
+}
+
 unsigned __stdcall ThreadEntry(void* arg) {
     auto* impl = static_cast<Thread::Impl*>(arg);
     try {
@@ -82,6 +92,18 @@ bool Thread::Join(uint32_t timeoutMs) {
         return false;
     CloseHandle(m_impl->handle);
     m_impl->handle = nullptr;
+    return true;
+}
+
+bool StartDetachedThread(std::function<void()> fn) {
+    auto* arg = new std::function<void()>(std::move(fn));
+    uintptr_t h = _beginthreadex(nullptr, 0, DetachedEntry, arg, 0, nullptr);
+    if (!h) {
+        delete arg;
+        VL_TRACE();
+        return false;
+    }
+    CloseHandle(reinterpret_cast<HANDLE>(h));
     return true;
 }
 

@@ -18,7 +18,8 @@ void CSlideshow::SetRebuild(RebuildFn rebuild) {
 
 bool CSlideshow::StartWorker() {
     if (m_worker.IsRunning()) return true;
-    m_event.reset(new Event(false, false, "ImageProcess"));
+    // Unnamed: nothing opens it by name, and a name lets any program take or signal it.
+    m_event.reset(new Event(false, false));
     if (!m_event->IsValid()) {
         VL_TRACE();
         return false;
@@ -29,12 +30,18 @@ bool CSlideshow::StartWorker() {
     return true;
 }
 
-void CSlideshow::StopWorker() {
+bool CSlideshow::StopWorker(uint32_t timeoutMs) {
     // The worker touches this object, so it has to end before the object does.
-    if (!m_event) return;
+    if (!m_event) return true;
     m_stop = true;
     m_event->Set();
-    m_worker.Join();
+    return m_worker.Join(timeoutMs);
+}
+
+bool StopBackgroundThreads(CSlideshow& slideshow, CFolderWatcher& watcher, uint32_t timeoutMs) {
+    // The worker first: its rebuild may start the watcher again.
+    const Deadline deadline(timeoutMs);
+    return slideshow.StopWorker(deadline.LeftMs()) && watcher.StopWithin(deadline.LeftMs());
 }
 
 void CSlideshow::OptionsChanged() {

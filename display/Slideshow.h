@@ -1,6 +1,6 @@
 // The slideshow clock and its picture worker. The UI thread runs the tick and the
-// commands; one worker thread at the lowest priority, woken by the auto-reset event
-// "ImageProcess", has the picture rendered by the display window.
+// commands; one worker thread at the lowest priority, woken by an auto-reset event, has
+// the picture rendered by the display window.
 //
 // Shared with the worker: the display list (locked, replaced whole), the image list
 // snapshot used by a rebuild on the worker (locked), and the flags (atomics). The option
@@ -17,6 +17,7 @@
 #include "base/Sync.h"
 #include "display/ImageDisplay.h"
 #include "imagelist/DisplayList.h"
+#include "imagelist/Watch.h"
 #include "settings/OptionData.h"
 
 // What the slideshow needs from the window that owns it and from the system.
@@ -70,8 +71,9 @@ public:
 
     // Start-up: creates the event and starts the worker. False when the event cannot be made.
     bool StartWorker();
-    // Wakes the worker and waits for its end; the destructor calls it.
-    void StopWorker();
+    // Wakes the worker and waits for its end, at most timeoutMs; the destructor calls it.
+    // False when the worker is still inside a call (a folder scan on an unreachable share).
+    bool StopWorker(uint32_t timeoutMs = Event::kInfinite);
     bool IsWorkerRunning() const { return m_worker.IsRunning(); }
 
     // After the option data changed on the UI thread (loaded, edited, reloaded).
@@ -142,3 +144,8 @@ private:
     std::unique_ptr<Event> m_event;
     Thread m_worker;
 };
+
+// At the end of the run: the worker, then the folder watcher's threads, within timeoutMs
+// together. False when one of them is still inside a call that does not return (a folder
+// on an unreachable share); what it uses must then never be freed.
+bool StopBackgroundThreads(CSlideshow& slideshow, CFolderWatcher& watcher, uint32_t timeoutMs);

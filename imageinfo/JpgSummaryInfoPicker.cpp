@@ -153,8 +153,8 @@ bool CJpgSummaryInfoPicker::ReadScanHeader(CInput& in) {
     return in.Byte(spectralStart) && in.Byte(spectralEnd) && in.Byte(approximation);
 }
 
-// Only a JFIF header is accepted as APP0; any other, a JFIF extension segment included,
-// fails the read.
+// Any other APP0 (a JFIF extension segment with its thumbnail, for one) is skipped by its
+// length like the other application segments.
 bool CJpgSummaryInfoPicker::ReadJfif(CInput& in) {
     uint16_t len, version;
     uint8_t id[4], terminator, thumbWidth, thumbHeight;
@@ -162,7 +162,10 @@ bool CJpgSummaryInfoPicker::ReadJfif(CInput& in) {
     for (uint8_t& b : id) {
         if (!in.Byte(b)) return false;
     }
-    if (std::memcmp(id, "JFIF", 4) != 0) return false;
+    if (std::memcmp(id, "JFIF", 4) != 0) {
+        // Too short to hold the four bytes just read: the stream is damaged.
+        return len >= 6 && in.Skip(len - 6u);
+    }
     if (!in.Byte(terminator) || !in.Word(version) || !in.Byte(m_nDensityUnits) || !in.Word(m_nXDensity) ||
         !in.Word(m_nYDensity) || !in.Byte(thumbWidth) || !in.Byte(thumbHeight)) {
         return false;

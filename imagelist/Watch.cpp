@@ -74,6 +74,11 @@ void CFolderWatcher::Stop() {
     StopLocked();
 }
 
+bool CFolderWatcher::StopWithin(uint32_t timeoutMs) {
+    LockGuard lock(m_lock);
+    return StopLocked(timeoutMs);
+}
+
 void CFolderWatcher::StartLocked() {
     if (m_watching.load()) return;
     if (!m_stop) {
@@ -107,14 +112,19 @@ void CFolderWatcher::StartLocked() {
     m_watching.store(true);
 }
 
-void CFolderWatcher::StopLocked() {
-    if (!m_watching.load()) return;
+bool CFolderWatcher::StopLocked(uint32_t timeoutMs) {
+    if (!m_watching.load()) return true;
     if (m_stop) m_notifier.SetStop(m_stop);
     // The threads wake at once on the stop signal; waiting for them means nobody else
     // ever closes their notifications.
-    for (auto& thread : m_threads) thread->Join();
+    const Deadline deadline(timeoutMs);
+    for (auto& thread : m_threads) {
+        // One still in a call keeps the watcher watching, so a later Stop or Clear waits for it.
+        if (!thread->Join(deadline.LeftMs())) return false;
+    }
     m_threads.clear();
     m_watching.store(false);
+    return true;
 }
 
 void CFolderWatcher::WatchFolders(const std::vector<std::string>& folders, IChangeNotifier::Handle stop,

@@ -67,13 +67,16 @@ public:
     void Start();
     // Ends the watching threads; each releases its own notifications before it ends.
     void Stop();
+    // Stop, waiting at most timeoutMs: false when a thread is still inside a system call
+    // (an unreachable network folder). It is left running and the watcher must outlive it.
+    bool StopWithin(uint32_t timeoutMs);
 
     std::vector<std::string> Folders() const;
 
 private:
     void ClearAll();
     void StartLocked();
-    void StopLocked();
+    bool StopLocked(uint32_t timeoutMs = Event::kInfinite);
     void WatchFolders(const std::vector<std::string>& folders, IChangeNotifier::Handle stop,
                       const std::function<void(uint32_t)>& post);
 

@@ -69,6 +69,32 @@ bool CLanguageManager::LoadLanguageByIndex(int index) {
     return LoadLanguage(path);
 }
 
+namespace {
+std::string FileName(const std::string& path) {
+    size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+}  // namespace
+
+bool CLanguageManager::LoadLanguageOrFallback(std::string& path) {
+    std::vector<std::string> candidates{path};
+    for (const std::string& name : {FileName(path), std::string("vmeng.lng")}) {
+        for (const CLangInfo& info : m_catalogue) {
+            if (EqualsNoCase(FileName(info.m_strPath), name)) candidates.push_back(info.m_strPath);
+        }
+    }
+    if (!m_catalogue.empty()) candidates.push_back(m_catalogue.front().m_strPath);
+    for (size_t i = 0; i < candidates.size(); ++i) {
+        // A file already tried failed; reading it again could not help.
+        bool tried = false;
+        for (size_t j = 0; j < i && !tried; ++j) tried = EqualsNoCase(candidates[j], candidates[i]);
+        if (tried || !LoadLanguage(candidates[i])) continue;
+        path = candidates[i];
+        return true;
+    }
+    return false;
+}
+
 bool CLanguageManager::GetString(const std::string& section, const std::string& key, std::string& text) const {
     if (!m_pCurrent) {
         VL_TRACE();

@@ -40,6 +40,10 @@ public:
     // language file; the previous language then stays current.
     bool LoadLanguage(const std::string& path);
     bool LoadLanguageByIndex(int index);
+    // Start-up: loads the file at path. When it does not load (the program folder moved, the
+    // file was deleted), the catalogue's file of the same name, then its "vmeng.lng", then
+    // its first record. True when a language is current; path then names its file.
+    bool LoadLanguageOrFallback(std::string& path);
     // The same from bytes already in memory; path is what GetCurrentPath will report.
     bool LoadLanguageFromBytes(const std::string& bytes, const std::string& path);
 

@@ -26,6 +26,8 @@ bool SiteUrlForCommand(const COptionData& data, unsigned id, std::string& url) {
     if (id < kFirstSiteCommand || id > kLastSiteCommand) return false;
     size_t index = id - kFirstSiteCommand;
     if (index >= data.m_sites.size()) return false;
+    // The settings file may have been edited by hand since the list was downloaded.
+    if (!IsSafeSiteAddress(data.m_sites[index].m_strUrl)) return false;
     url = data.m_sites[index].m_strUrl;
     return true;
 }

@@ -17,5 +17,6 @@ struct SiteMenuEntry {
 // built-in sites. Entries past 37125 are listed but have no command behind them.
 std::vector<SiteMenuEntry> SiteMenuEntries(COptionData& data);
 
-// The address that site command id opens; false when the id names no site of the list.
+// The address that site command id opens; false when the id names no site of the list
+// or its address is not one the shell may open.
 bool SiteUrlForCommand(const COptionData& data, unsigned id, std::string& url);

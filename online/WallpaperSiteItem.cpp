@@ -21,11 +21,25 @@ void CSiteItem::Serialize(CArchive& ar) {
     }
 }
 
+bool IsSafeSiteAddress(const std::string& url) {
+    if (url.size() > 2048) return false;
+    size_t rest = 0;
+    for (const char* scheme : {"http://", "https://", "ftp://"}) {
+        const std::string s(scheme);
+        if (url.size() > s.size() && AsciiLower(url.substr(0, s.size())) == s) rest = s.size();
+    }
+    if (rest == 0 || url[rest] == '/') return false;
+    for (char c : url) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u <= 0x20 || u == 0x7F || c == '"' || c == '\'' || c == '`') return false;
+    }
+    return true;
+}
+
 bool IsValidSite(CSiteItem& site) {
     site.m_strName = TrimBlanks(site.m_strName);
     site.m_strUrl = AsciiLower(TrimBlanks(site.m_strUrl));
-    if (site.m_strName.empty() || site.m_strUrl.size() < 5) return false;
-    return site.m_strUrl.compare(0, 4, "http") == 0 || site.m_strUrl.compare(0, 3, "ftp") == 0;
+    return !site.m_strName.empty() && IsSafeSiteAddress(site.m_strUrl);
 }
 
 namespace {

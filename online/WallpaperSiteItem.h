@@ -28,8 +28,13 @@ public:
     std::string m_strDescription;
 };
 
+// An address the shell may open for a site: "http://", "https://" or "ftp://" and a host,
+// at most 2,048 characters, no blanks, quotes or control characters. Anything else could
+// name a program ("http.bat") that the shell would run.
+bool IsSafeSiteAddress(const std::string& url);
+
 // Trims name and url and lower-cases url (in the record), then tells whether the
-// record names a site: a name, and an "http..." or "ftp..." address of 5 or more characters.
+// record names a site: a name and a safe address.
 bool IsValidSite(CSiteItem& site);
 
 // Reads the next <wallpaper_site> record from text at position (a character index) into

@@ -2,10 +2,12 @@
 
 #include "base/ProgramPath.h"
 #include "base/Trace.h"
+#include "lang/LangKeys.h"
+#include "lang/LanguageManager.h"
 
 namespace {
 
-// Shown until the language files supply key "0004" of "Strings".
+// Shown while no language is loaded yet.
 const char kLoadFailedText[] = "Failed in loading tg.dll";
 
 void ShowMessageBox(const char* text) {
@@ -25,8 +27,8 @@ void CPaintLibThumbnailGenerater::SetMessageFn(MessageFn fn) {
     g_messageFn = fn ? fn : ShowMessageBox;
 }
 
-CPaintLibThumbnailGenerater::CPaintLibThumbnailGenerater(std::string libraryPath)
-    : m_strLibraryPath(std::move(libraryPath)) {}
+CPaintLibThumbnailGenerater::CPaintLibThumbnailGenerater(std::string libraryPath, const CLanguageManager* texts)
+    : m_strLibraryPath(std::move(libraryPath)), m_pTexts(texts) {}
 
 CPaintLibThumbnailGenerater::~CPaintLibThumbnailGenerater() {
     if (m_hModule) FreeLibrary(m_hModule);
@@ -39,7 +41,10 @@ bool CPaintLibThumbnailGenerater::Load() {
         m_hModule = LoadLibraryA(path.c_str());
         if (!m_hModule) {
             VL_TRACE();
-            g_messageFn(kLoadFailedText);
+            const CLanguageManager& texts = m_pTexts ? *m_pTexts : GetLanguageManager();
+            std::string text = kLoadFailedText;
+            if (texts.HasCurrentLanguage()) texts.GetString(langsec::kStrings, "0004", text);
+            g_messageFn(text.c_str());
             return false;
         }
     }

@@ -5,10 +5,14 @@
 #include <cstdint>
 #include <string>
 
+class CLanguageManager;
+
 class CPaintLibThumbnailGenerater {
 public:
-    // libraryPath: empty for tg.dll beside the executable.
-    explicit CPaintLibThumbnailGenerater(std::string libraryPath = std::string());
+    // libraryPath: empty for tg.dll beside the executable. texts: where the message of a
+    // failed load comes from; null for the program's language manager.
+    explicit CPaintLibThumbnailGenerater(std::string libraryPath = std::string(),
+                                         const CLanguageManager* texts = nullptr);
     virtual ~CPaintLibThumbnailGenerater();
     CPaintLibThumbnailGenerater(const CPaintLibThumbnailGenerater&) = delete;
     CPaintLibThumbnailGenerater& operator=(const CPaintLibThumbnailGenerater&) = delete;
@@ -35,6 +39,7 @@ private:
     using Thumbnail2Fn = BOOL(WINAPI*)(const char*, int, int, HBITMAP*, int*, int*);
 
     std::string m_strLibraryPath;
+    const CLanguageManager* m_pTexts;
     HMODULE m_hModule = nullptr;
     ToDCFn m_pfnToDC = nullptr;
     Thumbnail2Fn m_pfnThumbnail2 = nullptr;

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a Windows binary imports a function that Windows 2000 does not have.
+# Fails when a Windows binary imports a function that Windows 2000 does not have, or
+# imports a network library at all: the Internet library is loaded at run time from the
+# system folder, and only by the download threads.
 set -euo pipefail
 bin=$1
 case "$bin" in
@@ -14,4 +16,10 @@ if [ -n "$bad" ]; then
   echo "$bad" | sed 's/^/  /'
   exit 1
 fi
-echo "$bin: $(echo "$imports" | wc -l) imports, none newer than Windows 2000"
+net=$("$objdump" -p "$bin" | awk '/DLL Name:/{print $3}' | grep -i -E '^(wininet|winhttp|ws2_32|wsock32)\.dll$' || true)
+if [ -n "$net" ]; then
+  echo "$bin imports a network library:"
+  echo "$net" | sed 's/^/  /'
+  exit 1
+fi
+echo "$bin: $(echo "$imports" | wc -l) imports, none newer than Windows 2000, no network library"

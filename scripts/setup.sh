@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest
   g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine64 xvfb xcompmgr x11-utils x11-apps xdotool imagemagick procps
-  gnome-backgrounds libvips-tools python3
+  gnome-backgrounds libvips-tools python3 openssl
 )
 
 missing=()

@@ -122,15 +122,25 @@ std::string COptionData::AutoStartCommand(const std::string& exePath) {
 }
 
 bool COptionData::ApplyAutoStart(IAutoStartStore& store, const std::string& exePath) const {
+    const IAutoStartStore::Hive machine = IAutoStartStore::LocalMachine, user = IAutoStartStore::CurrentUser;
     if (m_bAutoStart) {
         const std::string command = AutoStartCommand(exePath);
-        IAutoStartStore::Hive hive = IAutoStartStore::LocalMachine;
-        if (!store.CanOpen(hive)) hive = IAutoStartStore::CurrentUser;
-        return store.CanOpen(hive) && store.SetValue(hive, kProductName, command);
+        if (store.CanOpen(machine)) {
+            if (!store.SetValue(machine, kProductName, command)) return false;
+            store.DeleteValue(user, kProductName);
+            return true;
+        }
+        // Written by a run with more rights; this user cannot change it, and a second
+        // value would start the program twice.
+        if (store.HasValue(machine, kProductName)) {
+            store.DeleteValue(user, kProductName);
+            return true;
+        }
+        return store.CanOpen(user) && store.SetValue(user, kProductName, command);
     }
-    bool removed = false;
-    for (IAutoStartStore::Hive hive : {IAutoStartStore::LocalMachine, IAutoStartStore::CurrentUser}) {
-        if (store.CanOpen(hive) && store.DeleteValue(hive, kProductName)) removed = true;
+    bool removed = true;
+    for (IAutoStartStore::Hive hive : {machine, user}) {
+        if (!store.DeleteValue(hive, kProductName) && store.HasValue(hive, kProductName)) removed = false;
     }
     return removed;
 }

@@ -57,6 +57,8 @@ public:
     virtual ~IAutoStartStore() = default;
     // False when the Run key of hive cannot be opened for writing.
     virtual bool CanOpen(Hive hive) = 0;
+    // Whether the Run key of hive holds a value of that name; reading is enough.
+    virtual bool HasValue(Hive hive, const std::string& name) = 0;
     virtual bool SetValue(Hive hive, const std::string& name, const std::string& text) = 0;
     // A missing value counts as deleted.
     virtual bool DeleteValue(Hive hive, const std::string& name) = 0;
@@ -80,7 +82,8 @@ public:
     void SetDefaultSites();
 
     // Writes or removes the start-with-Windows value: under HKEY_LOCAL_MACHINE, or under
-    // HKEY_CURRENT_USER when the machine's key is closed to this user. Removing clears both.
+    // HKEY_CURRENT_USER when the machine's key is closed to this user. Only one value is
+    // left, as Windows starts the program once for each. Removing clears both.
     bool ApplyAutoStart(IAutoStartStore& store, const std::string& exePath) const;
     static std::string AutoStartCommand(const std::string& exePath);
 

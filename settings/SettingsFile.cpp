@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include "base/File.h"
+#include "base/Sync.h"
 #include "base/Trace.h"
 #include "settings/Archive.h"
 
@@ -41,6 +42,31 @@ bool LoadSettingsFile(const std::string& path, COptionData& data, uint32_t* vers
         return false;
     }
     return LoadSettingsBytes(bytes, data, version);
+}
+
+SettingsLoad LoadSettingsFileWaiting(const std::string& path, COptionData& data, uint32_t* version, uint32_t waitMs) {
+    const uint32_t kStepMs = 100;
+    std::string bytes;
+    ReadResult read = ReadFileBytes(path, bytes, kMaxSettingsFileSize);
+    for (uint32_t waited = 0; read == ReadResult::CannotOpen && waited < waitMs; waited += kStepMs) {
+        SleepMs(kStepMs);
+        read = ReadFileBytes(path, bytes, kMaxSettingsFileSize);
+    }
+    if (read == ReadResult::Missing) return SettingsLoad::Missing;
+    if (read != ReadResult::Ok) {
+        VL_TRACE();
+        return SettingsLoad::NotLoaded;
+    }
+    return LoadSettingsBytes(bytes, data, version) ? SettingsLoad::Loaded : SettingsLoad::NotLoaded;
+}
+
+bool SetAsideSettingsFile(const std::string& path) {
+    if (MoveFileReplacing(path, path + ".bad")) return true;
+    // Nothing to keep when the file has gone meanwhile.
+    std::string bytes;
+    if (ReadFileBytes(path, bytes, 0) == ReadResult::Missing) return true;
+    VL_TRACE();
+    return false;
 }
 
 bool SaveSettingsFile(const std::string& path, const COptionData& data) {

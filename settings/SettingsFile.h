@@ -18,6 +18,15 @@ bool LoadSettingsFile(const std::string& path, COptionData& data, uint32_t* vers
 // Replaces the file only once the new one is complete; on failure the old file stays.
 bool SaveSettingsFile(const std::string& path, const COptionData& data);
 
+enum class SettingsLoad { Loaded, Missing, NotLoaded };
+// As LoadSettingsFile, but telling a missing file from one that is there and did not load.
+// A file that another program holds open (a backup, a virus scanner) is tried again for
+// up to waitMs before it counts as not loaded.
+SettingsLoad LoadSettingsFileWaiting(const std::string& path, COptionData& data, uint32_t* version, uint32_t waitMs);
+// Before the first save over a settings file that did not load: its bytes go to
+// "<path>.bad", replacing an older one. False when they could not be moved there.
+bool SetAsideSettingsFile(const std::string& path);
+
 // What finding the settings folder needs from the system.
 class ISettingsLocation {
 public:

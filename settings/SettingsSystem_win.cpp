@@ -13,16 +13,13 @@ HKEY Root(IAutoStartStore::Hive hive) {
     return hive == IAutoStartStore::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
-HKEY OpenRun(IAutoStartStore::Hive hive) {
-    HKEY key = nullptr;
-    if (hive == IAutoStartStore::LocalMachine) {
-        if (RegOpenKeyExA(Root(hive), kRunKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return nullptr;
-    } else if (RegCreateKeyExA(Root(hive), kRunKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-               ERROR_SUCCESS) {
-        // A fresh profile may not have the user's Run key yet.
-        return nullptr;
-    }
-    return key;
+// Only the rights the step needs: a standard user may read the machine's Run key but
+// never gets full access to it. A fresh profile may lack the user's Run key (create).
+LONG OpenRun(IAutoStartStore::Hive hive, REGSAM access, bool create, HKEY& key) {
+    key = nullptr;
+    if (create && hive == IAutoStartStore::CurrentUser)
+        return RegCreateKeyExA(Root(hive), kRunKey, 0, nullptr, 0, access, nullptr, &key, nullptr);
+    return RegOpenKeyExA(Root(hive), kRunKey, 0, access, &key);
 }
 
 typedef BOOL(WINAPI* SHGetSpecialFolderPathAFn)(HWND, LPSTR, int, BOOL);
@@ -53,15 +50,23 @@ bool CWinSettingsLocation::MakeDirectory(const std::string& path) {
 std::string CWinSettingsLocation::ExecutablePath() { return ProgramFilePath(); }
 
 bool CWinAutoStartStore::CanOpen(Hive hive) {
-    HKEY key = OpenRun(hive);
-    if (!key) return false;
+    HKEY key;
+    if (OpenRun(hive, KEY_SET_VALUE, true, key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
 }
 
+bool CWinAutoStartStore::HasValue(Hive hive, const std::string& name) {
+    HKEY key;
+    if (OpenRun(hive, KEY_QUERY_VALUE, false, key) != ERROR_SUCCESS) return false;
+    LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS;
+}
+
 bool CWinAutoStartStore::SetValue(Hive hive, const std::string& name, const std::string& text) {
-    HKEY key = OpenRun(hive);
-    if (!key) {
+    HKEY key;
+    if (OpenRun(hive, KEY_SET_VALUE, true, key) != ERROR_SUCCESS) {
         VL_TRACE();
         return false;
     }
@@ -73,9 +78,11 @@ bool CWinAutoStartStore::SetValue(Hive hive, const std::string& name, const std:
 }
 
 bool CWinAutoStartStore::DeleteValue(Hive hive, const std::string& name) {
-    HKEY key = OpenRun(hive);
-    if (!key) return false;
-    LONG rc = RegDeleteValueA(key, name.c_str());
+    HKEY key;
+    LONG rc = OpenRun(hive, KEY_SET_VALUE, false, key);
+    if (rc == ERROR_FILE_NOT_FOUND) return true;  // no Run key, so no value either
+    if (rc != ERROR_SUCCESS) return false;
+    rc = RegDeleteValueA(key, name.c_str());
     RegCloseKey(key);
     return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
 }

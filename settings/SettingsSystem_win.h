@@ -14,6 +14,7 @@ public:
 class CWinAutoStartStore : public IAutoStartStore {
 public:
     bool CanOpen(Hive hive) override;
+    bool HasValue(Hive hive, const std::string& name) override;
     bool SetValue(Hive hive, const std::string& name, const std::string& text) override;
     bool DeleteValue(Hive hive, const std::string& name) override;
 };

@@ -55,7 +55,7 @@ TEST(AboutBox, TakesCaptionLabelsAndButtonFromTheLanguage) {
     EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_ABOUT_VERSION)), "Version 1.10");
     EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_HOME_PAGE_LINK)), kHomePageAddress);
     // The mail link shows the bare address.
-    EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_FEEDBACK_LINK)), "feedback@velum.example.org");
+    EXPECT_EQ(WindowText(GetDlgItem(dlg, IDC_FEEDBACK_LINK)), "feedback@velum-project.org");
     about.DestroyWindow();
 }
 

@@ -3,12 +3,18 @@
 #include <atomic>
 #include <chrono>
 #include <climits>
+#include <mutex>
+#include <memory>
+#include <condition_variable>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "base/Trace.h"
 #include "display/Slideshow.h"
+#include "imagelist/FileSystem.h"
+#include "imagelist/Rebuild.h"
+#include "imagelist/Watch.h"
 
 namespace {
 
@@ -581,6 +587,144 @@ TEST(SlideshowThreads, TickAndWorkerRebuildShareTheListSoundly) {
         int index = std::stoi(p.substr(sep + 1));
         EXPECT_LT(index, 1 + g % 17) << p;
     }
+}
+
+// A call on an unreachable network share that does not return until the test lets it, at
+// its end, so that every thread still ends before the objects go.
+class Gate {
+public:
+    void Pass() {
+        std::unique_lock<std::mutex> lock(m_m);
+        ++m_callers;
+        m_cv.notify_all();
+        m_cv.wait(lock, [this] { return m_open; });
+    }
+    bool WaitForCaller() {
+        std::unique_lock<std::mutex> lock(m_m);
+        return m_cv.wait_for(lock, std::chrono::seconds(5), [this] { return m_callers > 0; });
+    }
+    void Open() {
+        std::lock_guard<std::mutex> lock(m_m);
+        m_open = true;
+        m_cv.notify_all();
+    }
+
+private:
+    std::mutex m_m;
+    std::condition_variable m_cv;
+    int m_callers = 0;
+    bool m_open = false;
+};
+
+// Change notifications whose set-up passes the gate (when given); the stop signals are events.
+class GatedNotifier : public IChangeNotifier {
+public:
+    explicit GatedNotifier(Gate* watch) : m_watch(watch) {}
+    Handle NewStopSignal() override { return new Event(true, false); }
+    void SetStop(Handle stop) override { static_cast<Event*>(stop)->Set(); }
+    void ResetStop(Handle stop) override { static_cast<Event*>(stop)->Reset(); }
+    void CloseStop(Handle stop) override { delete static_cast<Event*>(stop); }
+    Handle Watch(const std::string&, bool) override {
+        if (m_watch) m_watch->Pass();
+        return this;
+    }
+    bool Rearm(Handle) override { return true; }
+    void Close(Handle) override {}
+    int Wait(Handle stop, const std::vector<Handle>&) override {
+        static_cast<Event*>(stop)->Wait();
+        return kStopped;
+    }
+
+private:
+    Gate* m_watch;
+};
+
+class GatedSearch : public IDirectorySearch {
+public:
+    explicit GatedSearch(Gate& gate) : m_gate(gate) {}
+    bool Find(const std::string&, const std::function<bool(const std::string&, bool)>&) override {
+        m_gate.Pass();
+        return false;
+    }
+    std::string FullPath(const std::string& path) override { return path; }
+
+private:
+    Gate& m_gate;
+};
+
+// Runs the shutdown on a thread of its own: true when it ended within 3 s, with its answer.
+bool StopsInTime(CSlideshow& show, CFolderWatcher& watcher, std::thread& stopper, bool& stopped) {
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    stopper = std::thread([&show, &watcher, &stopped, done] {
+        stopped = StopBackgroundThreads(show, watcher, 2000);
+        *done = true;
+    });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (!*done && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return *done;
+}
+
+TEST(SlideshowShutdown, EndsInTimeWhileTheWorkerHangsInAFolderScan) {
+    Gate scan;
+    GatedNotifier notifier(nullptr);
+    CFolderWatcher watcher(notifier);
+    GatedSearch search(scan);
+    CDisplayListRebuild rebuild(search, &watcher);
+    std::thread stopper;
+    {
+        Rig rig;
+        rig.options.m_images = {CImageItem("\\\\server\\pics", true, true)};
+        rig.show.OptionsChanged();
+        rig.show.SetRebuild([&rebuild](const std::vector<CImageItem>& images) { return rebuild.BuildPaths(images); });
+        rig.list.Assign(Pictures(2));
+        ASSERT_TRUE(rig.show.StartWorker());
+        // A folder change that has been quiet long enough: the worker rebuilds after showing.
+        rig.show.OnFolderChanged();
+        rig.clock.tick += 6000;
+        rig.show.Tick();
+        ASSERT_TRUE(scan.WaitForCaller());
+
+        bool stopped = true;
+        const bool inTime = StopsInTime(rig.show, watcher, stopper, stopped);
+        EXPECT_TRUE(inTime);
+        if (!inTime) scan.Open();  // so that a stop that waits for ever still ends
+        stopper.join();
+        EXPECT_FALSE(stopped);
+        EXPECT_TRUE(rig.show.IsWorkerRunning());
+
+        // Once the share answers, everything ends as usual.
+        scan.Open();
+        EXPECT_TRUE(StopsInTime(rig.show, watcher, stopper, stopped));
+        stopper.join();
+        EXPECT_TRUE(stopped);
+        EXPECT_FALSE(watcher.IsWatching());
+    }
+}
+
+TEST(SlideshowShutdown, EndsInTimeWhileTheWatcherHangsInAChangeNotification) {
+    Gate watch;
+    GatedNotifier notifier(&watch);
+    CFolderWatcher watcher(notifier);
+    watcher.AddFolder("\\\\server\\pics");
+    watcher.Start();
+    ASSERT_TRUE(watch.WaitForCaller());
+    std::thread stopper;
+    {
+        Rig rig;
+        ASSERT_TRUE(rig.show.StartWorker());
+        bool stopped = true;
+        const bool inTime = StopsInTime(rig.show, watcher, stopper, stopped);
+        EXPECT_TRUE(inTime);
+        if (!inTime) watch.Open();
+        stopper.join();
+        EXPECT_FALSE(stopped);
+        EXPECT_FALSE(rig.show.IsWorkerRunning());
+        EXPECT_TRUE(watcher.IsWatching());
+    }
+    watch.Open();
+    watcher.Stop();
+    EXPECT_FALSE(watcher.IsWatching());
 }
 
 }  // namespace

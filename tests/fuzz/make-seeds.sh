@@ -29,10 +29,13 @@ mk tgainfo_fuzz grey.tga -colorspace Gray
 mk pcxinfo_fuzz rgb.pcx
 mk pcxinfo_fuzz palette.pcx -colors 4 -type Palette
 
-mkdir -p settings_fuzz sitelist_fuzz
+mkdir -p settings_fuzz sitelist_fuzz answer_fuzz
 "$tool" settings defaults | "$tool" settings write settings_fuzz/defaults.dat
 echo '{"m_nInterval":10,"m_strLanguageFile":"C:\\x\\vmeng.lng",
        "m_images":[{"path":"C:\\pics","isFolder":1,"includeSubFolders":0},{"path":"C:\\a\u00e4.jpg"}],
        "m_sites":[{"name":"A","url":"http://a.example","description":"d"}]}' |
   "$tool" settings write settings_fuzz/images.dat
 printf '<wallpaper_site>\r\n<name>One</name>\r\n<url>http://one.example</url>\r\n<description>first</description>\r\n</wallpaper_site>\r\n<wallpaper_site>\r\n<name>Two</name>\r\n<url>http://two.example</url>\r\n</wallpaper_site>\r\n' >sitelist_fuzz/two.txt
+# Server answers: a text first (version, news, address), then the bytes the fake server plays.
+printf '10a01\r\n\000\001\002\003\004\005\006\007\010\011\012\013hello world\000\000\000' >answer_fuzz/version.bin
+printf '\357\273\277Velum 1.11\r\n- faster\r\nhttps://download.velum-project.org/vm/x\020\040\060\100\120\140\160\200\220\240\260\300\320\340\360' >answer_fuzz/news.bin

@@ -271,9 +271,6 @@ TEST(JpegWalk, SegmentsAreSkippedByTheirStructure) {
 
 TEST(JpegWalk, DamagedOrForeignStreamsFail) {
     const std::string tail = Frame(0xC0, 11, 12) + Scan();
-    // Only a JFIF header is accepted as APP0, so a JFIF extension segment fails the read.
-    EXPECT_FALSE(ReadJpeg(kSoi + Segment(0xE0, std::string("JFXX\0\x10", 6)) + tail).ok);
-    EXPECT_FALSE(ReadJpeg(kSoi + Jfif() + Segment(0xE0, std::string("JFXX\0\x10", 6)) + tail).ok);
     EXPECT_FALSE(ReadJpeg(kSoi + "\xFF\xE0" + BE16(2) + "JFIF" + tail).ok);
     EXPECT_FALSE(ReadJpeg(kSoi + Jfif().substr(0, 15)).ok);
     EXPECT_FALSE(ReadJpeg(kSoi + Frame(0xC0, 11, 12, 0) + Scan()).ok);
@@ -286,6 +283,22 @@ TEST(JpegWalk, DamagedOrForeignStreamsFail) {
     // A table that does not fit its segment.
     EXPECT_FALSE(ReadJpeg(kSoi + Segment(0xDB, std::string(64, 0)) + tail).ok);
     EXPECT_FALSE(ReadJpeg(kSoi + Segment(0xC4, std::string(16, 0) + "\x05") + tail).ok);
+}
+
+// A JFIF extension segment (APP0 "JFXX", here with a thumbnail that holds a decoy frame)
+// follows the JFIF header in many camera and editor files.
+TEST(JpegWalk, AnApp0OtherThanJfifIsSkippedByItsLength) {
+    const std::string tail = Frame(0xC0, 11, 12) + Scan();
+    const std::string jfxx = Segment(0xE0, std::string("JFXX\0\x10", 6) + Frame(0xC0, 999, 999) + "\xFF\xDA");
+    EXPECT_EQ(ReadJpeg(kSoi + Jfif() + jfxx + tail).width, 11);
+    EXPECT_EQ(ReadJpeg(kSoi + jfxx + tail).height, 12);
+    // The shortest segment that still holds its four-byte name.
+    EXPECT_EQ(ReadJpeg(kSoi + Segment(0xE0, "AVI1") + tail).width, 11);
+    // Names that do not fit their segment, and a segment past the end, are damage.
+    for (unsigned len : {3u, 5u}) {
+        EXPECT_FALSE(ReadJpeg(kSoi + "\xFF\xE0" + BE16(len) + "JFXX" + tail).ok) << len;
+    }
+    EXPECT_FALSE(ReadJpeg(kSoi + "\xFF\xE0" + BE16(600) + "JFXX" + tail).ok);
 }
 
 TEST(JpegWalk, ScanBeforeAnyFrameHasNoSize) {

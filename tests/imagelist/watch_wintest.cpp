@@ -228,3 +228,43 @@ TEST(WinFolderWatcher, BurstOfChangesGivesOneRebuildAfterFiveQuietSeconds) {
     watcher.Clear();
     Drain();
 }
+
+namespace {
+// Counts the worker's passes: each one asks first whether the configuration window is open.
+class CountingHost : public HiddenHost {
+public:
+    bool IsConfigWindowVisible() const override {
+        InterlockedIncrement(&passes);
+        return true;
+    }
+    mutable volatile LONG passes = 0;
+};
+}  // namespace
+
+// Another program may hold the name the worker's event once had, as another kind of object
+// or as an event left signalled for good.
+TEST(WinSlideshowWorker, ItsEventIsNotReachableByAName) {
+    COptionData options;
+    CDisplayList list;
+    NullDisplay display;
+    HANDLE foreign = CreateMutexA(nullptr, FALSE, "ImageProcess");
+    ASSERT_NE(foreign, nullptr);
+    {
+        CountingHost host;
+        CSlideshow slideshow(options, list, display, host, SystemClock());
+        EXPECT_TRUE(slideshow.StartWorker());
+        EXPECT_TRUE(slideshow.IsWorkerRunning());
+    }
+    CloseHandle(foreign);
+
+    HANDLE stuck = CreateEventA(nullptr, TRUE, TRUE, "ImageProcess");
+    ASSERT_NE(stuck, nullptr);
+    {
+        CountingHost host;
+        CSlideshow slideshow(options, list, display, host, SystemClock());
+        ASSERT_TRUE(slideshow.StartWorker());
+        Sleep(300);
+        EXPECT_EQ(host.passes, 0) << "the worker woke without a tick";
+    }
+    CloseHandle(stuck);
+}

@@ -279,6 +279,47 @@ TEST_F(LangTest, CatalogueFromAFolder) {
     EXPECT_EQ(names.size(), 2u);
 }
 
+// The settings keep the language file's full path, which goes stale when the program
+// folder moves; every message box would then show nothing.
+TEST_F(LangTest, AStoredFileThatHasGoneFallsBackToTheProgramsOwn) {
+    const std::string dir = TempDir("fallback");
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vmdeu.lng", "[info]\r\nlang name=Deutsch\r\n[S]\r\nk=de\r\n"));
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vmfra.lng", "[info]\r\nlang name=francais\r\n[S]\r\nk=fr\r\n"));
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vmeng.lng", "[info]\r\nlang name=english\r\n[S]\r\nk=en\r\n"));
+    ASSERT_TRUE(m_mgr.EnumLanguages(dir, "vm*.lng"));
+
+    // A German user stays German.
+    std::string path = "C:\\Old Place\\language\\VMDEU.LNG";
+    ASSERT_TRUE(m_mgr.LoadLanguageOrFallback(path));
+    EXPECT_EQ(path, dir + "/vmdeu.lng");
+    EXPECT_EQ(Get("S", "k"), "de");
+    path = "C:\\Old Place\\language\\vmxyz.lng";
+    ASSERT_TRUE(m_mgr.LoadLanguageOrFallback(path));
+    EXPECT_EQ(path, dir + "/vmeng.lng");
+    EXPECT_EQ(Get("S", "k"), "en");
+    // A file that loads stays, wherever it lies.
+    const std::string own = TempDir("fallback-own") + "/mine.lng";
+    ASSERT_TRUE(WriteFileReplacing(own, "[info]\r\nlang name=Mine\r\n[S]\r\nk=mine\r\n"));
+    path = own;
+    ASSERT_TRUE(m_mgr.LoadLanguageOrFallback(path));
+    EXPECT_EQ(path, own);
+    EXPECT_EQ(Get("S", "k"), "mine");
+
+    // Same name broken, English deleted since the catalogue was made: the first record.
+    ASSERT_TRUE(WriteFileReplacing(dir + "/vmfra.lng", "[info]\r\nlang name=francais\r\n[S]\r\n=broken\r\n"));
+    ASSERT_EQ(std::remove((dir + "/vmeng.lng").c_str()), 0);
+    path = "D:\\vmfra.lng";
+    ASSERT_TRUE(m_mgr.LoadLanguageOrFallback(path));
+    EXPECT_EQ(path, dir + "/vmdeu.lng");
+
+    // Nothing loads: the path and the current language stay.
+    CLanguageManager empty;
+    path = "D:\\vmdeu.lng";
+    EXPECT_FALSE(empty.LoadLanguageOrFallback(path));
+    EXPECT_EQ(path, "D:\\vmdeu.lng");
+    EXPECT_FALSE(empty.HasCurrentLanguage());
+}
+
 TEST_F(LangTest, CatalogueThroughTheSearchSeam) {
     FakeFolder folder;
     CLanguageManager mgr(&folder);

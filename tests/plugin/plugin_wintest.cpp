@@ -6,6 +6,7 @@
 
 #include "base/ProgramPath.h"
 #include "base/Sync.h"
+#include "lang/LanguageManager.h"
 #include "tests/support_win/ProcessCounts.h"
 #include "plugin/PaintLibThumbnailGenerater_win.h"
 
@@ -74,7 +75,8 @@ protected:
 TEST(PluginLoader, MissingLibraryTellsTheUserAndFails) {
     CPaintLibThumbnailGenerater::SetMessageFn(RecordMessage);
     g_lastMessage.clear();
-    CPaintLibThumbnailGenerater gen(TempFile("no-such-folder\\tg.dll"));
+    CLanguageManager noLanguage;
+    CPaintLibThumbnailGenerater gen(TempFile("no-such-folder\\tg.dll"), &noLanguage);
     EXPECT_FALSE(gen.Load());
     EXPECT_EQ(g_lastMessage, "Failed in loading tg.dll");
     EXPECT_FALSE(gen.CanRender());
@@ -85,6 +87,21 @@ TEST(PluginLoader, MissingLibraryTellsTheUserAndFails) {
     CPaintLibThumbnailGenerater other("kernel32.dll");
     EXPECT_FALSE(other.Load());
     EXPECT_TRUE(g_lastMessage.empty());
+    CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
+}
+
+TEST(PluginLoader, TheFailureIsToldInTheLanguageInUse) {
+    CPaintLibThumbnailGenerater::SetMessageFn(RecordMessage);
+    CLanguageManager texts;
+    ASSERT_TRUE(texts.LoadLanguage(ProgramFolder() + "\\..\\program\\language\\vmdeu.lng"));
+    g_lastMessage.clear();
+    CPaintLibThumbnailGenerater gen(TempFile("no-such-folder\\tg.dll"), &texts);
+    EXPECT_FALSE(gen.Load());
+    EXPECT_EQ(g_lastMessage, "tg.dll konnte nicht geladen werden.");
+    // A language without the key keeps the English text.
+    ASSERT_TRUE(texts.LoadLanguageFromBytes("[info]\r\nlang name=x\r\n[Strings]\r\n0006=y\r\n", "x.lng"));
+    EXPECT_FALSE(gen.Load());
+    EXPECT_EQ(g_lastMessage, "Failed in loading tg.dll");
     CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
 }
 

@@ -10,6 +10,7 @@ namespace {
 class FakeRunKeys : public IAutoStartStore {
 public:
     bool CanOpen(Hive hive) override { return open[hive]; }
+    bool HasValue(Hive hive, const std::string& name) override { return values[hive].count(name) != 0; }
     bool SetValue(Hive hive, const std::string& name, const std::string& text) override {
         if (!open[hive]) return false;
         values[hive][name] = text;
@@ -58,6 +59,35 @@ TEST(AutoStart, TurningItOffRemovesTheValueFromBothKeys) {
     EXPECT_EQ(keys.values[IAutoStartStore::CurrentUser].size(), 1u);
     // Nothing to remove is no failure.
     EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
+}
+
+// A run with the rights to the machine's key and one without must not leave a value in
+// each key: Windows would start the program twice at log-on.
+TEST(AutoStart, OnlyOneValueIsLeftWhateverTheRights) {
+    FakeRunKeys keys;
+    COptionData d;
+    d.m_bAutoStart = 1;
+    keys.values[IAutoStartStore::CurrentUser]["Velum"] = "\"C:\\Old\\velum.exe\" -r";
+    keys.values[IAutoStartStore::CurrentUser]["Other"] = "z";
+    EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
+    EXPECT_EQ(keys.values[IAutoStartStore::LocalMachine].count("Velum"), 1u);
+    EXPECT_EQ(keys.values[IAutoStartStore::CurrentUser].count("Velum"), 0u);
+    EXPECT_EQ(keys.values[IAutoStartStore::CurrentUser].count("Other"), 1u);
+
+    // Now without the rights: the machine's value already starts the program.
+    keys.open[IAutoStartStore::LocalMachine] = false;
+    keys.values[IAutoStartStore::CurrentUser]["Velum"] = "y";
+    EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
+    EXPECT_EQ(keys.values[IAutoStartStore::CurrentUser].count("Velum"), 0u);
+    EXPECT_EQ(keys.values[IAutoStartStore::LocalMachine]["Velum"], "\"C:\\Program Files\\Velum\\velum.exe\" -r");
+
+    // Turning it off without the rights cannot remove the machine's value, and says so.
+    d.m_bAutoStart = 0;
+    EXPECT_FALSE(d.ApplyAutoStart(keys, kExe));
+    EXPECT_EQ(keys.values[IAutoStartStore::LocalMachine].count("Velum"), 1u);
+    keys.open[IAutoStartStore::LocalMachine] = true;
+    EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
+    EXPECT_TRUE(keys.values[IAutoStartStore::LocalMachine].empty());
 }
 
 TEST(AutoStart, LongExecutablePathIsCutAt260Characters) {

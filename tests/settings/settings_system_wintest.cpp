@@ -6,6 +6,7 @@
 
 #include "base/File.h"
 #include "base/ProgramPath.h"
+#include "base/Sync.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 
@@ -41,6 +42,29 @@ TEST(WinAutoStart, WritesAndRemovesTheRunValue) {
     EXPECT_TRUE(ApplyAutoStart(d));  // nothing left to remove
 }
 
+TEST(WinAutoStart, AValueLeftInTheUsersKeyGoesWhenTheMachinesIsWritten) {
+    HKEY user;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kRun, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &user, nullptr),
+              ERROR_SUCCESS);
+    const char old[] = "\"C:\\Old\\velum.exe\" -r";
+    ASSERT_EQ(RegSetValueExA(user, "Velum", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof old), ERROR_SUCCESS);
+    RegCloseKey(user);
+
+    CWinAutoStartStore store;
+    EXPECT_TRUE(store.HasValue(IAutoStartStore::CurrentUser, "Velum"));
+    COptionData d;
+    d.m_bAutoStart = 1;
+    ASSERT_TRUE(ApplyAutoStart(d));
+    std::string text;
+    EXPECT_TRUE(ReadRunValue(HKEY_LOCAL_MACHINE, text));
+    EXPECT_FALSE(ReadRunValue(HKEY_CURRENT_USER, text));
+    EXPECT_TRUE(store.HasValue(IAutoStartStore::LocalMachine, "Velum"));
+    EXPECT_FALSE(store.HasValue(IAutoStartStore::CurrentUser, "Velum"));
+    d.m_bAutoStart = 0;
+    EXPECT_TRUE(ApplyAutoStart(d));
+    EXPECT_FALSE(store.HasValue(IAutoStartStore::LocalMachine, "Velum"));
+}
+
 TEST(WinSettingsPath, LiesInTheUsersApplicationDataFolder) {
     CWinSettingsLocation location;
     const std::string path = GetSettingsPath(location);
@@ -70,6 +94,42 @@ TEST(WinSettingsFile, SaveReplacesAnExistingFileAndAFailedSaveKeepsIt) {
     EXPECT_EQ(back.m_nInterval, 12);
     RemoveDirectoryA((path + ".new").c_str());
     DeleteFileA(path.c_str());
+}
+
+// Another program (a backup, a virus scanner) may hold the file open for a moment.
+TEST(WinSettingsFile, AFileHeldOpenIsWaitedForAndNotSetAsideWhileHeld) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path = temp + std::string("velum-held.dat");
+    COptionData back;
+    back.m_nInterval = 21;
+    ASSERT_TRUE(SaveSettingsFile(path, back));
+    back.m_nInterval = 0;
+    auto hold = [&path] {
+        return CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+
+    HANDLE held = hold();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Thread release;
+    ASSERT_TRUE(release.Start([held] {
+        SleepMs(400);
+        CloseHandle(held);
+    }));
+    EXPECT_EQ(LoadSettingsFileWaiting(path, back, nullptr, 3000), SettingsLoad::Loaded);
+    EXPECT_EQ(back.m_nInterval, 21);
+    release.Join();
+
+    held = hold();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(LoadSettingsFileWaiting(path, back, nullptr, 300), SettingsLoad::NotLoaded);
+    EXPECT_FALSE(SetAsideSettingsFile(path));
+    CloseHandle(held);
+    EXPECT_TRUE(FileExists(path));
+    ASSERT_TRUE(SetAsideSettingsFile(path));
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_TRUE(LoadSettingsFile(path + ".bad", back));
+    DeleteFileA((path + ".bad").c_str());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 //                                     else OK) and prints its text in hex, since the ANSI
 //                                     bytes do not survive the console; exit 1 on time-out
 //   langctl boxes                     prints the text of every message box titled "Velum"
+// Before the command, "--title T" looks for boxes titled T instead, and "--yes" answers Yes.
 #include <windows.h>
 
 #include "WindowDump.h"
@@ -16,6 +17,8 @@
 
 namespace {
 
+const char* g_title = "Velum";
+
 struct Box {
     HWND hwnd;
     std::string text;
@@ -27,7 +30,7 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     GetWindowTextA(hwnd, title, sizeof title);
     // A message box is a dialog with a static text control of id 0xFFFF.
     HWND label = GetDlgItem(hwnd, 0xFFFF);
-    if (strcmp(cls, "#32770") == 0 && strcmp(title, "Velum") == 0 && label && IsWindowVisible(hwnd)) {
+    if (strcmp(cls, "#32770") == 0 && strcmp(title, g_title) == 0 && label && IsWindowVisible(hwnd)) {
         GetWindowTextA(label, text, sizeof text);
         reinterpret_cast<std::vector<Box>*>(lParam)->push_back({hwnd, text});
     }
@@ -43,6 +46,20 @@ std::vector<Box> Boxes() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    bool yes = false;
+    while (argc >= 2 && (!strcmp(argv[1], "--title") || !strcmp(argv[1], "--yes"))) {
+        if (!strcmp(argv[1], "--yes")) {
+            yes = true;
+            --argc;
+            ++argv;
+        } else if (argc >= 3) {
+            g_title = argv[2];
+            argc -= 2;
+            argv += 2;
+        } else {
+            break;
+        }
+    }
     if (argc == 2 && !strcmp(argv[1], "boxes")) {
         for (const Box& box : Boxes()) printf("%s\n", box.text.c_str());
         return 0;
@@ -52,7 +69,9 @@ int main(int argc, char** argv) {
         for (;;) {
             for (const Box& box : Boxes()) {
                 if (argc == 4 && box.text != argv[3]) continue;
-                PostMessageA(box.hwnd, WM_COMMAND, GetDlgItem(box.hwnd, IDNO) ? IDNO : IDOK, 0);
+                UINT button = GetDlgItem(box.hwnd, IDNO) ? IDNO : IDOK;
+                if (yes && GetDlgItem(box.hwnd, IDYES)) button = IDYES;
+                PostMessageA(box.hwnd, WM_COMMAND, button, 0);
                 for (unsigned char c : box.text) printf("%02x", c);
                 printf("\n");
                 return 0;
@@ -65,6 +84,6 @@ int main(int argc, char** argv) {
         EnumWindows(PrintVisible, 0);
         return 1;
     }
-    fprintf(stderr, "usage: langctl answer-box SECONDS [TEXT] | boxes\n");
+    fprintf(stderr, "usage: langctl [--title T] [--yes] answer-box SECONDS [TEXT] | boxes\n");
     return 2;
 }

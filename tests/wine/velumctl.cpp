@@ -8,7 +8,7 @@
 //   velumctl sync                   returns once the window has worked off its sent messages
 //   velumctl command ID             posts WM_COMMAND ID to it
 //   velumctl message NUMBER [W L]   sends the message and prints the answer
-//   velumctl post NUMBER W L        posts the message
+//   velumctl post NUMBER W [L]      posts the message (L 0 when left out), e.g. a WM_TIMER
 //   velumctl rect                   prints "X Y W H", its window rectangle on the screen
 //   velumctl item-text ID           prints the text of its child control ID
 //   velumctl set-text ID TEXT       sets the text of child control ID
@@ -18,6 +18,8 @@
 //   velumctl key VK                 presses and releases the key in the control that has the focus
 //   velumctl zoomed                 prints "zoomed" or "normal"
 //   velumctl moving                 prints "moving" while its thread runs the system's move or size loop
+//   velumctl tray-keys KEY...       opens the tray menu as a right click on the icon does and
+//                                   presses the keys in it: up, down, left, right, return, escape
 #include <windows.h>
 
 #include "WindowDump.h"
@@ -65,10 +67,54 @@ bool WaitFor(bool present, double seconds) {
     }
 }
 
+int Usage();
+
+BOOL CALLBACK FindMenu(HWND hwnd, LPARAM lParam) {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "#32768") == 0 && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The menu's own loop takes every key message of its thread, whichever window it is for.
+int TrayKeys(HWND main, int count, char** keys) {
+    const struct {
+        const char* name;
+        WPARAM key;
+    } names[] = {{"up", VK_UP},       {"down", VK_DOWN},     {"left", VK_LEFT},
+                 {"right", VK_RIGHT}, {"return", VK_RETURN}, {"escape", VK_ESCAPE}};
+    const UINT kTrayNotify = WM_USER + 1000, kTrayMenuId = 132;
+    if (!PostMessageA(main, kTrayNotify, kTrayMenuId, WM_RBUTTONUP)) return 1;
+    HWND menu = nullptr;
+    for (int i = 0; i < 100 && !menu; ++i) {
+        Sleep(100);
+        EnumWindows(FindMenu, reinterpret_cast<LPARAM>(&menu));
+    }
+    if (!menu) {
+        fprintf(stderr, "velumctl: the tray menu did not open\n");
+        return 1;
+    }
+    for (int i = 0; i < count; ++i) {
+        WPARAM key = 0;
+        for (const auto& n : names) {
+            if (!strcmp(keys[i], n.name)) key = n.key;
+        }
+        if (!key) return Usage();
+        PostMessageA(menu, WM_KEYDOWN, key, 1);
+        PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
+        Sleep(100);
+    }
+    return 0;
+}
+
 int Usage() {
     fprintf(stderr,
             "usage: velumctl count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|message N [W L]|"
-            "post N W L|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|at X Y|key VK|zoomed\n");
+            "post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|at X Y|key VK|zoomed|moving|"
+            "tray-keys KEY...\n");
     return 2;
 }
 
@@ -122,9 +168,11 @@ int main(int argc, char** argv) {
         printf("%ld\n", static_cast<long>(answer));
         return 0;
     }
-    if (!strcmp(cmd, "post") && argc == 5) {
+    if (!strcmp(cmd, "tray-keys") && argc >= 3) return TrayKeys(hwnd, argc - 2, argv + 2);
+    if (!strcmp(cmd, "post") && (argc == 4 || argc == 5)) {
+        LPARAM lParam = argc == 5 ? static_cast<LPARAM>(strtol(argv[4], nullptr, 0)) : 0;
         return PostMessageA(hwnd, static_cast<UINT>(atoi(argv[2])), static_cast<WPARAM>(strtoul(argv[3], nullptr, 0)),
-                            static_cast<LPARAM>(strtol(argv[4], nullptr, 0)))
+                            lParam)
                    ? 0
                    : 1;
     }

@@ -1,0 +1,45 @@
+#include "base/SystemFolder_win.h"
+
+#include <vector>
+
+#include "base/Trace.h"
+
+std::string SystemFilePath(const char* name) {
+    char folder[MAX_PATH] = {};
+    UINT n = GetSystemDirectoryA(folder, sizeof folder);
+    if (n == 0 || n >= sizeof folder) {
+        VL_TRACE();
+        return std::string();
+    }
+    std::string path(folder, n);
+    if (path.back() != '\\') path += '\\';
+    return path + name;
+}
+
+HMODULE LoadSystemLibrary(const char* name) {
+    const std::string path = SystemFilePath(name);
+    return path.empty() ? nullptr : LoadLibraryA(path.c_str());
+}
+
+bool StartSystemProgram(const char* name, const std::string& arguments, WORD show, HANDLE* process) {
+    const std::string path = SystemFilePath(name);
+    if (path.empty()) return false;
+    std::string line = "\"" + path + "\" " + arguments;
+    std::vector<char> buffer(line.begin(), line.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(path.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        VL_TRACE_MSG(path.c_str());
+        return false;
+    }
+    CloseHandle(info.hThread);
+    if (process)
+        *process = info.hProcess;
+    else
+        CloseHandle(info.hProcess);
+    return true;
+}

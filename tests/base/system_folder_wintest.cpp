@@ -1,0 +1,80 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/ProgramPath.h"
+#include "base/SystemFolder_win.h"
+
+namespace {
+
+std::string TempFolder(const char* name) {
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    std::string path = std::string(dir) + name;
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+}
+
+// Files of system names in the program's folder and in the current folder, as a download
+// folder may hold them; they are removed again at the end.
+class Decoys : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GetCurrentDirectoryA(MAX_PATH, m_oldCurrent);
+        m_current = TempFolder("velum-decoys");
+        ASSERT_TRUE(SetCurrentDirectoryA(m_current.c_str()));
+    }
+    void TearDown() override {
+        SetCurrentDirectoryA(m_oldCurrent);
+        for (const std::string& f : m_files) DeleteFileA(f.c_str());
+        RemoveDirectoryA(m_current.c_str());
+    }
+    // Copies a file of the build under name into both folders.
+    void Plant(const std::string& source, const char* name) {
+        for (const std::string& folder : {ProgramFolder(), m_current}) {
+            const std::string target = folder + "\\" + name;
+            ASSERT_TRUE(CopyFileA(source.c_str(), target.c_str(), FALSE)) << target;
+            m_files.push_back(target);
+        }
+    }
+    std::string Build(const char* file) { return ProgramFolder() + "\\" + file; }
+
+    char m_oldCurrent[MAX_PATH] = {};
+    std::string m_current;
+    std::vector<std::string> m_files;
+};
+
+std::string ModulePath(HMODULE module) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(module, path, sizeof path);
+    return path;
+}
+
+TEST_F(Decoys, SystemLibrariesComeFromTheSystemFolder) {
+    Plant(Build("..\\program\\tg.dll"), "hhctrl.ocx");
+    const std::string expected = SystemFilePath("hhctrl.ocx");
+    ASSERT_FALSE(expected.empty());
+    HMODULE help = LoadSystemLibrary("hhctrl.ocx");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(lstrcmpiA(ModulePath(help).c_str(), expected.c_str()), 0) << ModulePath(help);
+    EXPECT_NE(GetProcAddress(help, MAKEINTRESOURCEA(14)), nullptr);  // HtmlHelpA
+    FreeLibrary(help);
+}
+
+TEST_F(Decoys, SystemProgramsComeFromTheSystemFolder) {
+    Plant(Build("velumctl.exe"), "cmd.exe");
+    HANDLE process = nullptr;
+    ASSERT_TRUE(StartSystemProgram("cmd.exe", "/c exit 7", SW_HIDE, &process));
+    ASSERT_EQ(WaitForSingleObject(process, 60000), WAIT_OBJECT_0);
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    EXPECT_EQ(code, 7u) << "not the system's cmd.exe";
+
+    EXPECT_FALSE(StartSystemProgram("velum-no-such-program.exe", "", SW_HIDE));
+}
+
+}  // namespace

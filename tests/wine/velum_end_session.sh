@@ -1,0 +1,33 @@
+# Log-off and shutdown end the process without destroying its window: the settings are
+# saved when the session ends, so the next start goes on where this one stopped.
+set -euo pipefail
+. "$SOURCE_DIR/tests/wine/velum-common.bash"
+cd "$TEST_TMP"
+
+mkdir pics
+images=""
+for i in 0 1 2; do
+  make_bmp "pics/p$i.bmp"
+  win=$(winepath -w "$TEST_TMP/pics/p$i.bmp" | sed 's/\\/\\\\/g')
+  images+="${images:+,}{\"path\":\"$win\",\"isFolder\":0,\"includeSubFolders\":0}"
+done
+# The longest interval: only the commands below move the slideshow on.
+write_settings "{\"m_nInterval\":1000,\"m_nOpacity\":40,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[$images]}"
+
+start_velum -r
+velumctl_rc wait-window 60 || fail "no main window"
+velumctl_rc sync
+# Index 0 is shown at the start; two Next and one Increase Opacity follow.
+for command in 32789 32789 32790; do velumctl_rc command $command || fail "cannot post $command"; done
+velumctl_rc sync
+[ "$(json_field "$(show_settings)" m_nNextIndex)" = -1 ] || fail "the settings were saved before the session ended"
+
+timeout 60 "$WINE" wineboot --end-session </dev/null >/dev/null 2>&1 || echo "wineboot --end-session: exit $?"
+deadline=$(( $(date +%s) + 20 ))
+until [ "$(json_field "$(show_settings)" m_nNextIndex)" = 3 ]; do
+  [ "$(date +%s)" -lt "$deadline" ] || fail "after the session ended the settings hold $(show_settings)"
+  sleep 0.2
+done
+[ "$(json_field "$(show_settings)" m_nOpacity)" = 45 ] || fail "the opacity change was not saved"
+kill -0 "$VELUM_PID" 2>/dev/null && echo "velum.exe runs on after the session ended" || echo "velum.exe ended with the session"
+echo ok

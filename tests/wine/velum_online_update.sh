@@ -1,0 +1,102 @@
+# The update check at start-up against a local server reached through the prefix's proxy
+# setting (https through the proxy fails, so the one fall-back to http is taken): a newer
+# version shows its news in the "New Velum Available" box and Yes opens the download page,
+# both files asked for afresh and without the cookie the server set;
+# the same version shows nothing and fetches no news; m_bCheckUpdate 0 asks nothing; with
+# the server down nothing shows until timer 1002 fires after it is up, and only once; Exit
+# while the server hangs takes under 5 s.
+set -euo pipefail
+. "$SOURCE_DIR/tests/wine/velum-common.bash"
+. "$SOURCE_DIR/tests/wine/online-common.bash"
+cd "$TEST_TMP"
+LANGCTL=$BUILD_DIR/tests/langctl.exe
+CAPTION="New Velum Available"
+WM_TIMER=275
+
+hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
+news_boxes() { wine_run 60 "$LANGCTL" --title "$CAPTION" boxes; }
+
+# Settings with a fresh site list, so that only the update check goes online.
+start_with_check() {
+  write_settings "{\"m_bCheckUpdate\":$1,\"m_nSiteListDay\":$(date +%-d),
+    \"m_sites\":[{\"name\":\"Kept\",\"url\":\"http://kept.example/\",\"description\":\"\"}]}"
+  : >"$SERVER_LOG"
+  : >"$SERVER_LOG.headers"
+  start_velum -r
+  velumctl_rc wait-window 60 || fail "no main window"
+  velumctl_rc sync || fail "main window does not answer"
+}
+
+stop_velum() {
+  velumctl_rc command 32773 || fail "cannot post Exit"
+  wait_velum_exit 30 || fail "Exit did not end the program"
+}
+
+port=$(free_port)
+use_proxy "$port"
+start_server "$port"
+record_browser
+
+# 1. A newer version: its news, exactly, and Yes opens the download page.
+printf '10a01\r\n' >"$SERVER_ROOT/vm/version.txt"
+printf 'Velum 1.10.1' >"$SERVER_ROOT/vm/whatsnew.txt"
+start_with_check 1
+got=$(wine_run 60 "$LANGCTL" --title "$CAPTION" --yes answer-box 40) || fail "no news box; server saw: $(cat "$SERVER_LOG")"
+[ "$got" = "$(hex 'Velum 1.10.1')" ] || fail "news box text $got"
+wait_browser 1 30 || fail "Yes opened no page"
+[ "$(browser_url 1)" = "https://www.velum-project.org/download/" ] || fail "Yes opened $(browser_url 1)"
+echo "newer version: box with the news, Yes opened $(browser_url 1)"
+grep -q '^CONNECT download.velum-project.org:443$' "$SERVER_LOG" || fail "no https attempt first: $(cat "$SERVER_LOG")"
+# A fresh copy each time, and the cookie that came with version.txt is not sent back.
+[ "$(grep -c -i $'\tCache-Control: no-cache' "$SERVER_LOG.headers")" = 2 ] || fail "not asked for fresh copies: $(cat "$SERVER_LOG.headers")"
+! grep -q -i $'\tCookie:' "$SERVER_LOG.headers" || fail "a cookie was sent: $(cat "$SERVER_LOG.headers")"
+stop_velum
+
+# 2. The same version: nothing shown, whatsnew.txt never asked for.
+printf '10a00\n' >"$SERVER_ROOT/vm/version.txt"
+start_with_check 1
+wait_request /vm/version.txt 30 || fail "version.txt was not asked for"
+sleep 3
+[ -z "$(news_boxes)" ] || fail "a box for the same version"
+[ "$(requests_for /vm/version.txt)" = 1 ] && [ "$(requests_for /vm/whatsnew.txt)" = 0 ] ||
+  fail "same version: $(cat "$SERVER_LOG")"
+echo "same version: one request for version.txt, none for whatsnew.txt, no box"
+stop_velum
+
+# 3. m_bCheckUpdate 0: not one request.
+start_with_check 0
+sleep 3
+[ ! -s "$SERVER_LOG" ] || fail "requests without the update check: $(cat "$SERVER_LOG")"
+stop_velum
+echo "m_bCheckUpdate 0: no request"
+
+# 4. Server down at start: no box; up again, timer 1002 brings the box, and only once.
+printf '10a01\n' >"$SERVER_ROOT/vm/version.txt"
+stop_server
+start_with_check 1
+sleep 3
+[ -z "$(news_boxes)" ] || fail "a box while the server is down"
+start_server "$port"
+shown=
+for _ in $(seq 1 30); do
+  velumctl_rc post $WM_TIMER 1002 || fail "cannot post WM_TIMER 1002"
+  if got=$(wine_run 60 "$LANGCTL" --title "$CAPTION" answer-box 1 2>/dev/null); then shown=1; break; fi
+done
+[ -n "$shown" ] && [ "$got" = "$(hex 'Velum 1.10.1')" ] || fail "no news box after timer 1002: $(cat "$SERVER_LOG")"
+velumctl_rc post $WM_TIMER 1002
+velumctl_rc sync
+sleep 2
+[ -z "$(news_boxes)" ] && [ "$(requests_for /vm/version.txt)" = 1 ] || fail "asked twice in one run: $(cat "$SERVER_LOG")"
+echo "server down: no box; after timer 1002 the box, once"
+stop_velum
+
+# 5. Exit while the server holds the request unanswered.
+touch "$SERVER_ROOT/vm/version.txt.hang"
+start_with_check 1
+wait_request /vm/version.txt 30 || fail "version.txt was not asked for"
+t0=$(now_ms)
+velumctl_rc command 32773 || fail "cannot post Exit"
+wait_velum_exit 10 || fail "Exit did not end the program while the server hangs"
+ms=$(( $(now_ms) - t0 ))
+[ "$ms" -lt 5000 ] || fail "Exit took $ms ms while the server hangs"
+echo "exit while the server hangs: $ms ms"
