@@ -5,12 +5,47 @@
 #include "base/ProgramPath.h"
 #include "base/SystemFolder_win.h"
 #include "base/Trace.h"
+#include "lang/LangMessageBox_win.h"
+#include "settings/OptionData.h"
+
+namespace {
+
+HelpRequestHandler g_helpRequestHandler = nullptr;
+
+bool HelpFileExists() {
+    DWORD attributes = GetFileAttributesA(GetHelpFilePath().c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The HTML Help control shows nothing at all for a missing file.
+void ShowHelpFileMissing() {
+    HWND owner = GetActiveWindow();
+    const UINT flags = MB_OK | MB_ICONEXCLAMATION;
+    if (LangMessageBox(owner, kHelpFileMissingKey, flags) == -1)
+        MessageBoxA(owner, kHelpFileMissingText, kProductName, flags);
+}
+
+}  // namespace
 
 std::string GetHelpFilePath() {
     return ProgramFolder() + "\\vm.chm";
 }
 
+HelpRequestHandler SetHelpRequestHandler(HelpRequestHandler handler) {
+    HelpRequestHandler previous = g_helpRequestHandler;
+    g_helpRequestHandler = handler;
+    return previous;
+}
+
 void ShowHelp(const char* topic) {
+    if (g_helpRequestHandler) {
+        g_helpRequestHandler(topic ? topic : "");
+        return;
+    }
+    if (!HelpFileExists()) {
+        ShowHelpFileMissing();
+        return;
+    }
     // The HTML Help control is loaded only when help is asked for; ordinal 14 is HtmlHelpA.
     typedef HWND(WINAPI * HtmlHelpFn)(HWND, LPCSTR, UINT, DWORD_PTR);
     static HMODULE control = LoadSystemLibrary("hhctrl.ocx");

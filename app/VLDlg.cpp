@@ -39,7 +39,7 @@ std::string LoadResString(UINT id) {
 }  // namespace
 
 CVLDlg::CVLDlg(bool startHidden)
-    : CHelpTopicDialog(IDD_VL_DIALOG, CConfigWindow::kHelpTopic),
+    : CHelpTopicDialog(IDD_VL_DIALOG, kHelpConfigWindow),
       m_bStartHidden(startHidden),
       m_config(*this, GetLanguageManager()) {
     CWinSettingsLocation location;

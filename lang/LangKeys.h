@@ -43,6 +43,7 @@ constexpr LangKeyRef kProgramLangKeys[] = {
     {langsec::kStrings, "0003"},
     {langsec::kStrings, "0004"},
     {langsec::kStrings, "0006"},
+    {langsec::kStrings, "0007"},
     {langsec::kImageSizeCustomDialog, "0001"},
     {langsec::kImageSizeCustomDialog, "0002"},
     {langsec::kImageSizeCustomDialog, "0003"},

@@ -2,8 +2,9 @@
 # Builds the Windows program and runs it under Wine.
 # With a desktop (DISPLAY set) it runs there; without one it starts a virtual screen, takes a
 # screenshot once a picture is up, says where it is, and ends the program again.
-# On the first run (no settings file yet) Velum starts hidden with a slideshow of the GNOME
-# backgrounds, converted to JPEG once into a cache folder (the codecs under Wine read no WebP).
+# On the first run (no settings file yet) Velum starts hidden with a slideshow of the textured
+# GNOME backgrounds, converted to JPEG once into a cache folder (the codecs under Wine read no
+# WebP).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset mingw64 >/dev/null
@@ -14,7 +15,7 @@ WINE=/usr/lib/wine/wine64
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX=${WINEPREFIX:-$HOME/.velum-wine}
 CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/velum
-PICTURES=$CACHE/pictures
+PICTURES=$CACHE/backgrounds
 
 XVFB_PID= XCOMPMGR_PID=
 cleanup() {
@@ -43,16 +44,15 @@ fi
 wineserver -p30 </dev/null >/dev/null 2>&1 || true
 "$WINE" wineboot </dev/null >/dev/null 2>&1 || true
 
-# Pictures for a newcomer: the GNOME backgrounds, as JPEG, at most 2560 pixels across.
+# Pictures for a newcomer: the GNOME backgrounds that are photographs and textures (WebP); the
+# SVG ones are flat drawings. At most 1920 pixels across, two conversions at a time.
 mkdir -p "$PICTURES"
 if ! ls "$PICTURES"/*.jpg >/dev/null 2>&1; then
-  echo "run-velum: converting the GNOME backgrounds into $PICTURES"
-  # A handful is enough to see the slideshow, and converting them all takes minutes.
-  for f in $(ls /usr/share/backgrounds/gnome/*-d.webp /usr/share/backgrounds/gnome/*.svg 2>/dev/null | head -n 8); do
-    [ -f "$f" ] && [ "$(stat -c %s "$f")" -gt 4096 ] || continue
-    name=$(basename "${f%.*}")
-    convert "$f" -resize '2560x2560>' -quality 90 "$PICTURES/$name.jpg" 2>/dev/null || rm -f "$PICTURES/$name.jpg"
-  done
+  echo "run-velum: converting the GNOME backgrounds into $PICTURES (once, about a minute)"
+  find /usr/share/backgrounds/gnome -name '*.webp' -size +100k -print0 2>/dev/null | sort -z |
+    xargs -0 -r -P2 -I{} sh -c 'f=$1; out="$2/$(basename "${f%.*}").jpg"
+      convert "$f" -resize "1920x1920>" -quality 90 "jpg:$out.part" 2>/dev/null && mv "$out.part" "$out"' _ {} "$PICTURES"
+  rm -f "$PICTURES"/*.part
 fi
 
 appdata=$("$WINE" cmd /c echo %APPDATA% </dev/null 2>/dev/null | tr -d '\r')

@@ -13,11 +13,14 @@ export PROGRAM_DIR=$BUILD_DIR/program
 pattern=${2:-*}
 
 . scripts/wine-session.sh
+# The prefix takes the program's architecture.
+VELUM_WINE_ARCH=$(wine_arch_of "$PROGRAM_DIR/velum.exe" || wine_arch_of "$BUILD_DIR/tests/velum_wintests.exe" || echo win64)
+export VELUM_WINE_ARCH
 if ! wine_session_start; then
   echo "WINE-SESSION-FAILED"
   exit 1
 fi
-echo "wine session: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
+echo "wine session: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX ($VELUM_WINE_ARCH)"
 
 if [ -x "$BUILD_DIR/tests/velum_wintests.exe" ] && [ "$pattern" = "*" ]; then
   echo "--- velum_wintests.exe"

@@ -3,12 +3,21 @@
 # it installs only what is missing.
 set -euo pipefail
 
+# wine32:i386 runs the i686 build in a 32-bit prefix; fp-utils compiles and lists the help
+# file (chmcmd, chmls); nsis builds the installer.
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest
   g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine64 xvfb xcompmgr x11-utils x11-apps xdotool imagemagick procps
-  gnome-backgrounds libvips-tools python3 openssl
+  wine64 wine32:i386 xvfb xcompmgr x11-utils x11-apps xdotool imagemagick procps
+  gnome-backgrounds libvips-tools python3 openssl fp-utils nsis
 )
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "setup: enabling the i386 architecture for the 32-bit Wine"
+  $SUDO dpkg --add-architecture i386
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -17,8 +26,6 @@ done
 
 if ((${#missing[@]})); then
   echo "setup: installing ${missing[*]}"
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi

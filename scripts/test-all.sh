@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests (plain, ASan+UBSan, TSan),
-# both Windows builds with the import check, the Wine tests and the fuzz targets.
+# both Windows builds with the import check, the help file, the installer, the Wine tests
+# (the x86_64 build in a 64-bit prefix, then the i686 build in a 32-bit one) and the fuzz targets.
 # Ends with one line: "N passed, M failed".
 #   FUZZ_SECONDS=30   time per fuzz target (0 skips fuzzing; FUZZ_ONLY, FUZZ_RSS_MB: see the fuzz stage)
 #   SKIP_WINE=1       leave out the Wine tests
@@ -81,25 +82,52 @@ for arch in mingw64 mingw32; do
   done
 done
 
-if [ "${SKIP_WINE:-0}" != 1 ]; then
-  stage "Wine tests"
-  bash scripts/run-wine-tests.sh "$ROOT/build/mingw64" >"$LOGDIR/wine.log" 2>&1
-  cat "$LOGDIR/wine.log" | grep -E '^(PASS|FAIL|SKIP)|^\[  (PASSED|FAILED)  \]' | head -200
-  wp=$(grep -c '^PASS ' "$LOGDIR/wine.log")
-  wf=$(grep -c '^FAIL ' "$LOGDIR/wine.log")
+stage "help file"
+for arch in mingw64 mingw32; do
+  if python3 tests/help/check-chm.py "build/$arch/program/vm.chm" . >"$LOGDIR/help-$arch.log" 2>&1; then
+    pass
+    tail -n 1 "$LOGDIR/help-$arch.log"
+  else
+    cat "$LOGDIR/help-$arch.log"
+    fail "help file of $arch"
+  fi
+done
+
+stage "installer"
+if bash scripts/make-installer.sh --no-build >"$LOGDIR/installer.log" 2>&1; then
+  pass
+  tail -n 1 "$LOGDIR/installer.log"
+else
+  tail -n 20 "$LOGDIR/installer.log"
+  fail "installer"
+fi
+
+# One Wine leg per architecture, one after the other: each has its own X server and prefix.
+run_wine_leg() {
+  local arch=$1 log=$LOGDIR/wine-$1.log wp wf
+  stage "Wine tests ($arch)"
+  bash scripts/run-wine-tests.sh "$ROOT/build/$arch" >"$log" 2>&1
+  grep -E '^(PASS|FAIL|SKIP)|^\[  (PASSED|FAILED)  \]' "$log" | head -200
+  wp=$(grep -c '^PASS ' "$log")
+  wf=$(grep -c '^FAIL ' "$log")
   passed=$((passed + wp))
   if [ "$wf" -gt 0 ]; then
     failed=$((failed + wf))
-    failures+=("wine: $wf")
-    grep -A40 '^FAIL ' "$LOGDIR/wine.log" | head -150
+    failures+=("wine ($arch): $wf")
+    grep -A40 '^FAIL ' "$log" | head -150
   fi
-  if grep -q '^WINE-SESSION-FAILED' "$LOGDIR/wine.log"; then
-    fail "wine session"
-    tail -n 20 "$LOGDIR/wine.log"
+  if grep -q '^WINE-SESSION-FAILED' "$log"; then
+    fail "wine session ($arch)"
+    tail -n 20 "$log"
   fi
-  if grep -q '^--- velum_wintests.exe' "$LOGDIR/wine.log"; then
-    count_gtest "$LOGDIR/wine.log" "velum_wintests (Wine)"
+  if grep -q '^--- velum_wintests.exe' "$log"; then
+    count_gtest "$log" "velum_wintests (Wine, $arch)"
   fi
+}
+
+if [ "${SKIP_WINE:-0}" != 1 ]; then
+  run_wine_leg mingw64
+  run_wine_leg mingw32
 fi
 
 # Fuzz stage: every tests/fuzz/NAME_fuzz.cpp is built and run for FUZZ_SECONDS from a copy

@@ -1,6 +1,21 @@
 # Sourced by scripts that need Wine: starts an X server of its own with a compositing
 # manager and a fresh Wine prefix, and removes all of it again on exit.
-# Sets DISPLAY, WINEPREFIX, WINE and VELUM_WINE_TMP.
+# Sets DISPLAY, WINEPREFIX, WINE and VELUM_WINE_TMP. VELUM_WINE_ARCH=win32 makes a 32-bit
+# prefix run by the 32-bit loader: there a 32-bit program's registry is the only view, as on
+# Windows 2000 and XP (a 64-bit prefix would redirect its HKLM\SOFTWARE to Wow6432Node).
+
+# win32 or win64: the architecture of a Windows executable, from its PE header.
+wine_arch_of() {
+  local pe machine
+  pe=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$pe" ] || return 1
+  machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')
+  case $machine in
+    014c) echo win32 ;;
+    8664) echo win64 ;;
+    *) return 1 ;;
+  esac
+}
 
 wine_session_cleanup() {
   set +e
@@ -47,7 +62,13 @@ wine_session_start() {
   export WINEDEBUG=-all
   # No Mono or Gecko install dialogs in a fresh prefix.
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ -x /usr/lib/wine/wine64 ]; then WINE=/usr/lib/wine/wine64; else WINE=wine64; fi
+  if [ "${VELUM_WINE_ARCH:-win64}" = win32 ]; then
+    export WINEARCH=win32
+    if [ -x /usr/lib/wine/wine ]; then WINE=/usr/lib/wine/wine; else WINE=wine; fi
+  else
+    unset WINEARCH
+    if [ -x /usr/lib/wine/wine64 ]; then WINE=/usr/lib/wine/wine64; else WINE=wine64; fi
+  fi
   export WINE
   timeout 180 "$WINE" wineboot -u >/dev/null 2>&1 || { echo "wine-session: wineboot failed" >&2; return 1; }
   timeout 60 wineserver -w 2>/dev/null || true

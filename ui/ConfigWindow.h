@@ -28,8 +28,6 @@ public:
 
 class CConfigWindow : public CMessageMap {
 public:
-    static constexpr char kHelpTopic[] = "ConfigWin.htm";
-
     CConfigWindow(IConfigWindowHost& host, const CLanguageManager& language);
     ~CConfigWindow() override;
 

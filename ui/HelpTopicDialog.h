@@ -1,22 +1,20 @@
-// A dialog that answers a help request (F1, WM_HELP) with its page of the help file, or
-// with the contents when it has no page.
+// A dialog with a page in the help file: F1 (WM_HELP) shows that page, or the help's
+// contents when the page is empty. Windows derive from it with their page from app/Help.h;
+// property sheets (the preferences, the wizard) answer WM_HELP with ShowHelp() themselves.
 #pragma once
 #include <string>
 
-#include "app/Help.h"
 #include "framework/Dialog.h"
 
 class CHelpTopicDialog : public CDialog {
 public:
-    CHelpTopicDialog(UINT templateId, std::string topic) : CDialog(templateId), m_strTopic(std::move(topic)) {
-        MapMessage(WM_HELP, [this](WPARAM, LPARAM, LRESULT& result) {
-            ShowHelp(m_strTopic.empty() ? nullptr : m_strTopic.c_str());
-            result = TRUE;
-            return true;
-        });
-    }
-    const std::string& HelpTopic() const { return m_strTopic; }
+    CHelpTopicDialog(UINT templateId, const char* helpTopic, HINSTANCE instance = nullptr);
+
+    const std::string& HelpTopic() const { return m_strHelpTopic; }
+
+protected:
+    virtual void OnHelp();
 
 private:
-    std::string m_strTopic;
+    std::string m_strHelpTopic;
 };

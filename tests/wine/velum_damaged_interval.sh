@@ -20,14 +20,18 @@ for interval in 0 -5 2147483647; do
   start_velum -r
   velumctl_rc wait-window 60 || fail "no main window"
   velumctl_rc sync
+  t_up=$(now_ms)
   sleep 2.5
   run_velum -u
   wait_velum_exit 30 || fail "did not end"
+  ran=$(( $(now_ms) - t_up ))
   json=$(show_settings)
   next=$(json_field "$json" m_nNextIndex)
-  echo "m_nInterval $interval: m_nNextIndex=$next after 2.5 s"
-  # Only the picture shown at start-up: no tick within the first 5 s.
-  [ "$next" = 1 ] || fail "interval $interval: $next pictures shown in 2.5 s"
+  echo "m_nInterval $interval: m_nNextIndex=$next after $ran ms"
+  # The picture shown at start-up, then one a 5 s tick at most: on a busy machine the
+  # second start that ends the program may itself take seconds.
+  [ "$next" -ge 1 ] && [ "$next" -le $((1 + ran / 5000)) ] ||
+    fail "interval $interval: $next pictures shown in $ran ms"
   [ "$(json_field "$json" m_nInterval)" = "$interval" ] || fail "the interval itself was changed"
 done
 echo ok
