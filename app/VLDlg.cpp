@@ -20,8 +20,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/ConfigWindow.h"
-#include "ui/OptionSheet.h"
-#include "ui/QuickSetupWizard.h"
+#include "framework/PropertySheet.h"
 
 static_assert(WM_TRAY_NOTIFY == kTrayNotifyMessage && WM_TRAY_MENU == kTrayMenuMessage,
               "the tray object and the main window agree on their messages");
@@ -41,7 +40,8 @@ std::string LoadResString(UINT id) {
 CVLDlg::CVLDlg(bool startHidden)
     : CHelpTopicDialog(IDD_VL_DIALOG, kHelpConfigWindow),
       m_bStartHidden(startHidden),
-      m_config(*this, GetLanguageManager()) {
+      m_config(*this, GetLanguageManager()),
+      m_setup(*this, GetLanguageManager()) {
     CWinSettingsLocation location;
     m_strSettingsPath = GetSettingsPath(location);
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -57,6 +57,7 @@ CVLDlg::CVLDlg(bool startHidden)
     MapLanguageCommands();
     MapOnlineMessages();
     ChainMessageMap(&m_config);
+    ChainMessageMap(&m_setup);
 }
 
 CVLDlg::~CVLDlg() {
@@ -69,6 +70,7 @@ CVLDlg::~CVLDlg() {
 
 BOOL CVLDlg::OnInitDialog() {
     m_hMainWnd = m_hWnd;
+    m_setup.SetMainWindow(m_hWnd);
     InitSystemMenuAndIcons();
     SizeConfigWindow();
     LoadSettingsStep();
@@ -118,7 +120,7 @@ void CVLDlg::SizeConfigWindow() {
 void CVLDlg::LoadSettingsStep() {
     if (LoadSettings()) return;
     m_options.SetDefaults();
-    RunQuickSetupWizard(false);
+    m_setup.RunFirstStartWizard();
 }
 
 void CVLDlg::ApplyAutoStartStep() {
@@ -301,8 +303,6 @@ void CVLDlg::MapTrayMessages() {
         result = 0;
         return true;
     });
-    MapCommand(ID_PREFERENCES, [this](UINT) { OnPreferences(); });
-    MapCommand(ID_QUICK_SETUP, [this](UINT) { OnQuickSetup(); });
     // The wallpaper sites of the tray menu's submenu.
     MapCommandRange(ID_SITE_FIRST, ID_SITE_LAST, [this](UINT id) { OpenSite(m_hWnd, m_options, id); });
 }
@@ -430,32 +430,6 @@ void CVLDlg::OnAbout() {
     about.DoModal(m_hWnd);
 }
 
-void CVLDlg::OnPreferences() {
-    if (CPropertySheet::BringOpenToFront()) return;
-    // Released first, so that the sheet's hotkey fields can take the combinations in use.
-    UnregisterHotKeys(m_hWnd);
-    const PreferencesOutcome outcome = RunPreferencesSheet(SheetOwner(), m_options, CurrentLanguageLookup());
-    if (outcome.confirmed) {
-        SaveSettingsKeepingEdits();
-        ApplyAutoStart(m_options);
-    }
-    // Confirmed: the new values; cancelled: the old ones again.
-    RegisterHotKeys(m_hWnd, m_options);
-    if (!outcome.confirmed) return;
-    if (outcome.thumbSizeChanged) m_config.OnThumbnailSizeChanged();
-    if (m_pSlideshow) m_pSlideshow->OptionsChanged();
-}
-
-void CVLDlg::OnQuickSetup() {
-    if (CPropertySheet::BringOpenToFront()) return;
-    RunQuickSetupWizard(true);
-}
-
-HWND CVLDlg::SheetOwner() const {
-    // Hidden, the window would leave the sheet without a taskbar button.
-    return IsConfigWindowVisible() ? m_hWnd : nullptr;
-}
-
 void CVLDlg::OnOK() {
     if (!TakeValuesFromControls()) return;
     HideConfigWindow();
@@ -549,17 +523,14 @@ bool CVLDlg::SaveSettings() {
     return true;
 }
 
-void CVLDlg::RunQuickSetupWizard(bool fromCommand) {
-    UnregisterHotKeys(m_hWnd);
-    const bool finished = RunQuickSetup(fromCommand ? SheetOwner() : nullptr, m_options, GetLanguageManager(),
-                                        fromCommand ? QuickSetupStart::Command : QuickSetupStart::FirstStart);
-    // At start-up the later steps register the hotkeys and hand the options on.
-    if (!fromCommand) return;
-    if (finished) SaveSettingsKeepingEdits();
-    RegisterHotKeys(m_hWnd, m_options);
-    m_config.ApplyLanguage();
+void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
+    if (thumbnailSizeChanged) m_config.OnThumbnailSizeChanged();
     // Edits still pending in the window stay; the window shows the new values otherwise.
-    if (!m_bModified) FillControls();
+    if (m_bModified) {
+        m_config.ApplyLanguage();
+    } else {
+        FillControls();
+    }
     if (!m_pSlideshow) return;
     m_pSlideshow->OptionsChanged();
     HandDisplaySettings();

@@ -19,8 +19,9 @@
 #include "settings/OptionData.h"
 #include "ui/ConfigWindow.h"
 #include "ui/HelpTopicDialog.h"
+#include "ui/SetupCommands.h"
 
-class CVLDlg : public CHelpTopicDialog, private ISlideshowHost, private IConfigWindowHost {
+class CVLDlg : public CHelpTopicDialog, private ISlideshowHost, private IConfigWindowHost, private ISetupHost {
 public:
     explicit CVLDlg(bool startHidden);
     ~CVLDlg() override;
@@ -85,9 +86,6 @@ private:
     // The session ends (log-off, shutdown): what OnDestroy would do, as far as it matters.
     void OnEndSession();
     void OnAbout();
-    void OnPreferences();
-    void OnQuickSetup();
-    HWND SheetOwner() const;
     void ShowConfigWindow();
     void HideConfigWindow();
     void HandDisplaySettings();
@@ -103,10 +101,7 @@ private:
     // The settings file into options, which stay as they were when it cannot be read.
     bool LoadSettingsInto(COptionData& options);
     bool SaveSettings();
-    // At start-up (cancel keeps the defaults) or from command 32792 (cancel keeps the settings).
-    void RunQuickSetupWizard(bool fromCommand);
-    // The configuration window's edits still pending stay pending.
-    void SaveSettingsKeepingEdits();
+
     bool TakeValuesFromControls();
 
     // --- Slideshow host (ISlideshowHost) ---
@@ -119,8 +114,10 @@ private:
     void SelectOpacityItem(int index) override;
     void SetModified() override { m_bModified = true; }
 
-    // --- Configuration window host (IConfigWindowHost) ---
+    // --- Configuration window host (IConfigWindowHost) and preferences (ISetupHost) ---
     COptionData& Options() override { return m_options; }
+    void SaveSettingsKeepingEdits() override;
+    void OptionsChangedBySetup(bool thumbnailSizeChanged) override;
 
     // --- Shutdown of the subsystems ---
     void FreeConfigWindowObjects();
@@ -157,6 +154,7 @@ private:
 
     // Configuration window
     CConfigWindow m_config;
+    CSetupCommands m_setup;
     bool m_bConfigReady = false;
 
     // Hotkeys
