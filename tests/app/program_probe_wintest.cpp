@@ -110,6 +110,13 @@ TEST(ProgramProbe, HoldEnableHotKey) {
     UnregisterHotKey(nullptr, 1);
 }
 
+// Another program can take Ctrl + Alt + Home: the program does not hold it now.
+TEST(ProgramProbe, EnableHotKeyIsFree) {
+    if (!ProbeWanted("home-free")) GTEST_SKIP() << "set VELUM_PROBE=home-free";
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_HOME));
+    UnregisterHotKey(nullptr, 1);
+}
+
 // No default combination is free: the program holds them, or the holder of Ctrl + Alt + Home.
 TEST(ProgramProbe, DefaultHotKeysAreTaken) {
     if (!ProbeWanted("check-taken")) GTEST_SKIP() << "set VELUM_PROBE=check-taken";
