@@ -6,6 +6,7 @@
 //   sheetctl count            number of sheets shown
 //   sheetctl title            prints its caption
 //   sheetctl page             prints the index of its current page
+//   sheetctl client           prints "X Y W H", its client area on the screen
 //   sheetctl point ID         prints "X Y", the screen point in the middle of control ID, for xdotool
 //   sheetctl text ID          prints the text of control ID
 //   sheetctl shown ID         prints "shown" or "hidden" for control ID
@@ -64,7 +65,8 @@ HWND Item(HWND sheet, int id) {
 }
 
 int Usage() {
-    fprintf(stderr, "usage: sheetctl wait S|gone S|count|title|page|point ID|text ID|shown ID|combo ID|hotkey ID\n");
+    fprintf(stderr,
+            "usage: sheetctl wait S|gone S|count|title|client|page|point ID|text ID|shown ID|combo ID|hotkey ID\n");
     return 2;
 }
 
@@ -89,6 +91,13 @@ int main(int argc, char** argv) {
         char text[512] = {};
         GetWindowTextA(sheet, text, sizeof text);
         printf("%s\n", text);
+        return 0;
+    }
+    if (!strcmp(cmd, "client")) {
+        RECT rc;
+        GetClientRect(sheet, &rc);
+        MapWindowPoints(sheet, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
         return 0;
     }
     if (!strcmp(cmd, "page")) {
