@@ -7,8 +7,10 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "SetupIds.h"
+#include "app/Help.h"
 #include "framework/Controls.h"
 #include "lang/LanguageManager.h"
 #include "settings/OptionDataJson.h"
@@ -147,6 +149,17 @@ TEST_F(OptionSheetTest, PagesShowTheOptionsInTheLanguage) {
     EXPECT_EQ(CHotKeyCtrl(hotkeys, IDC_HOTKEY_FIRST).HotKey(), 0x0E24);  // Ctrl + Alt + Home
     EXPECT_EQ(CHotKeyCtrl(hotkeys, IDC_HOTKEY_LAST).HotKey(), 0x06BE);   // Ctrl + Alt + period
     EXPECT_EQ(CControl(hotkeys, IDC_HOTKEY_LABEL_LAST).Text(), Lang("Hotkey Preferences Page", "0006"));
+
+    // F1 on either page shows the help's contents.
+    static std::vector<std::string> asked;
+    asked.clear();
+    HelpRequestHandler old = SetHelpRequestHandler([](const std::string& topic) { asked.push_back(topic); });
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    SendMessageA(hotkeys, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageA(general, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    SetHelpRequestHandler(old);
+    EXPECT_EQ(asked, (std::vector<std::string>{"", ""}));
     EXPECT_TRUE(CPropertySheet::CancelOpen());
     EXPECT_TRUE(sheet.CheckEnded());
 }

@@ -3,7 +3,8 @@
 # byte for byte; OK stores 256 x 256, start with Windows (and writes the Run value), no
 # update check and a new Enable/Disable hotkey, which then works while the old one is free;
 # Ctrl + Shift + Page Down typed into a hotkey field is taken as a hotkey, not a page turn.
-# Configure, Exit and "-u" while the sheet is open close it first.
+# An edit pending in the configuration window survives the sheet's save. Configure and a
+# second Preferences while the sheet is open keep the one sheet; Exit and "-u" close it first.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 . "$SOURCE_DIR/tests/wine/sheet-common.bash"
@@ -81,27 +82,36 @@ xdotool key ctrl+alt+End
 velumctl_rc sync
 echo "ok and hotkeys: ok"
 
-# 3. Configure while the sheet is open brings the sheet forward; Exit closes it first.
-velumctl_rc command 2
+# 3. An edit pending in the configuration window survives the sheet's save; a second
+# Preferences or Configure while the sheet is open keeps the one sheet; Exit closes it first.
+velumctl_rc select 1010 9
+velumctl_rc command 32775
+sheetctl_rc wait 30 || fail "no sheet over the configuration window"
+sheet_click 1
+sheetctl_rc gone 30 || fail "OK did not close the sheet"
 velumctl_rc command 32775
 sheetctl_rc wait 30 || fail "no sheet"
 velumctl_rc command 32771
 velumctl_rc command 32775
 sleep 1
 [ "$(sheetctl count)" = 1 ] || fail "a second sheet opened"
-[ "$(velumctl visible)" = hidden ] || fail "Configure opened the window behind the sheet"
 velumctl_rc command 32773
 wait_velum_exit 30 || fail "Exit with the sheet open did not end the program"
 json=$(show_settings)
+[ "$(json_field "$json" m_nOpacity)" = 50 ] || fail "the sheet's save dropped the pending opacity: $json"
 [ "$(json_field "$json" m_bEnabled)" = 0 ] || fail "Ctrl + Alt + End did not turn the slideshow off"
 [ "$(json_field "$json" m_nThumbWidth)" = 256 ] || fail "Exit with the sheet open lost the settings"
-echo "exit with the sheet open: ok"
+echo "pending edits and exit with the sheet open: ok"
 
-# 4. "-u" with the sheet open ends the program and removes the Run value.
+# 4. Configure brings the open sheet forward instead of the window; "-u" with the sheet open
+# ends the program and removes the Run value.
 start_velum -r
 velumctl_rc wait-window 60 || fail "no main window"
 velumctl_rc command 32775
 sheetctl_rc wait 30 || fail "no sheet"
+velumctl_rc command 32771
+velumctl_rc sync
+[ "$(velumctl visible)" = hidden ] || fail "Configure opened the window behind the sheet"
 run_velum -u || fail "-u did not end"
 wait_velum_exit 30 || fail "-u with the sheet open did not end the program"
 [ -z "$(run_value)" ] || fail "-u left the Run value"
