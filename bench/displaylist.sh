@@ -4,13 +4,14 @@
 #   bench/displaylist.sh [BUILD_DIR]   (default build/mingw64)
 # Prints the times (best of 3 after a warm-up run) and the number of entries.
 set -euo pipefail
+trap 'echo "displaylist: failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 cd "$(dirname "$0")/.."
 build=$(cd "${1:-build/mingw64}" && pwd)
 tool_exe=$build/program/velum-tool.exe
 [ -f "$tool_exe" ] || { echo "no $tool_exe: build the mingw64 preset first" >&2; exit 1; }
 
 . scripts/wine-session.sh
-wine_session_start
+wine_session_start || { echo "displaylist: no Wine session" >&2; exit 1; }
 tree=$VELUM_WINE_TMP/tree
 exts=(jpg png bmp gif tga)
 for d in $(seq -w 0 1199); do
@@ -52,4 +53,4 @@ echo "ratio displaylist / find:           $(calc "$list_s / $find_s")"
 echo "ratio without start-up / find:      $(calc "($list_s - $start_s) / $find_s")"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "entries: $entries (want 51840)"
-[ "$entries" -eq 51840 ]
+[ "$entries" -eq 51840 ] || { echo "displaylist: velum-tool listed $entries entries, not 51840" >&2; exit 1; }

@@ -5,10 +5,12 @@
 # Prints ms per picture for each tool, the ratios, and the PSNR of our results against
 # ImageMagick's area-filtered (box) ones. Not part of the tests.
 set -euo pipefail
+trap 'echo "run-bench: failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 cd "$(dirname "$0")/.."
 SRC=$PWD
 cmake --preset mingw64 >/dev/null
-cmake --build --preset mingw64 -j2 --target velum-tool tg >/dev/null
+cmake --build --preset mingw64 -j2 --target velum-tool tg >"${TMPDIR:-/tmp}/run-bench-build.log" ||
+  { tail -n 30 "${TMPDIR:-/tmp}/run-bench-build.log" >&2; exit 1; }
 PROGRAM_DIR=$SRC/build/mingw64/program
 WORK=${BENCH_DIR:-$SRC/build/bench}
 mkdir -p "$WORK/pictures" "$WORK/out"
@@ -16,7 +18,7 @@ g++ -O2 -std=c++17 -I"$SRC" bench/scale_bench.cpp tg/core/Scale.cpp tg/core/Imag
   -o "$WORK/scale_bench"
 
 . scripts/wine-session.sh
-wine_session_start >/dev/null || { echo "bench: no Wine session"; exit 1; }
+wine_session_start >/dev/null || { echo "run-bench: no Wine session" >&2; exit 1; }
 tool() { "$WINE" "$PROGRAM_DIR/velum-tool.exe" "$@" </dev/null; }
 
 # Pictures: the large GNOME backgrounds as JPEG at full size, and a 6000 x 4000 JPEG.

@@ -6,9 +6,11 @@
 # GNOME backgrounds, converted to JPEG once into a cache folder (the codecs under Wine read no
 # WebP).
 set -euo pipefail
+trap 'echo "run-velum: failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 cd "$(dirname "$0")/.."
 cmake --preset mingw64 >/dev/null
-cmake --build --preset mingw64 -j2 >/dev/null
+cmake --build --preset mingw64 -j2 >"${TMPDIR:-/tmp}/run-velum-build.log" ||
+  { tail -n 30 "${TMPDIR:-/tmp}/run-velum-build.log" >&2; exit 1; }
 PROGRAM_DIR=$PWD/build/mingw64/program
 WINE=/usr/lib/wine/wine64
 [ -x "$WINE" ] || WINE=wine64

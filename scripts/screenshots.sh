@@ -62,7 +62,7 @@ shoot_wizard() {  # shoot_wizard OUT.png
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$1"
   echo "screenshots: $1 (${w}x${h})"
   sheet_click 2
-  langctl --yes answer-box 30 >/dev/null || true
+  velumctl --yes answer-box 30 >/dev/null || true
   velumctl_rc wait-window 60 && velumctl_rc command 32773
   wait_velum_exit 30 || true
 }

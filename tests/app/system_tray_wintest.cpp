@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "TrayIds.h"
 #include "app/SystemTray.h"
-#include "tests/app/TrayProbe_win.h"
+#include "tests/support_win/TrayProbe_win.h"
 
 namespace {
 
@@ -70,14 +69,9 @@ TEST(SystemTray, IconIsHeldByTheTrayWithItsTipUntilRemoved) {
     ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
     EXPECT_TRUE(tray.IsIconPresent());
     const NOTIFYICONDATAA& nid = tray.NotifyIconData();
-#ifndef _WIN64
-    EXPECT_EQ(nid.cbSize, 488u);
-#endif
     EXPECT_EQ(nid.hWnd, owner.hwnd);
-    EXPECT_EQ(nid.uID, 132u);
     EXPECT_EQ(nid.uFlags, 7u);
     EXPECT_EQ(nid.uCallbackMessage, static_cast<UINT>(WM_USER + 1000));
-    EXPECT_STREQ(nid.szTip, "Velum");
     EXPECT_TRUE(WaitForTrayTip("Velum", true, 5000));
 
     EXPECT_TRUE(tray.ChangeIcon(LoadIcon(nullptr, IDI_WARNING)));
@@ -103,6 +97,7 @@ TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
     CSystemTray tray;
     ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum again", AppIcon(), IDR_TRAYMENU));
     ASSERT_TRUE(WaitForTrayTip("Velum again", true, 5000));
+    ASSERT_TRUE(tray.ChangeIcon(LoadIcon(nullptr, IDI_WARNING)));  // the slideshow was switched meanwhile
     // The notification area loses every icon, as when Explorer restarts.
     NOTIFYICONDATAA gone = tray.NotifyIconData();
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &gone));
@@ -115,30 +110,21 @@ TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
     EXPECT_EQ(tray.NotifyIconData().uFlags, 7u);
 }
 
-TEST(SystemTray, MessagesOfAnotherIconAreIgnored) {
+TEST(SystemTray, DoubleClickSendsTheDefaultCommandAndOtherIconsAreIgnored) {
     Owner owner;
     CSystemTray tray;
     ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
     tray.SetDefaultCommand(ID_CONFIGURE, false);
     EXPECT_EQ(tray.HandleIconMessage(133, WM_LBUTTONDBLCLK), 0);
     EXPECT_EQ(tray.HandleIconMessage(133, WM_RBUTTONUP), 0);
-    EXPECT_TRUE(owner.seen.empty());
     // A single click or a move is taken but does nothing.
     EXPECT_EQ(tray.HandleIconMessage(132, WM_LBUTTONUP), 1);
     EXPECT_EQ(tray.HandleIconMessage(132, WM_MOUSEMOVE), 1);
     EXPECT_TRUE(owner.seen.empty());
-}
-
-TEST(SystemTray, DoubleClickSendsTheDefaultCommand) {
-    Owner owner;
-    CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
-    tray.SetDefaultCommand(ID_CONFIGURE, false);
     EXPECT_EQ(tray.HandleIconMessage(132, WM_LBUTTONDBLCLK), 1);
     ASSERT_EQ(owner.seen.size(), 1u);
     EXPECT_EQ(owner.seen[0].msg, static_cast<UINT>(WM_COMMAND));
     EXPECT_EQ(LOWORD(owner.seen[0].wParam), 32771);
-
     // Given by position: the id of that item of the menu's first submenu.
     tray.SetDefaultCommand(4, true);
     EXPECT_EQ(tray.DefaultCommandId(), 32789u);

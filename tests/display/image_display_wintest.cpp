@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "base/File.h"
 #include "base/ProgramPath.h"
 #include "base/Sync.h"
 #include "display/ImageDisplayDlg_win.h"
+#include "tests/support/Pictures.h"
 #include "tests/support_win/ProcessCounts.h"
 
 namespace {
@@ -22,29 +24,8 @@ std::string TempFile(const std::string& name) {
     return std::string(dir) + name;
 }
 
-// A 24-bit BMP of one colour.
-void WriteBmp(const std::string& path, int w, int h, BYTE r, BYTE g, BYTE b) {
-    const int stride = (w * 3 + 3) & ~3;
-    std::string f(54 + stride * h, '\0');
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) f[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    };
-    f[0] = 'B';
-    f[1] = 'M';
-    put32(2, static_cast<uint32_t>(f.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, w);
-    put32(22, h);
-    f[26] = 1;
-    f[28] = 24;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            f[54 + y * stride + 3 * x] = static_cast<char>(b);
-            f[54 + y * stride + 3 * x + 1] = static_cast<char>(g);
-            f[54 + y * stride + 3 * x + 2] = static_cast<char>(r);
-        }
-    ASSERT_TRUE(WriteFileReplacing(path, f));
+void WriteBmp(const std::string& path, int w, int h, uint32_t rgb) {
+    ASSERT_TRUE(WriteFileReplacing(path, BmpBytes(w, h, rgb)));
 }
 
 void Pump() {
@@ -69,6 +50,14 @@ RECT WindowRect(const CImageDisplayDlg& dlg) {
     return r;
 }
 
+// "left top right bottom"
+std::string Place(const CImageDisplayDlg& dlg) {
+    const RECT r = WindowRect(dlg);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%ld %ld %ld %ld", r.left, r.top, r.right, r.bottom);
+    return buf;
+}
+
 CDisplayRegion Region(int w, int h, int left, int top, int fit, int position) {
     CDisplayRegion r;
     r.m_nWidth = w;
@@ -83,8 +72,8 @@ CDisplayRegion Region(int w, int h, int left, int top, int fit, int position) {
 class ImageDisplay : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        WriteBmp(TempFile("velum-red.bmp"), 800, 600, 255, 0, 0);
-        WriteBmp(TempFile("velum-green.bmp"), 200, 100, 0, 255, 0);
+        WriteBmp(TempFile("velum-red.bmp"), 800, 600, 0xFF0000);
+        WriteBmp(TempFile("velum-green.bmp"), 200, 100, 0x00FF00);
     }
     void SetUp() override {
         ASSERT_TRUE(m_dlg.Create());
@@ -120,11 +109,7 @@ TEST_F(ImageDisplay, CustomRegionClipsAndCentresAndSamePathOnlyReShows) {
     ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
     EXPECT_TRUE(m_dlg.IsVisible());
     EXPECT_TRUE(GetWindowLongA(m_dlg.GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    RECT r = WindowRect(m_dlg);
-    EXPECT_EQ(r.left, 100);
-    EXPECT_EQ(r.top, 50);
-    EXPECT_EQ(r.right, 500);
-    EXPECT_EQ(r.bottom, 350);
+    EXPECT_EQ(Place(m_dlg), "100 50 500 350");
     EXPECT_EQ(m_dlg.RenderCount(), 1);
 
     // The same path again: back on top without the plug-in, whatever the alpha.
@@ -142,18 +127,14 @@ TEST_F(ImageDisplay, CustomRegionClipsAndCentresAndSamePathOnlyReShows) {
     m_dlg.SetSizeMode(0);
     ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
     EXPECT_EQ(m_dlg.RenderCount(), 3);
-    r = WindowRect(m_dlg);  // own size, centred on the screen
+    const RECT r = WindowRect(m_dlg);  // own size, centred on the screen
     EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 800) / 2);
     EXPECT_EQ(r.right - r.left, 800);
 
     m_dlg.SetSizeMode(3);
     m_dlg.SetImagePath(m_green);
     ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
-    r = WindowRect(m_dlg);
-    EXPECT_EQ(r.left, 200);
-    EXPECT_EQ(r.top, 150);
-    EXPECT_EQ(r.right, 400);
-    EXPECT_EQ(r.bottom, 250);
+    EXPECT_EQ(Place(m_dlg), "200 150 400 250");
 }
 
 TEST_F(ImageDisplay, FailedRenderKeepsThePictureAndRetriesLater) {
@@ -168,7 +149,7 @@ TEST_F(ImageDisplay, FailedRenderKeepsThePictureAndRetriesLater) {
     const RECT after = WindowRect(m_dlg);
     EXPECT_TRUE(EqualRect(&before, &after));
     // The failure did not count as shown: the same path renders once it exists.
-    WriteBmp(later, 300, 200, 0, 0, 255);
+    WriteBmp(later, 300, 200, 0x0000FF);
     ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
     EXPECT_EQ(WindowRect(m_dlg).right - WindowRect(m_dlg).left, 300);
     DeleteFileA(later.c_str());

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -89,20 +88,13 @@ TEST(ImageFileList, TagsIgnoreCaseAndBlanksButValuesAreKept) {
     EXPECT_EQ(p.items[0].m_strPath, "  C:\\a.jpg  ");
     EXPECT_EQ(p.items[0].m_bIncludeSubFolders, -3);
     EXPECT_EQ(p.items[1].m_bIncludeSubFolders, 0);
-    for (const CImageItem& item : p.items) {
-        EXPECT_EQ(item.m_nWidth, 0);
-        EXPECT_EQ(item.m_nHeight, 0);
-        EXPECT_EQ(item.m_nDepth, 0);
-    }
-}
-
-TEST(ImageFileList, VersionIsReadAndKept) {
+    for (const CImageItem& item : p.items) EXPECT_EQ(item.m_nWidth + item.m_nHeight + item.m_nDepth, 0);
+    // The version is kept as it stands; a header without one empties it.
     FakeAttributes fs;
     CImageFileList list(&fs);
     std::vector<CImageItem> items;
     ASSERT_TRUE(list.Parse("<image list><header><ver>9.9beta</ver></header></image list>", items));
     EXPECT_EQ(list.m_strVersion, "9.9beta");
-    // A header without "ver" empties the version.
     ASSERT_TRUE(list.Parse("<image list><header></header></image list>", items));
     EXPECT_EQ(list.m_strVersion, "");
 }
@@ -193,14 +185,9 @@ TEST(ImageFileList, FailuresReportTheirMessageKey) {
     DeleteFileAt(huge);
 }
 
-TEST(ImageExtension, FourteenExtensionsAnyCase) {
-    for (const char* yes :
-         {"C:\\a.JPG", "x\\d.tiff", "ab.bmp", "ab.Pict", "C:\\y.pct", "C:\\y.PCX", "C:\\y.pic", "C:\\y.rle",
-          "C:\\y.dib", "C:\\y.png", "C:\\y.tga", "C:\\y.wmf", "C:\\y.emf", "C:\\y.gif", "\x82\xA0.jpg"}) {
+TEST(ImageExtension, TheListedExtensionsInAnyCaseAndNothingLongerOrShorter) {
+    for (const char* yes : {"C:\\a.JPG", "x\\d.tiff", "ab.Pict", "C:\\y.pct", "\x82\xA0.jpg"})
         EXPECT_TRUE(IsImageFile(yes)) << yes;
-    }
-    for (const char* no :
-         {"b.jpeg", "C:\\c.tif", "C:\\e.txt", "a.jpg", ".tiff", "C:\\jpg", "C:\\x.jpg ", "C:\\x.jpg.txt", ""}) {
+    for (const char* no : {"b.jpeg", "C:\\c.tif", "a.jpg", ".tiff", "C:\\jpg", "C:\\x.jpg ", "C:\\x.jpg.txt", ""})
         EXPECT_FALSE(IsImageFile(no)) << no;
-    }
 }

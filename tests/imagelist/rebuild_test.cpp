@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "imagelist/FileSystem.h"
+#include "base/Sync.h"
 #include "imagelist/Rebuild.h"
 
 namespace {
@@ -45,19 +47,19 @@ public:
 
 class FakeWatch : public IFolderWatch {
 public:
-    std::vector<std::string> calls;
+    std::string calls;
     bool watching = false;
     void Clear() override {
-        calls.push_back("Clear");
+        calls += "Clear; ";
         watching = false;
     }
     int AddFolder(const std::string& path) override {
-        calls.push_back("Add " + path);
+        calls += "Add " + path + "; ";
         return 0;
     }
     bool IsWatching() const override { return watching; }
     void SetWatching(bool on) override {
-        calls.push_back(on ? "Start" : "Stop");
+        calls += on ? "Start" : "Stop";
         watching = on;
     }
 };
@@ -88,11 +90,8 @@ TEST(Rebuild, TakesEntriesInListOrderAndFilesInDiskOrder) {
                                               "C:\\p\\m.png", "rel\\notes.txt", "C:\\p\\z.jpg", "C:\\p\\a.JPG",
                                               "C:\\p\\d.tiff", "C:\\p\\m.png"}));
     EXPECT_EQ(fs.patterns, (std::vector<std::string>{"C:\\p\\*.*", "C:\\missing\\*.*", "C:\\p\\*.*"}));
-    EXPECT_EQ(watch.calls, (std::vector<std::string>{"Clear", "Add C:\\p\\", "Add C:\\missing", "Add C:\\p", "Start"}));
-}
-
-TEST(Rebuild, RelativeFoldersGiveAbsolutePaths) {
-    FakeSearch fs;
+    EXPECT_EQ(watch.calls, "Clear; Add C:\\p\\; Add C:\\missing; Add C:\\p; Start");
+    // A relative folder gives absolute paths.
     fs.AddFile("C:\\cwd\\rel", "x.gif");
     EXPECT_EQ(Build(fs, {Folder("rel", false)}), std::vector<std::string>{"C:\\cwd\\rel\\x.gif"});
 }
@@ -112,23 +111,35 @@ TEST(Rebuild, SubFoldersDepthFirstOnlyWhenIncluded) {
 }
 
 TEST(Rebuild, SubFoldersEnteredOnlyWhilePatternIsShort) {
-    // Nest folders until the pattern of the deepest passes 260 characters.
+    // Nested folders whose search patterns grow by ten characters: one is exactly as long as
+    // the limit, and its sub-folder is not entered.
     FakeSearch fs;
-    std::string folder = "C:\\r";
+    std::string folder = "C:\\rrr";
     std::vector<std::string> expected;
     for (int level = 0; level < 40; ++level) {
         fs.AddFile(folder, "p.png");
-        std::string pattern = folder + "\\*.*";
-        expected.push_back(folder + "\\p.png");
-        if (pattern.size() >= CDisplayListRebuild::kMaxPatternLength) break;
         fs.AddDir(folder, "abcdefghi");
+        if ((folder + "\\*.*").size() <= CDisplayListRebuild::kMaxPatternLength) expected.push_back(folder + "\\p.png");
         folder += "\\abcdefghi";
     }
-    ASSERT_LT(expected.size(), 40u);
-    EXPECT_EQ(Build(fs, {Folder("C:\\r", true)}), expected);
-    // The last folder scanned is the first whose pattern is not shorter than 260.
-    EXPECT_GE(fs.patterns.back().size(), 260u);
-    EXPECT_LT(fs.patterns[fs.patterns.size() - 2].size(), 260u);
+    EXPECT_EQ(Build(fs, {Folder("C:\\rrr", true)}), expected);
+    EXPECT_EQ(fs.patterns.back().size(), CDisplayListRebuild::kMaxPatternLength);
+}
+
+TEST(DisplayList, ReadsStayWholeWhileTheListIsReplaced) {
+    CDisplayList list;
+    Thread writer;
+    std::atomic<bool> stop{false};
+    ASSERT_TRUE(writer.Start([&] {
+        for (int i = 0; !stop; ++i)
+            list.Assign(std::vector<std::string>(1 + i % 5, std::string(40, char('a' + i % 26))));
+    }));
+    std::string path;
+    for (int i = 0; i < 20000; ++i) {
+        if (list.At(static_cast<size_t>(i % 5), path)) ASSERT_EQ(path.size(), 40u);
+    }
+    stop = true;
+    writer.Join();
 }
 
 TEST(Rebuild, FolderScansStopAtTheCapButFileEntriesDoNot) {

@@ -2,36 +2,31 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <deque>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "base/Trace.h"
 #include "imagelist/Watch.h"
+#include "tests/support/TraceCapture.h"
 
 namespace {
-// Change notifications in memory. Every handle is a distinct number; closing one twice,
-// or closing one that was never handed out, is recorded as a fault.
+// Change notifications in memory. Handles are distinct numbers; a handle closed twice,
+// never handed out, or waited on after closing is recorded as a fault.
 class FakeNotifier : public IChangeNotifier {
 public:
-    struct Note {
-        std::string folder;
-        bool directoryNames;
-        bool open = true;
-        bool signalled = false;
-    };
-
     Handle NewStopSignal() override {
         std::lock_guard<std::mutex> lock(m);
         if (failStop) return nullptr;
         ++stopsCreated;
-        return Id(stops);
+        Handle h = NewHandle();
+        stops[h] = false;
+        return h;
     }
-    void SetStop(Handle h) override { Set(stops, h, true); }
-    void ResetStop(Handle h) override { Set(stops, h, false); }
+    void SetStop(Handle h) override { SetStopTo(h, true); }
+    void ResetStop(Handle h) override { SetStopTo(h, false); }
     void CloseStop(Handle h) override {
         std::lock_guard<std::mutex> lock(m);
         if (!stops.erase(h)) faults.push_back("stop closed twice");
@@ -51,10 +46,7 @@ public:
     void Close(Handle h) override {
         std::lock_guard<std::mutex> lock(m);
         auto it = notes.find(h);
-        if (it == notes.end() || !it->second.open) {
-            faults.push_back("notification closed twice or unknown");
-            return;
-        }
+        if (it == notes.end() || !it->second.open) return faults.push_back("notification closed twice or unknown");
         it->second.open = false;
         ++closed;
         cv.notify_all();
@@ -62,37 +54,31 @@ public:
     int Wait(Handle stop, const std::vector<Handle>& handles) override {
         std::unique_lock<std::mutex> lock(m);
         if (handles.size() > kMaxWaitHandles) return kWaitFailed;
-        ++waiting;
         widestWait = std::max(widestWait, handles.size());
+        ++waiting;
         cv.notify_all();
-        for (;;) {
-            if (failWaits) {
-                --waiting;
-                return kWaitFailed;
-            }
-            if (stops.count(stop) && stops[stop]) {
-                --waiting;
-                return kStopped;
-            }
+        int result = kWaitFailed;
+        cv.wait(lock, [&] {
+            if (failWaits) return true;
+            if (stops[stop]) return (result = kStopped), true;
             for (size_t i = 0; i < handles.size(); ++i) {
                 Note& n = notes[handles[i]];
                 if (!n.open) faults.push_back("waiting on a closed notification");
-                if (n.signalled) {
-                    n.signalled = false;
-                    --waiting;
-                    return static_cast<int>(i);
-                }
+                if (n.signalled) return n.signalled = false, (result = static_cast<int>(i)), true;
             }
-            cv.wait(lock);
-        }
+            return false;
+        });
+        --waiting;
+        return result;
     }
 
     // Signals the open notification of folder; false when there is none.
     bool Change(const std::string& folder, bool directoryNames) {
         std::lock_guard<std::mutex> lock(m);
         for (auto& kv : notes) {
-            if (kv.second.open && kv.second.folder == folder && kv.second.directoryNames == directoryNames) {
-                kv.second.signalled = true;
+            Note& n = kv.second;
+            if (n.open && n.folder == folder && n.directoryNames == directoryNames) {
+                n.signalled = true;
                 cv.notify_all();
                 return true;
             }
@@ -107,36 +93,36 @@ public:
         std::lock_guard<std::mutex> lock(m);
         fn();
     }
-    int OpenCount() {
+    // Nothing left open and nothing done twice.
+    void ExpectAllReleased() {
         std::lock_guard<std::mutex> lock(m);
-        return opened - closed;
+        EXPECT_EQ(opened, closed);
+        EXPECT_TRUE(faults.empty()) << faults.front();
     }
 
+    struct Note {
+        std::string folder;
+        bool directoryNames;
+        bool open = true;
+        bool signalled = false;
+    };
     std::mutex m;
     std::condition_variable cv;
     std::map<Handle, Note> notes;
     std::map<Handle, bool> stops;
     std::set<std::string> unwatchable;
     std::vector<std::string> faults;
-    std::deque<char> handleSpace;  // each handle is the address of one element
+    uintptr_t lastHandle = 0;
     int opened = 0, closed = 0, waiting = 0, stopsCreated = 0;
     size_t widestWait = 0;
     bool failStop = false, failRearm = false, failWaits = false;
 
 private:
-    Handle NewHandle() {
-        handleSpace.emplace_back();
-        return &handleSpace.back();
-    }
-    Handle Id(std::map<Handle, bool>& into) {
-        Handle h = NewHandle();
-        into[h] = false;
-        return h;
-    }
-    void Set(std::map<Handle, bool>& into, Handle h, bool v) {
+    Handle NewHandle() { return reinterpret_cast<Handle>(++lastHandle); }
+    void SetStopTo(Handle h, bool v) {
         std::lock_guard<std::mutex> lock(m);
-        if (!into.count(h)) faults.push_back("unknown stop signal");
-        into[h] = v;
+        if (!stops.count(h)) faults.push_back("unknown stop signal");
+        stops[h] = v;
         cv.notify_all();
     }
 };
@@ -159,9 +145,20 @@ struct Inbox {
     }
 };
 
-std::string Name(int i) {
-    return "c:\\f" + std::to_string(100 + i);
-}
+struct Rig {
+    Rig() { watcher.SetOwner(inbox.Poster()); }
+    // Changes the folder and waits until the owner has had `messages` in all.
+    bool Change(const std::string& folder, bool directoryNames, size_t messages) {
+        return fake.Change(folder, directoryNames) && inbox.WaitFor(messages);
+    }
+    bool Waiting(int threads, int openedTotal = -1) {
+        return fake.WaitUntil(
+            [&] { return fake.waiting == threads && (openedTotal < 0 || fake.opened == openedTotal); });
+    }
+    FakeNotifier fake;
+    Inbox inbox;
+    CFolderWatcher watcher{fake};
+};
 }  // namespace
 
 TEST(FolderSet, LowerCasedSortedAndEachOnce) {
@@ -170,157 +167,119 @@ TEST(FolderSet, LowerCasedSortedAndEachOnce) {
     EXPECT_EQ(set.Folders(), (std::vector<std::string>{"c:\\a", "c:\\a\xC4", "c:\\pics", "c:\\pics\\sub", "d:\\a"}));
 }
 
-TEST(FolderWatcher, ReportsFilesAsOneAndSubFoldersAsZero) {
-    FakeNotifier fake;
-    Inbox inbox;
-    CFolderWatcher watcher(fake);
-    watcher.SetOwner(inbox.Poster());
-    EXPECT_EQ(watcher.AddFolder("C:\\Watched"), 0);
-    watcher.SetWatching(true);
-    EXPECT_TRUE(watcher.IsWatching());
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == 1; }));
-    ASSERT_TRUE(fake.Change("c:\\watched", false));
-    ASSERT_TRUE(inbox.WaitFor(1));
-    ASSERT_TRUE(fake.Change("c:\\watched", true));
-    ASSERT_TRUE(inbox.WaitFor(2));
-    // The notification was armed again, not replaced.
-    ASSERT_TRUE(fake.Change("c:\\watched", false));
-    ASSERT_TRUE(inbox.WaitFor(3));
-    EXPECT_EQ(inbox.messages, (std::vector<uint32_t>{1, 0, 1}));
-    EXPECT_EQ(fake.opened, 2);
-    watcher.Clear();
-    EXPECT_FALSE(watcher.IsWatching());
-    EXPECT_TRUE(watcher.Folders().empty());
-    EXPECT_EQ(fake.OpenCount(), 0);
-    EXPECT_TRUE(fake.stops.empty());
-    EXPECT_TRUE(fake.faults.empty()) << fake.faults[0];
+TEST(FolderWatcher, ReportsFilesAsOneAndSubFoldersAsZeroAndArmsAgain) {
+    Rig rig;
+    EXPECT_EQ(rig.watcher.AddFolder("C:\\Watched"), 0);
+    rig.watcher.SetWatching(true);
+    EXPECT_TRUE(rig.watcher.IsWatching());
+    ASSERT_TRUE(rig.Waiting(1));
+    ASSERT_TRUE(rig.Change("c:\\watched", false, 1));
+    ASSERT_TRUE(rig.Change("c:\\watched", true, 2));
+    ASSERT_TRUE(rig.Change("c:\\watched", false, 3));
+    EXPECT_EQ(rig.inbox.messages, (std::vector<uint32_t>{1, 0, 1}));
+    EXPECT_EQ(rig.fake.opened, 2);  // armed again, not replaced
+    rig.watcher.Clear();
+    EXPECT_FALSE(rig.watcher.IsWatching());
+    EXPECT_TRUE(rig.watcher.Folders().empty());
+    EXPECT_TRUE(rig.fake.stops.empty());
+    rig.fake.ExpectAllReleased();
 }
 
 TEST(FolderWatcher, WatchesAnyNumberOfFolders) {
-    FakeNotifier fake;
-    Inbox inbox;
-    CFolderWatcher watcher(fake);
-    watcher.SetOwner(inbox.Poster());
+    Rig rig;
     const int n = 100;
-    for (int i = n - 1; i >= 0; --i) watcher.AddFolder(Name(i));
-    watcher.Start();
+    auto name = [](int i) { return "c:\\f" + std::to_string(100 + i); };
+    for (int i = n - 1; i >= 0; --i) rig.watcher.AddFolder(name(i));
+    rig.watcher.Start();
     const int threads = (n + CFolderWatcher::kFoldersPerThread - 1) / CFolderWatcher::kFoldersPerThread;
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == threads; }));
-    EXPECT_LE(fake.widestWait, IChangeNotifier::kMaxWaitHandles);
+    ASSERT_TRUE(rig.Waiting(threads));
+    EXPECT_LE(rig.fake.widestWait, IChangeNotifier::kMaxWaitHandles);
     for (int i = 0; i < n; ++i) {
-        ASSERT_TRUE(fake.Change(Name(i), i % 2 == 0)) << i;
-        ASSERT_TRUE(inbox.WaitFor(i + 1)) << i;
-        EXPECT_EQ(inbox.messages[i], i % 2 == 0 ? 0u : 1u);
+        ASSERT_TRUE(rig.Change(name(i), i % 2 == 0, i + 1));
+        EXPECT_EQ(rig.inbox.messages[i], i % 2 == 0 ? 0u : 1u);
     }
-    watcher.Stop();
-    EXPECT_EQ(fake.opened, 2 * n);
-    EXPECT_EQ(fake.OpenCount(), 0);
-    EXPECT_TRUE(fake.faults.empty());
+    rig.watcher.Stop();
+    EXPECT_EQ(rig.fake.opened, 2 * n);
+    rig.fake.ExpectAllReleased();
 }
 
 TEST(FolderWatcher, UnwatchableFolderIsLeftOutAndTriedAgainAtRestart) {
-    FakeNotifier fake;
-    Inbox inbox;
-    CFolderWatcher watcher(fake);
-    watcher.SetOwner(inbox.Poster());
-    fake.unwatchable.insert("e:\\unplugged");
-    watcher.AddFolder("E:\\Unplugged");
-    watcher.AddFolder("C:\\Here");
-    watcher.Start();
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == 1; }));
-    ASSERT_TRUE(fake.Change("c:\\here", false));
-    ASSERT_TRUE(inbox.WaitFor(1));
+    Rig rig;
+    rig.fake.unwatchable.insert("e:\\unplugged");
+    rig.watcher.AddFolder("E:\\Unplugged");
+    rig.watcher.AddFolder("C:\\Here");
+    rig.watcher.Start();
+    ASSERT_TRUE(rig.Waiting(1));
+    ASSERT_TRUE(rig.Change("c:\\here", false, 1));
     // The rebuild starts the watcher afresh: the folder is back by then.
-    watcher.Stop();
-    fake.unwatchable.clear();
-    watcher.Start();
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == 1; }));
-    ASSERT_TRUE(fake.Change("e:\\unplugged", true));
-    ASSERT_TRUE(inbox.WaitFor(2));
-    EXPECT_EQ(inbox.messages[1], 0u);
-    watcher.Clear();
-    EXPECT_EQ(fake.OpenCount(), 0);
-    EXPECT_TRUE(fake.faults.empty());
+    rig.watcher.Stop();
+    rig.fake.unwatchable.clear();
+    rig.watcher.Start();
+    ASSERT_TRUE(rig.Waiting(1));
+    ASSERT_TRUE(rig.Change("e:\\unplugged", true, 2));
+    rig.watcher.Clear();
+    rig.fake.ExpectAllReleased();
 }
 
-TEST(FolderWatcher, NotificationThatCannotBeArmedIsOpenedAgain) {
-    FakeNotifier fake;
-    Inbox inbox;
-    CFolderWatcher watcher(fake);
-    watcher.SetOwner(inbox.Poster());
-    watcher.AddFolder("C:\\x");
-    watcher.Start();
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == 1; }));
-    fake.Locked([&] { fake.failRearm = true; });
-    ASSERT_TRUE(fake.Change("c:\\x", false));
-    ASSERT_TRUE(inbox.WaitFor(1));
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == 1 && fake.opened == 3; }));
+TEST(FolderWatcher, NotificationThatCannotBeArmedIsOpenedAgainOrDropped) {
+    Rig rig;
+    rig.watcher.AddFolder("C:\\x");
+    rig.watcher.Start();
+    ASSERT_TRUE(rig.Waiting(1));
+    rig.fake.Locked([&] { rig.fake.failRearm = true; });
+    ASSERT_TRUE(rig.Change("c:\\x", false, 1));
+    ASSERT_TRUE(rig.Waiting(1, 3));
     // Gone meanwhile: its slot is dropped and the other notification still works.
-    fake.Locked([&] { fake.unwatchable.insert("c:\\x"); });
-    ASSERT_TRUE(fake.Change("c:\\x", false));
-    ASSERT_TRUE(inbox.WaitFor(2));
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == 1; }));
-    ASSERT_TRUE(fake.Change("c:\\x", true));
-    ASSERT_TRUE(inbox.WaitFor(3));
-    watcher.Clear();
-    EXPECT_EQ(fake.OpenCount(), 0);
-    EXPECT_TRUE(fake.faults.empty());
+    rig.fake.Locked([&] { rig.fake.unwatchable.insert("c:\\x"); });
+    ASSERT_TRUE(rig.Change("c:\\x", false, 2));
+    ASSERT_TRUE(rig.Waiting(1));
+    ASSERT_TRUE(rig.Change("c:\\x", true, 3));
+    rig.watcher.Clear();
+    rig.fake.ExpectAllReleased();
 }
 
 TEST(FolderWatcher, FailedWaitEndsWatchingUntilCleared) {
-    FakeNotifier fake;
-    CFolderWatcher watcher(fake);
-    watcher.AddFolder("C:\\x");
-    fake.Locked([&] { fake.failWaits = true; });
-    watcher.Start();
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.closed == 2; }));
+    Rig rig;
+    rig.watcher.AddFolder("C:\\x");
+    rig.fake.Locked([&] { rig.fake.failWaits = true; });
+    rig.watcher.Start();
+    ASSERT_TRUE(rig.fake.WaitUntil([&] { return rig.fake.closed == 2; }));
     // The flag stays set, so only a Clear (the next rebuild) brings a new thread.
-    EXPECT_TRUE(watcher.IsWatching());
-    watcher.Start();
-    EXPECT_EQ(fake.opened, 2);
-    watcher.Clear();
-    fake.Locked([&] { fake.failWaits = false; });
-    watcher.AddFolder("C:\\x");
-    watcher.Start();
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == 1; }));
-    EXPECT_EQ(fake.opened, 4);
-    EXPECT_EQ(fake.stopsCreated, 2);
-    watcher.Clear();
-    EXPECT_EQ(fake.OpenCount(), 0);
-    EXPECT_TRUE(fake.faults.empty());
+    EXPECT_TRUE(rig.watcher.IsWatching());
+    rig.watcher.Start();
+    EXPECT_EQ(rig.fake.opened, 2);
+    rig.watcher.Clear();
+    rig.fake.Locked([&] { rig.fake.failWaits = false; });
+    rig.watcher.AddFolder("C:\\x");
+    rig.watcher.Start();
+    ASSERT_TRUE(rig.Waiting(1, 4));
+    EXPECT_EQ(rig.fake.stopsCreated, 2);
+    rig.watcher.Clear();
+    rig.fake.ExpectAllReleased();
 }
 
 TEST(FolderWatcher, AddingWhileWatchingRestartsWithTheNewFolder) {
-    FakeNotifier fake;
-    Inbox inbox;
-    CFolderWatcher watcher(fake);
-    watcher.SetOwner(inbox.Poster());
-    watcher.Start();  // an empty set waits on the stop signal alone
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == 1; }));
-    EXPECT_EQ(fake.widestWait, 0u);
-    watcher.AddFolder("C:\\New");
-    EXPECT_TRUE(watcher.IsWatching());
-    ASSERT_TRUE(fake.WaitUntil([&] { return fake.waiting == 1 && fake.opened == 2; }));
-    ASSERT_TRUE(fake.Change("c:\\new", false));
-    ASSERT_TRUE(inbox.WaitFor(1));
-    watcher.Stop();
-    watcher.Stop();
-    EXPECT_EQ(fake.stopsCreated, 1);
-    EXPECT_EQ(fake.OpenCount(), 0);
-    EXPECT_TRUE(fake.faults.empty());
+    Rig rig;
+    rig.watcher.Start();  // an empty set waits on the stop signal alone
+    ASSERT_TRUE(rig.Waiting(1));
+    EXPECT_EQ(rig.fake.widestWait, 0u);
+    rig.watcher.AddFolder("C:\\New");
+    EXPECT_TRUE(rig.watcher.IsWatching());
+    ASSERT_TRUE(rig.Waiting(1, 2));
+    ASSERT_TRUE(rig.Change("c:\\new", false, 1));
+    rig.watcher.Stop();
+    rig.watcher.Stop();
+    EXPECT_EQ(rig.fake.stopsCreated, 1);
+    rig.fake.ExpectAllReleased();
 }
 
 TEST(FolderWatcher, NoStopSignalMeansNoWatching) {
-    FakeNotifier fake;
-    std::vector<std::string> trace;
-    SetTraceSink([&](const std::string& line) { trace.push_back(line); });
-    CFolderWatcher watcher(fake);
-    watcher.AddFolder("C:\\x");
-    fake.failStop = true;
-    watcher.SetWatching(true);
-    SetTraceSink({});
-    EXPECT_FALSE(watcher.IsWatching());
-    EXPECT_EQ(fake.opened, 0);
-    ASSERT_EQ(trace.size(), 1u);
-    EXPECT_NE(trace[0].find("; error msg: Unable to create event"), std::string::npos) << trace[0];
+    Rig rig;
+    TraceCapture trace;
+    rig.watcher.AddFolder("C:\\x");
+    rig.fake.failStop = true;
+    rig.watcher.SetWatching(true);
+    EXPECT_FALSE(rig.watcher.IsWatching());
+    EXPECT_EQ(rig.fake.opened, 0);
+    EXPECT_TRUE(trace.Has("; error msg: Unable to create event"));
 }

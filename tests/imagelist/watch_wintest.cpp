@@ -5,24 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "base/Clock.h"
-#include "display/Slideshow.h"
-#include "imagelist/FileSystem_win.h"
-#include "imagelist/Rebuild.h"
 #include "imagelist/Watch_win.h"
 
 namespace {
 std::vector<WPARAM> g_received;
-CSlideshow* g_slideshow = nullptr;
-DWORD g_lastNoted = 0;
 
 LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == kWmFolderChanged) {
         g_received.push_back(wParam);
-        if (g_slideshow) {
-            g_lastNoted = GetTickCount();
-            g_slideshow->OnFolderChanged();
-        }
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -146,125 +136,4 @@ TEST(WinFolderWatcher, FortyFoldersAndAMissingOneAllReport) {
     watcher.Start();
     ASSERT_TRUE(WaitArmed(folders[39]));
     watcher.Clear();
-}
-
-namespace {
-class NullDisplay : public IImageDisplay {
-public:
-    void SetImagePath(const std::string&) override {}
-    bool ShowImage(int) override { return true; }
-    void ReShow() override {}
-    void SetAlpha(int) override {}
-    void SetSizeMode(int) override {}
-    void SetRegion(const CDisplayRegion&) override {}
-    void Hide() override {}
-    bool IsVisible() const override { return false; }
-};
-
-class HiddenHost : public ISlideshowHost {
-public:
-    bool IsConfigWindowVisible() const override { return false; }
-    bool IsScreenSaverRunning() const override { return false; }
-    int DesktopColorDepth() const override { return 32; }
-    void SetSlideshowTimer(uint32_t) override {}
-    void KillSlideshowTimer() override {}
-    void UpdateTrayIcon(bool) override {}
-    void SelectOpacityItem(int) override {}
-    void SetModified() override {}
-};
-}  // namespace
-
-// The slideshow's worker, woken as by its ticks, rebuilds once the burst has been quiet.
-TEST(WinFolderWatcher, BurstOfChangesGivesOneRebuildAfterFiveQuietSeconds) {
-    const std::string root = TempFolder("vlburst");
-    CreateDirectoryA((root + "\\deep").c_str(), nullptr);
-    Touch(root + "\\deep\\a.jpg");
-
-    COptionData options;
-    options.SetDefaults();
-    options.m_images = {CImageItem(root, true, true)};
-    CDisplayList list;
-    NullDisplay display;
-    HiddenHost host;
-    CFolderWatcher watcher(Win32ChangeNotifier());
-    watcher.SetOwner(FolderChangedPoster(OwnerWindow()));
-    CDisplayListRebuild rebuild(Win32DirectorySearch(), &watcher);
-    volatile LONG rebuilds = 0;
-    volatile DWORD rebuiltAt = 0;
-    {
-        CSlideshow slideshow(options, list, display, host, SystemClock());
-        slideshow.SetRebuild([&](const std::vector<CImageItem>& images) {
-            rebuiltAt = GetTickCount();
-            InterlockedIncrement(&rebuilds);
-            return rebuild.BuildPaths(images);
-        });
-        ASSERT_TRUE(slideshow.RebuildDisplayList());
-        ASSERT_EQ(list.Count(), 1u);
-        ASSERT_TRUE(watcher.IsWatching());
-        rebuilds = 0;
-        ASSERT_TRUE(WaitArmed(root));
-        ASSERT_TRUE(slideshow.StartWorker());
-        g_slideshow = &slideshow;
-
-        for (int i = 0; i < 50; ++i) {
-            Touch(root + "\\deep\\burst" + std::to_string(i) + ".jpg");
-            PumpUntil(g_received.size() + 1, 60);
-            SetEvent(slideshow.EventHandle());
-        }
-        const DWORD burstEnd = GetTickCount();
-        // Late messages still belong to the burst; the worker wakes four times a second.
-        const DWORD end = GetTickCount() + 9000;
-        while (GetTickCount() < end) {
-            PumpUntil(~size_t(0), 250);
-            SetEvent(slideshow.EventHandle());
-        }
-        g_slideshow = nullptr;
-        slideshow.StopWorker();
-        EXPECT_GE(g_lastNoted, burstEnd - 100);
-    }
-    EXPECT_EQ(rebuilds, 1);
-    EXPECT_GT(rebuiltAt - g_lastNoted, 5000u) << "rebuilt " << (rebuiltAt - g_lastNoted) << " ms after";
-    EXPECT_EQ(list.Count(), 51u);
-    watcher.Clear();
-    Drain();
-}
-
-namespace {
-// Counts the worker's passes: each one asks first whether the configuration window is open.
-class CountingHost : public HiddenHost {
-public:
-    bool IsConfigWindowVisible() const override {
-        InterlockedIncrement(&passes);
-        return true;
-    }
-    mutable volatile LONG passes = 0;
-};
-}  // namespace
-
-// Another program may hold the name the worker's event once had, as another kind of object
-// or as an event left signalled for good.
-TEST(WinSlideshowWorker, ItsEventIsNotReachableByAName) {
-    COptionData options;
-    CDisplayList list;
-    NullDisplay display;
-    HANDLE foreign = CreateMutexA(nullptr, FALSE, "ImageProcess");
-    ASSERT_NE(foreign, nullptr);
-    {
-        CountingHost host;
-        CSlideshow slideshow(options, list, display, host, SystemClock());
-        EXPECT_TRUE(slideshow.StartWorker());
-        EXPECT_TRUE(slideshow.IsWorkerRunning());
-    }
-    CloseHandle(foreign);
-
-    HANDLE stuck = CreateEventA(nullptr, TRUE, TRUE, "ImageProcess");
-    ASSERT_NE(stuck, nullptr);
-    {
-        CountingHost host;
-        CSlideshow slideshow(options, list, display, host, SystemClock());
-        ASSERT_TRUE(slideshow.StartWorker());
-        Sleep(300);
-        EXPECT_EQ(host.passes, 0) << "the worker woke without a tick";
-    }
-    CloseHandle(stuck);
 }

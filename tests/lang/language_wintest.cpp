@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "base/ProgramPath.h"
 #include "base/Sync.h"
@@ -15,35 +14,6 @@ namespace {
 // The test runner sits in tests/, the shipped language files in program/language.
 std::string ShippedLanguageFolder() {
     return ProgramFolder() + "\\..\\program\\language";
-}
-
-TEST(WinLanguage, CatalogueAndSwitchingWithTheSystemSearch) {
-    CLanguageManager mgr;
-    ASSERT_TRUE(mgr.EnumLanguages(ShippedLanguageFolder(), "VM*.LNG"));
-    std::vector<std::string> names;
-    mgr.GetLanguageNames(names);
-    ASSERT_EQ(names, (std::vector<std::string>{"Deutsch", "English"}));
-    EXPECT_EQ(mgr.GetCatalogue()[1].m_strPath, ShippedLanguageFolder() + "\\vmeng.lng");
-
-    std::string text, path;
-    ASSERT_TRUE(mgr.LoadLanguageByIndex(0));
-    ASSERT_TRUE(mgr.GetString("Command Button", "Add", text));
-    EXPECT_EQ(text, "Hinzuf\xfcgen");
-    ASSERT_TRUE(mgr.GetCurrentPath(path));
-    EXPECT_EQ(path, ShippedLanguageFolder() + "\\vmdeu.lng");
-
-    ASSERT_TRUE(mgr.LoadLanguageByIndex(1));
-    ASSERT_TRUE(mgr.GetString("Command Button", "Add", text));
-    EXPECT_EQ(text, "Add");
-    ASSERT_TRUE(mgr.GetCurrentPath(path));
-    EXPECT_EQ(path, ShippedLanguageFolder() + "\\vmeng.lng");
-
-    // Windows paths differ in letter case only: still the same catalogue record.
-    ASSERT_TRUE(mgr.LoadLanguage(ShippedLanguageFolder() + "\\VMENG.LNG"));
-    EXPECT_EQ(mgr.GetCurrentIndex(), 1);
-
-    EXPECT_FALSE(mgr.EnumLanguages(ProgramFolder() + "\\no-such-folder", "vm*.lng"));
-    EXPECT_EQ(mgr.GetCatalogue().size(), 2u);
 }
 
 struct BoxSeen {

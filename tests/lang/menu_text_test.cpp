@@ -8,121 +8,74 @@
 
 namespace {
 
-// A language that answers from a table; a key missing from the table is missing.
+// A language that has every key as "<section>/<key>", except those in `missing`; it
+// remembers what it was asked.
 struct FakeLanguage {
-    std::map<std::pair<std::string, std::string>, std::string> texts;
+    std::set<std::string> missing;
+    std::set<std::pair<std::string, std::string>> asked;
     MenuTextLookup Lookup() {
         return [this](const std::string& section, const std::string& key, std::string& text) {
-            auto it = texts.find({section, key});
-            if (it == texts.end()) return false;
-            text = it->second;
+            asked.insert({section, key});
+            if (missing.count(key)) return false;
+            text = section + "/" + key;
             return true;
         };
     }
 };
 
-FakeLanguage German() {
-    FakeLanguage l;
-    l.texts = {{{"Menu", "Configure"}, "&Einstellungen"},
-               {{"Menu", "Disable"}, "&Ausschalten"},
-               {{"Menu", "Enable"}, "&Einschalten"},
-               {{"Menu", "Previous Image"}, "Voriges Bild"},
-               {{"Menu", "Next Image"},
-                "N\xE4"
-                "chstes Bild"},
-               {{"Menu", "Increase Opacity"}, "Deckkraft erh\xF6hen"},
-               {{"Menu", "Decrease Opacity"}, "Deckkraft verringern"},
-               {{"Menu", "Download Wallpaper From"}, "Hintergrundbilder von"},
-               {{"Menu", "About"},
-                "\xDC"
-                "ber"},
-               {{"Menu", "Exit"}, "&Beenden"},
-               {{"Strings", "Preferences"}, "Optionen"}};
-    return l;
-}
-
 std::map<unsigned, std::string> ById(const std::vector<MenuItemText>& items) {
     std::map<unsigned, std::string> m;
-    for (const auto& i : items) {
-        if (!i.byPosition) m[i.item] = i.text;
-    }
+    for (const auto& i : items) m[i.byPosition ? 1000 + i.item : i.item] = i.text;
     return m;
 }
 
-TEST(TrayMenuTexts, EnabledShowsDisableWithEveryDefaultHotKey) {
-    FakeLanguage de = German();
+TEST(TrayMenuTexts, EachItemTakesItsKeyAndItsHotKey) {
+    FakeLanguage lang;
     COptionData d;
-    auto items = TrayMenuTexts(de.Lookup(), true, d.m_hotkeys);
-    auto m = ById(items);
-    EXPECT_EQ(m[kCmdConfigure], "&Einstellungen");
-    EXPECT_EQ(m[kCmdToggleEnabled], "&Ausschalten\tCtrl + Alt + Home");
-    EXPECT_EQ(m[kCmdPreviousImage], "Voriges Bild\tCtrl + Alt + ,");
-    EXPECT_EQ(m[kCmdNextImage],
-              "N\xE4"
-              "chstes Bild\tCtrl + Alt + .");
-    EXPECT_EQ(m[kCmdIncreaseOpacity], "Deckkraft erh\xF6hen\tCtrl + Alt + Page Up");
-    EXPECT_EQ(m[kCmdDecreaseOpacity], "Deckkraft verringern\tCtrl + Alt + Page Down");
-    EXPECT_EQ(m[kCmdPreferences], "Optionen");
-    EXPECT_EQ(m[kCmdAbout],
-              "\xDC"
-              "ber");
-    EXPECT_EQ(m[kCmdExit], "&Beenden");
-    // The submenu is addressed by its position, not by an id.
-    int popups = 0;
-    for (const auto& i : items) {
-        if (!i.byPosition) continue;
-        ++popups;
-        EXPECT_EQ(i.item, 11u);
-        EXPECT_EQ(i.text, "Hintergrundbilder von");
-    }
-    EXPECT_EQ(popups, 1);
-}
+    auto m = ById(TrayMenuTexts(lang.Lookup(), true, d.m_hotkeys));
+    EXPECT_EQ(m.size(), 10u);
+    EXPECT_EQ(m[kCmdConfigure], "Menu/Configure");
+    EXPECT_EQ(m[kCmdToggleEnabled], "Menu/Disable\tCtrl + Alt + Home");
+    EXPECT_EQ(m[kCmdPreviousImage], "Menu/Previous Image\tCtrl + Alt + ,");
+    EXPECT_EQ(m[kCmdNextImage], "Menu/Next Image\tCtrl + Alt + .");
+    EXPECT_EQ(m[kCmdIncreaseOpacity], "Menu/Increase Opacity\tCtrl + Alt + Page Up");
+    EXPECT_EQ(m[kCmdDecreaseOpacity], "Menu/Decrease Opacity\tCtrl + Alt + Page Down");
+    EXPECT_EQ(m[kCmdPreferences], "Strings/Preferences");
+    EXPECT_EQ(m[kCmdAbout], "Menu/About");
+    EXPECT_EQ(m[kCmdExit], "Menu/Exit");
+    EXPECT_EQ(m[1000 + kTraySiteMenuPosition], "Menu/Download Wallpaper From");  // a submenu, by position
 
-TEST(TrayMenuTexts, DisabledShowsEnableAndClearedHotKeysLoseTheirSuffix) {
-    FakeLanguage de = German();
-    COptionData d;
+    // Disabled, with cleared hotkeys (modifiers without a key count as cleared).
     d.m_hotkeys[COptionData::HK_NEXT] = CHotKeyItem();
-    d.m_hotkeys[COptionData::HK_DECREASE_OPACITY] = CHotKeyItem(0, 14);  // modifiers without a key: cleared
-    auto m = ById(TrayMenuTexts(de.Lookup(), false, d.m_hotkeys));
-    EXPECT_EQ(m[kCmdToggleEnabled], "&Einschalten\tCtrl + Alt + Home");
-    EXPECT_EQ(m[kCmdNextImage],
-              "N\xE4"
-              "chstes Bild");
-    EXPECT_EQ(m[kCmdDecreaseOpacity], "Deckkraft verringern");
-    EXPECT_EQ(m[kCmdPreviousImage], "Voriges Bild\tCtrl + Alt + ,");
+    d.m_hotkeys[COptionData::HK_DECREASE_OPACITY] = CHotKeyItem(0, 14);
+    m = ById(TrayMenuTexts(lang.Lookup(), false, d.m_hotkeys));
+    EXPECT_EQ(m[kCmdToggleEnabled], "Menu/Enable\tCtrl + Alt + Home");
+    EXPECT_EQ(m[kCmdNextImage], "Menu/Next Image");
+    EXPECT_EQ(m[kCmdDecreaseOpacity], "Menu/Decrease Opacity");
 }
 
-TEST(TrayMenuTexts, MissingKeysFallBackToTheirOwnEnglishWordingNotTheNeighboursText) {
-    FakeLanguage partial = German();
-    partial.texts.erase({"Menu", "Enable"});
-    partial.texts.erase({"Menu", "Next Image"});
-    partial.texts.erase({"Strings", "Preferences"});
+TEST(TrayMenuTexts, MissingKeysFallBackToTheirOwnEnglishWording) {
+    FakeLanguage partial;
+    partial.missing = {"Enable", "Next Image", "Preferences"};
     COptionData d;
     auto m = ById(TrayMenuTexts(partial.Lookup(), false, d.m_hotkeys));
     EXPECT_EQ(m[kCmdToggleEnabled], "Enable\tCtrl + Alt + Home");
     EXPECT_EQ(m[kCmdNextImage], "Next Image\tCtrl + Alt + .");
     EXPECT_EQ(m[kCmdPreferences], "Preferences");
-    EXPECT_EQ(m[kCmdIncreaseOpacity], "Deckkraft erh\xF6hen\tCtrl + Alt + Page Up");
-
+    EXPECT_EQ(m[kCmdPreviousImage], "Menu/Previous Image\tCtrl + Alt + ,");
     // No language at all still gives a complete English menu.
-    auto english = ById(TrayMenuTexts(MenuTextLookup(), true, d.m_hotkeys));
-    EXPECT_EQ(english[kCmdToggleEnabled], "Disable\tCtrl + Alt + Home");
-    EXPECT_EQ(english[kCmdConfigure], "Configure");
+    m = ById(TrayMenuTexts(MenuTextLookup(), true, d.m_hotkeys));
+    EXPECT_EQ(m[kCmdToggleEnabled], "Disable\tCtrl + Alt + Home");
+    EXPECT_EQ(m[kCmdConfigure], "Configure");
 }
 
-}  // namespace
-
-namespace {
-
 TEST(FillProgramName, OnlyTheFirstPlaceholderIsFilledAndOtherConversionsStayText) {
-    EXPECT_EQ(FillProgramName("About %s", "Velum"), "About Velum");
     EXPECT_EQ(FillProgramName("%s - Info", "Velum"), "Velum - Info");
     EXPECT_EQ(FillProgramName("About", "Velum"), "About");
     // A hostile or careless file: further conversions are shown, never evaluated.
     EXPECT_EQ(FillProgramName("%s %s %n %d", "Velum"), "Velum %s %n %d");
     EXPECT_EQ(FillProgramName("100% %s", "Velum"), "100% Velum");
-    // The name itself is not scanned again.
-    EXPECT_EQ(FillProgramName("%s!", "%s"), "%s!");
+    EXPECT_EQ(FillProgramName("%s!", "%s"), "%s!");  // the name itself is not scanned again
 }
 
 }  // namespace

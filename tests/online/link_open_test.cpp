@@ -23,13 +23,8 @@ TEST(BrowserCommandLine, LineWithoutPlaceholderIsKeptWhole) {
 }
 
 TEST(HyperLinkErrorMessage, KnownCodesAndTheUnknownRest) {
-    EXPECT_EQ(HyperLinkErrorMessage(2), "Unable to open hyperlink:\n\nThe specified file was not found.");
     EXPECT_EQ(HyperLinkErrorMessage(0),
               "Unable to open hyperlink:\n\nThe operating system is out\nof memory or resources.");
-    EXPECT_EQ(HyperLinkErrorMessage(26), "Unable to open hyperlink:\n\nA sharing violation occurred. ");
-    EXPECT_EQ(HyperLinkErrorMessage(31),
-              "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.");
-    EXPECT_EQ(HyperLinkErrorMessage(33), "Unable to open hyperlink:\n\nUnknown Error (33) occurred.");
     EXPECT_EQ(HyperLinkErrorMessage(1), "Unable to open hyperlink:\n\nUnknown Error (1) occurred.");
     EXPECT_EQ(HyperLinkErrorMessage(-5), "Unable to open hyperlink:\n\nUnknown Error (-5) occurred.");
 }

@@ -28,10 +28,6 @@ void RecordMessage(const char* text) {
     g_lastMessage = text;
 }
 
-COLORREF PixelOf(HDC dc, int x, int y) {
-    return GetPixel(dc, x, y);
-}
-
 bool Near(COLORREF c, int r, int g, int b) {
     return abs(GetRValue(c) - r) < 8 && abs(GetGValue(c) - g) < 8 && abs(GetBValue(c) - b) < 8;
 }
@@ -44,6 +40,16 @@ void DrawHalves(HDC dc, int w, int h) {
     FillRect(dc, &r, blue);
     DeleteObject(red);
     DeleteObject(blue);
+}
+
+// An enhanced metafile of w x h halves in the temporary folder, framed by what is drawn.
+std::string Emf(const char* name, int w, int h) {
+    const std::string path = TempFile(name);
+    HDC dc = CreateEnhMetaFileA(nullptr, path.c_str(), nullptr, nullptr);
+    EXPECT_NE(dc, nullptr);
+    DrawHalves(dc, w, h);
+    DeleteEnhMetaFile(CloseEnhMetaFile(dc));
+    return path;
 }
 
 class PluginTest : public ::testing::Test {
@@ -106,16 +112,12 @@ TEST(PluginLoader, TheFailureIsToldInTheLanguageInUse) {
 }
 
 TEST_F(PluginTest, MetafilesPlayBackAtTheRequestedSize) {
-    const std::string emf = TempFile("velum-halves.emf");
-    HDC mdc = CreateEnhMetaFileA(nullptr, emf.c_str(), nullptr, nullptr);  // framed by what is drawn
-    ASSERT_NE(mdc, nullptr);
-    DrawHalves(mdc, 400, 200);
-    DeleteEnhMetaFile(CloseEnhMetaFile(mdc));
+    const std::string emf = Emf("velum-halves.emf", 400, 200);
 
     SIZE got;
     ASSERT_TRUE(RenderAndCheck(emf, 3 | (1u << 16), SIZE{300, 300}, got, [](HDC dc, SIZE s) {
-        EXPECT_TRUE(Near(PixelOf(dc, s.cx / 4, s.cy / 2), 255, 0, 0));
-        EXPECT_TRUE(Near(PixelOf(dc, s.cx * 3 / 4, s.cy / 2), 0, 0, 255));
+        EXPECT_TRUE(Near(GetPixel(dc, s.cx / 4, s.cy / 2), 255, 0, 0));
+        EXPECT_TRUE(Near(GetPixel(dc, s.cx * 3 / 4, s.cy / 2), 0, 0, 255));
     }));
     EXPECT_EQ(got.cx, 300);
     EXPECT_NEAR(got.cy, 150, 1);
@@ -140,10 +142,7 @@ TEST_F(PluginTest, MetafilesPlayBackAtTheRequestedSize) {
 }
 
 TEST_F(PluginTest, EveryPixelIsOpaqueAndThumbnailsReplaceTheOldBitmap) {
-    const std::string emf = TempFile("velum-opaque.emf");
-    HDC mdc = CreateEnhMetaFileA(nullptr, emf.c_str(), nullptr, nullptr);
-    DrawHalves(mdc, 100, 100);
-    DeleteEnhMetaFile(CloseEnhMetaFile(mdc));
+    const std::string emf = Emf("velum-opaque.emf", 100, 100);
     HBITMAP bmp = CreateBitmap(4, 4, 1, 32, nullptr);
     ASSERT_TRUE(m_gen.GenerateThumbnail(emf.c_str(), bmp, SIZE{32, 32}));
     DIBSECTION ds = {};
@@ -159,10 +158,7 @@ TEST_F(PluginTest, EveryPixelIsOpaqueAndThumbnailsReplaceTheOldBitmap) {
 }
 
 TEST_F(PluginTest, TwoThreadsRenderAtOnceWithoutLeaking) {
-    const std::string emf = TempFile("velum-threads.emf");
-    HDC mdc = CreateEnhMetaFileA(nullptr, emf.c_str(), nullptr, nullptr);
-    DrawHalves(mdc, 500, 500);
-    DeleteEnhMetaFile(CloseEnhMetaFile(mdc));
+    const std::string emf = Emf("velum-threads.emf", 500, 500);
     const ProcessCounts before = CountProcessObjects();
     int okA = 0, okB = 0;
     Thread a, b;

@@ -1,10 +1,14 @@
 # Shared by the Wine scripts that drive the preferences sheet and the quick setup wizard
 # (sourced after velum-common.bash; not a test of its own). Clicks and keys are real input.
 SHEETCTL=$BUILD_DIR/tests/sheetctl.exe
-LANGCTL=$BUILD_DIR/tests/langctl.exe
 sheetctl() { wine_run 120 "$SHEETCTL" "$@"; }
 sheetctl_rc() { timeout 120 "$WINE" "$SHEETCTL" "$@" </dev/null >/dev/null 2>&1; }
-langctl() { wine_run 120 "$LANGCTL" "$@"; }
+
+# True when another program can take Ctrl + Alt + Home now (velumctl holds it for a moment).
+home_is_free() {
+  : >"$TEST_TMP/release-home"
+  velumctl_rc hold-home "$(winepath -w "$TEST_TMP/release-home" 2>/dev/null | tr -d '\r')"
+}
 
 # sheet_click ID: clicks the middle of control ID of the current page, else of the sheet
 # (1 OK, 2 Cancel, 12323 Back, 12324 Next, 12325 Finish).

@@ -15,14 +15,22 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "WindowDump.h"
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace {
+
+// Lists the visible top-level windows on stderr, so that a time-out shows what was there.
+BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
+    char title[128] = {}, cls[64] = {};
+    if (!IsWindowVisible(hwnd)) return TRUE;
+    GetWindowTextA(hwnd, title, sizeof title);
+    GetClassNameA(hwnd, cls, sizeof cls);
+    fprintf(stderr, "  window %p class \"%s\" title \"%s\"\n", static_cast<void*>(hwnd), cls, title);
+    return TRUE;
+}
 
 BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     char cls[64] = {};

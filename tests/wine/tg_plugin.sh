@@ -1,6 +1,7 @@
 # tg.dll through velum-tool: every picture extension the program lists either renders with the
 # right colours and orientation or fails with exit 1; damaged files never crash it.
 set -euo pipefail
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 tool="$WINE $PROGRAM_DIR/velum-tool.exe"
 cd "$TEST_TMP"
 

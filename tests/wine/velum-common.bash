@@ -30,6 +30,16 @@ start_velum() {
 # Runs velum.exe to its end (a second start), at most 60 s.
 run_velum() { timeout 60 "$WINE" "$PROGRAM_DIR/velum.exe" "$@" </dev/null >>"$TEST_TMP/velum.log" 2>&1; }
 
+# wait_until SECONDS COMMAND...: runs COMMAND until it succeeds; false on time-out.
+wait_until() {
+  local deadline=$(( $(date +%s) + $1 ))
+  shift
+  until "$@"; do
+    [ "$(date +%s)" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+
 # Waits for the started velum.exe to end; false on time-out.
 wait_velum_exit() {
   local deadline=$(( $(date +%s) + ${1:-30} ))
@@ -55,7 +65,9 @@ velum_cleanup() {
 }
 trap velum_cleanup EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*" >&2; exit 1; }  # stderr: also seen from inside $(...)
+# A command that ends a script through set -e says which it was.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 # The Unix path of the program's settings folder, %APPDATA%\Velum.
 settings_dir() {

@@ -7,9 +7,7 @@
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
-LANGCTL=$BUILD_DIR/tests/langctl.exe
-langctl() { wine_run 120 "$LANGCTL" "$@"; }
-trap 'langctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
+trap 'velumctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
 hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
 
 wait_state() {  # wait_state visible|hidden
@@ -118,12 +116,12 @@ echo "mouse drags: ok"
 # 4. The interval's check keeps the window open; 1000 is taken and saved.
 velumctl_rc set-text 1017 3
 velumctl_rc command 1
-out=$(langctl answer-box 30) || fail "no message for interval 3"
+out=$(velumctl answer-box 30) || fail "no message for interval 3"
 [ "$out" = "$(hex 'Please enter an integer between 5 and 1000.')" ] || fail "message for 3: $out"
 wait_state visible
 velumctl_rc set-text 1017 "1,000"
 velumctl_rc command 1
-out=$(langctl answer-box 30) || fail "no message for 1,000"
+out=$(velumctl answer-box 30) || fail "no message for 1,000"
 [ "$out" = "$(hex 'Please enter an integer.')" ] || fail "message for 1,000: $out"
 wait_state visible
 velumctl_rc set-text 1017 1000

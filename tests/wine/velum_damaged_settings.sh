@@ -5,7 +5,7 @@ set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 . "$SOURCE_DIR/tests/wine/sheet-common.bash"
 cd "$TEST_TMP"
-trap 'langctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
+trap 'velumctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
 
 dir=$(settings_dir)
 rm -f "$dir/vm.dat.bad"
@@ -19,7 +19,7 @@ start_velum -r
 # Settings that do not load bring the quick setup wizard, cancelled here.
 sheetctl_rc wait 60 || fail "no quick setup wizard for the damaged file"
 sheet_click 2
-langctl --yes answer-box 30 >/dev/null || fail "Cancel asked nothing"
+velumctl --yes answer-box 30 >/dev/null || fail "Cancel asked nothing"
 sheetctl_rc gone 30 || fail "Yes did not close the wizard"
 velumctl_rc wait-window 60 || fail "no main window"
 velumctl_rc sync

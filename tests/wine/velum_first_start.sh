@@ -5,7 +5,7 @@ set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 . "$SOURCE_DIR/tests/wine/sheet-common.bash"
 cd "$TEST_TMP"
-trap 'langctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
+trap 'velumctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
 
 dir=$(settings_dir)
 # Other scripts share the Wine prefix: make this the first start.
@@ -16,7 +16,7 @@ sheetctl_rc wait 60 || fail "no quick setup wizard at the first start"
 # The window is titled only once start-up is done: no second start finds it half-built.
 [ "$(velumctl count)" = 0 ] || fail "the main window is titled while the wizard runs"
 sheet_click 2
-langctl --yes answer-box 30 >/dev/null || fail "Cancel asked nothing"
+velumctl --yes answer-box 30 >/dev/null || fail "Cancel asked nothing"
 sheetctl_rc gone 30 || fail "Yes did not close the wizard"
 velumctl_rc wait-window 60 || fail "no main window"
 velumctl_rc sync

@@ -4,9 +4,7 @@
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
-LANGCTL=$BUILD_DIR/tests/langctl.exe
-langctl() { wine_run 120 "$LANGCTL" "$@"; }
-trap 'langctl answer-box 1 >/dev/null || true; velum_cleanup' EXIT
+trap 'velumctl answer-box 1 >/dev/null || true; velum_cleanup' EXIT
 hex() { od -An -tx1 | tr -d ' \n'; }
 
 write_settings '{"m_bCheckUpdate":0,"m_bRefreshSites":0,"m_images":[{"path":"C:\\x.bmp","isFolder":0}]}'
@@ -15,7 +13,7 @@ velumctl_rc wait-window 60 || fail "no main window"
 velumctl_rc command 32772 || fail "cannot post Help"
 velumctl_rc sync || fail "velum.exe does not answer after Help"
 sleep 1
-[ -z "$(langctl boxes)" ] || fail "a message with vm.chm in place: $(langctl boxes)"
+[ -z "$(velumctl boxes)" ] || fail "a message with vm.chm in place: $(velumctl boxes)"
 velumctl_rc command 32773
 wait_velum_exit 30 || fail "Exit did not end the program"
 
@@ -40,7 +38,7 @@ start_copy() {  # start_copy LANGUAGE-FILE
 help_message() {  # help_message LANGUAGE-FILE: the message's text in hex
   start_copy "$1"
   velumctl_rc command 32772
-  langctl answer-box 30 || fail "$1: no message for the missing help file" >&2
+  velumctl answer-box 30 || fail "$1: no message for the missing help file" >&2
   run_velum -u
   wait_velum_exit 30 || fail "$1: -u did not end velum.exe" >&2
 }

@@ -1,5 +1,5 @@
 # Between two ticks the running program takes no processor time: its CPU time over a
-# 30-second stretch with no tick due stays near zero.
+# 15-second stretch with no tick due stays under 1 %.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -16,9 +16,9 @@ sleep 3  # let start-up work settle
 tr '\0' ' ' <"/proc/$VELUM_PID/cmdline"; echo
 hz=$(getconf CLK_TCK)
 before=$(cpu_ticks "$VELUM_PID")
-sleep 30
+sleep 15
 after=$(cpu_ticks "$VELUM_PID")
 used_ms=$(( (after - before) * 1000 / hz ))
-echo "CPU time of velum.exe over 30 s idle: ${used_ms} ms"
-[ "$used_ms" -le 300 ] || fail "idle program used ${used_ms} ms of CPU in 30 s"
+echo "CPU time of velum.exe over 15 s idle: ${used_ms} ms"
+[ "$used_ms" -le 150 ] || fail "idle program used ${used_ms} ms of CPU in 15 s"
 echo ok

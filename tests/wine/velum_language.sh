@@ -3,11 +3,9 @@
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
-LANGCTL=$BUILD_DIR/tests/langctl.exe
-langctl() { wine_run 120 "$LANGCTL" "$@"; }
 readonly MSG155="Failed in initializing internationl language manager"
 # A box left open by a failed check would keep velum.exe from ending.
-trap 'langctl answer-box 1 >/dev/null || true; velum_cleanup' EXIT
+trap 'velumctl answer-box 1 >/dev/null || true; velum_cleanup' EXIT
 
 # A program folder of its own: velum.exe and tg.dll, then the language folder in three states.
 mkdir prog
@@ -16,7 +14,7 @@ cp "$PROGRAM_DIR/velum.exe" prog/
 run_copy() {  # run_copy STATE: starts the copy, expects message 155 and the end of the process
   "$WINE" "$TEST_TMP/prog/velum.exe" -r </dev/null >>"$TEST_TMP/velum.log" 2>&1 &
   VELUM_PID=$!
-  out=$(langctl answer-box 60 "$MSG155") || fail "$1: no message 155 ($(langctl boxes))"
+  out=$(velumctl answer-box 60 "$MSG155") || fail "$1: no message 155 ($(velumctl boxes))"
   wait_velum_exit 30 || fail "$1: velum.exe did not end after message 155"
   [ "$(velumctl count)" = 0 ] || fail "$1: a main window is left"
 }
@@ -30,9 +28,9 @@ cp "$PROGRAM_DIR"/language/*.lng prog/language/
 write_settings '{"m_bCheckUpdate":0,"m_bRefreshSites":0,"m_images":[{"path":"C:\\x.jpg"}]}'
 "$WINE" "$TEST_TMP/prog/velum.exe" -r </dev/null >>"$TEST_TMP/velum.log" 2>&1 &
 VELUM_PID=$!
-velumctl_rc wait-window 60 || fail "no main window with the language folder ($(langctl boxes))"
+velumctl_rc wait-window 60 || fail "no main window with the language folder ($(velumctl boxes))"
 velumctl_rc sync || fail "main window does not answer"
-[ -z "$(langctl boxes)" ] || fail "unexpected message: $(langctl boxes)"
+[ -z "$(velumctl boxes)" ] || fail "unexpected message: $(velumctl boxes)"
 velumctl_rc command 32773 || fail "cannot post Exit"
 wait_velum_exit 30 || fail "Exit did not end the program"
 
@@ -50,7 +48,7 @@ velumctl message 126 >/dev/null &  # WM_DISPLAYCHANGE, 0 bits per pixel; returns
 sender=$!
 want=$(printf 'Velum l\344uft nur mit einer Farbtiefe von 16 Bit oder mehr.\nM\366chten Sie die Anzeigeeinstellungen jetzt \344ndern?' |
   od -An -tx1 | tr -d ' \n')
-out=$(langctl answer-box 30) || fail "no message box after the colour depth change"
+out=$(velumctl answer-box 30) || fail "no message box after the colour depth change"
 wait "$sender" || true
 [ "$out" = "$want" ] || fail "message 0006 is not the German one: $out"
 velumctl_rc command 32773 || fail "cannot post Exit"

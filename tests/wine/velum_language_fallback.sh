@@ -3,9 +3,7 @@
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
-LANGCTL=$BUILD_DIR/tests/langctl.exe
-langctl() { wine_run 120 "$LANGCTL" "$@"; }
-trap 'langctl answer-box 1 >/dev/null || true; velum_cleanup' EXIT
+trap 'velumctl answer-box 1 >/dev/null || true; velum_cleanup' EXIT
 
 folder=$(winepath -w "$PROGRAM_DIR/language" | tr -d '\r')
 stored_language() { show_settings | grep -o '"m_strLanguageFile":"[^"]*"' | cut -d'"' -f4 | sed 's/\\\\/\\/g'; }
@@ -27,7 +25,7 @@ velumctl message 126 >/dev/null &  # WM_DISPLAYCHANGE, 0 bits per pixel; returns
 sender=$!
 want=$(printf 'Velum just can run in 16 bit or higher color mode.\n Do you want adjust the setting of display now?' |
   od -An -tx1 | tr -d ' \n')
-out=$(langctl answer-box 30) || fail "no message box after the colour depth change"
+out=$(velumctl answer-box 30) || fail "no message box after the colour depth change"
 wait "$sender" || true
 [ "$out" = "$want" ] || fail "message 0006 is not the English one: $out"
 stop

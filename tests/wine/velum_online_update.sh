@@ -9,12 +9,11 @@ set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 . "$SOURCE_DIR/tests/wine/online-common.bash"
 cd "$TEST_TMP"
-LANGCTL=$BUILD_DIR/tests/langctl.exe
 CAPTION="New Velum Available"
 WM_TIMER=275
 
 hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
-news_boxes() { wine_run 60 "$LANGCTL" --title "$CAPTION" boxes; }
+news_boxes() { wine_run 60 "$VELUMCTL" --title "$CAPTION" boxes; }
 
 # Settings with a fresh site list, so that only the update check goes online.
 start_with_check() {
@@ -41,7 +40,7 @@ record_browser
 printf '10a01\r\n' >"$SERVER_ROOT/vm/version.txt"
 printf 'Velum 1.10.1' >"$SERVER_ROOT/vm/whatsnew.txt"
 start_with_check 1
-got=$(wine_run 60 "$LANGCTL" --title "$CAPTION" --yes answer-box 40) || fail "no news box; server saw: $(cat "$SERVER_LOG")"
+got=$(wine_run 60 "$VELUMCTL" --title "$CAPTION" --yes answer-box 40) || fail "no news box; server saw: $(cat "$SERVER_LOG")"
 [ "$got" = "$(hex 'Velum 1.10.1')" ] || fail "news box text $got"
 wait_browser 1 30 || fail "Yes opened no page"
 [ "$(browser_url 1)" = "https://www.velum-project.org/download/" ] || fail "Yes opened $(browser_url 1)"
@@ -80,7 +79,7 @@ start_server "$port"
 shown=
 for _ in $(seq 1 30); do
   velumctl_rc post $WM_TIMER 1002 || fail "cannot post WM_TIMER 1002"
-  if got=$(wine_run 60 "$LANGCTL" --title "$CAPTION" answer-box 1 2>/dev/null); then shown=1; break; fi
+  if got=$(wine_run 60 "$VELUMCTL" --title "$CAPTION" answer-box 1 2>/dev/null); then shown=1; break; fi
 done
 [ -n "$shown" ] && [ "$got" = "$(hex 'Velum 1.10.1')" ] || fail "no news box after timer 1002: $(cat "$SERVER_LOG")"
 velumctl_rc post $WM_TIMER 1002

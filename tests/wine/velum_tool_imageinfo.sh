@@ -1,6 +1,7 @@
 # velum-tool.exe reads picture headers under Wine as natively: Windows paths, upper-case
 # extensions, a dot only in a folder name, and files that fail.
 set -euo pipefail
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 tool="$WINE $PROGRAM_DIR/velum-tool.exe"
 seeds=$SOURCE_DIR/tests/fuzz/corpus
 cd "$TEST_TMP"

@@ -1,5 +1,6 @@
 # velum-tool.exe writes, shows and expands image list files under Wine.
 set -euo pipefail
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 tool="$WINE $PROGRAM_DIR/velum-tool.exe"
 cd "$TEST_TMP"
 fail() { echo "$*"; exit 1; }

@@ -1,5 +1,6 @@
 # velum-tool.exe reads language files and builds the catalogue with the Windows file search.
 set -euo pipefail
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 tool="$WINE $PROGRAM_DIR/velum-tool.exe"
 cd "$TEST_TMP"
 

@@ -1,5 +1,6 @@
 # velum-tool.exe reads and writes settings files under Wine exactly as natively.
 set -euo pipefail
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 tool="$WINE $PROGRAM_DIR/velum-tool.exe"
 cd "$TEST_TMP"
 

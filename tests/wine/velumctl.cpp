@@ -20,16 +20,42 @@
 //   velumctl moving                 prints "moving" while its thread runs the system's move or size loop
 //   velumctl tray-keys KEY...       opens the tray menu as a right click on the icon does and
 //                                   presses the keys in it: up, down, left, right, return, escape
+//   velumctl hotkey ID...           posts WM_HOTKEY for each id (of the default combination),
+//                                   each answered before the next goes
+//   velumctl double-click-icon      a double click on its tray icon, as the tray reports it
+//   velumctl tray-tip TIP SECONDS   exit 0 once the tray holds an icon with that tip
+//   velumctl icon-rect              prints "X Y W H" of the tray's (only) icon on the screen
+//   velumctl hotkeys-taken          exit 0 when no default combination is free, else names them
+//   velumctl hold-home FILE         holds Ctrl + Alt + Home for itself until FILE exists
+//   velumctl answer-box S [TEXT]    waits for a message box titled "Velum" (showing TEXT, when
+//                                   given), answers it (No when it has that button, else OK)
+//                                   and prints its text in hex, since the ANSI bytes do not
+//                                   survive the console; exit 1 on time-out
+//   velumctl boxes                  prints the text of every message box titled "Velum"
+// Before answer-box or boxes, "--title T" looks for boxes titled T instead, and "--yes"
+// answers Yes.
 #include <windows.h>
 
-#include "WindowDump.h"
+#include "settings/HotKey.h"
+#include "tests/support_win/TrayProbe_win.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
+
+// Lists the visible top-level windows on stderr, so that a time-out shows what was there.
+BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
+    char title[128] = {}, cls[64] = {};
+    if (!IsWindowVisible(hwnd)) return TRUE;
+    GetWindowTextA(hwnd, title, sizeof title);
+    GetClassNameA(hwnd, cls, sizeof cls);
+    fprintf(stderr, "  window %p class \"%s\" title \"%s\"\n", static_cast<void*>(hwnd), cls, title);
+    return TRUE;
+}
 
 BOOL CALLBACK PrintText(HWND hwnd, LPARAM) {
     char text[512] = {};
@@ -65,6 +91,74 @@ bool WaitFor(bool present, double seconds) {
         }
         Sleep(100);
     }
+}
+
+bool Sync(HWND hwnd) {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer) != 0;
+}
+
+BOOL CALLBACK FindIconWindow(HWND hwnd, LPARAM lParam) {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "__winex11_tray_icon") == 0 || strcmp(cls, "__wine_tray_icon") == 0) {
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
+        return FALSE;
+    }
+    EnumChildWindows(hwnd, FindIconWindow, lParam);
+    return *reinterpret_cast<HWND*>(lParam) ? FALSE : TRUE;
+}
+
+const char* g_boxTitle = "Velum";
+bool g_answerYes = false;
+
+struct Box {
+    HWND hwnd;
+    std::string text;
+};
+
+BOOL CALLBACK CollectBox(HWND hwnd, LPARAM lParam) {
+    char title[64] = {}, cls[64] = {}, text[1024] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    GetWindowTextA(hwnd, title, sizeof title);
+    // A message box is a dialog with a static text control of id 0xFFFF.
+    HWND label = GetDlgItem(hwnd, 0xFFFF);
+    if (strcmp(cls, "#32770") == 0 && strcmp(title, g_boxTitle) == 0 && label && IsWindowVisible(hwnd)) {
+        GetWindowTextA(label, text, sizeof text);
+        reinterpret_cast<std::vector<Box>*>(lParam)->push_back({hwnd, text});
+    }
+    return TRUE;
+}
+
+std::vector<Box> Boxes() {
+    std::vector<Box> boxes;
+    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&boxes));
+    return boxes;
+}
+
+int AnswerBox(double seconds, const char* want) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    do {
+        for (const Box& box : Boxes()) {
+            if (want && box.text != want) continue;
+            UINT button = GetDlgItem(box.hwnd, IDNO) ? IDNO : IDOK;
+            if (g_answerYes && GetDlgItem(box.hwnd, IDYES)) button = IDYES;
+            PostMessageA(box.hwnd, WM_COMMAND, button, 0);
+            for (unsigned char c : box.text) printf("%02x", c);
+            printf("\n");
+            return 0;
+        }
+        Sleep(100);
+    } while (static_cast<LONG>(GetTickCount() - end) < 0);
+    for (const Box& box : Boxes()) fprintf(stderr, "velumctl: other box: %s\n", box.text.c_str());
+    fprintf(stderr, "velumctl: no matching box after %g s; visible windows:\n", seconds);
+    EnumWindows(PrintVisible, 0);
+    return 1;
+}
+
+bool SendTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_PTR* answer = nullptr) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(hwnd, msg, wParam, lParam, SMTO_NORMAL, 20000, answer ? answer : &ignored) != 0;
 }
 
 int Usage();
@@ -110,22 +204,83 @@ int TrayKeys(HWND main, int count, char** keys) {
     return 0;
 }
 
-int Usage() {
-    fprintf(stderr,
-            "usage: velumctl count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|message N [W L]|"
-            "post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|at X Y|key VK|zoomed|moving|"
-            "tray-keys KEY...\n");
-    return 2;
+// Commands that need no program window.
+int Other(int argc, char** argv) {
+    const char* cmd = argv[1];
+    if (!strcmp(cmd, "answer-box") && (argc == 3 || argc == 4))
+        return AnswerBox(atof(argv[2]), argc == 4 ? argv[3] : nullptr);
+    if (!strcmp(cmd, "boxes")) {
+        for (const Box& box : Boxes()) printf("%s\n", box.text.c_str());
+        return 0;
+    }
+    if (!strcmp(cmd, "tray-tip") && argc == 4) {
+        if (WaitForTrayTip(argv[2], true, static_cast<unsigned>(atof(argv[3]) * 1000))) return 0;
+        fprintf(stderr, "velumctl: no tray icon with the tip \"%s\"\n", argv[2]);
+        return 1;
+    }
+    if (!strcmp(cmd, "icon-rect")) {
+        HWND icon = nullptr;
+        RECT rc;
+        EnumWindows(FindIconWindow, reinterpret_cast<LPARAM>(&icon));
+        if (!icon || !GetWindowRect(icon, &rc)) {
+            fprintf(stderr, "velumctl: no icon window in the tray\n");
+            return 1;
+        }
+        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        return 0;
+    }
+    COptionData defaults;
+    if (!strcmp(cmd, "hotkeys-taken")) {
+        int free = 0;
+        for (int slot = 0; slot < COptionData::kUsedHotKeys; ++slot) {
+            const CHotKeyItem& hk = defaults.m_hotkeys[slot];
+            if (!RegisterHotKey(nullptr, 100 + slot, HotKeyRegisterModifiers(hk.m_wModifiers), hk.m_wVirtualKey))
+                continue;
+            UnregisterHotKey(nullptr, 100 + slot);
+            fprintf(stderr, "velumctl: slot %d (%s) is not registered by anyone\n", slot, HotKeyText(hk).c_str());
+            ++free;
+        }
+        return free ? 1 : 0;
+    }
+    if (!strcmp(cmd, "hold-home") && argc == 3) {
+        const CHotKeyItem& home = defaults.m_hotkeys[COptionData::HK_ENABLE];
+        if (!RegisterHotKey(nullptr, 1, HotKeyRegisterModifiers(home.m_wModifiers), home.m_wVirtualKey)) return 1;
+        printf("holding\n");
+        fflush(stdout);
+        const DWORD start = GetTickCount();
+        while (GetFileAttributesA(argv[2]) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 120000) Sleep(100);
+        UnregisterHotKey(nullptr, 1);
+        return 0;
+    }
+    return -1;
 }
 
-bool SendTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_PTR* answer = nullptr) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(hwnd, msg, wParam, lParam, SMTO_NORMAL, 20000, answer ? answer : &ignored) != 0;
+int Usage() {
+    fprintf(stderr,
+            "usage: velumctl count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|\n"
+            "       message N [W L]|post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|\n"
+            "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|\n"
+            "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|\n"
+            "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes\n");
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    while (argc >= 2 && (!strcmp(argv[1], "--title") || !strcmp(argv[1], "--yes"))) {
+        if (!strcmp(argv[1], "--yes")) {
+            g_answerYes = true;
+            --argc;
+            ++argv;
+        } else if (argc >= 3) {
+            g_boxTitle = argv[2];
+            argc -= 2;
+            argv += 2;
+        } else {
+            return Usage();
+        }
+    }
     if (argc < 2) return Usage();
     const char* cmd = argv[1];
     if (!strcmp(cmd, "count")) {
@@ -134,6 +289,8 @@ int main(int argc, char** argv) {
     }
     if (!strcmp(cmd, "wait-window") && argc == 3) return WaitFor(true, atof(argv[2])) ? 0 : 1;
     if (!strcmp(cmd, "wait-gone") && argc == 3) return WaitFor(false, atof(argv[2])) ? 0 : 1;
+    const int other = Other(argc, argv);
+    if (other >= 0) return other;
 
     std::vector<HWND> windows = MainWindows();
     if (windows.empty()) {
@@ -153,10 +310,7 @@ int main(int argc, char** argv) {
         EnumChildWindows(hwnd, PrintText, 0);
         return 0;
     }
-    if (!strcmp(cmd, "sync")) {
-        DWORD_PTR answer = 0;
-        return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer) ? 0 : 1;
-    }
+    if (!strcmp(cmd, "sync")) return Sync(hwnd) ? 0 : 1;
     if (!strcmp(cmd, "command") && argc == 3) {
         return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(atoi(argv[2])), 0) ? 0 : 1;
     }
@@ -244,6 +398,23 @@ int main(int argc, char** argv) {
         HWND target = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : hwnd;
         WPARAM vk = static_cast<WPARAM>(strtoul(argv[2], nullptr, 0));
         return PostMessageA(target, WM_KEYDOWN, vk, 1) && PostMessageA(target, WM_KEYUP, vk, 0xC0000001) ? 0 : 1;
+    }
+    if (!strcmp(cmd, "hotkey") && argc >= 3) {
+        COptionData defaults;
+        for (int i = 2; i < argc; ++i) {
+            const int id = atoi(argv[i]);
+            int slot = 0;
+            while (slot < COptionData::kUsedHotKeys && kHotKeyIds[slot] != id) ++slot;
+            if (slot == COptionData::kUsedHotKeys) return Usage();
+            const CHotKeyItem& hk = defaults.m_hotkeys[slot];
+            const LPARAM combo = MAKELPARAM(HotKeyRegisterModifiers(hk.m_wModifiers), hk.m_wVirtualKey);
+            if (!PostMessageA(hwnd, WM_HOTKEY, id, combo) || !Sync(hwnd)) return 1;
+        }
+        return 0;
+    }
+    if (!strcmp(cmd, "double-click-icon")) {
+        // The tray's notification: the icon id 132 and the mouse message.
+        return PostMessageA(hwnd, WM_USER + 1000, 132, WM_LBUTTONDBLCLK) && Sync(hwnd) ? 0 : 1;
     }
     return Usage();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/File.h"
+#include "tests/support/Pictures.h"
 #include "tg/Picture_win.h"
 
 namespace {
@@ -15,31 +16,14 @@ std::string TempFile(const char* name) {
     return std::string(dir) + name;
 }
 
-// A 3 x 2 BMP, bottom row first: blue, white, black / red, green, grey.
-std::string SmallBmp() {
-    const unsigned char rows[2][12] = {{255, 0, 0, 255, 255, 255, 0, 0, 0, 0, 0, 0},
-                                       {0, 0, 255, 0, 255, 0, 128, 128, 128, 0, 0, 0}};
-    std::string f(54, '\0');
-    f[0] = 'B';
-    f[1] = 'M';
-    f[2] = static_cast<char>(54 + 24);
-    f[10] = 54;
-    f[14] = 40;
-    f[18] = 3;
-    f[22] = 2;
-    f[26] = 1;
-    f[28] = 24;
-    for (const auto& row : rows) f.append(reinterpret_cast<const char*>(row), 12);
-    return f;
-}
-
 // WIC and GDI+ each read a picture to the same opaque, top-down pixels, and refuse junk.
 TEST(SystemDecoders, WicAndGdiplusAgree) {
     CoInitialize(nullptr);
     const std::string bmp = TempFile("velum-codecs.bmp"), junk = TempFile("velum-codecs.png");
-    ASSERT_TRUE(WriteFileReplacing(bmp, SmallBmp()));
-    ASSERT_TRUE(WriteFileReplacing(junk, "not a picture"));
+    // Top row red, green, grey; bottom row blue, white, black.
     const uint32_t want[6] = {0xFFFF0000, 0xFF00FF00, 0xFF808080, 0xFF0000FF, 0xFFFFFFFF, 0xFF000000};
+    ASSERT_TRUE(WriteFileReplacing(bmp, BmpBytes(3, 2, [&want](int x, int y) { return want[y * 3 + x] & 0xFFFFFF; })));
+    ASSERT_TRUE(WriteFileReplacing(junk, "not a picture"));
     int opened = 0;
     for (auto open : {OpenWithWic, OpenWithGdiplus}) {
         std::unique_ptr<CPictureSource> src = open(bmp.c_str());
