@@ -19,6 +19,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/ConfigWindow.h"
+#include "framework/PropertySheet.h"
 
 static_assert(WM_TRAY_NOTIFY == kTrayNotifyMessage && WM_TRAY_MENU == kTrayMenuMessage,
               "the tray object and the main window agree on their messages");
@@ -39,6 +40,7 @@ CVLDlg::CVLDlg(bool startHidden)
     : CHelpTopicDialog(IDD_VL_DIALOG, kHelpConfigWindow),
       m_bStartHidden(startHidden),
       m_config(*this, GetLanguageManager()),
+      m_setup(*this, GetLanguageManager()),
       m_list(*this, GetLanguageManager()) {
     CWinSettingsLocation location;
     m_strSettingsPath = GetSettingsPath(location);
@@ -56,6 +58,7 @@ CVLDlg::CVLDlg(bool startHidden)
     MapOnlineMessages();
     ChainMessageMap(&m_config);
     ChainMessageMap(&m_list);
+    ChainMessageMap(&m_setup);
 }
 
 CVLDlg::~CVLDlg() {
@@ -68,6 +71,7 @@ CVLDlg::~CVLDlg() {
 
 BOOL CVLDlg::OnInitDialog() {
     m_hMainWnd = m_hWnd;
+    m_setup.SetMainWindow(m_hWnd);
     InitSystemMenuAndIcons();
     SizeConfigWindow();
     LoadSettingsStep();
@@ -118,7 +122,7 @@ void CVLDlg::SizeConfigWindow() {
 void CVLDlg::LoadSettingsStep() {
     if (LoadSettings()) return;
     m_options.SetDefaults();
-    RunQuickSetupWizard();
+    m_setup.RunFirstStartWizard();
 }
 
 void CVLDlg::ApplyAutoStartStep() {
@@ -302,7 +306,6 @@ void CVLDlg::MapTrayMessages() {
         result = 0;
         return true;
     });
-    MapCommand(ID_PREFERENCES, [this](UINT) { OnPreferences(); });
     // The wallpaper sites of the tray menu's submenu.
     MapCommandRange(ID_SITE_FIRST, ID_SITE_LAST, [this](UINT id) { OpenSite(m_hWnd, m_options, id); });
 }
@@ -390,6 +393,11 @@ void CVLDlg::OnStartHidden() {
 }
 
 void CVLDlg::OnQuitInstance() {
+    // An open sheet or wizard goes first, as cancelled; its own ending then runs before this.
+    if (CPropertySheet::CancelOpen()) {
+        PostMessageA(m_hWnd, WM_QUIT_INSTANCE, 0, 0);
+        return;
+    }
     EndDialog(IDOK);
     PostQuitMessage(0);
 }
@@ -401,6 +409,10 @@ bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
 }
 
 void CVLDlg::OnExit() {
+    if (CPropertySheet::CancelOpen()) {
+        PostMessageA(m_hWnd, WM_COMMAND, ID_EXIT, 0);
+        return;
+    }
     if (m_bModified) {
         if (!TakeValuesFromControls()) return;
         SaveSettings();
@@ -419,25 +431,6 @@ void CVLDlg::OnEndSession() {
 void CVLDlg::OnAbout() {
     CAboutDlg about(CurrentLanguageLookup());
     about.DoModal(m_hWnd);
-}
-
-void CVLDlg::OnPreferences() {
-    // Released first, so that the sheet's hotkey fields can take the combinations in use.
-    UnregisterHotKeys(m_hWnd);
-    if (RunPreferencesSheet()) {
-        SaveSettings();
-        ApplyAutoStart(m_options);
-        // The image list view drops its thumbnails here when their size changed.
-    }
-    // Confirmed: the new values; cancelled: the old ones again.
-    RegisterHotKeys(m_hWnd, m_options);
-}
-
-bool CVLDlg::RunPreferencesSheet() {
-    // The Preferences sheet runs here, filled with m_bCheckUpdate, m_bPauseOnScreenSaver,
-    // m_bAutoStart, m_nThumbWidth, m_nThumbHeight and hotkey slots 0..4, and copies
-    // them back when it is confirmed.
-    return false;
 }
 
 void CVLDlg::OnOK() {
@@ -477,6 +470,8 @@ void CVLDlg::OnCancel() {
 }
 
 void CVLDlg::ShowConfigWindow() {
+    // The sheet or wizard stays what the user is working on.
+    if (CPropertySheet::BringOpenToFront()) return;
     if (m_pDisplay && !m_config.IsVisible()) m_pDisplay->Hide();
     m_config.Show();
 }
@@ -531,8 +526,23 @@ bool CVLDlg::SaveSettings() {
     return true;
 }
 
-void CVLDlg::RunQuickSetupWizard() {
-    // The quick setup wizard runs here; cancelling it applies SetDefaults again.
+void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
+    if (thumbnailSizeChanged) m_config.OnThumbnailSizeChanged();
+    // Edits still pending in the window stay; the window shows the new values otherwise.
+    if (m_bModified) {
+        m_config.ApplyLanguage();
+    } else {
+        FillControls();
+    }
+    if (!m_pSlideshow) return;
+    m_pSlideshow->OptionsChanged();
+    HandDisplaySettings();
+}
+
+void CVLDlg::SaveSettingsKeepingEdits() {
+    const bool modified = m_bModified;
+    SaveSettings();
+    m_bModified = modified;
 }
 
 bool CVLDlg::TakeValuesFromControls() {

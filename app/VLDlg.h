@@ -21,8 +21,13 @@
 #include "ui/ConfigWindow.h"
 #include "ui/HelpTopicDialog.h"
 #include "ui/ImageListCommands.h"
+#include "ui/SetupCommands.h"
 
-class CVLDlg : public CHelpTopicDialog, private ISlideshowHost, private IConfigWindowHost, private IImageListHost {
+class CVLDlg : public CHelpTopicDialog,
+               private ISlideshowHost,
+               private IConfigWindowHost,
+               private IImageListHost,
+               private ISetupHost {
 public:
     explicit CVLDlg(bool startHidden);
     ~CVLDlg() override;
@@ -82,10 +87,6 @@ private:
     // The session ends (log-off, shutdown): what OnDestroy would do, as far as it matters.
     void OnEndSession();
     void OnAbout();
-    void OnPreferences();
-    // Runs the Preferences sheet modally on hotkey slots 0..4 and the preference flags;
-    // true when it was confirmed.
-    bool RunPreferencesSheet();
     void ShowConfigWindow();
     void HideConfigWindow();
     void HandDisplaySettings();
@@ -101,7 +102,7 @@ private:
     // The settings file into options, which stay as they were when it cannot be read.
     bool LoadSettingsInto(COptionData& options);
     bool SaveSettings();
-    void RunQuickSetupWizard();
+
     bool TakeValuesFromControls();
 
     // --- Slideshow host (ISlideshowHost) ---
@@ -114,8 +115,10 @@ private:
     void SelectOpacityItem(int index) override;
     void SetModified() override { m_bModified = true; }
 
-    // --- Configuration window host (IConfigWindowHost) ---
+    // --- Configuration window host (IConfigWindowHost) and preferences (ISetupHost) ---
     COptionData& Options() override { return m_options; }
+    void SaveSettingsKeepingEdits() override;
+    void OptionsChangedBySetup(bool thumbnailSizeChanged) override;
 
     // --- Image list view host (IImageListHost) ---
     void ResetDisplayList() override {
@@ -161,9 +164,8 @@ private:
 
     // Configuration window
     CConfigWindow m_config;
+    CSetupCommands m_setup;
     bool m_bConfigReady = false;
-
-    // Hotkeys
 
     // Image list view and thumbnail plug-in
     CImageListCommands m_list;

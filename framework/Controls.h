@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -62,6 +63,14 @@ public:
     using CControl::CControl;
     void SetBuddy(HWND buddy) const { Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy)); }
     void SetRange(int low, int high) const { Send(UDM_SETRANGE, 0, MAKELPARAM(high, low)); }
+};
+
+// The hotkey control's value: the key in the low byte, the modifier flags in the high byte.
+class CHotKeyCtrl : public CControl {
+public:
+    using CControl::CControl;
+    uint16_t HotKey() const { return static_cast<uint16_t>(Send(HKM_GETHOTKEY)); }
+    void SetHotKey(uint16_t value) const { Send(HKM_SETHOTKEY, value); }
 };
 
 class CListViewCtrl : public CControl {

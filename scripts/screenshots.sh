@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts Velum under Wine and saves pictures of its configuration window, in English and
-# in German, into docs/screenshots/ (config-en.png, config-de.png), as the README shows them.
+# in German, and of the quick setup wizard's size page into docs/screenshots/ (config-en.png,
+# config-de.png, wizard-size.png), as the README shows them.
 #   screenshots.sh [BUILD_DIR] [OUT_DIR]     (defaults: build/mingw64, docs/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,13 +9,14 @@ export SOURCE_DIR=$PWD
 export BUILD_DIR=$(cd "${1:-build/mingw64}" && pwd)
 export PROGRAM_DIR=$BUILD_DIR/program
 OUT=$(mkdir -p "${2:-docs/screenshots}" && cd "${2:-docs/screenshots}" && pwd)
-[ -x "$BUILD_DIR/tests/velumctl.exe" ] && [ -f "$PROGRAM_DIR/velum.exe" ] ||
+[ -x "$BUILD_DIR/tests/velumctl.exe" ] && [ -x "$BUILD_DIR/tests/sheetctl.exe" ] && [ -f "$PROGRAM_DIR/velum.exe" ] ||
   { echo "screenshots: build $BUILD_DIR first (cmake --build --preset mingw64)"; exit 1; }
 
 . scripts/wine-session.sh
 wine_session_start || { echo "screenshots: no Wine session"; exit 1; }
 export TEST_TMP=$VELUM_WINE_TMP
 . tests/wine/velum-common.bash
+. tests/wine/sheet-common.bash
 trap 'velum_cleanup; wine_session_cleanup' EXIT
 
 shoot() {  # shoot LANGUAGE-FILE OUT.png
@@ -43,5 +45,28 @@ shoot() {  # shoot LANGUAGE-FILE OUT.png
   wait_velum_exit 30 || true
 }
 
+# The wizard of a first start, on its last page with 560 x 420 chosen, so that the picker
+# shows the region's block.
+shoot_wizard() {  # shoot_wizard OUT.png
+  rm -f "$(settings_dir)/vm.dat"
+  start_velum -r
+  sheetctl_rc wait 60 || { echo "screenshots: no wizard"; return 1; }
+  sheet_next
+  sheet_next
+  sheet_next
+  sheet_keys 1034 Home Down Down Down Down Down Down Return
+  sheet_expect "chosen size" "6 560 x 420" combo 1034
+  xdotool mousemove 0 0 2>/dev/null || true
+  sleep 1
+  read -r x y w h < <(sheetctl client)
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$1"
+  echo "screenshots: $1 (${w}x${h})"
+  sheet_click 2
+  velumctl --yes answer-box 30 >/dev/null || true
+  velumctl_rc wait-window 60 && velumctl_rc command 32773
+  wait_velum_exit 30 || true
+}
+
 shoot vmeng.lng "$OUT/config-en.png"
 shoot vmdeu.lng "$OUT/config-de.png"
+shoot_wizard "$OUT/wizard-size.png"

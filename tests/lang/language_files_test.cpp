@@ -17,6 +17,7 @@
 #include "ui/core/AboutTexts.h"
 #include "ui/core/ConfigTexts.h"
 #include "ui/core/ImageSizeTexts.h"
+#include "ui/core/SetupTexts.h"
 
 namespace {
 
@@ -48,6 +49,15 @@ std::vector<LangKeyRef> ProgramKeys() {
     add(kImageSizeDialogTexts, CountOf(kImageSizeDialogTexts));
     add(kDisplayModeEntryTexts, CountOf(kDisplayModeEntryTexts));
     for (const TextEntry& e : {kImageSizeCaptionText, kFullScreenEntryText}) keys.push_back({e.section, e.key});
+    add(kGeneralPageTexts, CountOf(kGeneralPageTexts));
+    add(kHotkeyLabelTexts, CountOf(kHotkeyLabelTexts));
+    add(kWelcomePageTexts, CountOf(kWelcomePageTexts));
+    add(kLanguagePageTexts, CountOf(kLanguagePageTexts));
+    add(kHotkeySetupPageTexts, CountOf(kHotkeySetupPageTexts));
+    add(kSizePageTexts, CountOf(kSizePageTexts));
+    for (const TextEntry* e : {&kSheetCaptionText, &kGeneralPageTitle, &kHotkeyPageTitle, &kWizardCaptionText,
+                               &kWizardCancelText, &kWelcomeText})
+        keys.push_back({e->section, e->key});
     auto addMenu = [&keys](const MenuTextEntry* table, size_t n) {
         for (size_t i = 0; i < n; ++i) {
             if (table[i].key) {

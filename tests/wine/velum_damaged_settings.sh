@@ -3,7 +3,9 @@
 # the new file as vm.dat.bad.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
+. "$SOURCE_DIR/tests/wine/sheet-common.bash"
 cd "$TEST_TMP"
+trap 'velumctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
 
 dir=$(settings_dir)
 rm -f "$dir/vm.dat.bad"
@@ -14,6 +16,11 @@ cp damaged.dat "$dir/vm.dat"
 show_settings >/dev/null 2>&1 && fail "the cut file still loads"
 
 start_velum -r
+# Settings that do not load bring the quick setup wizard, cancelled here.
+sheetctl_rc wait 60 || fail "no quick setup wizard for the damaged file"
+sheet_click 2
+velumctl --yes answer-box 30 >/dev/null || fail "Cancel asked nothing"
+sheetctl_rc gone 30 || fail "Yes did not close the wizard"
 velumctl_rc wait-window 60 || fail "no main window"
 velumctl_rc sync
 velumctl_rc command 32773 || fail "cannot post Exit"

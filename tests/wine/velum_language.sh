@@ -25,6 +25,7 @@ run_copy "no vm*.lng in the language folder"
 
 # The shipped folder: no message, the main window comes up and Exit ends it.
 cp "$PROGRAM_DIR"/language/*.lng prog/language/
+write_settings '{"m_bCheckUpdate":0,"m_bRefreshSites":0,"m_images":[{"path":"C:\\x.jpg"}]}'
 "$WINE" "$TEST_TMP/prog/velum.exe" -r </dev/null >>"$TEST_TMP/velum.log" 2>&1 &
 VELUM_PID=$!
 velumctl_rc wait-window 60 || fail "no main window with the language folder ($(velumctl boxes))"

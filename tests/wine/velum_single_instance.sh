@@ -3,10 +3,12 @@ set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
 
-rm -f "$(settings_dir)/vm.dat"
+write_settings '{"m_bCheckUpdate":0,"m_bRefreshSites":0,"m_images":[{"path":"C:\\a.jpg"}]}'
 start_velum -r
 velumctl_rc wait-window 60 || fail "no main window after start"
 velumctl_rc sync || fail "main window does not answer"
+# WM_CLOSE below must write it anew.
+rm -f "$(settings_dir)/vm.dat"
 [ "$(velumctl visible)" = hidden ] || fail "started with -r but the window is $(velumctl visible)"
 
 run_velum || fail "second start did not end by itself"

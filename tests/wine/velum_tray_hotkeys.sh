@@ -5,6 +5,7 @@
 # program holds leaves the other four registered.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
+. "$SOURCE_DIR/tests/wine/sheet-common.bash"
 cd "$TEST_TMP"
 command -v import >/dev/null && command -v convert >/dev/null || fail "ImageMagick (import, convert) is missing"
 
@@ -52,6 +53,9 @@ again=$(wait_saturation above $(( off * 3 / 2 ))) || fail "icon did not come bac
 echo "tray icon saturation: enabled $on, disabled $off, enabled again $again"
 # Preferences releases the hotkeys for its sheet and takes them back when it closes.
 velumctl_rc command 32775 || fail "cannot post Preferences"
+sheetctl_rc wait 30 || fail "Preferences did not open its sheet"
+sheet_click 2
+sheetctl_rc gone 30 || fail "Cancel did not close the sheet"
 velumctl_rc sync
 velumctl hotkeys-taken || fail "hotkeys missing after Preferences"
 # A double click on the icon opens the configuration window; a second one keeps the one window.

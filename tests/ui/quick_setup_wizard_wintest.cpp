@@ -1,0 +1,288 @@
+// The quick setup wizard in process: its caption and buttons, a language chosen on its
+// page reaching every page, the size page's proposal from a given clock on a given screen,
+// what Finish and Cancel leave in the options, and the question on Cancel.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SetupIds.h"
+#include "framework/Controls.h"
+#include "lang/LanguageManager.h"
+#include "settings/OptionDataJson.h"
+#include "ui/QuickSetupWizard.h"
+#include "ui/core/ConfigLayout.h"
+
+namespace {
+
+std::string WinPath(std::string unixPath) {
+    for (char& c : unixPath) {
+        if (c == '/') c = '\\';
+    }
+    return "Z:" + unixPath;
+}
+
+const std::string kLanguageFolder = WinPath(std::string(VELUM_SOURCE_DIR) + "/language");
+const std::string kEnglish = kLanguageFolder + "\\vmeng.lng";
+const std::string kGerman = kLanguageFolder + "\\vmdeu.lng";
+
+void Pump(CPropertySheet& sheet) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (sheet.PreTranslate(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+UiRect PlaceIn(HWND parent, HWND child) {
+    RECT rc;
+    GetWindowRect(child, &rc);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
+    return UiRect{rc.left, rc.top, rc.right, rc.bottom};
+}
+
+// The message boxes the wizard asks, and the answer the test gives.
+std::vector<std::string> g_questions;
+int g_answer = IDNO;
+
+BOOL CALLBACK AnswerBox(HWND hwnd, LPARAM) {
+    char cls[32] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    HWND text = GetDlgItem(hwnd, 0xFFFF);
+    if (strcmp(cls, "#32770") != 0 || !text || !IsWindowVisible(hwnd)) return TRUE;
+    g_questions.push_back(CControl(text).Text());
+    PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(g_answer), 0);
+    return FALSE;
+}
+
+// Runs inside the message box's own loop.
+void CALLBACK AnswerQuestion(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0);
+}
+
+class QuickSetupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+        ASSERT_TRUE(lang.EnumLanguages(kLanguageFolder, "vm*.lng"));  // Deutsch, English
+        options.SetDefaults();
+        options.m_strLanguageFile = kEnglish;
+        g_questions.clear();
+    }
+    // The wizard as the program prepares it, with a measured clock and a screen of the test's.
+    void Open(uint32_t mhz, int screenWidth, int screenHeight, QuickSetupStart start = QuickSetupStart::FirstStart) {
+        wizard.reset(new CQuickSetupWizard(lang));
+        run.reset(new CQuickSetupRun(options, lang, start));
+        run->Prepare(*wizard);
+        wizard->m_sizePage.m_measure = [mhz] { return mhz; };
+        wizard->m_sizePage.m_screen = ScreenRect{0, 0, screenWidth, screenHeight};
+        ASSERT_TRUE(wizard->Create());
+        Pump(*wizard);
+    }
+    void Press(int button) {
+        wizard->PressButton(button);
+        Pump(*wizard);
+    }
+    HWND Page() const { return wizard->CurrentPageHwnd(); }
+    std::string Caption() const { return CControl(wizard->GetSafeHwnd()).Text(); }
+    std::string Lang(const char* section, const char* key) {
+        std::string text;
+        EXPECT_TRUE(lang.GetString(section, key, text)) << section << "/" << key;
+        return text;
+    }
+    // Selects an entry as a user does: the list tells its page.
+    void Choose(int id, int index) {
+        CComboBoxCtrl list(Page(), id);
+        list.SetCurSel(index);
+        SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list.Hwnd()));
+        Pump(*wizard);
+    }
+    void TearDown() override {
+        CPropertySheet::CancelOpen();
+        if (wizard) wizard->CheckEnded();
+    }
+
+    CLanguageManager lang;
+    COptionData options;
+    std::unique_ptr<CQuickSetupWizard> wizard;
+    std::unique_ptr<CQuickSetupRun> run;
+};
+
+TEST_F(QuickSetupTest, CaptionAndButtonsOfThePages) {
+    Open(650, 1024, 768);
+    HWND hwnd = wizard->GetSafeHwnd();
+    EXPECT_EQ(Caption(), "Velum Quick Setup Wizard");
+    // Whatever the wizard window is given as its caption, it shows its own.
+    SetWindowTextA(hwnd, "Something else");
+    EXPECT_EQ(Caption(), "Velum Quick Setup Wizard");
+    EXPECT_NE(CControl(Page(), IDC_QS_WELCOME_TEXT).Text().find("run Velum 1.10 ."), std::string::npos);
+    // The picture is scaled into the page, not cut off by it.
+    RECT picture, page;
+    GetWindowRect(GetDlgItem(Page(), IDC_QS_PICTURE), &picture);
+    GetWindowRect(Page(), &page);
+    EXPECT_GT(picture.bottom - picture.top, 100);
+    EXPECT_LE(picture.bottom, page.bottom);
+
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, IDHELP)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, CPropertySheet::kBackButton)));
+    const UiRect cancel = PlaceIn(hwnd, GetDlgItem(hwnd, IDCANCEL));
+    EXPECT_EQ(cancel.right, PlaceIn(hwnd, GetDlgItem(hwnd, CPropertySheet::kDividerLine)).right);
+    EXPECT_LT(PlaceIn(hwnd, GetDlgItem(hwnd, CPropertySheet::kNextButton)).right, cancel.left);
+
+    Press(PSBTN_NEXT);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hwnd, CPropertySheet::kBackButton)));
+    EXPECT_EQ(CComboBoxCtrl(Page(), IDC_QS_LANGUAGE_LIST).Text(), "English");
+    Press(PSBTN_BACK);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, CPropertySheet::kBackButton)));
+}
+
+TEST_F(QuickSetupTest, AChosenLanguageReachesEveryPageAndTheChosenSizeStays) {
+    Open(650, 1024, 768);
+    Press(PSBTN_NEXT);
+    Press(PSBTN_NEXT);
+    Press(PSBTN_NEXT);
+    // 650 MHz on 1024 x 768: 560 x 420, centred.
+    CComboBoxCtrl sizes(Page(), IDC_DISPLAY_SIZE);
+    EXPECT_EQ(sizes.Text(), "560 x 420");
+    EXPECT_EQ(sizes.ItemText(0), "Full Screen Size");
+    EXPECT_EQ(sizes.ItemText(sizes.Count() - 1), "1000 x 750");
+    Choose(IDC_DISPLAY_SIZE, 9);
+    EXPECT_EQ(sizes.Text(), "800 x 600");
+
+    Press(PSBTN_BACK);
+    Press(PSBTN_BACK);
+    Choose(IDC_QS_LANGUAGE_LIST, 0);  // Deutsch
+    EXPECT_EQ(Caption(), "Velum - Schnelleinrichtung");
+    EXPECT_EQ(CControl(Page(), IDC_QS_LANGUAGE_TITLE).Text(), Lang("Quick Setup Language Page", "0001"));
+    Press(PSBTN_BACK);
+    EXPECT_EQ(CControl(Page(), IDC_QS_WELCOME_TITLE).Text(), Lang("Quick Setup Welcome Page", "0001"));
+    Press(PSBTN_NEXT);
+    Press(PSBTN_NEXT);
+    EXPECT_EQ(CControl(Page(), IDC_HOTKEY_LABEL_FIRST).Text(), Lang("Hotkey Preferences Page", "0002"));
+    EXPECT_EQ(Caption(), "Velum - Schnelleinrichtung");
+    Press(PSBTN_NEXT);
+    EXPECT_EQ(sizes.ItemText(0), Lang("Image Size Custon Dialog", "0008"));
+    EXPECT_EQ(sizes.Text(), "800 x 600");
+    EXPECT_EQ(CControl(Page(), IDC_SIZE_LABEL).Text(), Lang("Image Size Custon Dialog", "0002"));
+
+    Press(PSBTN_FINISH);
+    ASSERT_TRUE(wizard->CheckEnded());
+    ASSERT_EQ(wizard->Result(), IDOK);
+    run->Store(*wizard, true);
+    EXPECT_EQ(options.m_strLanguageFile, kGerman);
+    EXPECT_EQ(options.m_nSizeMode, 3);
+    EXPECT_EQ(options.m_region.m_nWidth, 800);
+    EXPECT_EQ(options.m_region.m_nHeight, 600);
+    EXPECT_EQ(options.m_region.m_nLeft, 112);
+    EXPECT_EQ(options.m_region.m_nTop, 84);
+    EXPECT_EQ(options.m_region.m_nFitMode, 1);
+    EXPECT_EQ(options.m_region.m_nPositionMode, 1);
+}
+
+TEST_F(QuickSetupTest, FinishStoresTheExactCentredProposalAndTheHotkeys) {
+    Open(650, 1024, 768);
+    Press(PSBTN_NEXT);
+    Press(PSBTN_NEXT);
+    CHotKeyCtrl(Page(), IDC_HOTKEY_FIRST).SetHotKey(0x0623);  // Ctrl + Alt + End
+    Press(PSBTN_NEXT);
+    Press(PSBTN_FINISH);
+    ASSERT_TRUE(wizard->CheckEnded());
+    run->Store(*wizard, wizard->Result() == IDOK);
+    EXPECT_EQ(options.m_nSizeMode, 3);
+    EXPECT_EQ(options.m_region.m_nWidth, 560);
+    // The screen's own centre, not the miniature's (227, 163).
+    EXPECT_EQ(options.m_region.m_nLeft, 232);
+    EXPECT_EQ(options.m_region.m_nTop, 174);
+    EXPECT_EQ(options.m_hotkeys[COptionData::HK_ENABLE], CHotKeyItem(35, 6));
+    EXPECT_EQ(options.m_hotkeys[COptionData::HK_NEXT], CHotKeyItem(190, 6));
+    EXPECT_EQ(options.m_strLanguageFile, kEnglish);
+}
+
+TEST_F(QuickSetupTest, AFastProcessorGetsTheWholeScreenAndFinishKeepsTheRegion) {
+    options.m_region.m_nWidth = 333;
+    options.m_region.m_nLeft = 7;
+    const CDisplayRegion region = options.m_region;
+    // 1600 MHz proposes 1280 x 1024, which is not smaller than this screen.
+    Open(1600, 1280, 1024);
+    Press(PSBTN_NEXT);
+    Press(PSBTN_NEXT);
+    Press(PSBTN_NEXT);
+    CComboBoxCtrl sizes(Page(), IDC_DISPLAY_SIZE);
+    EXPECT_EQ(sizes.CurSel(), 0);
+    EXPECT_EQ(sizes.Count(), 15);
+    EXPECT_EQ(sizes.ItemText(14), "1200 x 900");
+    Press(PSBTN_FINISH);
+    ASSERT_TRUE(wizard->CheckEnded());
+    run->Store(*wizard, true);
+    EXPECT_EQ(options.m_nSizeMode, 1);
+    EXPECT_TRUE(options.m_region == region);
+}
+
+TEST_F(QuickSetupTest, CancelAsksFirstAndFallsBackToTheEnglishQuestion) {
+    // A language that lacks the question.
+    ASSERT_TRUE(
+        lang.LoadLanguageFromBytes("[info]\r\nlang name=Bare\r\n[Quick Setup Wizard]\r\n0001=%s Bare\r\n", "bare.lng"));
+    options.m_strLanguageFile = "bare.lng";
+    Open(650, 1024, 768);
+    EXPECT_EQ(Caption(), "Velum Bare");
+    g_answer = IDNO;
+    SetTimer(nullptr, 0, 10, AnswerQuestion);
+    Press(PSBTN_CANCEL);
+    ASSERT_EQ(g_questions.size(), 1u);
+    EXPECT_EQ(g_questions[0], "Do you really want to cancel the Quick Setup Wizard?");
+    EXPECT_FALSE(wizard->CheckEnded());
+    g_answer = IDYES;
+    SetTimer(nullptr, 0, 10, AnswerQuestion);
+    Press(PSBTN_CANCEL);
+    EXPECT_EQ(g_questions.size(), 2u);
+    EXPECT_TRUE(wizard->CheckEnded());
+    EXPECT_EQ(wizard->Result(), IDCANCEL);
+}
+
+TEST_F(QuickSetupTest, CancelAtAFirstStartKeepsTheDefaultsAndAChosenLanguage) {
+    const std::string defaults = OptionDataToJson(options, 0);
+    Open(650, 1024, 768);
+    Press(PSBTN_NEXT);
+    Press(PSBTN_NEXT);
+    CHotKeyCtrl(Page(), IDC_HOTKEY_FIRST).SetHotKey(0);
+    Press(PSBTN_BACK);
+    CPropertySheet::CancelOpen();
+    ASSERT_TRUE(wizard->CheckEnded());
+    run->Store(*wizard, false);
+    EXPECT_EQ(OptionDataToJson(options, 0), defaults);
+
+    Open(650, 1024, 768);
+    Press(PSBTN_NEXT);
+    Choose(IDC_QS_LANGUAGE_LIST, 0);
+    CPropertySheet::CancelOpen();
+    ASSERT_TRUE(wizard->CheckEnded());
+    run->Store(*wizard, false);
+    EXPECT_EQ(options.m_strLanguageFile, kGerman);
+    std::string current;
+    EXPECT_TRUE(lang.GetCurrentPath(current));
+    EXPECT_EQ(current, kGerman);
+}
+
+TEST_F(QuickSetupTest, CancelFromTheCommandPutsTheLanguageBack) {
+    options.m_strLanguageFile = kEnglish;
+    ASSERT_TRUE(lang.LoadLanguage(kEnglish));
+    Open(650, 1024, 768, QuickSetupStart::Command);
+    Press(PSBTN_NEXT);
+    Choose(IDC_QS_LANGUAGE_LIST, 0);
+    EXPECT_EQ(Caption(), "Velum - Schnelleinrichtung");
+    CPropertySheet::CancelOpen();
+    ASSERT_TRUE(wizard->CheckEnded());
+    run->Store(*wizard, false);
+    EXPECT_EQ(options.m_strLanguageFile, kEnglish);
+    std::string current;
+    EXPECT_TRUE(lang.GetCurrentPath(current));
+    EXPECT_EQ(current, kEnglish);
+}
+
+}  // namespace

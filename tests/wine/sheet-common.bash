@@ -1,0 +1,57 @@
+# Shared by the Wine scripts that drive the preferences sheet and the quick setup wizard
+# (sourced after velum-common.bash; not a test of its own). Clicks and keys are real input.
+SHEETCTL=$BUILD_DIR/tests/sheetctl.exe
+sheetctl() { wine_run 120 "$SHEETCTL" "$@"; }
+sheetctl_rc() { timeout 120 "$WINE" "$SHEETCTL" "$@" </dev/null >/dev/null 2>&1; }
+
+# True when another program can take Ctrl + Alt + Home now (velumctl holds it for a moment).
+home_is_free() {
+  : >"$TEST_TMP/release-home"
+  velumctl_rc hold-home "$(winepath -w "$TEST_TMP/release-home" 2>/dev/null | tr -d '\r')"
+}
+
+# sheet_click ID: clicks the middle of control ID of the current page, else of the sheet
+# (1 OK, 2 Cancel, 12323 Back, 12324 Next, 12325 Finish).
+sheet_click() {
+  local x y
+  read -r x y < <(sheetctl point "$1") || fail "no control $1 in the sheet"
+  xdotool mousemove --sync "$x" "$y" click 1
+}
+
+# sheet_keys ID KEY...: puts the pointer over control ID (the keyboard follows it), clicks
+# it and types the keys (xdotool names).
+sheet_keys() {
+  local id=$1
+  shift
+  sheet_click "$id"
+  xdotool key --delay 100 "$@"
+}
+
+# sheet_expect WHAT WANT CMD...: polls sheetctl CMD until it prints WANT (10 s).
+sheet_expect() {
+  local what=$1 want=$2 got deadline=$(( $(date +%s) + 10 ))
+  shift 2
+  while :; do
+    got=$(sheetctl "$@") || true
+    [ "$got" = "$want" ] && return 0
+    [ "$(date +%s)" -lt "$deadline" ] || fail "$what: '$got', expected '$want'"
+    sleep 0.2
+  done
+}
+
+# sheet_next: Next, and waits for the page after the current one.
+sheet_next() {
+  local page
+  page=$(sheetctl page)
+  sheet_click 12324
+  sheet_expect "page after Next" $(( page + 1 )) page
+}
+sheet_back() {
+  local page
+  page=$(sheetctl page)
+  sheet_click 12323
+  sheet_expect "page after Back" $(( page - 1 )) page
+}
+
+# The hotkey of hotkey control VALUE (key | flags << 8) as the settings file keeps it.
+hotkey_json() { echo "{\"m_wVirtualKey\":$(( $1 & 255 )),\"m_wModifiers\":$(( $1 >> 8 ))}"; }

@@ -1,0 +1,52 @@
+#include "ui/SetupCommands.h"
+
+#include "VelumIds.h"
+#include "app/HotKeys.h"
+#include "framework/PropertySheet.h"
+#include "settings/SettingsSystem_win.h"
+#include "ui/OptionSheet.h"
+#include "ui/QuickSetupWizard.h"
+
+CSetupCommands::CSetupCommands(ISetupHost& host, CLanguageManager& language) : m_host(host), m_language(language) {
+    MapCommand(ID_PREFERENCES, [this](UINT) { OnPreferences(); });
+    MapCommand(ID_QUICK_SETUP, [this](UINT) { OnQuickSetup(); });
+}
+
+HWND CSetupCommands::Owner() const {
+    // A hidden owner would leave the sheet without a taskbar button.
+    return m_hMain && IsWindowVisible(m_hMain) ? m_hMain : nullptr;
+}
+
+void CSetupCommands::OnPreferences() {
+    if (CPropertySheet::BringOpenToFront()) return;
+    // Released first, so that the sheet's hotkey fields can take the combinations in use.
+    UnregisterHotKeys(m_hMain);
+    CLanguageManager* language = &m_language;
+    const TextLookup lookup = [language](const std::string& section, const std::string& key, std::string& text) {
+        return language->GetString(section, key, text);
+    };
+    COptionData& options = m_host.Options();
+    const PreferencesOutcome outcome = RunPreferencesSheet(Owner(), options, lookup);
+    if (outcome.confirmed) {
+        m_host.SaveSettingsKeepingEdits();
+        ApplyAutoStart(options);
+    }
+    // Confirmed: the new values; cancelled: the old ones again.
+    RegisterHotKeys(m_hMain, options);
+    if (outcome.confirmed) m_host.OptionsChangedBySetup(outcome.thumbSizeChanged);
+}
+
+void CSetupCommands::OnQuickSetup() {
+    if (CPropertySheet::BringOpenToFront()) return;
+    UnregisterHotKeys(m_hMain);
+    COptionData& options = m_host.Options();
+    if (RunQuickSetup(Owner(), options, m_language, QuickSetupStart::Command)) m_host.SaveSettingsKeepingEdits();
+    // Either ending: the hotkeys work again, and whatever the wizard stored takes effect.
+    RegisterHotKeys(m_hMain, options);
+    m_host.OptionsChangedBySetup(false);
+}
+
+void CSetupCommands::RunFirstStartWizard() {
+    UnregisterHotKeys(m_hMain);
+    RunQuickSetup(nullptr, m_host.Options(), m_language, QuickSetupStart::FirstStart);
+}
