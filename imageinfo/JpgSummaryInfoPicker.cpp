@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "imageinfo/ExifOrientation.h"
+
 // Buffered byte input with a budget of bytes.
 class CJpgSummaryInfoPicker::CInput {
 public:
@@ -20,6 +22,12 @@ public:
     }
     // A segment length counts its own two bytes, so less than 2 is damage.
     bool Length(uint16_t& len) { return Word(len) && len >= 2; }
+    bool Bytes(uint8_t* buf, size_t n) {
+        for (size_t i = 0; i < n; ++i) {
+            if (!Byte(buf[i])) return false;
+        }
+        return true;
+    }
     bool Skip(size_t n) {
         while (n > 0) {
             if (m_nPos == m_nLen && !Refill()) return false;
@@ -57,6 +65,8 @@ bool CJpgSummaryInfoPicker::ReadHeader(CByteSource& source) {
     m_frames.clear();
     m_nDensityUnits = 0;
     m_nXDensity = m_nYDensity = 0;
+    m_nOrientation = exif::kUpright;
+    bool exifSeen = false;
     CInput in(source, kMaxScanBytes);
     for (;;) {
         uint8_t b = 0;
@@ -85,6 +95,12 @@ bool CJpgSummaryInfoPicker::ReadHeader(CByteSource& source) {
             if (!in.Length(len) || !in.Byte(expand)) return false;
         } else if (marker == 0xE0) {
             if (!ReadJfif(in)) return false;
+        } else if (marker == 0xE1 && !exifSeen) {
+            if (!in.Length(len)) return false;
+            std::vector<uint8_t> body(len - 2u);
+            if (!in.Bytes(body.data(), body.size())) return false;
+            exifSeen = body.size() >= 6 && std::memcmp(body.data(), "Exif\0\0", 6) == 0;
+            if (exifSeen) m_nOrientation = exif::App1Orientation(body.data(), body.size());
         } else if ((marker >= 0xE1 && marker <= 0xEF) || marker == 0xFE) {
             if (!in.Length(len) || !in.Skip(len - 2u)) return false;
         }
@@ -178,11 +194,12 @@ bool CJpgSummaryInfoPicker::ReadJfif(CInput& in) {
 bool CJpgSummaryInfoPicker::GetValue(int key, int32_t& value) const {
     if (!HasHeader()) return false;
     switch (key) {
+        // A photograph stored on its side is listed the way it is shown.
         case kInfoKeyWidth:
-            value = m_frames.front().m_nWidth;
+            value = exif::SwapsAxes(m_nOrientation) ? m_frames.front().m_nHeight : m_frames.front().m_nWidth;
             return true;
         case kInfoKeyHeight:
-            value = m_frames.front().m_nHeight;
+            value = exif::SwapsAxes(m_nOrientation) ? m_frames.front().m_nWidth : m_frames.front().m_nHeight;
             return true;
         case kInfoKeyDepth:  // grey pictures included
             value = 24;

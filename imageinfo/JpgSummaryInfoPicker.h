@@ -36,6 +36,8 @@ public:
     bool IsKeySupported(int key) const override { return key >= kInfoKeyWidth && key <= kInfoKeyReserved2; }
 
     const std::vector<CJpgFrameHeader>& FrameHeaders() const { return m_frames; }
+    // From the first EXIF segment; orientations 5-8 swap the reported width and height.
+    int Orientation() const { return m_nOrientation; }
 
 protected:
     bool ReadHeader(CByteSource& source) override;
@@ -52,4 +54,5 @@ private:
     uint8_t m_nDensityUnits = 0;
     uint16_t m_nXDensity = 0;
     uint16_t m_nYDensity = 0;
+    int m_nOrientation = 1;
 };

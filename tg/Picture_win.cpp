@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "base/File.h"
 #include "base/StringUtil.h"
+#include "imageinfo/ExifOrientation.h"
 #include "tg/core/JpegDc.h"
+#include "tg/core/Orientation.h"
 #include "tg/core/Pcx.h"
 #include "tg/core/Tga.h"
 
@@ -61,6 +64,43 @@ private:
     std::string m_bytes;
 };
 
+// A photograph stored on its side: reports and decodes the upright picture.
+class COrientedSource : public CPictureSource {
+public:
+    COrientedSource(std::unique_ptr<CPictureSource> inner, int orientation)
+        : m_inner(std::move(inner)), m_nOrientation(orientation) {
+        const bool swap = exif::SwapsAxes(orientation);
+        m_nWidth = swap ? m_inner->Height() : m_inner->Width();
+        m_nHeight = swap ? m_inner->Width() : m_inner->Height();
+    }
+    bool Decode(int wantW, int wantH, tg::Image& out) override {
+        if (exif::SwapsAxes(m_nOrientation)) std::swap(wantW, wantH);
+        return m_inner->Decode(wantW, wantH, out) && tg::Orient(out, m_nOrientation);
+    }
+
+private:
+    std::unique_ptr<CPictureSource> m_inner;
+    int m_nOrientation;
+};
+
+// The orientation tag of a JPEG or TIFF file; upright when there is none or it cannot be read.
+int FileOrientation(const char* path, bool tiff) {
+    FILE* f = std::fopen(path, "rb");
+    if (!f) return exif::kUpright;
+    const exif::ReadAt read = [f](uint64_t offset, void* buf, size_t n) {
+        return offset <= 0x7FFFFFFF && std::fseek(f, static_cast<long>(offset), SEEK_SET) == 0 &&
+               std::fread(buf, 1, n, f) == n;
+    };
+    const int orientation = tiff ? exif::TiffOrientation(read) : exif::JpegOrientation(read);
+    std::fclose(f);
+    return orientation;
+}
+
+std::unique_ptr<CPictureSource> Upright(std::unique_ptr<CPictureSource> src, int orientation) {
+    if (!src || orientation == exif::kUpright) return src;
+    return std::unique_ptr<CPictureSource>(new COrientedSource(std::move(src), orientation));
+}
+
 std::string ExtensionOf(const char* path) {
     std::string s(path);
     const size_t dot = s.rfind('.');
@@ -88,12 +128,19 @@ std::unique_ptr<CPictureSource> OpenOwnFormat(const char* path, bool pcx) {
 std::unique_ptr<CPictureSource> OpenPicture(const char* path) {
     if (!path || !*path) return nullptr;
     const std::string ext = ExtensionOf(path);
+    const bool jpeg = ext == "jpg" || ext == "jpeg" || ext == "jpe" || ext == "jfif";
+    const bool tiff = ext == "tif" || ext == "tiff";
+    // The system decoders hand out the pixels as stored, whatever the tag says.
+    return Upright(OpenStored(path, ext, jpeg), jpeg || tiff ? FileOrientation(path, tiff) : exif::kUpright);
+}
+
+std::unique_ptr<CPictureSource> OpenStored(const char* path, const std::string& ext, bool jpeg) {
     if (ext == "tga") return OpenOwnFormat(path, false);
     if (ext == "pcx") return OpenOwnFormat(path, true);
     if (ext == "emf" || ext == "wmf") return OpenMetafile(path, ext == "wmf");
-    if (ext == "jpg" || ext == "jpeg" || ext == "jpe" || ext == "jfif") {
-        std::unique_ptr<CJpegSource> jpeg(new CJpegSource());
-        if (jpeg->Open(path)) return jpeg;
+    if (jpeg) {
+        std::unique_ptr<CJpegSource> src(new CJpegSource());
+        if (src->Open(path)) return src;
     }
     if (auto src = OpenWithWic(path)) return src;
     return OpenWithGdiplus(path);

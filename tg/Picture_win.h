@@ -1,6 +1,7 @@
 // A picture file opened for rendering: its own size first, pixels at a wanted size after.
 #pragma once
 #include <memory>
+#include <string>
 
 #include "tg/core/Image.h"
 
@@ -21,6 +22,9 @@ protected:
 // Own decoders for TGA and PCX, GDI playback for EMF and WMF, else the system's codecs
 // (WIC, then GDI+). Null when no decoder reads the file.
 std::unique_ptr<CPictureSource> OpenPicture(const char* path);
+
+// The pixels as the file stores them, before any orientation tag is applied.
+std::unique_ptr<CPictureSource> OpenStored(const char* path, const std::string& ext, bool jpeg);
 
 // Each decoder; null when it cannot read the file.
 std::unique_ptr<CPictureSource> OpenOwnFormat(const char* path, bool pcx);

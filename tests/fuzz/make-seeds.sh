@@ -28,6 +28,22 @@ mk tgainfo_fuzz rle.tga -compress RLE
 mk tgainfo_fuzz grey.tga -colorspace Gray
 mk pcxinfo_fuzz rgb.pcx
 mk pcxinfo_fuzz palette.pcx -colors 4 -type Palette
+# EXIF orientation: the tag in a JPEG's APP1 segment in both byte orders, and in a TIFF.
+with_exif() {  # in.jpg out.jpg orientation II|MM
+    python3 -c '
+import struct, sys
+src, dst, o, order = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
+e = "<" if order == "II" else ">"
+ifd = struct.pack(e + "H", 1) + struct.pack(e + "HHIHH", 0x0112, 3, 1, o, 0) + struct.pack(e + "I", 0)
+body = b"Exif\0\0" + order.encode() + struct.pack(e + "HI", 42, 8) + ifd
+d = open(src, "rb").read()
+open(dst, "wb").write(d[:2] + b"\xff\xe1" + struct.pack(">H", len(body) + 2) + body + d[2:])' "$@"
+}
+mk exif_fuzz plain.jpg
+with_exif exif_fuzz/plain.jpg exif_fuzz/right.jpg 6 II
+with_exif exif_fuzz/plain.jpg exif_fuzz/left.jpg 8 MM
+rm exif_fuzz/plain.jpg
+mk exif_fuzz mirrored.tif -orient TopRight
 
 mkdir -p settings_fuzz sitelist_fuzz answer_fuzz
 "$tool" settings defaults | "$tool" settings write settings_fuzz/defaults.dat
