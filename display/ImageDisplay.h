@@ -1,6 +1,7 @@
 // What the slideshow asks of the display window. The Win32 window implements it;
 // tests record the calls.
 #pragma once
+#include <functional>
 #include <string>
 
 class CDisplayRegion;
@@ -21,4 +22,8 @@ public:
     virtual void SetRegion(const CDisplayRegion& region) = 0;
     virtual void Hide() = 0;
     virtual bool IsVisible() const = 0;
+    // Any thread: a program in front is full screen on the monitor the pictures are on.
+    virtual bool IsCoveredByFullScreen() const { return false; }
+    // UI thread: called whenever another program comes to the front; empty to stop.
+    virtual void SetForegroundListener(std::function<void()> listener) { (void)listener; }
 };

@@ -17,6 +17,7 @@ CImageDisplayDlg::CImageDisplayDlg(std::string pluginPath)
 }
 
 CImageDisplayDlg::~CImageDisplayDlg() {
+    m_foregroundHook.Remove();
     // The window goes first, so that no posted picture reaches a half-destroyed object.
     if (HWND hwnd = m_hWnd) {
         DetachHandle();
@@ -259,4 +260,15 @@ void CImageDisplayDlg::MapDisplayMessages() {
         DoSetAlpha(static_cast<BYTE>(wParam));
         return true;
     });
+}
+
+bool CImageDisplayDlg::IsCoveredByFullScreen() const {
+    return m_hWnd && IsFullScreenProgramInFront(m_hWnd);
+}
+
+void CImageDisplayDlg::SetForegroundListener(std::function<void()> listener) {
+    if (listener)
+        m_foregroundHook.Install(std::move(listener));
+    else
+        m_foregroundHook.Remove();
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/Sync.h"
+#include "display/FullScreen_win.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
 #include "framework/Dialog.h"
@@ -37,6 +38,8 @@ public:
     void SetRegion(const CDisplayRegion& region) override;
     void Hide() override;
     bool IsVisible() const override;
+    bool IsCoveredByFullScreen() const override;
+    void SetForegroundListener(std::function<void()> listener) override;
 
     // How many pictures the plug-in rendered (tests tell a re-show from a new render).
     int RenderCount() const { return m_nRenderCount.load(); }
@@ -72,6 +75,7 @@ private:
     HMODULE m_hUser32 = nullptr;
     UpdateLayeredFn m_pfnUpdateLayered = nullptr;
     CPaintLibThumbnailGenerater m_generator;
+    CForegroundHook m_foregroundHook;
     CRuntimeRandom m_random;
     // The picture on show, kept on the window's thread: a new alpha is applied by handing it
     // over again, since not every system takes a bare alpha change (Wine ignores it).

@@ -6,9 +6,12 @@ CSlideshow::CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& 
                        IClock& clock)
     : m_options(options), m_list(list), m_display(display), m_host(host), m_clock(clock), m_random(clock.TickCount()) {
     OptionsChanged();
+    m_display.SetForegroundListener([this] { OnForegroundChanged(); });
 }
 
+// The display window outlives the slideshow: it is made first.
 CSlideshow::~CSlideshow() {
+    m_display.SetForegroundListener(nullptr);
     StopWorker();
 }
 
@@ -71,6 +74,7 @@ void CSlideshow::SetTimer() {
 void CSlideshow::Tick() {
     if (m_options.m_images.empty() || !m_options.m_bEnabled || m_host.IsConfigWindowVisible()) return;
     if (m_options.m_bPauseOnScreenSaver && m_host.IsScreenSaverRunning()) return;
+    if (StepAsideForFullScreen()) return;
     if (m_list.IsEmpty()) {
         RebuildDisplayList();
         if (m_list.IsEmpty()) return;
@@ -209,12 +213,29 @@ void CSlideshow::WorkerStep() {
     if (m_host.DesktopColorDepth() < 16) return;
     m_display.ShowImage(AlphaFromOpacity(opacity));
     if (m_pauseOnScreenSaver && m_host.IsScreenSaverRunning()) return;
+    if (StepAsideForFullScreen()) return;
     if (m_host.IsConfigWindowVisible() || !m_enabled) {
         m_display.Hide();
         return;
     }
     uint32_t stamp = m_lastFolderChange;
     if (stamp != 0 && m_clock.TickCount() - stamp > kFolderQuietMs) RebuildDisplayList();
+}
+
+bool CSlideshow::StepAsideForFullScreen() {
+    if (!m_pauseOnScreenSaver || !m_display.IsCoveredByFullScreen()) {
+        m_steppedAside = false;
+        return false;
+    }
+    m_steppedAside = true;
+    m_display.Hide();
+    return true;
+}
+
+void CSlideshow::OnForegroundChanged() {
+    if (!m_options.m_bEnabled || m_host.IsConfigWindowVisible()) return;
+    const bool wasAside = m_steppedAside;
+    if (!StepAsideForFullScreen() && wasAside) m_display.ReShow();
 }
 
 void CSlideshow::WorkerLoop() {

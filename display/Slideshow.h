@@ -94,6 +94,9 @@ public:
     void OnIncreaseOpacity();
     void OnDecreaseOpacity();
     void OnFolderChanged();
+    // Another program came to the front: step aside if it is full screen where the pictures
+    // are, come back if the slideshow stepped aside for the one before.
+    void OnForegroundChanged();
     int32_t RandomImageIndex();
     static int AlphaFromOpacity(int32_t opacity) { return opacity * 255 / 100; }
 
@@ -114,6 +117,8 @@ public:
 
 private:
     void WorkerLoop();
+    // Pauses like the screen saver, and hides the pictures, while a full-screen program is in front.
+    bool StepAsideForFullScreen();
 
     COptionData& m_options;
     CDisplayList& m_list;
@@ -134,6 +139,7 @@ private:
     std::atomic<uint32_t> m_lastFolderChange{0};
     std::atomic<bool> m_rebuilding{false};
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_steppedAside{false};
 
     // The image list as a rebuild on the worker sees it, and the generation of the display
     // list, so that a rebuild from an old image list never replaces a newer reset.
