@@ -2,6 +2,8 @@
 #pragma once
 #include <functional>
 
+#include "display/Monitors.h"
+
 class CDisplayRegion;
 
 struct CDisplayPlacement {
@@ -20,4 +22,10 @@ void RequestedRenderSize(const CDisplayRegion& region, int screenW, int screenH,
 // the screen, clipped to the region around the picture's centre. Everything else: centred
 // on the screen (cut equally on both sides when larger). random() gives non-negative numbers.
 CDisplayPlacement LayoutPicture(int sizeMode, const CDisplayRegion& region, int screenW, int screenH, int picW,
+                                int picH, const std::function<int()>& random);
+
+// The same over several monitors (primary first). Custom regions go to the monitor that holds
+// their centre: a random position stays on it and the window is clipped to it. Everything
+// else is centred on the primary monitor.
+CDisplayPlacement LayoutPicture(int sizeMode, const CDisplayRegion& region, const MonitorList& monitors, int picW,
                                 int picH, const std::function<int()>& random);

@@ -97,7 +97,7 @@ bool CImageDisplayDlg::ShowImage(int alpha) {
     if (!m_generator.GenerateToDC(path.c_str(), mode, dc, size, previous)) return false;  // the old picture stays
     ++m_nRenderCount;
     const CDisplayPlacement place =
-        LayoutPicture(sizeMode, region, screenW, screenH, size.cx, size.cy, [this] { return m_random.Next(); });
+        LayoutPicture(sizeMode, region, SystemMonitors(), size.cx, size.cy, [this] { return m_random.Next(); });
 
     Pending p;
     p.dc = dc;
