@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts Velum under Wine and saves pictures of its configuration window, in English and
-# in German, and of the quick setup wizard's size page into docs/screenshots/ (config-en.png,
-# config-de.png, wizard-size.png), as the README shows them.
+# in German, of the quick setup wizard's size page and of the size and position dialog over
+# two (faked) monitors into docs/screenshots/ (config-en.png, config-de.png, wizard-size.png,
+# picker-monitors.png), as the README shows them.
 #   screenshots.sh [BUILD_DIR] [OUT_DIR]     (defaults: build/mingw64, docs/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -67,6 +68,15 @@ shoot_wizard() {  # shoot_wizard OUT.png
   wait_velum_exit 30 || true
 }
 
+# Xvfb gives Wine one monitor: the dialog's own test fakes two and saves what it shows.
+shoot_picker() {  # shoot_picker OUT.png
+  local bmp=$VELUM_WINE_TMP/picker.bmp
+  (cd "$BUILD_DIR/tests" && VELUM_PICKER_SHOT=$(winepath -w "$bmp" 2>/dev/null) timeout 120 "$WINE" velum_wintests.exe \
+    --gtest_filter=MonitorPickerDialog.* </dev/null >"$VELUM_WINE_TMP/picker.log" 2>&1) &&
+    convert "$bmp" "$1" && echo "screenshots: $1" || { echo "screenshots: no picture of the picker"; return 1; }
+}
+
 shoot vmeng.lng "$OUT/config-en.png"
 shoot vmdeu.lng "$OUT/config-de.png"
 shoot_wizard "$OUT/wizard-size.png"
+shoot_picker "$OUT/picker-monitors.png"

@@ -5,13 +5,15 @@
 #include "ui/core/ImageSizeTexts.h"
 
 CImageSizeCustomDlg::CImageSizeCustomDlg(const CDisplayRegion& region, TextLookup lookup)
-    : CImageSizeCustomDlg(region, std::move(lookup), PrimaryScreenRect()) {}
+    : CImageSizeCustomDlg(region, std::move(lookup), PrimaryScreenRect(), SystemMonitors()) {}
 
-CImageSizeCustomDlg::CImageSizeCustomDlg(const CDisplayRegion& region, TextLookup lookup, const ScreenRect& screen)
+CImageSizeCustomDlg::CImageSizeCustomDlg(const CDisplayRegion& region, TextLookup lookup, const ScreenRect& screen,
+                                         MonitorList monitors)
     : CHelpTopicDialog(IDD_IMAGE_SIZE_CUSTOM, kHelpTopic),
       m_region(region),
       m_lookup(std::move(lookup)),
-      m_screen(screen) {
+      m_screen(screen),
+      m_monitors(std::move(monitors)) {
     MapControl(IDC_DISPLAY_SIZE, CBN_SELCHANGE, [this](UINT) { OnSizeChanged(); });
     MapCommand(IDC_POSITION_RANDOM, [this](UINT) { m_picker.Enable(false); });
     MapCommand(IDC_POSITION_CUSTOM, [this](UINT) { m_picker.Enable(true); });
@@ -21,6 +23,7 @@ BOOL CImageSizeCustomDlg::OnInitDialog() {
     ApplyLanguage();
     FillSizeList();
     m_picker.SetScreen(m_screen);
+    m_picker.SetMonitors(m_monitors);
     m_picker.Enable(m_region.m_nPositionMode != 0);
     PlacePicker();
     PutValues();

@@ -13,9 +13,11 @@ class CImageSizeCustomDlg : public CHelpTopicDialog {
 public:
     static constexpr char kHelpTopic[] = "image_size_custom_dialog.htm";
 
-    // The screen is the primary one (SM_CXSCREEN x SM_CYSCREEN) unless given.
+    // The screen is the primary one (SM_CXSCREEN x SM_CYSCREEN) and the monitors the
+    // system's unless given; sizes and centring go by the screen, the picker spans the monitors.
     CImageSizeCustomDlg(const CDisplayRegion& region, TextLookup lookup);
-    CImageSizeCustomDlg(const CDisplayRegion& region, TextLookup lookup, const ScreenRect& screen);
+    CImageSizeCustomDlg(const CDisplayRegion& region, TextLookup lookup, const ScreenRect& screen,
+                        MonitorList monitors = MonitorList());
 
     const CDisplayRegion& Region() const { return m_region; }
     const CRegionPostionWnd& PositionPicker() const { return m_picker; }
@@ -35,6 +37,7 @@ private:
     CDisplayRegion m_region;
     TextLookup m_lookup;
     ScreenRect m_screen;
+    MonitorList m_monitors;
     SizeList m_sizes;
     CWindowTexts m_texts;
     CRegionPostionWnd m_picker;

@@ -66,7 +66,14 @@ void CRegionPostionWnd::MoveTo(int x, int y) {
 
 void CRegionPostionWnd::SetScreen(const ScreenRect& screen) {
     m_picker = CRegionPicker(screen);
+    m_monitors.clear();
     Redraw();
+}
+
+void CRegionPostionWnd::SetMonitors(const MonitorList& monitors) {
+    if (monitors.size() < 2) return;
+    SetScreen(BoundingScreen(monitors));
+    m_monitors = monitors;
 }
 
 void CRegionPostionWnd::SetRegionSize(int width, int height) {
@@ -90,6 +97,16 @@ void CRegionPostionWnd::Enable(bool enable) {
     Redraw();
 }
 
+// The monitors as they are arranged, on dark ground where the rectangle around them has none.
+void CRegionPostionWnd::PaintMonitors(HDC dc) const {
+    Fill(dc, ToRect(kPickerScreenArea), RGB(48, 48, 48));
+    for (size_t i = 0; i < m_monitors.size(); ++i) {
+        RECT r = ToRect(m_picker.ToPicker(m_monitors[i]));
+        Fill(dc, r, i == 0 ? RGB(58, 110, 165) : RGB(40, 84, 130));  // the primary a little lighter
+        FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+}
+
 void CRegionPostionWnd::Paint(HDC dc) const {
     const RECT all = {0, 0, kPickerWidth, kPickerHeight};
     FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
@@ -99,6 +116,7 @@ void CRegionPostionWnd::Paint(HDC dc) const {
         FillRect(dc, &screen, GetSysColorBrush(COLOR_BTNFACE));
         return;
     }
+    if (!m_monitors.empty()) PaintMonitors(dc);
     RECT block = ToRect(m_picker.BlockToPaint());
     FrameRect(dc, &block, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     InflateRect(&block, -1, -1);

@@ -38,6 +38,9 @@ public:
 
     // A new screen starts with the full-screen block at its top-left corner.
     void SetScreen(const ScreenRect& screen);
+    // Several monitors: the miniature stands for all of them and shows each where it is.
+    // One (or none) leaves the screen as it is.
+    void SetMonitors(const MonitorList& monitors);
     // A width or height of 0 or less is the full screen.
     void SetRegionSize(int width, int height);
     void SetPosition(int x, int y);
@@ -56,6 +59,7 @@ protected:
 
 private:
     void OnPaint();
+    void PaintMonitors(HDC dc) const;
     bool OnSetCursor();
     void OnButtonDown(LPARAM lParam);
     void OnMouseMove(LPARAM lParam);
@@ -63,6 +67,7 @@ private:
     void Redraw();
 
     CRegionPicker m_picker;
+    MonitorList m_monitors;  // empty for one monitor
     HBITMAP m_hMonitor = nullptr;
     HCURSOR m_hBlockCursor = nullptr;
     bool m_bEnabled = true;

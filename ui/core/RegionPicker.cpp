@@ -36,6 +36,16 @@ PickerPoint CentredPosition(const ScreenRect& screen, int w, int h) {
     return {ClampToInt(screen.left + (cx - w) / 2), ClampToInt(screen.top + (cy - h) / 2)};
 }
 
+ScreenRect BoundingScreen(const MonitorList& monitors) {
+    if (monitors.empty()) return ScreenRect{};
+    CScreenRect all = monitors.front();
+    for (const CScreenRect& m : monitors) {
+        all = {std::min(all.left, m.left), std::min(all.top, m.top), std::max(all.right, m.right),
+               std::max(all.bottom, m.bottom)};
+    }
+    return ScreenRect{all.left, all.top, all.Width(), all.Height()};
+}
+
 CRegionPicker::CRegionPicker(const ScreenRect& screen, const PickerRect& area) : m_screen(screen), m_area(area) {
     m_screen.width = std::max(1, m_screen.width);
     m_screen.height = std::max(1, m_screen.height);
@@ -108,6 +118,11 @@ PickerRect CRegionPicker::BlockToPaint() const {
 PickerPoint CRegionPicker::ToPicker(int x, int y) const {
     return {ClampToInt(m_area.left + Scale(int64_t{x} - m_screen.left, m_area.Width(), m_screen.width)),
             ClampToInt(m_area.top + Scale(int64_t{y} - m_screen.top, m_area.Height(), m_screen.height))};
+}
+
+PickerRect CRegionPicker::ToPicker(const CScreenRect& r) const {
+    const PickerPoint a = ToPicker(r.left, r.top), b = ToPicker(r.right, r.bottom);
+    return {a.x, a.y, b.x, b.y};
 }
 
 void CRegionPicker::PlaceBlockAtExact() {

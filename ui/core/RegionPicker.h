@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "display/Monitors.h"
+
 struct PickerPoint {
     int x = 0;
     int y = 0;
@@ -40,6 +42,9 @@ struct ScreenRect {
 // axis); a full-screen region (width or height 0 or less) gets the screen's corner.
 PickerPoint CentredPosition(const ScreenRect& screen, int w, int h);
 
+// The rectangle around all monitors: what the miniature stands for when there are several.
+ScreenRect BoundingScreen(const MonitorList& monitors);
+
 class CRegionPicker {
 public:
     explicit CRegionPicker(const ScreenRect& screen, const PickerRect& area = kPickerScreenArea);
@@ -66,6 +71,7 @@ public:
 
     // Where a screen point lies in the miniature (also for drawing other monitors).
     PickerPoint ToPicker(int x, int y) const;
+    PickerRect ToPicker(const CScreenRect& r) const;
 
 private:
     void KeepInside();
