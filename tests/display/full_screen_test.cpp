@@ -46,16 +46,6 @@ TEST(FullScreen, OnlyACaptionlessWindowOverTheWholeMonitorOfThePicturesCounts) {
     EXPECT_FALSE(IsFullScreenInFront(elsewhere));
 }
 
-TEST(FullScreen, MonitorOfAPointIsTheOneHoldingItElseTheNearest) {
-    const MonitorList monitors{kMain, kLeft, {1920, -300, 2944, 468}};
-    EXPECT_EQ(MonitorAt(monitors, -1, 500), kLeft);
-    EXPECT_EQ(MonitorAt(monitors, 0, 0), kMain);
-    EXPECT_EQ(MonitorAt(monitors, 2000, -100), monitors[2]);
-    EXPECT_EQ(MonitorAt(monitors, -5000, 10), kLeft);   // left of everything
-    EXPECT_EQ(MonitorAt(monitors, 1950, 1070), kMain);  // under the small one, in the gap
-    EXPECT_EQ(MonitorAt(monitors, 2900, 600), monitors[2]);
-}
-
 namespace {
 
 class FakeClock : public IClock {

@@ -37,6 +37,8 @@ TEST(MonitorLayout, CustomRegionOnAnyMonitorIsClippedToTheMonitorOfItsCentre) {
     EXPECT_EQ(Place(3, MakeRegion(400, 300, 2400, 800, 0, 1), 800, 600), (Placement{2400, 800, 400, 168, 200, 150}));
     // Above its top, centre still on it: the top is cut and the picture's lower part shows.
     EXPECT_EQ(Place(3, MakeRegion(400, 300, 2000, 100, 0, 1), 400, 300), (Placement{2000, 200, 400, 200, 0, 100}));
+    // Centred in the gap under the right monitor: the nearest monitor takes it.
+    EXPECT_EQ(Place(3, MakeRegion(400, 300, 2000, 900, 0, 1), 400, 300), (Placement{2000, 900, 400, 68, 0, 0}));
     // A region from a damaged file far off every monitor stays where it says, uncut.
     EXPECT_EQ(Place(3, MakeRegion(400, 300, 100000, 100, 0, 1), 400, 300), (Placement{100000, 100, 400, 300, 0, 0}));
 }
