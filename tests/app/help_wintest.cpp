@@ -16,6 +16,7 @@
 #include "lang/LanguageManager.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
+#include "tests/support_win/WindowTests.h"
 
 namespace {
 
@@ -99,13 +100,6 @@ TEST_F(HelpRequests, ConfigurationWindowHelpShowsTheContentsAndF1ItsPage) {
         window.DestroyWindow();
     }
     EXPECT_EQ(g_asked, (std::vector<std::string>{"", "ConfigWin.htm"}));
-}
-
-std::string WinPath(std::string unixPath) {
-    for (char& c : unixPath) {
-        if (c == '/') c = '\\';
-    }
-    return "Z:" + unixPath;
 }
 
 // The text shown for languages without the key says what the English file says.

@@ -11,6 +11,7 @@
 
 #include "SetupIds.h"
 #include "framework/PropertySheet.h"
+#include "tests/support_win/WindowTests.h"
 
 namespace {
 
@@ -69,16 +70,6 @@ private:
     Log& m_log;
 };
 
-// Works off what is queued, as the sheet's own loop would.
-void Pump(CPropertySheet& sheet) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (sheet.PreTranslate(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 int PageIndex(const CPropertySheet& sheet) {
     HWND page = sheet.CurrentPageHwnd();
     return page
@@ -88,10 +79,7 @@ int PageIndex(const CPropertySheet& sheet) {
 
 class PropertySheetTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&icc);
-    }
+    void SetUp() override { InitWindowClasses(); }
     Log log;
 };
 

@@ -1,58 +1,21 @@
 // The configuration window in process: its menu, tooltips, language switches and the
 // data exchange of its option controls (what Wine cannot carry to another process).
-#include <windows.h>
-#include <commctrl.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "ConfigIds.h"
 #include "framework/Controls.h"
-#include "framework/Dialog.h"
-#include "ui/ConfigWindow.h"
+#include "tests/support_win/ConfigWindowRig.h"
+#include "tests/support_win/WindowTests.h"
 
 namespace {
 
-std::string WinPath(std::string unixPath) {
-    for (char& c : unixPath) {
-        if (c == '/') c = '\\';
-    }
-    return "Z:" + unixPath;
-}
-
-const std::string kLanguageFolder = WinPath(std::string(VELUM_SOURCE_DIR) + "/language");
-
-struct FakeHost : IConfigWindowHost {
-    COptionData options;
-    int modified = 0;
-    COptionData& Options() override { return options; }
-    void SetModified() override { ++modified; }
-};
-
-class ConfigDialog : public CDialog {
-public:
-    ConfigDialog(FakeHost& host, CLanguageManager& language) : CDialog(IDD_VL_DIALOG), config(host, language) {
-        ChainMessageMap(&config);
-    }
-    CConfigWindow config;
-    bool created = false;
-
-protected:
-    BOOL OnInitDialog() override {
-        created = config.Create(m_hWnd);
-        config.ApplyLanguage();
-        config.FillControls();
-        return TRUE;
-    }
-    void OnDestroy() override { config.Destroy(); }
-};
+const std::string kLanguageFolder = SourceLanguageFolder();
 
 class ConfigWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&icc);
+        InitWindowClasses();
         ASSERT_TRUE(lang.EnumLanguages(kLanguageFolder, "vm*.lng"));
         ASSERT_TRUE(lang.LoadLanguage(kLanguageFolder + "\\vmdeu.lng"));
     }
@@ -75,7 +38,7 @@ protected:
     }
 
     CLanguageManager lang;
-    FakeHost host;
+    FakeConfigHost host;
     std::unique_ptr<ConfigDialog> dlg;
     HWND hwnd = nullptr;
 };
@@ -118,7 +81,7 @@ TEST_F(ConfigWindowTest, WindowMenuInTheLanguageWithLanguagesAndSites) {
 
 TEST_F(ConfigWindowTest, WindowMenuWithoutALanguageShowsItsEnglishWording) {
     CLanguageManager none;
-    FakeHost bare;
+    FakeConfigHost bare;
     ConfigDialog d(bare, none);
     ASSERT_TRUE(d.Create());
     HMENU root = d.config.BuildWindowMenu();

@@ -1,8 +1,5 @@
 // The size and position dialog in process: its lists and texts, what OK gives back for
 // stored, chosen and damaged regions, and how the configuration window opens it.
-#include <windows.h>
-#include <commctrl.h>
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -10,36 +7,26 @@
 #include <memory>
 #include <string>
 
-#include "ConfigIds.h"
 #include "ImageSizeIds.h"
 #include "framework/Controls.h"
-#include "framework/Dialog.h"
 #include "lang/LanguageManager.h"
-#include "ui/ConfigWindow.h"
 #include "tests/support/Regions.h"
 #include "ui/ImageSizeCustomDlg.h"
+#include "tests/support_win/ConfigWindowRig.h"
+#include "tests/support_win/WindowTests.h"
 
 namespace {
 
 const ScreenRect k1024{0, 0, 1024, 768};
 const ScreenRect k1280{0, 0, 1280, 1024};
 
-std::string LanguageFolder() {
-    std::string path = std::string(VELUM_SOURCE_DIR) + "/language";
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return "Z:" + path;
-}
-
 const auto Region = MakeRegion;
 
 class ImageSizeDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&icc);
-        ASSERT_TRUE(lang.LoadLanguage(LanguageFolder() + "\\vmeng.lng"));
+        InitWindowClasses();
+        ASSERT_TRUE(lang.LoadLanguage(SourceLanguageFolder() + "\\vmeng.lng"));
     }
     void TearDown() override {
         if (dlg) dlg->DestroyWindow();
@@ -77,7 +64,7 @@ protected:
 };
 
 TEST_F(ImageSizeDialogTest, TextsAndListsFollowTheLanguageAndTheScreen) {
-    ASSERT_TRUE(lang.LoadLanguage(LanguageFolder() + "\\vmdeu.lng"));
+    ASSERT_TRUE(lang.LoadLanguage(SourceLanguageFolder() + "\\vmdeu.lng"));
     Open(Region(800, 600, 240, 212, 1, 1));
     auto text = [this](const char* key) {
         std::string t;
@@ -202,30 +189,6 @@ TEST_F(ImageSizeDialogTest, DamagedRegionsOpenAndGiveACleanResult) {
 // ---------------------------------------------------------------------------------------
 // Opened from the configuration window
 
-struct FakeHost : IConfigWindowHost {
-    COptionData options;
-    int modified = 0;
-    COptionData& Options() override { return options; }
-    void SetModified() override { ++modified; }
-};
-
-class ConfigHost : public CDialog {
-public:
-    ConfigHost(FakeHost& host, CLanguageManager& language) : CDialog(IDD_VL_DIALOG), config(host, language) {
-        ChainMessageMap(&config);
-    }
-    CConfigWindow config;
-
-protected:
-    BOOL OnInitDialog() override {
-        config.Create(m_hWnd);
-        config.ApplyLanguage();
-        config.FillControls();
-        return TRUE;
-    }
-    void OnDestroy() override { config.Destroy(); }
-};
-
 // Acts on the size dialog once the modal loop runs it: what the user would do, posted,
 // so that it happens inside the loop.
 class DialogScript {
@@ -266,11 +229,11 @@ void PostChoice(HWND dialog, const char* size) {
 }
 
 TEST_F(ImageSizeDialogTest, ConfigWindowTakesAConfirmedChangeOnlyAndMarksItModified) {
-    FakeHost host;
+    FakeConfigHost host;
     host.options.m_nSizeMode = 3;
     host.options.m_region = Region(400, 250, 240, 212, 1, 0);
     const CDisplayRegion stored = host.options.m_region;
-    ConfigHost config(host, lang);
+    ConfigDialog config(host, lang);
     ASSERT_TRUE(config.Create());
     HWND window = config.GetSafeHwnd(), sizeMode = GetDlgItem(window, IDC_SIZE_MODE);
     // An entry of the image size list confirmed; "Custom" may be selected already.

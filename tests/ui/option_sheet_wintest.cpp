@@ -15,26 +15,11 @@
 #include "lang/LanguageManager.h"
 #include "settings/OptionDataJson.h"
 #include "ui/OptionSheet.h"
+#include "tests/support_win/WindowTests.h"
 
 namespace {
 
-std::string WinPath(std::string unixPath) {
-    for (char& c : unixPath) {
-        if (c == '/') c = '\\';
-    }
-    return "Z:" + unixPath;
-}
-
-const std::string kLanguageFolder = WinPath(std::string(VELUM_SOURCE_DIR) + "/language");
-
-void Pump(CPropertySheet& sheet) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (sheet.PreTranslate(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+const std::string kLanguageFolder = SourceLanguageFolder();
 
 // A key pressed in the focused control, through the sheet's loop as a user's key goes.
 void Key(CPropertySheet& sheet, UINT message, WPARAM vk, bool extended) {
@@ -90,8 +75,7 @@ void CALLBACK RunAction(HWND, UINT, UINT_PTR id, DWORD) {
 class OptionSheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&icc);
+        InitWindowClasses();
         ASSERT_TRUE(lang.EnumLanguages(kLanguageFolder, "vm*.lng"));
         ASSERT_TRUE(lang.LoadLanguage(kLanguageFolder + "\\vmdeu.lng"));
         lookup = [this](const std::string& section, const std::string& key, std::string& text) {

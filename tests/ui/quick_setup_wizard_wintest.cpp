@@ -15,28 +15,13 @@
 #include "settings/OptionDataJson.h"
 #include "ui/QuickSetupWizard.h"
 #include "ui/core/ConfigLayout.h"
+#include "tests/support_win/WindowTests.h"
 
 namespace {
 
-std::string WinPath(std::string unixPath) {
-    for (char& c : unixPath) {
-        if (c == '/') c = '\\';
-    }
-    return "Z:" + unixPath;
-}
-
-const std::string kLanguageFolder = WinPath(std::string(VELUM_SOURCE_DIR) + "/language");
+const std::string kLanguageFolder = SourceLanguageFolder();
 const std::string kEnglish = kLanguageFolder + "\\vmeng.lng";
 const std::string kGerman = kLanguageFolder + "\\vmdeu.lng";
-
-void Pump(CPropertySheet& sheet) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (sheet.PreTranslate(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 UiRect PlaceIn(HWND parent, HWND child) {
     RECT rc;
@@ -68,8 +53,7 @@ void CALLBACK AnswerQuestion(HWND, UINT, UINT_PTR id, DWORD) {
 class QuickSetupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&icc);
+        InitWindowClasses();
         ASSERT_TRUE(lang.EnumLanguages(kLanguageFolder, "vm*.lng"));  // Deutsch, English
         options.SetDefaults();
         options.m_strLanguageFile = kEnglish;

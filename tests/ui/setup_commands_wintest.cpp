@@ -15,6 +15,7 @@
 #include "framework/PropertySheet.h"
 #include "lang/LanguageManager.h"
 #include "ui/SetupCommands.h"
+#include "tests/support_win/WindowTests.h"
 
 namespace {
 
@@ -48,8 +49,7 @@ void CALLBACK RunAction(HWND, UINT, UINT_PTR id, DWORD) {
 class SetupCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&icc);
+        InitWindowClasses();
         main = CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr),
                                nullptr);
         ASSERT_NE(main, nullptr);

@@ -1,12 +1,28 @@
 # A second start leaves one instance and brings up the first one's configuration window.
+# A run with the rights to the machine's Run key and one without used to leave a value in
+# each key, so Windows started two instances at log-on: a start with autostart on leaves one.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
+readonly RUN='SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
+value_in() { "$WINE" reg query "$1\\$RUN" /v Velum </dev/null 2>/dev/null | tr -d '\r' | grep -i 'REG_SZ' || true; }
+put_old_value() {
+  "$WINE" reg add "$1\\$RUN" /v Velum /t REG_SZ /d '"C:\Old\velum.exe" -r' /f </dev/null >/dev/null 2>&1 ||
+    fail "cannot write the Run value of $1"
+}
+# The later scripts share the prefix and expect no Run value.
+trap 'velum_cleanup; for hive in HKLM HKCU; do "$WINE" reg delete "$hive\\$RUN" /v Velum /f </dev/null >/dev/null 2>&1 || true; done' EXIT
 
-write_settings '{"m_bCheckUpdate":0,"m_bRefreshSites":0,"m_images":[{"path":"C:\\a.jpg"}]}'
+put_old_value HKLM
+put_old_value HKCU
+[ -n "$(value_in HKLM)" ] && [ -n "$(value_in HKCU)" ] || fail "the two values were not set up"
+write_settings '{"m_bAutoStart":1,"m_bCheckUpdate":0,"m_bRefreshSites":0,"m_images":[{"path":"C:\\a.jpg"}]}'
 start_velum -r
 velumctl_rc wait-window 60 || fail "no main window after start"
 velumctl_rc sync || fail "main window does not answer"
+exe=$(winepath -w "$PROGRAM_DIR/velum.exe" | tr -d '\r')
+value_in HKLM | grep -qiF "\"$exe\" -r" || fail "the machine's value is not this program's: '$(value_in HKLM)'"
+[ -z "$(value_in HKCU)" ] || fail "a second Run value is left: '$(value_in HKCU)'"
 # WM_CLOSE below must write it anew.
 rm -f "$(settings_dir)/vm.dat"
 [ "$(velumctl visible)" = hidden ] || fail "started with -r but the window is $(velumctl visible)"
@@ -20,7 +36,6 @@ front() { [ "$(velumctl foreground)" = front ]; }
 wait_until 10 shown || fail "second start did not show the configuration window"
 wait_until 10 front || fail "the configuration window is not in front"
 kill -0 "$VELUM_PID" || fail "first instance ended"
-
 # A third start while the window is open changes nothing either.
 run_velum
 [ "$(velumctl count)" = 1 ] || fail "third start: $(velumctl count) windows"
@@ -34,4 +49,8 @@ kill -0 "$VELUM_PID" || fail "WM_CLOSE ended the program"
 velumctl_rc command 32773 || fail "cannot post Exit"
 wait_velum_exit 30 || fail "Exit did not end the program"
 velumctl_rc wait-gone 10 || fail "window still there after Exit"
-echo "ok"
+# "-u" takes the value out of both keys.
+put_old_value HKCU
+run_velum -u || fail "-u did not end by itself"
+[ -z "$(value_in HKLM)$(value_in HKCU)" ] || fail "-u left a Run value: $(value_in HKLM) $(value_in HKCU)"
+echo ok
