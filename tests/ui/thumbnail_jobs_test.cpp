@@ -18,12 +18,16 @@ struct Inbox {
     Mutex lock;
     std::vector<ThumbnailResult> results;
     Event arrived{false, false};
+    Event entered{true, false};  // a slow job has begun
     std::atomic<int> made{0}, freed{0};
 
     // Jobs for "slow.jpg" wait for the gate.
     CThumbnailWorkers::MakeFn Make(std::shared_ptr<Event> gate) {
         return [this, gate](const ThumbnailJob& job) {
-            if (job.path == "slow.jpg") gate->Wait();
+            if (job.path == "slow.jpg") {
+                entered.Set();
+                gate->Wait();
+            }
             ThumbnailResult r;
             r.ok = job.path != "bad";
             if (r.ok) r.bitmap = new int(static_cast<int>(job.id));
@@ -105,6 +109,7 @@ TEST(ThumbnailWorkers, StopWaitsForTheJobInFlightOrLeavesTheWorkerItsOwnState) {
         auto released = std::make_shared<std::atomic<bool>>(false);
         CThumbnailWorkers workers(1, inbox.Make(gate), inbox.Deliver());
         ASSERT_TRUE(workers.HandOut(Job(1, "slow.jpg")));
+        ASSERT_TRUE(inbox.entered.Wait(5000));
         StartDetachedThread([gate, released] {
             SleepMs(50);
             *released = true;
@@ -118,11 +123,13 @@ TEST(ThumbnailWorkers, StopWaitsForTheJobInFlightOrLeavesTheWorkerItsOwnState) {
     // on state it holds itself (the sanitizers see any use after free).
     auto gate = std::make_shared<Event>(true, false);
     auto late = std::make_shared<Event>(true, false);
+    auto entered = std::make_shared<Event>(true, false);
     auto lateFreed = std::make_shared<std::atomic<int>>(0);
     {
         CThumbnailWorkers workers(
             1,
-            [gate](const ThumbnailJob&) {
+            [gate, entered](const ThumbnailJob&) {
+                entered->Set();
                 gate->Wait();
                 ThumbnailResult r;
                 r.ok = true;
@@ -136,6 +143,7 @@ TEST(ThumbnailWorkers, StopWaitsForTheJobInFlightOrLeavesTheWorkerItsOwnState) {
                 late->Set();
             });
         ASSERT_TRUE(workers.HandOut(Job(9)));
+        ASSERT_TRUE(entered->Wait(5000));
         EXPECT_FALSE(workers.Stop(30));
     }
     gate->Set();
