@@ -61,9 +61,9 @@ bool CThumbnailView::Create(HWND window, std::shared_ptr<CPaintLibThumbnailGener
             ThumbnailResult result;
             HBITMAP bitmap = nullptr;
             SIZE box = {job.box.width, job.box.height};
-            result.ok = plugin->GenerateThumbnail(job.path.c_str(), bitmap, box, result.pictureWidth,
-                                                  result.pictureHeight) &&
-                        bitmap;
+            result.ok =
+                plugin->GenerateThumbnail(job.path.c_str(), bitmap, box, result.pictureWidth, result.pictureHeight) &&
+                bitmap;
             result.bitmap = bitmap;
             return result;
         },
@@ -248,9 +248,8 @@ void CThumbnailView::DrawItem(HDC dc, int row) {
         for (int j = 0; j < 3; ++j)
             Draw3dRect(dc, x - 3 - j, y - 3 - j, boxW + 7 + 2 * j, boxH + 7 + 2 * j, RGB(0, 0, 128), RGB(0, 0, 128));
     }
-    HBITMAP thumbnail = record->m_nState == CImageRow::kThumbnailMade
-                            ? static_cast<HBITMAP>(m_book.Find(record->Id()))
-                            : nullptr;
+    HBITMAP thumbnail =
+        record->m_nState == CImageRow::kThumbnailMade ? static_cast<HBITMAP>(m_book.Find(record->Id())) : nullptr;
     BITMAP bm{};
     if (!thumbnail || !GetObjectA(thumbnail, sizeof bm, &bm)) {
         if (record->m_nState == CImageRow::kNoThumbnail) m_queue.Push(record->Id(), row);
@@ -311,8 +310,8 @@ void CThumbnailView::OnResult(ThumbnailResult* posted) {
     std::unique_ptr<ThumbnailResult> result(posted);
     if (!result) return;
     CImageRow* record = m_bStopped ? nullptr : m_list.RecordById(result->job.id);
-    const bool current = record && result->job.generation == m_book.Generation() &&
-                         record->m_nState == CImageRow::kNoThumbnail;
+    const bool current =
+        record && result->job.generation == m_book.Generation() && record->m_nState == CImageRow::kNoThumbnail;
     if (!result->ok) {
         FreeBitmap(result->bitmap);
         // Never tried again until the size changes.
