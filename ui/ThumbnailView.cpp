@@ -101,6 +101,7 @@ void CThumbnailView::MapMessages() {
 // Modes
 
 void CThumbnailView::ShowStoredMode() {
+    if (!m_hWnd) return;  // before Create: Create's caller shows it
     const int stored = m_host.Options().m_nListViewMode == 1 ? 1 : 0;
     m_nMode = -1;
     SetMode(stored, false);
@@ -309,6 +310,7 @@ void CThumbnailView::Dispatch() {
 void CThumbnailView::OnResult(ThumbnailResult* posted) {
     std::unique_ptr<ThumbnailResult> result(posted);
     if (!result) return;
+    if (m_workers) m_workers->ResultTaken();
     CImageRow* record = m_bStopped ? nullptr : m_list.RecordById(result->job.id);
     const bool current =
         record && result->job.generation == m_book.Generation() && record->m_nState == CImageRow::kNoThumbnail;

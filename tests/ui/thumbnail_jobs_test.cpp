@@ -83,6 +83,10 @@ TEST(ThumbnailWorkers, ResultsForRowsDeletedMeanwhileAreFreedAndWorkersComeFreeB
         std::vector<ThumbnailResult> first = inbox.Take(1);
         ASSERT_EQ(first.size(), 1u);
         EXPECT_FALSE(first[0].ok);
+        // Delivered but not taken still counts, so that nobody thinks all is done.
+        EXPECT_EQ(workers.BusyCount(), 2u);
+        workers.ResultTaken();
+        EXPECT_EQ(workers.BusyCount(), 1u);
         // The worker that delivered is idle already: the next job goes out at once.
         EXPECT_TRUE(workers.HandOut(Job(3, "slow.jpg")));
         EXPECT_FALSE(workers.HandOut(Job(4))) << "both workers are busy";

@@ -72,14 +72,6 @@ private:
     std::shared_ptr<CPaintLibThumbnailGenerater> m_plugin;
 };
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
-}
-
 void Pump(HWND hwnd) {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     MSG msg;
@@ -97,10 +89,10 @@ protected:
         // Pictures big enough that a worker is inside the plug-in for a while.
         for (int i = 0; i < 8; ++i) {
             const std::string path = folder + "\\p" + std::to_string(i) + ".bmp";
-            WriteBytes(path, BmpBytes(600, 400, 0x102030u * static_cast<uint32_t>(i + 1)));
+            ASSERT_TRUE(WriteFileBytes(path, BmpBytes(600, 400, 0x102030u * static_cast<uint32_t>(i + 1))));
             pictures.push_back(path);
         }
-        WriteBytes(folder + "\\notes.jpg", "This is a text file with the wrong name.\r\n");
+        ASSERT_TRUE(WriteFileBytes(folder + "\\notes.jpg", "This is a text file with the wrong name.\r\n"));
         host.options.m_nListViewMode = 0;
     }
     void TearDown() override {

@@ -128,6 +128,7 @@ struct CThumbnailWorkers::Shared {
     }
     mutable Mutex lock;
     bool stopping = false;
+    size_t undelivered = 0;
     std::vector<std::unique_ptr<Slot>> slots;
     const MakeFn make;
     const DeliverFn deliver;
@@ -183,9 +184,14 @@ bool CThumbnailWorkers::IsBusyWith(uint32_t id) const {
 
 size_t CThumbnailWorkers::BusyCount() const {
     LockGuard guard(m_shared->lock);
-    size_t n = 0;
+    size_t n = m_shared->undelivered;
     for (const auto& slot : m_shared->slots) n += slot->busy ? 1 : 0;
     return n;
+}
+
+void CThumbnailWorkers::ResultTaken() {
+    LockGuard guard(m_shared->lock);
+    if (m_shared->undelivered > 0) --m_shared->undelivered;
 }
 
 bool CThumbnailWorkers::Stop(uint32_t ms) {
@@ -243,6 +249,7 @@ void CThumbnailWorkers::Run(const std::shared_ptr<Shared>& shared, size_t index)
             LockGuard guard(shared->lock);
             slot.busy = false;
             slot.busyId = 0;
+            ++shared->undelivered;
         }
         try {
             shared->deliver(std::move(result));

@@ -116,7 +116,10 @@ public:
     bool HandOut(ThumbnailJob job);
     bool HasIdleWorker() const;
     bool IsBusyWith(uint32_t id) const;
+    // Jobs running, and results delivered but not taken yet (see ResultTaken).
     size_t BusyCount() const;
+    // The receiver took a delivered result.
+    void ResultTaken();
 
     // No more jobs; waits for the jobs in flight up to ms. False when a worker is still
     // inside its job: it is left to finish alone and deliver (or free) its result.
