@@ -124,10 +124,14 @@ void CThumbnailView::SetMode(int mode, bool modified) {
         return;
     }
     m_box = EffectiveThumbnailBox(options.m_nThumbWidth, options.m_nThumbHeight);
-    // Through the small-icon view, so that the list lays its cells out anew.
-    m_list.SetViewType(LVS_SMALLICON);
-    SetCellSize(m_box.width - 5, m_box.height + 11);
-    m_list.SetViewType(LVS_ICON);
+    {
+        // Painted once at the end: a long list would otherwise be laid out on the screen twice.
+        CRedrawPause pause(m_list.GetSafeHwnd());
+        // Through the small-icon view, so that the list lays its cells out anew.
+        m_list.SetViewType(LVS_SMALLICON);
+        SetCellSize(m_box.width - 5, m_box.height + 11);
+        m_list.SetViewType(LVS_ICON);
+    }
     RECT client = {0, 0, 0, 0};
     GetClientRect(m_list.GetSafeHwnd(), &client);
     const size_t cells = static_cast<size_t>(client.right / (m_box.width + 8) + 1) *
