@@ -58,6 +58,7 @@ CVLDlg::CVLDlg(bool startHidden)
     MapOnlineMessages();
     ChainMessageMap(&m_config);
     ChainMessageMap(&m_list);
+    ChainMessageMap(&m_thumbs);
     ChainMessageMap(&m_setup);
 }
 
@@ -145,6 +146,7 @@ void CVLDlg::FillControls() {
     m_config.ApplyLanguage();
     m_config.FillControls();
     m_list.FillRows(m_options.m_images);
+    m_thumbs.ShowStoredMode();
 }
 
 bool CVLDlg::CreateDisplayWindow() {
@@ -187,7 +189,8 @@ void CVLDlg::CreateTrayIcon() {
 }
 
 bool CVLDlg::LoadThumbnailPlugin() {
-    // The image list view's own instance of the thumbnail plug-in is loaded here.
+    if (!m_thumbs.Create(m_hWnd)) return false;
+    m_thumbs.ShowStoredMode();
     return true;
 }
 
@@ -527,7 +530,7 @@ bool CVLDlg::SaveSettings() {
 }
 
 void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
-    if (thumbnailSizeChanged) m_config.OnThumbnailSizeChanged();
+    if (thumbnailSizeChanged) m_thumbs.OnThumbnailSizeChanged();
     // Edits still pending in the window stay; the window shows the new values otherwise.
     if (m_bModified) {
         m_config.ApplyLanguage();
@@ -595,6 +598,7 @@ void CVLDlg::SelectOpacityItem(int index) {
 void CVLDlg::OnDestroy() {
     // Saved first: a thread that does not stop may mean ending the process at once.
     SaveSettings();
+    if (!m_thumbs.Stop()) m_bThreadsLeftRunning = true;
     FreeConfigWindowObjects();
     UnregisterHotKeysStep();
     StopFolderWatcher();

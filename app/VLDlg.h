@@ -22,6 +22,7 @@
 #include "ui/HelpTopicDialog.h"
 #include "ui/ImageListCommands.h"
 #include "ui/SetupCommands.h"
+#include "ui/ThumbnailView.h"
 
 class CVLDlg : public CHelpTopicDialog,
                private ISlideshowHost,
@@ -169,6 +170,7 @@ private:
 
     // Image list view and thumbnail plug-in
     CImageListCommands m_list;
+    CThumbnailView m_thumbs{*this, m_list.List(), GetLanguageManager()};
     std::unique_ptr<CImageInfoReaders> m_pReaders;
 
     // Online services

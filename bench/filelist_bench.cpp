@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ConfigIds.h"
+#include "bench/BenchHost.h"
 #include "framework/Dialog.h"
 #include "imageinfo/ImageInfo.h"
 #include "ui/ConfigWindow.h"
@@ -20,17 +21,7 @@
 
 namespace {
 
-struct Host : IConfigWindowHost, IImageListHost {
-    COptionData options;
-    CImageInfoReaders readers;
-    COptionData& Options() override { return options; }
-    void SetModified() override {}
-    void ResetDisplayList() override {}
-    void GetImageInfo(const std::string& path, int32_t& width, int32_t& height, int32_t& depth) override {
-        readers.GetImageInfo(path, width, height, depth);
-    }
-    int LangMessageBox(const char*, UINT) override { return IDOK; }
-};
+using Host = BenchHost;
 
 class Window : public CDialog {
 public:

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts Velum under Wine and saves pictures of its configuration window, in English and
-# in German, of the quick setup wizard's size page and of the size and position dialog over
-# two (faked) monitors into docs/screenshots/ (config-en.png, config-de.png, wizard-size.png,
+# in German, of the quick setup wizard's size page, of the Thumbnails view of the GNOME
+# backgrounds and of the size and position dialog over two (faked) monitors into
+# docs/screenshots/ (config-en.png, config-de.png, wizard-size.png, thumbnails.png,
 # picker-monitors.png), as the README shows them.
 #   screenshots.sh [BUILD_DIR] [OUT_DIR]     (defaults: build/mingw64, docs/screenshots)
 set -euo pipefail
@@ -76,7 +77,43 @@ shoot_picker() {  # shoot_picker OUT.png
     convert "$bmp" "$1" && echo "screenshots: $1" || { echo "screenshots: no picture of the picker"; return 1; }
 }
 
+# The GNOME backgrounds as JPEG in the Thumbnails view, the window dragged larger.
+shoot_thumbnails() {  # shoot_thumbnails OUT.png
+  local dir=$TEST_TMP/gnome images="" f win
+  mkdir -p "$dir"
+  for f in /usr/share/backgrounds/gnome/*.webp /usr/share/backgrounds/gnome/*.svg; do
+    [ -e "$f" ] || continue
+    vipsthumbnail "$f" -s 1024 -o "$dir/$(basename "${f%.*}").jpg[Q=90]"
+  done
+  for f in "$dir"/*.jpg; do
+    win=$(winepath -w "$f" 2>/dev/null | tr -d '\r')
+    images+="${images:+,}{\"path\":\"${win//\\/\\\\}\",\"width\":1024,\"height\":1024,\"depth\":24,\"isFolder\":0,\"includeSubFolders\":0}"
+  done
+  write_settings "{\"m_nListViewMode\":1,\"m_nThumbWidth\":128,\"m_nThumbHeight\":128,\"m_bCheckUpdate\":0,
+    \"m_bRefreshSites\":0,\"m_images\":[$images]}"
+  start_velum
+  velumctl_rc wait-window 60 || { echo "screenshots: no window"; return 1; }
+  wait_state visible
+  read -r x y w h < <(velumctl rect)
+  xdotool mousemove --sync $(( x + w - 2 )) $(( y + h - 2 )) mousedown 1 mousemove --sync $(( x + w + 230 )) $(( y + h + 150 )) mouseup 1
+  xdotool mousemove 0 0
+  local deadline=$(( $(date +%s) + 60 ))
+  sleep 1
+  until [ "$(velumctl message 2045 2 0)" = 0 ]; do  # WM_USER + 1021: jobs waiting or running
+    [ "$(date +%s)" -lt "$deadline" ] || { echo "screenshots: thumbnails not made"; return 1; }
+    sleep 0.3
+  done
+  sleep 1
+  velumctl_rc sync
+  read -r x y w h < <(velumctl rect)
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$1"
+  echo "screenshots: $1 (${w}x${h})"
+  velumctl_rc command 32773
+  wait_velum_exit 30 || true
+}
+
 shoot vmeng.lng "$OUT/config-en.png"
 shoot vmdeu.lng "$OUT/config-de.png"
 shoot_wizard "$OUT/wizard-size.png"
+shoot_thumbnails "$OUT/thumbnails.png"
 shoot_picker "$OUT/picker-monitors.png"

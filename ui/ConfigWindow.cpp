@@ -395,11 +395,6 @@ void CConfigWindow::RestoreShownValues() {
     CopyEditedValues(m_host.Options(), m_shown);
 }
 
-void CConfigWindow::OnThumbnailSizeChanged() {
-    // The image list view drops every row's thumbnail here and, in thumbnail view, shows
-    // them again at the new size.
-}
-
 void CConfigWindow::OnCustomSizeChosen() {
     COptionData& o = m_host.Options();
     CImageSizeCustomDlg dialog(o.m_region, CConfigLookup(m_language));

@@ -66,9 +66,6 @@ public:
     // The size and position dialog's place: "Custom" confirmed in the image size list.
     void OnCustomSizeChosen();
 
-    // Preferences changed the thumbnail size: the list view makes its thumbnails anew.
-    void OnThumbnailSizeChanged();
-
 private:
     // The values this window edits, named as in COptionData.
     struct ShownValues {

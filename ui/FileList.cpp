@@ -107,6 +107,51 @@ bool CFileList::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     }
 }
 
+bool CFileList::OnReflectedMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (msg != WM_NOTIFY || !m_customDraw) return false;
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    return header->code == NM_CUSTOMDRAW && m_customDraw(header, result);
+}
+
+// ---------------------------------------------------------------------------------------
+// Thumbnails view
+
+void CFileList::SetViewType(DWORD type) {
+    if (!m_hWnd) return;
+    const LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
+    SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>((style & ~LVS_TYPEMASK) | type));
+}
+
+HIMAGELIST CFileList::SetNormalImageList(HIMAGELIST list) {
+    return reinterpret_cast<HIMAGELIST>(Call(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(list)));
+}
+
+HIMAGELIST CFileList::SmallImageList() const {
+    return reinterpret_cast<HIMAGELIST>(Call(LVM_GETIMAGELIST, LVSIL_SMALL));
+}
+
+bool CFileList::IconRect(int row, RECT& rc) const {
+    rc.left = LVIR_ICON;
+    return Call(LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rc)) != 0;
+}
+
+bool CFileList::IsRowVisible(int row) const {
+    if (row < 0 || row >= RowCount()) return false;
+    RECT item, client, both;
+    item.left = LVIR_BOUNDS;
+    if (!Call(LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item))) return false;
+    GetClientRect(m_hWnd, &client);
+    return IntersectRect(&both, &item, &client) != FALSE;
+}
+
+bool CFileList::IsRowSelected(int row) const {
+    return (Call(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED) != 0;
+}
+
+void CFileList::ForEachRecord(const std::function<void(CImageRow&)>& fn) {
+    for (auto& record : m_records) fn(*record.second);
+}
+
 // ---------------------------------------------------------------------------------------
 // Records
 
@@ -125,7 +170,10 @@ CImageRow* CFileList::NewRecord() {
 void CFileList::ForgetRecord(const CImageRow* record) {
     if (!record || record == m_pMoving) return;
     auto it = m_records.find(record->Id());
-    if (it != m_records.end() && it->second.get() == record) m_records.erase(it);
+    if (it == m_records.end() || it->second.get() != record) return;
+    const uint32_t id = record->Id();
+    m_records.erase(it);
+    if (m_recordGone) m_recordGone(id);
 }
 
 CImageRow* CFileList::RecordAt(int row) const {
@@ -267,6 +315,9 @@ void CFileList::DeleteAllRows() {
     if (!m_hWnd) return;
     Call(LVM_DELETEALLITEMS);
     // Whatever the notifications left: no row is left to point at a record.
+    if (m_recordGone) {
+        for (const auto& record : m_records) m_recordGone(record.first);
+    }
     m_records.clear();
     ClearSort();
 }

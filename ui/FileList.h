@@ -1,12 +1,13 @@
 // The image list view (control 1008 of the configuration window): one row per image list
 // entry, each row backed by a record the list owns. Cell texts come from the records by
-// callback, so a sort or a move never rewrites them. The list shows the Details view;
-// the Thumbnails view switches the style here and draws its cells in OnReflectedMessage
-// (NM_CUSTOMDRAW), finding records again by their id.
+// callback, so a sort or a move never rewrites them. The Thumbnails view (CThumbnailView)
+// switches the style here and draws the cells through the custom-draw hook, finding
+// records again by their id.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -77,6 +78,22 @@ public:
     int RowOf(uint32_t id) const;
     size_t RecordCount() const { return m_records.size(); }
 
+    // --- What the Thumbnails view needs ---
+    // Report, small-icon or icon view (LVS_REPORT, LVS_SMALLICON, LVS_ICON).
+    void SetViewType(DWORD type);
+    // The list's normal image list (the thumbnail cells); returns the one before.
+    HIMAGELIST SetNormalImageList(HIMAGELIST list);
+    HIMAGELIST SmallImageList() const;
+    bool IconRect(int row, RECT& rc) const;
+    // False for a row out of range; else whether its bounds meet the client area.
+    bool IsRowVisible(int row) const;
+    bool IsRowSelected(int row) const;
+    void ForEachRecord(const std::function<void(CImageRow&)>& fn);
+    // NM_CUSTOMDRAW of the list; true when handled.
+    void SetCustomDraw(std::function<bool(NMHDR*, LRESULT&)> draw) { m_customDraw = std::move(draw); }
+    // Told of each record as it goes with its row (not when a move takes it along).
+    void SetRecordGone(std::function<void(uint32_t id)> gone) { m_recordGone = std::move(gone); }
+
     // --- Notifications the list sends its parent, passed on by the owner ---
     void OnGetDispInfo(NMHDR* header);
     void OnDeleteItem(const NMLISTVIEW& item);
@@ -85,6 +102,7 @@ public:
 
 protected:
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     CImageRow* NewRecord();
@@ -106,6 +124,8 @@ private:
     std::map<std::string, int> m_fileIcons;
     int m_nFolderIcon = -1;
     bool m_bSwallowLetter = false;
+    std::function<bool(NMHDR*, LRESULT&)> m_customDraw;
+    std::function<void(uint32_t)> m_recordGone;
 };
 
 // Stops a window from painting for a batch of changes and repaints it once after.

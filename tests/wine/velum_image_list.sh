@@ -53,7 +53,8 @@ restart_with() {  # restart_with JSON-IMAGES
     velumctl_rc command 32773
     wait_velum_exit 30 || fail "Exit did not end the program"
   fi
-  write_settings "{\"m_nInterval\":30,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[$1]}"
+  # Details: the clicks aim at the rows' names.
+  write_settings "{\"m_nInterval\":30,\"m_nListViewMode\":0,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[$1]}"
   start_velum
   velumctl_rc wait-window 60 || fail "no main window"
   wait_state visible

@@ -46,6 +46,7 @@
 //   velumctl list-selected ID       the selected rows, by index, on one line
 //   velumctl list-rows ID           each row's six cells, separated by "|", one row a line
 //   velumctl list-rect ID ROW       "X Y W H" of the row on the screen
+//   velumctl list-icon-rect ID ROW  "X Y W H" of the row's icon (a thumbnail's cell)
 //   velumctl header-rect ID COLUMN  "X Y W H" of the column's header item on the screen
 //   velumctl dialog-wait SECONDS    waits for a dialog owned by the main window, prints its title
 //   velumctl dialog-gone SECONDS    waits until no such dialog is left
@@ -398,6 +399,11 @@ int ListCommand(HWND main, int argc, char** argv) {
         rc.left = LVIR_BOUNDS;
         return PrintRemoteRect(list, LVM_GETITEMRECT, static_cast<WPARAM>(atoi(argv[3])), rc);
     }
+    if (!strcmp(cmd, "list-icon-rect") && argc == 4) {
+        RECT rc{};
+        rc.left = LVIR_ICON;
+        return PrintRemoteRect(list, LVM_GETITEMRECT, static_cast<WPARAM>(atoi(argv[3])), rc);
+    }
     if (!strcmp(cmd, "header-rect") && argc == 4) {
         DWORD_PTR header = 0;
         if (!SendTimeout(list, LVM_GETHEADER, 0, 0, &header) || !header) return 1;
@@ -479,7 +485,8 @@ int Usage() {
             "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|\n"
             "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|\n"
             "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes|\n"
-            "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|header-rect ID COLUMN|\n"
+            "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|list-icon-rect ID ROW|\n"
+            "       header-rect ID COLUMN|\n"
             "       dialog-wait S|dialog-gone S|dialog-set-text ID TEXT|dialog-rect ID|dialog-check ID|\n"
             "       dialog-command ID|browse-select PATH|item-rect ID|combo-items ID|checked ID|enabled ID|\n"
             "       dropped ID\n");

@@ -1,0 +1,231 @@
+// The thumbnail workers and the bookkeeping of the user-interface thread, with fake
+// bitmaps; built under ThreadSanitizer too (native-tsan).
+#include "ui/core/ThumbnailJobs.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "base/Sync.h"
+
+namespace {
+
+// A worker's results as the window's queue would hold them, and the fake bitmaps.
+struct Inbox {
+    Mutex lock;
+    std::vector<ThumbnailResult> results;
+    Event arrived{false, false};
+    Event entered{true, false};  // a slow job has begun
+    std::atomic<int> made{0}, freed{0};
+
+    // Jobs for "slow.jpg" wait for the gate.
+    CThumbnailWorkers::MakeFn Make(std::shared_ptr<Event> gate) {
+        return [this, gate](const ThumbnailJob& job) {
+            if (job.path == "slow.jpg") {
+                entered.Set();
+                gate->Wait();
+            }
+            ThumbnailResult r;
+            r.ok = job.path != "bad";
+            if (r.ok) r.bitmap = new int(static_cast<int>(job.id));
+            made += r.ok ? 1 : 0;
+            return r;
+        };
+    }
+    CThumbnailWorkers::DeliverFn Deliver() {
+        return [this](ThumbnailResult&& r) {
+            {
+                LockGuard guard(lock);
+                results.push_back(std::move(r));
+            }
+            arrived.Set();
+        };
+    }
+    std::function<void(void*)> Free() {
+        return [this](void* bitmap) {
+            delete static_cast<int*>(bitmap);
+            ++freed;
+        };
+    }
+    // Waits until n results are in and hands them over.
+    std::vector<ThumbnailResult> Take(size_t n) {
+        const Deadline deadline(5000);
+        for (;;) {
+            {
+                LockGuard guard(lock);
+                if (results.size() >= n) return std::move(results);
+            }
+            if (!arrived.Wait(deadline.LeftMs())) return {};
+        }
+    }
+};
+
+ThumbnailJob Job(uint32_t id, const char* path = "a.jpg") {
+    ThumbnailJob job;
+    job.id = id;
+    job.path = path;
+    job.generation = 1;
+    return job;
+}
+
+TEST(ThumbnailWorkers, ResultsForRowsDeletedMeanwhileAreFreedAndWorkersComeFreeBeforeTheirResultArrives) {
+    Inbox inbox;
+    auto gate = std::make_shared<Event>(true, false);
+    CThumbnailBook book(inbox.Free());
+    {
+        CThumbnailWorkers workers(2, inbox.Make(gate), inbox.Deliver());
+        ASSERT_TRUE(workers.HandOut(Job(1, "slow.jpg")));
+        ASSERT_TRUE(workers.HandOut(Job(2, "bad")));
+        EXPECT_TRUE(workers.IsBusyWith(1));
+        std::vector<ThumbnailResult> first = inbox.Take(1);
+        ASSERT_EQ(first.size(), 1u);
+        EXPECT_FALSE(first[0].ok);
+        // Delivered but not taken still counts, so that nobody thinks all is done.
+        EXPECT_EQ(workers.BusyCount(), 2u);
+        workers.ResultTaken();
+        EXPECT_EQ(workers.BusyCount(), 1u);
+        // The worker that delivered is idle already: the next job goes out at once.
+        EXPECT_TRUE(workers.HandOut(Job(3, "slow.jpg")));
+        EXPECT_FALSE(workers.HandOut(Job(4))) << "both workers are busy";
+        std::set<uint32_t> rows = {3};  // row 1 was deleted while its job ran
+        gate->Set();
+        std::vector<ThumbnailResult> rest = inbox.Take(2);
+        ASSERT_EQ(rest.size(), 2u);
+        for (ThumbnailResult& r : rest) book.Take(r, rows.count(r.job.id) > 0);
+        EXPECT_EQ(book.Count(), 1u);
+        EXPECT_NE(book.Find(3), nullptr);
+        EXPECT_EQ(inbox.freed.load(), 1);
+        EXPECT_TRUE(workers.Stop(2000));
+        EXPECT_FALSE(workers.HandOut(Job(5))) << "no job after Stop";
+    }
+    book.DropAll();
+    EXPECT_EQ(inbox.freed.load(), inbox.made.load());
+}
+
+TEST(ThumbnailWorkers, StopWaitsForTheJobInFlightOrLeavesTheWorkerItsOwnState) {
+    Inbox inbox;
+    {
+        // A short job: Stop returns once it is done, with its result delivered.
+        auto gate = std::make_shared<Event>(true, false);
+        auto released = std::make_shared<std::atomic<bool>>(false);
+        CThumbnailWorkers workers(1, inbox.Make(gate), inbox.Deliver());
+        ASSERT_TRUE(workers.HandOut(Job(1, "slow.jpg")));
+        ASSERT_TRUE(inbox.entered.Wait(5000));
+        StartDetachedThread([gate, released] {
+            SleepMs(50);
+            *released = true;
+            gate->Set();
+        });
+        EXPECT_TRUE(workers.Stop(5000));
+        EXPECT_TRUE(released->load());
+        EXPECT_EQ(inbox.Take(1).size(), 1u);
+    }
+    // A job that hangs: Stop gives up, the object goes, and the worker finishes later
+    // on state it holds itself (the sanitizers see any use after free).
+    auto gate = std::make_shared<Event>(true, false);
+    auto late = std::make_shared<Event>(true, false);
+    auto entered = std::make_shared<Event>(true, false);
+    auto lateFreed = std::make_shared<std::atomic<int>>(0);
+    {
+        CThumbnailWorkers workers(
+            1,
+            [gate, entered](const ThumbnailJob&) {
+                entered->Set();
+                gate->Wait();
+                ThumbnailResult r;
+                r.ok = true;
+                r.bitmap = new int(1);
+                return r;
+            },
+            [late, lateFreed](ThumbnailResult&& r) {
+                // The window is gone: the deliverer frees what it cannot post.
+                delete static_cast<int*>(r.bitmap);
+                ++*lateFreed;
+                late->Set();
+            });
+        ASSERT_TRUE(workers.HandOut(Job(9)));
+        ASSERT_TRUE(entered->Wait(5000));
+        EXPECT_FALSE(workers.Stop(30));
+    }
+    gate->Set();
+    ASSERT_TRUE(late->Wait(5000));
+    EXPECT_EQ(lateFreed->load(), 1);
+}
+
+TEST(ThumbnailBook, StaleGenerationsAndRepeatsFreeTheirBitmaps) {
+    int freed = 0;
+    CThumbnailBook book([&freed](void* b) {
+        delete static_cast<int*>(b);
+        ++freed;
+    });
+    auto result = [&book](uint32_t id) {
+        ThumbnailResult r;
+        r.job = Job(id);
+        r.job.generation = book.Generation();
+        r.ok = true;
+        r.bitmap = new int(0);
+        return r;
+    };
+    ThumbnailResult a = result(1), again = result(1), old = result(2);
+    EXPECT_TRUE(book.Take(a, true));
+    EXPECT_TRUE(book.Take(again, true));  // the newer one replaces the older
+    EXPECT_EQ(freed, 1);
+    book.DropAll();
+    book.NewGeneration();  // a size change while job 2 ran
+    EXPECT_FALSE(book.Take(old, true));
+    EXPECT_EQ(freed, 3);
+    EXPECT_EQ(book.Count(), 0u);
+}
+
+TEST(ThumbnailQueue, ARowWaitsOnceAndRowsTurnedDownComeBackOnlyWhenPaintedAgain) {
+    CThumbnailQueue queue;
+    queue.Push(5, 0);
+    queue.Push(5, 0);
+    queue.Push(6, 1);
+    EXPECT_EQ(queue.Size(), 2u);
+    uint32_t id = 0;
+    int row = -1;
+    auto onlySix = [](uint32_t candidate, int) { return candidate == 6; };
+    ASSERT_TRUE(queue.Next(onlySix, id, row));
+    EXPECT_EQ(id, 6u);
+    EXPECT_EQ(row, 1);
+    EXPECT_EQ(queue.Size(), 0u) << "5 was turned down and dropped";
+    queue.Push(5, 3);
+    EXPECT_TRUE(queue.Next([](uint32_t, int) { return true; }, id, row));
+    EXPECT_EQ(id, 5u);
+    EXPECT_EQ(row, 3);
+}
+
+TEST(ThumbnailBounds, SizesAndLimits) {
+    // Sizes the preferences do not offer fall back to 128 x 128.
+    for (auto wh : {std::pair<int, int>{0, 0}, {-128, -128}, {64, 96}, {100, 100}, {4096, 4096}, {2147483647, 1}}) {
+        const ThumbnailBox box = EffectiveThumbnailBox(wh.first, wh.second);
+        EXPECT_EQ(box.width, 128) << wh.first << " x " << wh.second;
+        EXPECT_EQ(box.height, 128);
+    }
+    EXPECT_EQ(EffectiveThumbnailBox(256, 256).width, 256);
+    EXPECT_EQ(EffectiveThumbnailBox(32, 32).height, 32);
+    // 64 MiB of pixels, never above the limit, at least three screens of cells.
+    EXPECT_EQ(LiveThumbnailBound({128, 128}, 70), 1024u);
+    EXPECT_EQ(LiveThumbnailBound({256, 256}, 15), 256u);
+    EXPECT_EQ(LiveThumbnailBound({32, 32}, 400), kMaxLiveThumbnails);
+    EXPECT_EQ(LiveThumbnailBound({256, 256}, 200), 600u);
+    EXPECT_EQ(LiveThumbnailBound({256, 256}, 100000), kMaxLiveThumbnails);
+    EXPECT_EQ(ThumbnailWorkerCount(0), 1);
+    EXPECT_EQ(ThumbnailWorkerCount(64), 4);
+}
+
+TEST(ThumbnailBounds, TheThumbnailsFarthestFromTheScreenGoFirst) {
+    std::vector<LiveThumbnail> live = {{0, 10}, {50, 11}, {100, 12}, {101, 13}, {190, 14}, {400, 15}};
+    std::vector<uint32_t> drop = ThumbnailsToDrop(live, 100, 120, 3);
+    EXPECT_EQ(std::set<uint32_t>(drop.begin(), drop.end()), (std::set<uint32_t>{10, 14, 15}));
+    // Nothing painted yet: the top rows stay.
+    drop = ThumbnailsToDrop(live, 0, -1, 4);
+    EXPECT_EQ(std::set<uint32_t>(drop.begin(), drop.end()), (std::set<uint32_t>{14, 15}));
+    EXPECT_TRUE(ThumbnailsToDrop(live, 0, 10, 6).empty());
+}
+
+}  // namespace
