@@ -27,7 +27,6 @@ protected:
         ASSERT_TRUE(dlg->Create());
         ASSERT_TRUE(dlg->created);
         hwnd = dlg->GetSafeHwnd();
-        host.modified = 0;
     }
     std::string Text(int id) { return CControl(hwnd, id).Text(); }
     CComboBoxCtrl Combo(int id) { return CComboBoxCtrl(hwnd, id); }
