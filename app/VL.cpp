@@ -110,7 +110,9 @@ std::string CVLApp::GetLanguageFolder() {
     return ProgramFolder() + "\\language";
 }
 
-bool CVLApp::InitLanguageManager() { return GetLanguageManager().EnumLanguages(GetLanguageFolder(), "vm*.lng"); }
+bool CVLApp::InitLanguageManager() {
+    return GetLanguageManager().EnumLanguages(GetLanguageFolder(), "vm*.lng");
+}
 
 bool CVLApp::InitInstance() {
     std::string product = LoadResString(IDS_PRODUCT_NAME);

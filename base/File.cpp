@@ -39,4 +39,6 @@ bool FileExists(const std::string& path) {
     return true;
 }
 
-bool DeleteFileAt(const std::string& path) { return std::remove(path.c_str()) == 0; }
+bool DeleteFileAt(const std::string& path) {
+    return std::remove(path.c_str()) == 0;
+}

@@ -65,14 +65,30 @@ private:
             if (m_pos >= m_s.size()) break;
             char e = m_s[m_pos++];
             switch (e) {
-                case '"': out.push_back('"'); break;
-                case '\\': out.push_back('\\'); break;
-                case '/': out.push_back('/'); break;
-                case 'b': out.push_back('\b'); break;
-                case 'f': out.push_back('\f'); break;
-                case 'n': out.push_back('\n'); break;
-                case 'r': out.push_back('\r'); break;
-                case 't': out.push_back('\t'); break;
+                case '"':
+                    out.push_back('"');
+                    break;
+                case '\\':
+                    out.push_back('\\');
+                    break;
+                case '/':
+                    out.push_back('/');
+                    break;
+                case 'b':
+                    out.push_back('\b');
+                    break;
+                case 'f':
+                    out.push_back('\f');
+                    break;
+                case 'n':
+                    out.push_back('\n');
+                    break;
+                case 'r':
+                    out.push_back('\r');
+                    break;
+                case 't':
+                    out.push_back('\t');
+                    break;
                 case 'u': {
                     if (m_pos + 4 > m_s.size()) return Fail("short \\u escape");
                     int v = 0;
@@ -86,7 +102,8 @@ private:
                     out.push_back(v < 0x100 ? static_cast<char>(v) : '?');
                     break;
                 }
-                default: return Fail("bad escape");
+                default:
+                    return Fail("bad escape");
             }
         }
         return Fail("unterminated string");

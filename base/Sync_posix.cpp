@@ -12,8 +12,12 @@ struct Mutex::Impl {
 
 Mutex::Mutex() : m_impl(new Impl) {}
 Mutex::~Mutex() = default;
-void Mutex::Lock() { m_impl->m.lock(); }
-void Mutex::Unlock() { m_impl->m.unlock(); }
+void Mutex::Lock() {
+    m_impl->m.lock();
+}
+void Mutex::Unlock() {
+    m_impl->m.unlock();
+}
 
 struct Event::Impl {
     std::mutex m;
@@ -27,7 +31,9 @@ Event::Event(bool manualReset, bool initialState, const char*) : m_impl(new Impl
     m_impl->signalled = initialState;
 }
 Event::~Event() = default;
-bool Event::IsValid() const { return true; }
+bool Event::IsValid() const {
+    return true;
+}
 void Event::Set() {
     {
         std::lock_guard<std::mutex> lock(m_impl->m);
@@ -54,7 +60,9 @@ bool Event::Wait(uint32_t timeoutMs) {
     if (!m_impl->manual) m_impl->signalled = false;
     return true;
 }
-void* Event::NativeHandle() const { return nullptr; }
+void* Event::NativeHandle() const {
+    return nullptr;
+}
 
 struct Thread::Impl {
     std::thread thread;
@@ -62,7 +70,9 @@ struct Thread::Impl {
 };
 
 Thread::Thread() : m_impl(new Impl) {}
-Thread::~Thread() { Join(); }
+Thread::~Thread() {
+    Join();
+}
 
 bool Thread::Start(std::function<void()> fn, Priority) {
     if (m_impl->thread.joinable()) return false;
@@ -79,7 +89,9 @@ bool Thread::Start(std::function<void()> fn, Priority) {
     return true;
 }
 
-bool Thread::IsRunning() const { return m_impl->thread.joinable() && !m_impl->done->Wait(0); }
+bool Thread::IsRunning() const {
+    return m_impl->thread.joinable() && !m_impl->done->Wait(0);
+}
 
 bool Thread::Join(uint32_t timeoutMs) {
     if (!m_impl->thread.joinable()) return true;
@@ -104,4 +116,6 @@ bool StartDetachedThread(std::function<void()> fn) {
     }
 }
 
-void SleepMs(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SleepMs(uint32_t ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}

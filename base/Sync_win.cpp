@@ -8,10 +8,18 @@ struct Mutex::Impl {
     CRITICAL_SECTION cs;
 };
 
-Mutex::Mutex() : m_impl(new Impl) { InitializeCriticalSection(&m_impl->cs); }
-Mutex::~Mutex() { DeleteCriticalSection(&m_impl->cs); }
-void Mutex::Lock() { EnterCriticalSection(&m_impl->cs); }
-void Mutex::Unlock() { LeaveCriticalSection(&m_impl->cs); }
+Mutex::Mutex() : m_impl(new Impl) {
+    InitializeCriticalSection(&m_impl->cs);
+}
+Mutex::~Mutex() {
+    DeleteCriticalSection(&m_impl->cs);
+}
+void Mutex::Lock() {
+    EnterCriticalSection(&m_impl->cs);
+}
+void Mutex::Unlock() {
+    LeaveCriticalSection(&m_impl->cs);
+}
 
 struct Event::Impl {
     HANDLE handle = nullptr;
@@ -24,7 +32,9 @@ Event::Event(bool manualReset, bool initialState, const char* name) : m_impl(new
 Event::~Event() {
     if (m_impl->handle) CloseHandle(m_impl->handle);
 }
-bool Event::IsValid() const { return m_impl->handle != nullptr; }
+bool Event::IsValid() const {
+    return m_impl->handle != nullptr;
+}
 void Event::Set() {
     if (m_impl->handle) SetEvent(m_impl->handle);
 }
@@ -35,7 +45,9 @@ bool Event::Wait(uint32_t timeoutMs) {
     if (!m_impl->handle) return false;
     return WaitForSingleObject(m_impl->handle, timeoutMs == kInfinite ? INFINITE : timeoutMs) == WAIT_OBJECT_0;
 }
-void* Event::NativeHandle() const { return m_impl->handle; }
+void* Event::NativeHandle() const {
+    return m_impl->handle;
+}
 
 struct Thread::Impl {
     HANDLE handle = nullptr;
@@ -65,7 +77,9 @@ unsigned __stdcall ThreadEntry(void* arg) {
 }  // namespace
 
 Thread::Thread() : m_impl(new Impl) {}
-Thread::~Thread() { Join(); }
+Thread::~Thread() {
+    Join();
+}
 
 bool Thread::Start(std::function<void()> fn, Priority priority) {
     if (m_impl->handle) return false;
@@ -107,4 +121,6 @@ bool StartDetachedThread(std::function<void()> fn) {
     return true;
 }
 
-void SleepMs(uint32_t ms) { Sleep(ms); }
+void SleepMs(uint32_t ms) {
+    Sleep(ms);
+}

@@ -26,7 +26,9 @@ void Emit(const std::string& line) {
 }
 }  // namespace
 
-void SetTraceSink(std::function<void(const std::string&)> sink) { Sink() = std::move(sink); }
+void SetTraceSink(std::function<void(const std::string&)> sink) {
+    Sink() = std::move(sink);
+}
 
 void VelumTrace(const char* file, int line) {
     char buf[512];
@@ -41,4 +43,6 @@ void VelumTraceMsg(const char* file, int line, const char* msg) {
     Emit(buf);
 }
 
-void VelumTraceText(const char* text) { Emit(text ? text : ""); }
+void VelumTraceText(const char* text) {
+    Emit(text ? text : "");
+}

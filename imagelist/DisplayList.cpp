@@ -17,7 +17,9 @@ void CDisplayList::Assign(std::vector<std::string> paths) {
     m_paths.swap(paths);
 }
 
-void CDisplayList::Clear() { Assign({}); }
+void CDisplayList::Clear() {
+    Assign({});
+}
 
 std::vector<std::string> CDisplayList::Snapshot() const {
     LockGuard lock(m_lock);

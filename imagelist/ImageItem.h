@@ -21,8 +21,7 @@ public:
 
     bool operator==(const CImageItem& o) const {
         return m_strPath == o.m_strPath && m_nWidth == o.m_nWidth && m_nHeight == o.m_nHeight &&
-               m_nDepth == o.m_nDepth && m_bIsFolder == o.m_bIsFolder &&
-               m_bIncludeSubFolders == o.m_bIncludeSubFolders;
+               m_nDepth == o.m_nDepth && m_bIsFolder == o.m_bIsFolder && m_bIncludeSubFolders == o.m_bIncludeSubFolders;
     }
 
     std::string m_strPath;

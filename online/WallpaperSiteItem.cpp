@@ -70,7 +70,9 @@ bool ReadSiteValue(const std::string& text, size_t& pos, std::string& value) {
     return true;
 }
 
-std::string NormalTag(const std::string& tag) { return AsciiLower(TrimBlanks(tag)); }
+std::string NormalTag(const std::string& tag) {
+    return AsciiLower(TrimBlanks(tag));
+}
 }  // namespace
 
 bool ParseSite(CSiteItem& site, const std::string& text, long long& position) {

@@ -2,10 +2,10 @@
 #pragma once
 
 // Configuration window skin
-#define IDB_FACE_UP 200        // command button face, 94 x 32
-#define IDB_FACE_DOWN 201      // command button face pressed, 94 x 32
-#define IDB_BACKGROUND 202     // panel background, tiled
-#define IDB_BAR 203            // bar between the bands, 134 x 5
+#define IDB_FACE_UP 200     // command button face, 94 x 32
+#define IDB_FACE_DOWN 201   // command button face pressed, 94 x 32
+#define IDB_BACKGROUND 202  // panel background, tiled
+#define IDB_BAR 203         // bar between the bands, 134 x 5
 
 // Caption buttons, 15 x 15, up and down
 #define IDB_SYSBTN_UP 136

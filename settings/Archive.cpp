@@ -6,7 +6,9 @@ CArchive::CArchive() : m_storing(true) {}
 
 CArchive::CArchive(const std::string& bytes) : m_storing(false), m_in(&bytes) {}
 
-void CArchive::WriteUInt8(uint8_t v) { m_out.push_back(static_cast<char>(v)); }
+void CArchive::WriteUInt8(uint8_t v) {
+    m_out.push_back(static_cast<char>(v));
+}
 
 void CArchive::WriteUInt16(uint16_t v) {
     WriteUInt8(static_cast<uint8_t>(v));
@@ -18,7 +20,9 @@ void CArchive::WriteUInt32(uint32_t v) {
     WriteUInt16(static_cast<uint16_t>(v >> 16));
 }
 
-void CArchive::WriteBytes(const void* data, size_t size) { m_out.append(static_cast<const char*>(data), size); }
+void CArchive::WriteBytes(const void* data, size_t size) {
+    m_out.append(static_cast<const char*>(data), size);
+}
 
 void CArchive::WriteString(const std::string& s) {
     const size_t len = s.size();

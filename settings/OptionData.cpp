@@ -24,16 +24,20 @@ void CHotKeyItem::Serialize(CArchive& ar) {
     }
 }
 
-std::string COptionData::DefaultLanguageFile() { return ProgramFolder() + "\\language\\vmeng.lng"; }
+std::string COptionData::DefaultLanguageFile() {
+    return ProgramFolder() + "\\language\\vmeng.lng";
+}
 
-COptionData::COptionData() : m_strLanguageFile(DefaultLanguageFile()) { SetDefaultHotKeys(); }
+COptionData::COptionData() : m_strLanguageFile(DefaultLanguageFile()) {
+    SetDefaultHotKeys();
+}
 
 void COptionData::SetDefaultHotKeys() {
-    m_hotkeys[HK_ENABLE] = CHotKeyItem(36, 14);             // Ctrl + Alt + Home
-    m_hotkeys[HK_INCREASE_OPACITY] = CHotKeyItem(33, 14);   // Ctrl + Alt + Page Up
-    m_hotkeys[HK_DECREASE_OPACITY] = CHotKeyItem(34, 14);   // Ctrl + Alt + Page Down
-    m_hotkeys[HK_PREVIOUS] = CHotKeyItem(188, 6);           // Ctrl + Alt + comma
-    m_hotkeys[HK_NEXT] = CHotKeyItem(190, 6);               // Ctrl + Alt + period
+    m_hotkeys[HK_ENABLE] = CHotKeyItem(36, 14);            // Ctrl + Alt + Home
+    m_hotkeys[HK_INCREASE_OPACITY] = CHotKeyItem(33, 14);  // Ctrl + Alt + Page Up
+    m_hotkeys[HK_DECREASE_OPACITY] = CHotKeyItem(34, 14);  // Ctrl + Alt + Page Down
+    m_hotkeys[HK_PREVIOUS] = CHotKeyItem(188, 6);          // Ctrl + Alt + comma
+    m_hotkeys[HK_NEXT] = CHotKeyItem(190, 6);              // Ctrl + Alt + period
 }
 
 void COptionData::SetDefaults() {

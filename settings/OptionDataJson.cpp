@@ -5,12 +5,18 @@
 std::string ImageItemToJson(const CImageItem& item) {
     JsonWriter w;
     w.BeginObject()
-        .Key("path").Value(item.m_strPath)
-        .Key("width").Value(item.m_nWidth)
-        .Key("height").Value(item.m_nHeight)
-        .Key("depth").Value(item.m_nDepth)
-        .Key("isFolder").Value(item.m_bIsFolder)
-        .Key("includeSubFolders").Value(item.m_bIncludeSubFolders)
+        .Key("path")
+        .Value(item.m_strPath)
+        .Key("width")
+        .Value(item.m_nWidth)
+        .Key("height")
+        .Value(item.m_nHeight)
+        .Key("depth")
+        .Value(item.m_nDepth)
+        .Key("isFolder")
+        .Value(item.m_bIsFolder)
+        .Key("includeSubFolders")
+        .Value(item.m_bIncludeSubFolders)
         .EndObject();
     return w.Str();
 }
@@ -18,9 +24,12 @@ std::string ImageItemToJson(const CImageItem& item) {
 std::string SiteItemToJson(const CSiteItem& site) {
     JsonWriter w;
     w.BeginObject()
-        .Key("name").Value(site.m_strName)
-        .Key("url").Value(site.m_strUrl)
-        .Key("description").Value(site.m_strDescription)
+        .Key("name")
+        .Value(site.m_strName)
+        .Key("url")
+        .Value(site.m_strUrl)
+        .Key("description")
+        .Value(site.m_strDescription)
         .EndObject();
     return w.Str();
 }
@@ -28,39 +37,65 @@ std::string SiteItemToJson(const CSiteItem& site) {
 std::string OptionDataToJson(const COptionData& d, uint32_t version) {
     JsonWriter w;
     w.BeginObject()
-        .Key("version").Value(version)
-        .Key("m_nInterval").Value(d.m_nInterval)
-        .Key("m_nSequence").Value(d.m_nSequence)
-        .Key("m_nSizeMode").Value(d.m_nSizeMode)
-        .Key("m_nOpacity").Value(d.m_nOpacity)
-        .Key("m_bEnabled").Value(d.m_bEnabled)
-        .Key("m_nListViewMode").Value(d.m_nListViewMode)
-        .Key("m_nThumbWidth").Value(d.m_nThumbWidth)
-        .Key("m_nThumbHeight").Value(d.m_nThumbHeight)
-        .Key("m_nNextIndex").Value(d.m_nNextIndex)
-        .Key("m_strLanguageFile").Value(d.m_strLanguageFile)
-        .Key("m_bCheckUpdate").Value(d.m_bCheckUpdate)
-        .Key("m_bPauseOnScreenSaver").Value(d.m_bPauseOnScreenSaver)
-        .Key("m_bAutoStart").Value(d.m_bAutoStart)
-        .Key("m_bRefreshSites").Value(d.m_bRefreshSites)
-        .Key("m_region").BeginObject()
-        .Key("m_nWidth").Value(d.m_region.m_nWidth)
-        .Key("m_nHeight").Value(d.m_region.m_nHeight)
-        .Key("m_nLeft").Value(d.m_region.m_nLeft)
-        .Key("m_nTop").Value(d.m_region.m_nTop)
-        .Key("m_nFitMode").Value(d.m_region.m_nFitMode)
-        .Key("m_nPositionMode").Value(d.m_region.m_nPositionMode)
+        .Key("version")
+        .Value(version)
+        .Key("m_nInterval")
+        .Value(d.m_nInterval)
+        .Key("m_nSequence")
+        .Value(d.m_nSequence)
+        .Key("m_nSizeMode")
+        .Value(d.m_nSizeMode)
+        .Key("m_nOpacity")
+        .Value(d.m_nOpacity)
+        .Key("m_bEnabled")
+        .Value(d.m_bEnabled)
+        .Key("m_nListViewMode")
+        .Value(d.m_nListViewMode)
+        .Key("m_nThumbWidth")
+        .Value(d.m_nThumbWidth)
+        .Key("m_nThumbHeight")
+        .Value(d.m_nThumbHeight)
+        .Key("m_nNextIndex")
+        .Value(d.m_nNextIndex)
+        .Key("m_strLanguageFile")
+        .Value(d.m_strLanguageFile)
+        .Key("m_bCheckUpdate")
+        .Value(d.m_bCheckUpdate)
+        .Key("m_bPauseOnScreenSaver")
+        .Value(d.m_bPauseOnScreenSaver)
+        .Key("m_bAutoStart")
+        .Value(d.m_bAutoStart)
+        .Key("m_bRefreshSites")
+        .Value(d.m_bRefreshSites)
+        .Key("m_region")
+        .BeginObject()
+        .Key("m_nWidth")
+        .Value(d.m_region.m_nWidth)
+        .Key("m_nHeight")
+        .Value(d.m_region.m_nHeight)
+        .Key("m_nLeft")
+        .Value(d.m_region.m_nLeft)
+        .Key("m_nTop")
+        .Value(d.m_region.m_nTop)
+        .Key("m_nFitMode")
+        .Value(d.m_region.m_nFitMode)
+        .Key("m_nPositionMode")
+        .Value(d.m_region.m_nPositionMode)
         .EndObject()
-        .Key("m_nSiteListDay").Value(static_cast<int>(d.m_nSiteListDay))
-        .Key("m_images").BeginArray();
+        .Key("m_nSiteListDay")
+        .Value(static_cast<int>(d.m_nSiteListDay))
+        .Key("m_images")
+        .BeginArray();
     for (const CImageItem& item : d.m_images) w.Raw(ImageItemToJson(item));
     w.EndArray().Key("m_sites").BeginArray();
     for (const CSiteItem& site : d.m_sites) w.Raw(SiteItemToJson(site));
     w.EndArray().Key("m_hotkeys").BeginArray();
     for (const CHotKeyItem& hk : d.m_hotkeys) {
         w.BeginObject()
-            .Key("m_wVirtualKey").Value(static_cast<int>(hk.m_wVirtualKey))
-            .Key("m_wModifiers").Value(static_cast<int>(hk.m_wModifiers))
+            .Key("m_wVirtualKey")
+            .Value(static_cast<int>(hk.m_wVirtualKey))
+            .Key("m_wModifiers")
+            .Value(static_cast<int>(hk.m_wModifiers))
             .EndObject();
     }
     w.EndArray().EndObject();
@@ -121,28 +156,27 @@ bool OptionDataFromJson(const JsonValue& json, COptionData& d, std::string* erro
         if (error) *error = "the option data is not an object";
         return false;
     }
-    bool ok = Int(json, "m_nInterval", d.m_nInterval, error) && Int(json, "m_nSequence", d.m_nSequence, error) &&
-              Int(json, "m_nSizeMode", d.m_nSizeMode, error) && Int(json, "m_nOpacity", d.m_nOpacity, error) &&
-              Int(json, "m_bEnabled", d.m_bEnabled, error) && Int(json, "m_nListViewMode", d.m_nListViewMode, error) &&
-              Int(json, "m_nThumbWidth", d.m_nThumbWidth, error) &&
-              Int(json, "m_nThumbHeight", d.m_nThumbHeight, error) &&
-              Int(json, "m_nNextIndex", d.m_nNextIndex, error) &&
-              Str(json, "m_strLanguageFile", d.m_strLanguageFile, error) &&
-              Int(json, "m_bCheckUpdate", d.m_bCheckUpdate, error) &&
-              Int(json, "m_bPauseOnScreenSaver", d.m_bPauseOnScreenSaver, error) &&
-              Int(json, "m_bAutoStart", d.m_bAutoStart, error) &&
-              Int(json, "m_bRefreshSites", d.m_bRefreshSites, error) &&
-              Int(json, "m_nSiteListDay", d.m_nSiteListDay, error);
+    bool ok =
+        Int(json, "m_nInterval", d.m_nInterval, error) && Int(json, "m_nSequence", d.m_nSequence, error) &&
+        Int(json, "m_nSizeMode", d.m_nSizeMode, error) && Int(json, "m_nOpacity", d.m_nOpacity, error) &&
+        Int(json, "m_bEnabled", d.m_bEnabled, error) && Int(json, "m_nListViewMode", d.m_nListViewMode, error) &&
+        Int(json, "m_nThumbWidth", d.m_nThumbWidth, error) && Int(json, "m_nThumbHeight", d.m_nThumbHeight, error) &&
+        Int(json, "m_nNextIndex", d.m_nNextIndex, error) &&
+        Str(json, "m_strLanguageFile", d.m_strLanguageFile, error) &&
+        Int(json, "m_bCheckUpdate", d.m_bCheckUpdate, error) &&
+        Int(json, "m_bPauseOnScreenSaver", d.m_bPauseOnScreenSaver, error) &&
+        Int(json, "m_bAutoStart", d.m_bAutoStart, error) && Int(json, "m_bRefreshSites", d.m_bRefreshSites, error) &&
+        Int(json, "m_nSiteListDay", d.m_nSiteListDay, error);
     if (!ok) return false;
 
     const JsonValue* region = json.Find("m_region");
     if (!Expect(region, JsonValue::Object, "m_region", error)) return false;
-    if (region && !(Int(*region, "m_nWidth", d.m_region.m_nWidth, error) &&
-                    Int(*region, "m_nHeight", d.m_region.m_nHeight, error) &&
-                    Int(*region, "m_nLeft", d.m_region.m_nLeft, error) &&
-                    Int(*region, "m_nTop", d.m_region.m_nTop, error) &&
-                    Int(*region, "m_nFitMode", d.m_region.m_nFitMode, error) &&
-                    Int(*region, "m_nPositionMode", d.m_region.m_nPositionMode, error)))
+    if (region &&
+        !(Int(*region, "m_nWidth", d.m_region.m_nWidth, error) &&
+          Int(*region, "m_nHeight", d.m_region.m_nHeight, error) &&
+          Int(*region, "m_nLeft", d.m_region.m_nLeft, error) && Int(*region, "m_nTop", d.m_region.m_nTop, error) &&
+          Int(*region, "m_nFitMode", d.m_region.m_nFitMode, error) &&
+          Int(*region, "m_nPositionMode", d.m_region.m_nPositionMode, error)))
         return false;
 
     const JsonValue* images = json.Find("m_images");

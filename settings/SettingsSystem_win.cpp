@@ -47,7 +47,9 @@ bool CWinSettingsLocation::MakeDirectory(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
 
-std::string CWinSettingsLocation::ExecutablePath() { return ProgramFilePath(); }
+std::string CWinSettingsLocation::ExecutablePath() {
+    return ProgramFilePath();
+}
 
 bool CWinAutoStartStore::CanOpen(Hive hive) {
     HKEY key;

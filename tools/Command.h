@@ -12,7 +12,7 @@ struct CommandRegistrar {
 };
 
 // Exit status helpers.
-int Fail(const std::string& reason);   // prints the reason, returns 1
-int Usage(const char* usage);          // prints "usage: velum-tool <usage>", returns 2
+int Fail(const std::string& reason);  // prints the reason, returns 1
+int Usage(const char* usage);         // prints "usage: velum-tool <usage>", returns 2
 void WriteOut(const std::string& bytes);
 std::string ReadAllStdin();

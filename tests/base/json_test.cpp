@@ -10,7 +10,7 @@ TEST(Json, BytesOutsidePrintableAsciiRoundTripAsU00XX) {
     const std::string quoted = JsonQuote(all);
     EXPECT_NE(quoted.find("\\u0000"), std::string::npos);
     EXPECT_NE(quoted.find("\\u00FF"), std::string::npos);
-    EXPECT_NE(quoted.find("\\\"") , std::string::npos);
+    EXPECT_NE(quoted.find("\\\""), std::string::npos);
     EXPECT_NE(quoted.find("\\\\"), std::string::npos);
     EXPECT_NE(quoted.find(" !"), std::string::npos);
     JsonValue v;
@@ -30,8 +30,8 @@ TEST(Json, ParsesNestedDocumentsAndKeepsKeyOrder) {
 }
 
 TEST(Json, RejectsBrokenInputWithoutCrashing) {
-    const char* bad[] = {"", "{", "[1,", "{\"a\" 1}", "\"abc", "[1] x", "{\"a\":\"\\u12\"}", "tru", "[-]",
-                         "{\"a\":1,}", "\"\\q\""};
+    const char* bad[] = {"",    "{",   "[1,",        "{\"a\" 1}", "\"abc", "[1] x", "{\"a\":\"\\u12\"}",
+                         "tru", "[-]", "{\"a\":1,}", "\"\\q\""};
     for (const char* text : bad) {
         JsonValue v;
         std::string error;
@@ -44,8 +44,18 @@ TEST(Json, RejectsBrokenInputWithoutCrashing) {
 
 TEST(Json, WriterSeparatesMembersAndElements) {
     JsonWriter w;
-    w.BeginObject().Key("a").Value(1).Key("b").BeginArray().Value("x").Value(2).EndArray().Key("c").BeginObject()
-        .EndObject().EndObject();
+    w.BeginObject()
+        .Key("a")
+        .Value(1)
+        .Key("b")
+        .BeginArray()
+        .Value("x")
+        .Value(2)
+        .EndArray()
+        .Key("c")
+        .BeginObject()
+        .EndObject()
+        .EndObject();
     EXPECT_EQ(w.Str(), "{\"a\":1,\"b\":[\"x\",2],\"c\":{}}");
 }
 

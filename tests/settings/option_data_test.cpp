@@ -87,4 +87,3 @@ TEST(AutoStart, OnlyOneValueIsLeftWhateverTheRights) {
     EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
     EXPECT_TRUE(keys.values[IAutoStartStore::LocalMachine].empty());
 }
-
