@@ -1,11 +1,13 @@
 #include "app/AboutDlg.h"
 
 #include "TrayIds.h"
+#include "app/Help.h"
 #include "ui/core/AboutTexts.h"
 #include "settings/OptionData.h"
 #include "settings/Version.h"
 
-CAboutDlg::CAboutDlg(MenuTextLookup lookup) : CDialog(IDD_ABOUTBOX), m_lookup(std::move(lookup)) {}
+CAboutDlg::CAboutDlg(MenuTextLookup lookup)
+    : CHelpTopicDialog(IDD_ABOUTBOX, kHelpAboutBox), m_lookup(std::move(lookup)) {}
 
 BOOL CAboutDlg::OnInitDialog() {
     char name[64] = {};

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "framework/Controls.h"
-#include "framework/Dialog.h"
 #include "lang/MenuText.h"
 #include "online/Addresses.h"
+#include "ui/HelpTopicDialog.h"
 #include "widgets/HyperLink.h"
 
-class CAboutDlg : public CDialog {
+class CAboutDlg : public CHelpTopicDialog {
 public:
     explicit CAboutDlg(MenuTextLookup lookup);
 

@@ -5,6 +5,7 @@
 // Pages of the help file that windows show on F1 (see app/HelpTopicDialog.h).
 constexpr char kHelpConfigWindow[] = "ConfigWin.htm";
 constexpr char kHelpImageSizeCustomDialog[] = "image_size_custom_dialog.htm";
+constexpr char kHelpAboutBox[] = "about.htm";
 
 // Key of section "Strings" telling that the help file is missing, and the text shown when
 // the current language lacks it.

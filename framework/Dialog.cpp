@@ -136,6 +136,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     if (threw && msg == WM_INITDIALOG) self->EndDialog(IDCANCEL);
     if (msg == WM_NCDESTROY) self->DetachHandle();
     if (!handled) return FALSE;
+    return DialogAnswer(hwnd, msg, result);
+}
+
+INT_PTR DialogAnswer(HWND hwnd, UINT msg, LRESULT result) {
     switch (msg) {
         // These answer through the return value itself, not DWLP_MSGRESULT.
         case WM_INITDIALOG:

@@ -5,6 +5,10 @@
 
 #include "framework/WindowBase.h"
 
+// What a dialog procedure returns for a message its window handled with this result: some
+// messages answer through the return value itself, the rest through DWLP_MSGRESULT.
+INT_PTR DialogAnswer(HWND hwnd, UINT msg, LRESULT result);
+
 class CDialog : public CWindowBase {
 public:
     explicit CDialog(UINT templateId, HINSTANCE instance = nullptr);

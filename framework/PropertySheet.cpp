@@ -1,6 +1,7 @@
 #include "framework/PropertySheet.h"
 
 #include "base/Trace.h"
+#include "framework/Dialog.h"
 
 namespace {
 
@@ -48,20 +49,7 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     LRESULT result = 0;
     bool handled = Dispatch(self, msg, wParam, lParam, result);
     if (msg == WM_NCDESTROY) self->DetachHandle();
-    if (!handled) return FALSE;
-    switch (msg) {
-        case WM_INITDIALOG:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC:
-            return static_cast<INT_PTR>(result);
-        default:
-            SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
-            return TRUE;
-    }
+    return handled ? DialogAnswer(hwnd, msg, result) : FALSE;
 }
 
 bool CPropertyPage::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -3,12 +3,12 @@
 # both Windows builds with the import check, the help file, the installer, the Wine tests
 # (the x86_64 build in a 64-bit prefix, then the i686 build in a 32-bit one) and the fuzz targets.
 # Ends with one line: "N passed, M failed".
-#   FUZZ_SECONDS=30   time per fuzz target (0 skips fuzzing; FUZZ_ONLY, FUZZ_RSS_MB: see the fuzz stage)
+#   FUZZ_SECONDS=20   time per fuzz target (0 skips fuzzing; FUZZ_ONLY, FUZZ_RSS_MB: see the fuzz stage)
 #   SKIP_WINE=1       leave out the Wine tests
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
-FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+FUZZ_SECONDS=${FUZZ_SECONDS:-20}
 LOGDIR=$ROOT/build/test-logs
 mkdir -p "$LOGDIR"
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "VelumIds.h"
+#include "app/AboutDlg.h"
 #include "app/Help.h"
 #include "ui/HelpTopicDialog.h"
 #include "app/VLDlg.h"
@@ -53,12 +54,17 @@ TEST_F(HelpRequests, F1ShowsTheDialogsPageOrTheContents) {
     EXPECT_EQ(PressF1(sizeDialog.GetSafeHwnd()), TRUE);
     sizeDialog.DestroyWindow();
 
+    CAboutDlg about{MenuTextLookup()};
+    ASSERT_TRUE(about.Create(nullptr));
+    PressF1(about.GetSafeHwnd());
+    about.DestroyWindow();
+
     // No page (the preferences and the wizard): the contents.
     CHelpTopicDialog noPage(IDD_VL_DIALOG, nullptr);
     ASSERT_TRUE(noPage.Create(nullptr));
     PressF1(noPage.GetSafeHwnd());
     noPage.DestroyWindow();
-    EXPECT_EQ(g_asked, (std::vector<std::string>{"image_size_custom_dialog.htm", ""}));
+    EXPECT_EQ(g_asked, (std::vector<std::string>{"image_size_custom_dialog.htm", "about.htm", ""}));
 }
 
 // The settings file of the prefix's user, put back as it was after the test.
