@@ -11,8 +11,8 @@ namespace {
 // selection with it, as the list view's rows carry record, icon and state.
 class Rows : public IRowList {
 public:
-    explicit Rows(const std::string& spec) {
-        for (char c : spec) {
+    explicit Rows(const std::string& pattern) {
+        for (char c : pattern) {
             if (c == '*') {
                 m_rows.back().second = true;
             } else {
@@ -20,7 +20,7 @@ public:
             }
         }
     }
-    std::string Spec() const {
+    std::string Pattern() const {
         std::string s;
         for (const auto& r : m_rows) s += std::string(1, r.first) + (r.second ? "*" : "");
         return s;
@@ -53,13 +53,13 @@ private:
 
 using MoveFn = MoveResult (*)(IRowList&);
 
-std::string After(MoveFn move, const std::string& spec, MoveResult expected = MoveResult::Moved) {
-    Rows rows(spec);
-    EXPECT_EQ(move(rows), expected) << spec;
+std::string After(MoveFn move, const std::string& pattern, MoveResult expected = MoveResult::Moved) {
+    Rows rows(pattern);
+    EXPECT_EQ(move(rows), expected) << pattern;
     if (expected != MoveResult::Moved) {
-        EXPECT_EQ(rows.calls, 0) << spec;
+        EXPECT_EQ(rows.calls, 0) << pattern;
     }
-    return rows.Spec();
+    return rows.Pattern();
 }
 
 TEST(RowMoves, TheFourCommandsOnSelectedRows) {
@@ -89,11 +89,11 @@ TEST(RowMoves, TheFourCommandsOnSelectedRows) {
 TEST(RowMoves, ReversalSwapsFromBothEnds) {
     Rows odd("AB*CDE");
     ReverseRows(odd);
-    EXPECT_EQ(odd.Spec(), "EDCB*A");
+    EXPECT_EQ(odd.Pattern(), "EDCB*A");
     EXPECT_EQ(odd.calls, 2);
     Rows even("ABCD*");
     ReverseRows(even);
-    EXPECT_EQ(even.Spec(), "D*CBA");
+    EXPECT_EQ(even.Pattern(), "D*CBA");
     Rows none("");
     ReverseRows(none);
     EXPECT_EQ(none.calls, 0);
