@@ -121,7 +121,9 @@ TEST(ThumbnailWorkers, StopWaitsForTheJobInFlightOrLeavesTheWorkerItsOwnState) {
         });
         EXPECT_TRUE(workers.Stop(5000));
         EXPECT_TRUE(released->load());
-        EXPECT_EQ(inbox.Take(1).size(), 1u);
+        std::vector<ThumbnailResult> done = inbox.Take(1);
+        EXPECT_EQ(done.size(), 1u);
+        for (ThumbnailResult& r : done) inbox.Free()(r.bitmap);
     }
     // A job that hangs: Stop gives up, the object goes, and the worker finishes later
     // on state it holds itself (the sanitizers see any use after free).
