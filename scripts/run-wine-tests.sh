@@ -5,6 +5,8 @@
 # A script gets PROGRAM_DIR (velum.exe, tg.dll, velum-tool.exe, language/), BUILD_DIR,
 # SOURCE_DIR, WINE, WINEPREFIX, DISPLAY and a scratch folder TEST_TMP; exit 0 passes,
 # 77 skips, anything else fails. Each gets at most WINE_TEST_TIMEOUT seconds (default 300).
+# WINTESTS_FILTER=GTEST_FILTER runs the Windows unit tests with that filter even when a
+# PATTERN is given (PATTERN "none" then runs no script).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 export SOURCE_DIR=$PWD
@@ -22,10 +24,11 @@ if ! wine_session_start; then
 fi
 echo "wine session: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX ($VELUM_WINE_ARCH)"
 
-if [ -x "$BUILD_DIR/tests/velum_wintests.exe" ] && [ "$pattern" = "*" ]; then
+if [ -x "$BUILD_DIR/tests/velum_wintests.exe" ] && { [ "$pattern" = "*" ] || [ -n "${WINTESTS_FILTER:-}" ]; }; then
   echo "--- velum_wintests.exe"
   # Into a file, not a pipe: the wineserver it may start keeps a pipe open forever.
-  (cd "$BUILD_DIR/tests" && timeout 600 "$WINE" velum_wintests.exe --gtest_brief=1 >"$VELUM_WINE_TMP/wintests.log" 2>&1)
+  (cd "$BUILD_DIR/tests" && timeout 600 "$WINE" velum_wintests.exe --gtest_brief=1 \
+    --gtest_filter="${WINTESTS_FILTER:-*}" >"$VELUM_WINE_TMP/wintests.log" 2>&1)
   tr -d '\r' <"$VELUM_WINE_TMP/wintests.log"
 fi
 
