@@ -1,7 +1,7 @@
 #include "app/AboutDlg.h"
 
-#include "TrayIds.h"
-#include "app/Help.h"
+#include "res/TrayIds.h"
+#include "ui/Help.h"
 #include "ui/core/AboutTexts.h"
 #include "settings/OptionData.h"
 #include "settings/Version.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "VelumIds.h"
+#include "res/VelumIds.h"
 #include "app/MainMessages.h"
 #include "base/Clock.h"
 #include "base/Trace.h"

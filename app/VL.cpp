@@ -1,14 +1,12 @@
 #include "app/VL.h"
 
-#include <memory>
-
-#include "VelumIds.h"
+#include "res/VelumIds.h"
 #include "app/MainMessages.h"
-#include "app/VLDlg.h"
+#include "app/MainWindow.h"
 #include "base/CommandLine.h"
 #include "base/ProgramPath.h"
-#include "base/SystemFolder_win.h"
 #include "base/Trace.h"
+#include "display/SystemDisplay_win.h"
 #include "lang/LanguageManager.h"
 #include "settings/SettingsSystem_win.h"
 
@@ -93,17 +91,9 @@ bool CVLApp::CheckSystem() {
         ResMessageBox(IDS_NEED_NT5, MB_OK);
         return false;
     }
-    HWND desktop = GetDesktopWindow();
-    HDC dc = GetDC(desktop);
-    int bits = dc ? GetDeviceCaps(dc, BITSPIXEL) : 0;
-    if (dc) ReleaseDC(desktop, dc);
-    if (bits >= 16) return true;
+    if (DesktopColorDepth() >= 16) return true;
     if (ResMessageBox(IDS_NEED_16BIT, MB_YESNO) == IDYES) OpenDisplaySettings();
     return false;
-}
-
-void CVLApp::OpenDisplaySettings() {
-    StartSystemProgram("rundll32.exe", "shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
 }
 
 std::string CVLApp::GetLanguageFolder() {
@@ -144,13 +134,8 @@ bool CVLApp::InitInstance() {
         return false;
     }
 
-    {
-        std::unique_ptr<CVLDlg> dlg(new CVLDlg(HasSwitch("-r")));
-        dlg->DoModal();
+    RunMainWindow(HasSwitch("-r"), [this] {
         if (m_hMutex) ReleaseMutex(m_hMutex);
-        // The settings are saved and the tray icon is gone. Ended at once, with no library
-        // shut down either: the thread may hold a lock that shutting down would wait for.
-        if (dlg->ThreadsLeftRunning()) TerminateProcess(GetCurrentProcess(), 0);
-    }
+    });
     return false;
 }

@@ -26,7 +26,6 @@ public:
     static HWND FindRunningInstance(const std::string& productName);
     static bool CheckSystem();
     // The display settings page of the control panel.
-    static void OpenDisplaySettings();
     static std::string GetLanguageFolder();
 
 private:

@@ -2,16 +2,19 @@
 
 #include <shellapi.h>
 
-#include "TrayIds.h"
-#include "VelumIds.h"
+#include <memory>
+
+#include "res/TrayIds.h"
+#include "res/VelumIds.h"
 #include "app/AboutDlg.h"
-#include "app/Help.h"
-#include "app/HotKeys.h"
+#include "ui/Help.h"
+#include "ui/HotKeys.h"
 #include "app/TrayMenu.h"
-#include "app/VL.h"
+#include "app/MainWindow.h"
+#include "display/SystemDisplay_win.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
-#include "display/ImageDisplayDlg_win.h"
+#include "ui/ImageDisplayDlg.h"
 #include "lang/LangMessageBox_win.h"
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
@@ -407,7 +410,7 @@ void CVLDlg::OnQuitInstance() {
 
 bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
     if (bitsPerPixel >= 16) return false;
-    if (LangMessageBox("0006", MB_YESNO) == IDYES) CVLApp::OpenDisplaySettings();
+    if (LangMessageBox("0006", MB_YESNO) == IDYES) OpenDisplaySettings();
     return true;
 }
 
@@ -563,17 +566,20 @@ bool CVLDlg::IsConfigWindowVisible() const {
 }
 
 bool CVLDlg::IsScreenSaverRunning() const {
-    BOOL running = FALSE;
-    return SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running;
+    return ::IsScreenSaverRunning();
 }
 
 int CVLDlg::DesktopColorDepth() const {
-    HWND desktop = GetDesktopWindow();
-    HDC dc = GetDC(desktop);
-    if (!dc) return 0;
-    int bits = GetDeviceCaps(dc, BITSPIXEL);
-    ReleaseDC(desktop, dc);
-    return bits;
+    return ::DesktopColorDepth();
+}
+
+void RunMainWindow(bool startHidden, const std::function<void()>& ended) {
+    std::unique_ptr<CVLDlg> dlg(new CVLDlg(startHidden));
+    dlg->DoModal();
+    ended();
+    // The settings are saved and the tray icon is gone. Ended at once, with no library
+    // shut down either: the thread may hold a lock that shutting down would wait for.
+    if (dlg->ThreadsLeftRunning()) TerminateProcess(GetCurrentProcess(), 0);
 }
 
 void CVLDlg::SetSlideshowTimer(uint32_t periodMs) {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "ConfigIds.h"
+#include "res/ConfigIds.h"
 #include "bench/BenchHost.h"
 #include "framework/Dialog.h"
 #include "imageinfo/ImageInfo.h"

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "ConfigIds.h"
+#include "res/ConfigIds.h"
 #include "bench/BenchHost.h"
-#include "VelumIds.h"
+#include "res/VelumIds.h"
 #include "base/Sync.h"
 #include "framework/Dialog.h"
 #include "imageinfo/ImageInfo.h"

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/Clock.h"
+#include "base/Random.h"
 #include "base/Sync.h"
 #include "display/ImageDisplay.h"
 #include "imagelist/DisplayList.h"
@@ -35,20 +36,6 @@ public:
     virtual void UpdateTrayIcon(bool enabled) = 0;
     virtual void SelectOpacityItem(int index) = 0;
     virtual void SetModified() = 0;
-};
-
-// The C runtime's rand(): the same numbers for the same seed on every platform.
-class CRuntimeRandom {
-public:
-    explicit CRuntimeRandom(uint32_t seed = 1) : m_seed(seed) {}
-    void Seed(uint32_t seed) { m_seed = seed; }
-    int Next() {
-        m_seed = m_seed * 214013u + 2531011u;
-        return static_cast<int>((m_seed >> 16) & 0x7FFF);
-    }
-
-private:
-    uint32_t m_seed;
 };
 
 class CSlideshow {

@@ -32,6 +32,17 @@ public:
     void Reset() { *this = CLangFont(); }
 };
 
+// A section's font as the system takes it: a face, a height in pixels (negative: a
+// character height) and a weight.
+class CFontFace {
+public:
+    static constexpr size_t kMaxFaceName = 31;
+
+    std::string m_strFace = "Arial";
+    int m_nHeight = -16;
+    int m_nWeight = 400;
+};
+
 class CLangSection {
 public:
     std::string m_strName;  // as written

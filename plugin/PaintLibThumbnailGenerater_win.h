@@ -1,3 +1,4 @@
+// The file is spelled as its class CPaintLibThumbnailGenerater is named.
 // Loads the picture plug-in tg.dll and calls its two entry points.
 #pragma once
 #include <windows.h>

@@ -1,6 +1,6 @@
 // Resource ids of the configuration window (template 102), its menus and its strings.
 #pragma once
-#include "VelumIds.h"
+#include "res/VelumIds.h"
 
 // Template 102
 #define IDC_ADD 1001

@@ -1,9 +1,9 @@
 // Resource ids of the preferences sheet (templates 105, 106) and the quick setup wizard
 // (templates 160, 162, 163, 164).
 #pragma once
-#include "ArtIds.h"
-#include "ImageSizeIds.h"
-#include "VelumIds.h"
+#include "res/ArtIds.h"
+#include "res/ImageSizeIds.h"
+#include "res/VelumIds.h"
 
 #define IDD_GENERAL_PAGE 105
 #define IDD_HOTKEY_PAGE 106

@@ -1,6 +1,6 @@
 // Resource ids of the tray menu and the About box.
 #pragma once
-#include "VelumIds.h"
+#include "res/VelumIds.h"
 
 #define IDR_TRAYMENU 132
 #define IDD_ABOUTBOX 100

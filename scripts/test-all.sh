@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native unit tests (plain, ASan+UBSan, TSan),
+# Builds everything and runs every test: the include order, native unit tests (plain, ASan+UBSan, TSan),
 # both Windows builds with the import check, the help file, the installer, the Wine tests
 # (the x86_64 build in a 64-bit prefix, then the i686 build in a 32-bit one) and the fuzz targets.
 # Ends with one line: "N passed, M failed".
@@ -71,6 +71,15 @@ run_native_tests() {
   fi
   tail -n 3 "$log"
 }
+
+stage "include order"
+if python3 scripts/check-layers.py >"$LOGDIR/layers.log" 2>&1; then
+  pass
+  tail -n 1 "$LOGDIR/layers.log"
+else
+  cat "$LOGDIR/layers.log"
+  fail "include order"
+fi
 
 run_native_tests native
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_native_tests native-asan

@@ -3,14 +3,15 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "ArtIds.h"
-#include "ConfigIds.h"
+#include "res/ArtIds.h"
+#include "res/ConfigIds.h"
 #include "base/Trace.h"
 #include "lang/LangKeys.h"
 #include "ui/ImageSizeCustomDlg.h"
 #include "ui/PopupMenu.h"
 #include "ui/core/ConfigLayout.h"
 #include "ui/core/ConfigTexts.h"
+#include "ui/core/SectionFont.h"
 #include "ui/core/OptionControls.h"
 
 namespace {

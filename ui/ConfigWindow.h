@@ -13,7 +13,7 @@
 #include "imagelist/ImageItem.h"
 #include "lang/LanguageManager.h"
 #include "settings/OptionData.h"
-#include "ui/core/ButtonStyle.h"
+#include "widgets/ButtonStyle.h"
 #include "widgets/Skin.h"
 #include "widgets/SkinButtons.h"
 #include "widgets/SkinPanel.h"

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "ConfigIds.h"
+#include "res/ConfigIds.h"
 #include "base/Trace.h"
 #include "imageinfo/SummaryInfoPicker.h"
 #include "lang/LangKeys.h"
@@ -41,10 +41,6 @@ int ShellIconIndex(const char* path, DWORD attributes, UINT flags) {
 }
 
 }  // namespace
-
-bool AnsiLeadByte(unsigned char c) {
-    return IsDBCSLeadByte(c) != FALSE;
-}
 
 CRedrawPause::CRedrawPause(HWND hwnd) : m_hWnd(hwnd) {
     if (m_hWnd) SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);

@@ -15,14 +15,12 @@
 #include <vector>
 
 #include "framework/Window.h"
+#include "base/CodePage.h"
 #include "imagelist/ImageItem.h"
 #include "lang/TextTable.h"
 #include "ui/FileListHeader.h"
 #include "ui/core/ImageRow.h"
 #include "ui/core/RowOrder.h"
-
-// The lead-byte test of the system's ANSI code page.
-bool AnsiLeadByte(unsigned char c);
 
 class CFileList : public CSubclassWindow, public IRowList {
 public:

@@ -1,6 +1,6 @@
 #include "ui/HelpTopicDialog.h"
 
-#include "app/Help.h"
+#include "ui/Help.h"
 
 CHelpTopicDialog::CHelpTopicDialog(UINT templateId, const char* helpTopic, HINSTANCE instance)
     : CDialog(templateId, instance), m_strHelpTopic(helpTopic ? helpTopic : "") {

@@ -1,5 +1,5 @@
 // A dialog with a page in the help file: F1 (WM_HELP) shows that page, or the help's
-// contents when the page is empty. Windows derive from it with their page from app/Help.h;
+// contents when the page is empty. Windows derive from it with their page from ui/Help.h;
 // property sheets (the preferences, the wizard) answer WM_HELP with ShowHelp() themselves.
 #pragma once
 #include <string>

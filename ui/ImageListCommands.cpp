@@ -1,6 +1,6 @@
 #include "ui/ImageListCommands.h"
 
-#include "ConfigIds.h"
+#include "res/ConfigIds.h"
 #include "base/Trace.h"
 #include "imagelist/FileSystem.h"
 #include "imagelist/ImageExtension.h"

@@ -1,6 +1,6 @@
 #include "ui/ImageSizeCustomDlg.h"
 
-#include "ImageSizeIds.h"
+#include "res/ImageSizeIds.h"
 #include "base/Trace.h"
 #include "ui/core/ImageSizeTexts.h"
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "SetupIds.h"
-#include "app/Help.h"
+#include "res/SetupIds.h"
+#include "ui/Help.h"
 #include "ui/core/SetupPages.h"
 #include "ui/core/SetupTexts.h"
 

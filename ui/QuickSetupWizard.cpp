@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "SetupIds.h"
+#include "res/SetupIds.h"
 #include "base/Trace.h"
 #include "lang/MenuText.h"
 #include "settings/Version.h"

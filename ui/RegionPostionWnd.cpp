@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "ArtIds.h"
+#include "res/ArtIds.h"
 #include "base/Trace.h"
 #include "widgets/Skin.h"
 

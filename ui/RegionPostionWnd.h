@@ -1,3 +1,4 @@
+// The file is spelled as its class CRegionPostionWnd is named.
 // The position picker: a 99 x 78 miniature of a monitor whose screen stands for the real
 // screen, with a white block for the display region that the user drags to place it.
 // Used by the size and position dialog and by the quick setup wizard's size page: the

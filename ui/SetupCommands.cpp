@@ -1,7 +1,7 @@
 #include "ui/SetupCommands.h"
 
-#include "VelumIds.h"
-#include "app/HotKeys.h"
+#include "res/VelumIds.h"
+#include "ui/HotKeys.h"
 #include "framework/PropertySheet.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/OptionSheet.h"

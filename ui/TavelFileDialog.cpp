@@ -2,8 +2,8 @@
 
 #include <commdlg.h>
 
+#include "base/CodePage.h"
 #include "base/Trace.h"
-#include "ui/FileList.h"
 #include "ui/core/FileChoice.h"
 
 CTavelFileDialog::CTavelFileDialog(bool open, const char* defaultExt, const char* fileName, DWORD flags,

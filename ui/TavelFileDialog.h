@@ -1,3 +1,4 @@
+// The file is spelled as its class CTavelFileDialog is named.
 // The program's open and save dialogs: the system's Explorer-style dialogs, always
 // resizable, with the places bar, no hook. The filter is written with "|" between its
 // descriptions and patterns.

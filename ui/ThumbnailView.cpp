@@ -4,8 +4,8 @@
 
 #include <new>
 
-#include "ConfigIds.h"
-#include "VelumIds.h"
+#include "res/ConfigIds.h"
+#include "res/VelumIds.h"
 #include "base/Trace.h"
 #include "ui/core/ConfigTexts.h"
 

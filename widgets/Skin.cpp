@@ -1,6 +1,6 @@
 #include "widgets/Skin.h"
 
-#include "ArtIds.h"
+#include "res/ArtIds.h"
 #include "base/Trace.h"
 
 HBITMAP LoadArtBitmap(int id) {

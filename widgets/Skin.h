@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ui/core/ButtonStyle.h"
+#include "widgets/ButtonStyle.h"
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 // The colour the widgets use where the artwork is missing.

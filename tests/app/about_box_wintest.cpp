@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "TrayIds.h"
+#include "res/TrayIds.h"
 #include "app/AboutDlg.h"
 #include "lang/LangKeys.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "TrayIds.h"
+#include "res/TrayIds.h"
 #include "app/SystemTray.h"
 #include "tests/support_win/TrayProbe_win.h"
 

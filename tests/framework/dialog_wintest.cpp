@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "VelumIds.h"
+#include "res/VelumIds.h"
 #include "framework/Dialog.h"
 #include "framework/Window.h"
 #include "tests/support/TraceCapture.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "SetupIds.h"
+#include "res/SetupIds.h"
 #include "framework/PropertySheet.h"
 #include "tests/support_win/WindowTests.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ConfigIds.h"
+#include "res/ConfigIds.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Window.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArtIds.h"
+#include "res/ArtIds.h"
 
 namespace {
 

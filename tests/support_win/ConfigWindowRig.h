@@ -1,7 +1,7 @@
 // The configuration window on its dialog template, with a host that counts the edits.
 #pragma once
 
-#include "ConfigIds.h"
+#include "res/ConfigIds.h"
 #include "framework/Dialog.h"
 #include "ui/ConfigWindow.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ConfigIds.h"
+#include "res/ConfigIds.h"
 #include "framework/Dialog.h"
 #include "imageinfo/ImageInfo.h"
 #include "tests/support_win/TempFolder.h"

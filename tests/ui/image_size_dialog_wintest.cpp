@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "ImageSizeIds.h"
+#include "res/ImageSizeIds.h"
 #include "framework/Controls.h"
 #include "lang/LanguageManager.h"
 #include "tests/support/Regions.h"

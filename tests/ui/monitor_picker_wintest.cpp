@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "ImageSizeIds.h"
+#include "res/ImageSizeIds.h"
 #include "lang/LanguageManager.h"
 #include "tests/support/Regions.h"
 #include "ui/ImageSizeCustomDlg.h"

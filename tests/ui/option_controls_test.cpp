@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/core/ButtonStyle.h"
+#include "ui/core/SectionFont.h"
 #include "ui/core/OptionControls.h"
 
 namespace {
@@ -59,7 +59,7 @@ TEST(RangeMessage, LimitsFillTheirPlaces) {
 }
 
 TEST(ButtonStyleFont, LanguageFontOrTheSectionsDefault) {
-    CButtonStyle style;
+    CFontFace style;
     CLangFont tahoma;
     tahoma.m_strName = "Tahoma";
     tahoma.m_nSize = 9;  // no weight line: 400

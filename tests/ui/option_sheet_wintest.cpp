@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "SetupIds.h"
-#include "app/Help.h"
+#include "res/SetupIds.h"
+#include "ui/Help.h"
 #include "framework/Controls.h"
 #include "lang/LanguageManager.h"
 #include "settings/OptionDataJson.h"

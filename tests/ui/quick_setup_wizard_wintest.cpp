@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "SetupIds.h"
+#include "res/SetupIds.h"
 #include "framework/Controls.h"
 #include "lang/LanguageManager.h"
 #include "settings/OptionDataJson.h"

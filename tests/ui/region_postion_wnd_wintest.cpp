@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "ArtIds.h"
-#include "ImageSizeIds.h"
+#include "res/ArtIds.h"
+#include "res/ImageSizeIds.h"
 #include "framework/Dialog.h"
 #include "ui/RegionPostionWnd.h"
 

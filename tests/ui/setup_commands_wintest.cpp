@@ -8,9 +8,9 @@
 
 #include <functional>
 
-#include "SetupIds.h"
-#include "VelumIds.h"
-#include "app/HotKeys.h"
+#include "res/SetupIds.h"
+#include "res/VelumIds.h"
+#include "ui/HotKeys.h"
 #include "framework/Controls.h"
 #include "framework/PropertySheet.h"
 #include "lang/LanguageManager.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ConfigIds.h"
-#include "VelumIds.h"
+#include "res/ConfigIds.h"
+#include "res/VelumIds.h"
 #include "framework/Dialog.h"
 #include "imageinfo/ImageInfo.h"
 #include "tests/support/Pictures.h"

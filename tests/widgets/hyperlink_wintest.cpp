@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "TrayIds.h"
+#include "res/TrayIds.h"
 #include "app/AboutDlg.h"
 
 namespace {

@@ -9,10 +9,10 @@
 #include <atomic>
 #include <string>
 
+#include "base/Random.h"
 #include "base/Sync.h"
 #include "display/FullScreen_win.h"
 #include "display/ImageDisplay.h"
-#include "display/Slideshow.h"
 #include "framework/Dialog.h"
 #include "plugin/PaintLibThumbnailGenerater_win.h"
 #include "settings/OptionData.h"

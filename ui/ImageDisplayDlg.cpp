@@ -1,4 +1,4 @@
-#include "display/ImageDisplayDlg_win.h"
+#include "ui/ImageDisplayDlg.h"
 
 #include "base/Trace.h"
 #include "display/DisplayLayout.h"

@@ -8,7 +8,7 @@
 #include "base/File.h"
 #include "base/ProgramPath.h"
 #include "base/Sync.h"
-#include "display/ImageDisplayDlg_win.h"
+#include "ui/ImageDisplayDlg.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Regions.h"
 #include "tests/support_win/ProcessCounts.h"

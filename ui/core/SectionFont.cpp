@@ -1,16 +1,16 @@
-#include "ui/core/ButtonStyle.h"
+#include "ui/core/SectionFont.h"
 
 #include "base/Trace.h"
 #include "ui/core/ConfigLayout.h"
 
-void SetStyleFont(CButtonStyle& style, bool found, const CLangFont& font, const FontDefault& fallback) {
+void SetStyleFont(CFontFace& style, bool found, const CLangFont& font, const FontDefault& fallback) {
     if (!found || !font.IsValid()) {
         style.m_strFace = fallback.face;
         style.m_nHeight = LanguageFontHeight(fallback.points);
         style.m_nWeight = fallback.weight;
         return;
     }
-    if (font.m_strName.size() > CButtonStyle::kMaxFaceName) {
+    if (font.m_strName.size() > CFontFace::kMaxFaceName) {
         VL_TRACE_MSG("font name too long");
         style.m_strFace = "Arial";
     } else {

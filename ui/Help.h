@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-// Pages of the help file that windows show on F1 (see app/HelpTopicDialog.h).
+// Pages of the help file that windows show on F1 (see ui/HelpTopicDialog.h).
 constexpr char kHelpConfigWindow[] = "ConfigWin.htm";
 constexpr char kHelpImageSizeCustomDialog[] = "image_size_custom_dialog.htm";
 constexpr char kHelpAboutBox[] = "about.htm";

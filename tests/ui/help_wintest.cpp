@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "VelumIds.h"
+#include "res/VelumIds.h"
 #include "app/AboutDlg.h"
-#include "app/Help.h"
+#include "ui/Help.h"
 #include "ui/HelpTopicDialog.h"
 #include "app/VLDlg.h"
 #include "base/File.h"

@@ -1,4 +1,4 @@
-#include "app/HotKeys.h"
+#include "ui/HotKeys.h"
 
 bool CWindowHotKeys::Register(int id, unsigned registerModifiers, unsigned virtualKey) {
     return RegisterHotKey(m_hWnd, id, registerModifiers, virtualKey) != FALSE;
