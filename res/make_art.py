@@ -1,16 +1,17 @@
 #!/usr/bin/env python3
 """Draws the configuration window's skin, the position picker's monitor and cursor and the
-wizard's picture into art/ beside this script, plus two previews of the configuration
-window (art/preview.png at 532 x 413, art/preview_max.png maximised). Pure Python, no
-imaging library. Run it again after changing the drawing; the resources are committed.
+wizard's picture into art/ beside this script (or into the folder given as the only
+argument). Pure Python, no imaging library. Run it again after changing the drawing; the
+resources are committed, and the test command checks that a run reproduces them exactly.
+scripts/screenshots.sh shows the real window.
 
-How the skin is meant to be painted (the widgets follow this, the previews show it):
+How the skin is meant to be painted (the widgets follow this):
 - background.bmp (202) is a seamless tile. Tile it over each of the three panels with the
   tile origin at the window's top-left corner (brush origin = minus the panel's position),
   so the brushed grain runs on across the bands. Never stretch it.
-- Frame each panel's rectangle with the lines of PANEL_FRAME below, outermost first: line i
-  lies i pixels inside the rectangle; draw its top and left edges in its first colour, then
-  its bottom and right edges in its second. That gives each band a raised chrome rim around
+- Frame each panel's rectangle with the lines of the panel frame (widgets/SkinPanel.cpp),
+  outermost first: line i lies i pixels inside the rectangle; draw its top and left edges in
+  its first colour, then its bottom and right edges in its second. That gives each band a raised chrome rim around
   a slightly recessed plate, 4 pixels wide like the border zones; the bars join the rims
   across the gaps.
 - bar.bmp (203) is drawn 1:1 at each bar position, 134 x 5.
@@ -26,19 +27,12 @@ import math
 import os
 import random
 import struct
-import zlib
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, 'art')
+OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, 'art')
 
 MAGENTA = (255, 0, 255)
-# (top and left, bottom and right) of each frame line, outermost first.
-PANEL_FRAME = [
-    ((10, 18, 34), (10, 18, 34)),
-    ((172, 196, 230), (66, 88, 124)),
-    ((98, 126, 170), (42, 60, 94)),
-    ((18, 30, 54), (86, 114, 158)),
-]
 
 
 # ---------------------------------------------------------------------------------------
@@ -177,20 +171,6 @@ def cursor_file(rows, hotspot):
     head = struct.pack('<HHH', 0, 2, 1)
     entry = struct.pack('<BBBBHHII', size, size, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
     return head + entry + image
-
-
-def png(img):
-    raw = bytearray()
-    for row in img.rgb():
-        raw.append(0)
-        for c in row:
-            raw += bytes(c)
-
-    def chunk(tag, body):
-        return struct.pack('>I', len(body)) + tag + body + struct.pack('>I', zlib.crc32(tag + body))
-
-    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', img.w, img.h, 8, 2, 0, 0, 0)) +
-            chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + chunk(b'IEND', b''))
 
 
 # ---------------------------------------------------------------------------------------
@@ -675,375 +655,6 @@ def draw_wizard():
 
 
 # ---------------------------------------------------------------------------------------
-# Text for the previews only: a TrueType outline rasteriser (Arial's metrics are those of
-# Liberation Sans, when the system has it)
-
-
-class Font:
-    def __init__(self, path):
-        d = open(path, 'rb').read()
-        self.d = d
-        n = struct.unpack('>H', d[4:6])[0]
-        self.t = {}
-        for i in range(n):
-            tag, _, off, ln = struct.unpack('>4sIII', d[12 + 16 * i:28 + 16 * i])
-            self.t[tag.decode('latin-1')] = off
-        head = self.t['head']
-        self.upem = struct.unpack('>H', d[head + 18:head + 20])[0]
-        self.long_loca = struct.unpack('>h', d[head + 50:head + 52])[0] == 1
-        hhea = self.t['hhea']
-        self.asc, self.desc = struct.unpack('>hh', d[hhea + 4:hhea + 8])
-        self.nhm = struct.unpack('>H', d[hhea + 34:hhea + 36])[0]
-        self.cmap = self._cmap()
-
-    def _cmap(self):
-        d, base = self.d, self.t['cmap']
-        n = struct.unpack('>H', d[base + 2:base + 4])[0]
-        for i in range(n):
-            pid, eid, off = struct.unpack('>HHI', d[base + 4 + 8 * i:base + 12 + 8 * i])
-            st = base + off
-            if pid == 3 and eid == 1 and struct.unpack('>H', d[st:st + 2])[0] == 4:
-                segx2 = struct.unpack('>H', d[st + 6:st + 8])[0]
-                seg = segx2 // 2
-                ends = struct.unpack('>%dH' % seg, d[st + 14:st + 14 + segx2])
-                p = st + 16 + segx2
-                starts = struct.unpack('>%dH' % seg, d[p:p + segx2])
-                deltas = struct.unpack('>%dh' % seg, d[p + segx2:p + 2 * segx2])
-                ro_at = p + 2 * segx2
-                ros = struct.unpack('>%dH' % seg, d[ro_at:ro_at + segx2])
-                m = {}
-                for k in range(seg):
-                    for ch in range(starts[k], min(ends[k], 0x17F) + 1):
-                        if ros[k] == 0:
-                            g = (ch + deltas[k]) & 0xFFFF
-                        else:
-                            a = ro_at + 2 * k + ros[k] + 2 * (ch - starts[k])
-                            g = struct.unpack('>H', d[a:a + 2])[0]
-                            g = (g + deltas[k]) & 0xFFFF if g else 0
-                        m[ch] = g
-                return m
-        return {}
-
-    def advance(self, g):
-        hm = self.t['hmtx']
-        i = min(g, self.nhm - 1)
-        return struct.unpack('>H', self.d[hm + 4 * i:hm + 4 * i + 2])[0]
-
-    def contours(self, g):
-        d, loca, glyf = self.d, self.t['loca'], self.t['glyf']
-        if self.long_loca:
-            a, b = struct.unpack('>II', d[loca + 4 * g:loca + 4 * g + 8])
-        else:
-            a, b = (2 * v for v in struct.unpack('>HH', d[loca + 2 * g:loca + 2 * g + 4]))
-        if a == b:
-            return []
-        p = glyf + a
-        nc = struct.unpack('>h', d[p:p + 2])[0]
-        if nc < 0:
-            out, q = [], p + 10
-            while True:
-                flags, sub = struct.unpack('>HH', d[q:q + 4])
-                q += 4
-                if flags & 1:
-                    dx, dy = struct.unpack('>hh', d[q:q + 4])
-                    q += 4
-                else:
-                    dx, dy = struct.unpack('>bb', d[q:q + 2])
-                    q += 2
-                q += 2 if flags & 8 else 4 if flags & 0x40 else 8 if flags & 0x80 else 0
-                for c in self.contours(sub):
-                    out.append([(x + dx, y + dy, on) for x, y, on in c])
-                if not flags & 0x20:
-                    return out
-        ends = struct.unpack('>%dH' % nc, d[p + 10:p + 10 + 2 * nc])
-        q = p + 10 + 2 * nc
-        q += 2 + struct.unpack('>H', d[q:q + 2])[0]
-        npts = ends[-1] + 1
-        flags = []
-        while len(flags) < npts:
-            f = d[q]
-            q += 1
-            flags.append(f)
-            if f & 8:
-                flags.extend([f] * d[q])
-                q += 1
-        coords = []
-        for short, same in ((2, 16), (4, 32)):
-            v, vals = 0, []
-            for f in flags:
-                if f & short:
-                    dv = d[q]
-                    q += 1
-                    v += dv if f & same else -dv
-                elif not f & same:
-                    v += struct.unpack('>h', d[q:q + 2])[0]
-                    q += 2
-                vals.append(v)
-            coords.append(vals)
-        out, s = [], 0
-        for e in ends:
-            out.append([(coords[0][i], coords[1][i], flags[i] & 1) for i in range(s, e + 1)])
-            s = e + 1
-        return out
-
-
-def flatten(contour):
-    pts = contour
-    if not pts:
-        return []
-    # Start on an on-curve point, inventing one between two off-curve points.
-    k = next((i for i, p in enumerate(pts) if p[2]), None)
-    if k is None:
-        a, b = pts[0], pts[1]
-        pts = [((a[0] + b[0]) / 2, (a[1] + b[1]) / 2, 1)] + pts[1:] + pts[:1]
-    else:
-        pts = pts[k:] + pts[:k]
-    out = [pts[0][:2]]
-    prev = pts[0]
-    ctrl = None
-    for p in pts[1:] + pts[:1]:
-        if p[2]:
-            if ctrl is None:
-                out.append(p[:2])
-            else:
-                out += quad(prev, ctrl, p)
-                ctrl = None
-            prev = p
-        else:
-            if ctrl is not None:
-                mid = ((ctrl[0] + p[0]) / 2, (ctrl[1] + p[1]) / 2, 1)
-                out += quad(prev, ctrl, mid)
-                prev = mid
-            ctrl = p
-    return out
-
-
-def quad(a, c, b, n=6):
-    return [((1 - t) ** 2 * a[0] + 2 * (1 - t) * t * c[0] + t * t * b[0],
-             (1 - t) ** 2 * a[1] + 2 * (1 - t) * t * c[1] + t * t * b[1]) for t in (i / n for i in range(1, n + 1))]
-
-
-FONT_DIR = '/usr/share/fonts/truetype/liberation'
-_fonts = {}
-
-
-def font(bold):
-    name = 'LiberationSans-Bold.ttf' if bold else 'LiberationSans-Regular.ttf'
-    if name not in _fonts:
-        path = os.path.join(FONT_DIR, name)
-        _fonts[name] = Font(path) if os.path.exists(path) else None
-    return _fonts[name]
-
-
-def text(img, s, rect, em, bold, colour, align='center'):
-    """Draws s in rect as GDI would with DT_SINGLELINE | DT_VCENTER and the given alignment,
-    for a font of character height em pixels."""
-    f = font(bold)
-    x0, y0, x1, y1 = rect
-    if f is None:  # no font on this system: a bar where the text goes
-        w = len(s) * em * 0.55
-        left = x0 + (x1 - x0 - w) / 2 if align == 'center' else x1 - w if align == 'right' else x0
-        img.shade(lambda px, py: (colour, 0.6), int(left), (y0 + y1) // 2 - 2, int(left + w), (y0 + y1) // 2 + 2)
-        return
-    sc = em / f.upem
-    glyphs = [f.cmap.get(ord(ch), 0) for ch in s]
-    width = sum(f.advance(g) for g in glyphs) * sc
-    left = x0 + (x1 - x0 - width) / 2 if align == 'center' else x1 - width if align == 'right' else x0
-    left = round(left)
-    cell = round((f.asc - f.desc) * sc)
-    base = y0 + (y1 - y0 - cell) // 2 + round(f.asc * sc)
-    edges = []
-    pen = 0.0
-    for g in glyphs:
-        for c in f.contours(g):
-            pts = [(left + (pen + x) * sc, base - y * sc) for x, y in flatten(c)]
-            for i in range(len(pts)):
-                edges.append((pts[i], pts[(i + 1) % len(pts)]))
-        pen += f.advance(g)
-    if not edges:
-        return
-    ys = [p[1] for e in edges for p in e]
-    sub = 5
-    for y in range(int(min(ys)), int(math.ceil(max(ys))) + 1):
-        cov = {}
-        for s_ in range(sub):
-            sy = y + (s_ + 0.5) / sub
-            hits = []
-            for (ax, ay), (bx, by) in edges:
-                if (ay <= sy) != (by <= sy):
-                    hits.append((ax + (sy - ay) * (bx - ax) / (by - ay), 1 if by > ay else -1))
-            hits.sort()
-            wind = 0
-            for i, (hx, dw) in enumerate(hits):
-                was = wind
-                wind += dw
-                if was == 0 and wind != 0:
-                    start = hx
-                elif was != 0 and wind == 0:
-                    span(cov, start, hx, 1.0 / sub)
-        for x, a in cov.items():
-            if x0 - 2 <= x < x1 + 2:
-                img.blend(x, y, colour, min(1.0, a))
-
-
-def span(cov, a, b, wgt):
-    ia, ib = int(math.floor(a)), int(math.floor(b))
-    if ia == ib:
-        cov[ia] = cov.get(ia, 0) + (b - a) * wgt
-        return
-    cov[ia] = cov.get(ia, 0) + (ia + 1 - a) * wgt
-    for x in range(ia + 1, ib):
-        cov[x] = cov.get(x, 0) + wgt
-    cov[ib] = cov.get(ib, 0) + (b - ib) * wgt
-
-
-# ---------------------------------------------------------------------------------------
-# The preview: the configuration window as the widgets paint it
-
-DESKTOP = (58, 110, 165)
-WHITE = (255, 255, 255)
-
-
-def frame_panel(img, x0, y0, x1, y1):
-    for i, (lt, rb) in enumerate(PANEL_FRAME):
-        left, top, right, bottom = x0 + i, y0 + i, x1 - 1 - i, y1 - 1 - i
-        for x in range(left, right + 1):
-            img.put(x, top, lt)
-        for y in range(top, bottom + 1):
-            img.put(left, y, lt)
-        for x in range(left, right + 1):
-            img.put(x, bottom, rb)
-        for y in range(top, bottom + 1):
-            img.put(right, y, rb)
-
-
-def sunken(img, x0, y0, x1, y1, fill):
-    img.fill_rect(x0, y0, x1, y1, fill)
-    for x in range(x0, x1):
-        img.put(x, y0, (128, 128, 128))
-        img.put(x, y0 + 1, (64, 64, 64))
-        img.put(x, y1 - 1, (255, 255, 255))
-        img.put(x, y1 - 2, (212, 208, 200))
-    for y in range(y0, y1):
-        img.put(x0, y, (128, 128, 128))
-        img.put(x0 + 1, y, (64, 64, 64))
-        img.put(x1 - 1, y, (255, 255, 255))
-        img.put(x1 - 2, y, (212, 208, 200))
-
-
-def raised(img, x0, y0, x1, y1, label=None):
-    face = (212, 208, 200)
-    img.fill_rect(x0, y0, x1, y1, face)
-    for x in range(x0, x1):
-        img.put(x, y0, (255, 255, 255))
-        img.put(x, y1 - 1, (64, 64, 64))
-        img.put(x, y1 - 2, (128, 128, 128))
-    for y in range(y0, y1):
-        img.put(x0, y, (255, 255, 255))
-        img.put(x1 - 1, y, (64, 64, 64))
-        img.put(x1 - 2, y, (128, 128, 128))
-    if label == 'down':
-        cx, cy = (x0 + x1) // 2, (y0 + y1) // 2
-        for i in range(4):
-            for x in range(cx - 3 + i, cx + 4 - i):
-                img.put(x, cy - 1 + i, (0, 0, 0))
-    elif label == 'spin':
-        cx = (x0 + x1) // 2
-        mid = (y0 + y1) // 2
-        for x in range(x0, x1):
-            img.put(x, mid, (128, 128, 128))
-        for i in range(3):
-            for x in range(cx - 2 + i, cx + 3 - i):
-                img.put(x, y0 + 3 + (2 - i), (0, 0, 0))
-                img.put(x, mid + 3 + i, (0, 0, 0))
-
-
-def combo(img, x, y, w, h, value):
-    sunken(img, x, y, x + w, y + h, WHITE)
-    raised(img, x + w - 18, y + 2, x + w - 2, y + h - 2, 'down')
-    text(img, value, (x + 5, y, x + w - 20, y + h), 11, False, (0, 0, 0), 'left')
-
-
-def compose(W, H, tiles, pressed=()):
-    img = Image(W, H, DESKTOP)
-    pressed_labels = pressed
-    bg = tiles['background']
-    D = (W - 268) // 3
-    E = (W - 188) // 3
-    M = (W - 490) // 2
-    panels = [(0, 0, W, 37), (0, 42, W, H - 63), (0, H - 58, W, H)]
-    for x0, y0, x1, y1 in panels:
-        img.tile(bg, x0, y0, x1, y1)
-        frame_panel(img, x0, y0, x1, y1)
-    for bx, by in ((D, 37), (2 * D + 134, 37), (D, H - 63), (2 * D + 134, H - 63)):
-        img.blit(tiles['bar'], bx, by)
-    text(img, 'Velum', (0, 0, W, 37), 18, False, WHITE)
-    img.blit(tiles['sys_up'], 14, 11)
-    img.blit(tiles['min_up'], W - 59, 11)
-    img.blit(tiles['max_up'], W - 44, 11)
-    img.blit(tiles['close_up'], W - 29, 11)
-
-    def button(x, y, label, em=16, bold=True):
-        pressed = label in pressed_labels
-        img.blit(tiles['face_down' if pressed else 'face_up'], x, y)
-        o = 1 if pressed else 0
-        text(img, label, (x + o, y + o, x + 94 + o, y + 32 + o), em, bold, WHITE)
-
-    button(14, 56, 'Add')
-    button(14, 88, 'Remove')
-    button(14, 120, 'Clear')
-    button(14, 184, 'Details', em=13, bold=False)
-    # The list view: a sunken white box with its column header.
-    lx, ly, lw, lh = 122, 56, W - 166, H - 193
-    sunken(img, lx, ly, lx + lw, ly + lh, WHITE)
-    cols = [('File Name', 0.46), ('Dimension', 0.22), ('Color Depth', 0.22)]
-    cx = lx + 2
-    for name, frac in cols:
-        cw = int((lw - 4) * frac)
-        raised(img, cx, ly + 2, cx + cw, ly + 20)
-        text(img, name, (cx + 6, ly + 2, cx + cw, ly + 20), 11, False, (0, 0, 0), 'left')
-        cx += cw
-    raised(img, cx, ly + 2, lx + lw - 2, ly + 20)
-    rows = [('C:\\Pictures\\Holiday\\lake.jpg', '1600 x 1200', '24 bit'),
-            ('C:\\Pictures\\Holiday\\hills.jpg', '1600 x 1200', '24 bit'),
-            ('C:\\Pictures\\Wallpapers', '', ''),
-            ('C:\\Pictures\\sunset.bmp', '1024 x 768', '24 bit')]
-    for i, row in enumerate(rows):
-        ry = ly + 22 + i * 17
-        if ry + 17 > ly + lh - 2:
-            break
-        if i == 1:
-            img.fill_rect(lx + 3, ry, lx + lw - 3, ry + 16, (49, 106, 197))
-        cx = lx + 2
-        for (name, frac), cell in zip(cols, row):
-            cw = int((lw - 4) * frac)
-            text(img, cell, (cx + 6, ry, cx + cw - 2, ry + 16), 11, False, WHITE if i == 1 else (0, 0, 0), 'left')
-            cx += cw
-    T = (H - 268) // 2 + 56
-    img.blit(tiles['arrow_top'], W - 30, T, MAGENTA)
-    img.blit(tiles['arrow_up'], W - 30, T + 22, MAGENTA)
-    img.blit(tiles['arrow_down'], W - 30, T + 45, MAGENTA)
-    img.blit(tiles['arrow_bottom'], W - 30, T + 65, MAGENTA)
-    # Option captions (panel coordinates turned into window ones) and their controls.
-    B = H - 63
-    X = M
-    for label, (a, b, c, d) in (('Opacity :', (X, B - 58, X + 100, B - 42)),
-                                ('Intervals (secs) :', (X, B - 33, X + 100, B - 17)),
-                                ('Display Sequence :', (X + 225, B - 58, X + 356, B - 42)),
-                                ('Size&Position :', (X + 225, B - 33, X + 356, B - 17))):
-        text(img, label, (a, b, c, d), 13, True, WHITE, 'right')
-    combo(img, M + 106, H - 123, 110, 20, '60%')
-    combo(img, M + 360, H - 123, 120, 20, 'Randomize')
-    sunken(img, M + 106, H - 98, M + 106 + 66, H - 98 + 20, WHITE)
-    text(img, '30', (M + 111, H - 98, M + 160, H - 78), 11, False, (0, 0, 0), 'left')
-    raised(img, M + 106 + 66 - 16, H - 96, M + 106 + 66 - 2, H - 80, 'spin')
-    combo(img, M + 360, H - 98, 120, 20, 'Fit To Screen')
-    button(E, H - 45, 'OK')
-    button(2 * E + 94, H - 45, 'Cancel')
-    return img
-
-
-# ---------------------------------------------------------------------------------------
 
 
 def main():
@@ -1072,11 +683,6 @@ def main():
     rows, hot = draw_cursor()
     with open(os.path.join(OUT, 'move.cur'), 'wb') as f:
         f.write(cursor_file(rows, hot))
-    with open(os.path.join(OUT, 'preview.png'), 'wb') as f:
-        f.write(png(compose(532, 413, tiles)))
-    with open(os.path.join(OUT, 'preview_max.png'), 'wb') as f:
-        # The maximised one shows a button held down.
-        f.write(png(compose(1024, 700, tiles, pressed=('Remove',))))
 
 
 if __name__ == '__main__':

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the include order, native unit tests (plain, ASan+UBSan, TSan),
+# Builds everything and runs every test: the include order, the generated artwork, native unit tests (plain, ASan+UBSan, TSan),
 # both Windows builds with the import check, the help file, the installer, the Wine tests
 # (the x86_64 build in a 64-bit prefix, then the i686 build in a 32-bit one) and the fuzz targets.
 # Ends with one line: "N passed, M failed".
@@ -80,6 +80,18 @@ else
   cat "$LOGDIR/layers.log"
   fail "include order"
 fi
+
+stage "generated artwork"
+# The committed resources are what the drawing script makes, byte for byte.
+art_tmp=$(mktemp -d)
+if python3 res/make_art.py "$art_tmp" && diff -r res/art "$art_tmp" >"$LOGDIR/art.log" 2>&1; then
+  pass
+  echo "res/art: $(ls "$art_tmp" | wc -l) files reproduced"
+else
+  cat "$LOGDIR/art.log"
+  fail "generated artwork"
+fi
+rm -rf "$art_tmp"
 
 run_native_tests native
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_native_tests native-asan
