@@ -174,7 +174,7 @@ fi
 # Fuzz stage: every tests/fuzz/NAME_fuzz.cpp is built and run for FUZZ_SECONDS from a copy
 # of its seeds in tests/fuzz/corpus/NAME_fuzz/ (the seeds themselves stay untouched).
 #   FUZZ_RSS_MB=2048   memory limit of one target (ASan included)
-#   FUZZ_ONLY=GLOB     run only the targets whose name matches, e.g. 'jpg*'
+#   FUZZ_ONLY=GLOB     run only the targets whose name matches, e.g. 'header*'
 # A finding's input is kept in build/test-logs/fuzz/NAME/ and the command to replay it is shown.
 run_fuzz_target() {
   local target=$1 name seeds work artifacts log rc runs

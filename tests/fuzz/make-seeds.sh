@@ -28,6 +28,16 @@ mk tgainfo_fuzz rle.tga -compress RLE
 mk tgainfo_fuzz grey.tga -colorspace Gray
 mk pcxinfo_fuzz rgb.pcx
 mk pcxinfo_fuzz palette.pcx -colors 4 -type Palette
+# The header readers share one target: each seed starts with its reader's selector byte.
+selector=0
+for reader in bmpinfo_fuzz gifinfo_fuzz jpginfo_fuzz pcxinfo_fuzz tgainfo_fuzz; do
+  mkdir -p headerinfo_fuzz
+  for f in "$reader"/*; do
+    { printf "\\$(printf %03o "$selector")"; cat "$f"; } >"headerinfo_fuzz/$(basename "$f")"
+  done
+  rm -r "$reader"
+  selector=$((selector + 1))
+done
 # EXIF orientation: the tag in a JPEG's APP1 segment in both byte orders, and in a TIFF.
 with_exif() {  # in.jpg out.jpg orientation II|MM
     python3 -c '

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -79,11 +81,12 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     CloseHandle(h);
 }
 
-// A 6 x 4 JPEG of the fuzz seeds.
+// A 6 x 4 JPEG of the fuzz seeds, less the seed's reader selector byte.
 void CopyJpeg(const std::string& to) {
-    ASSERT_TRUE(
-        CopyFileA((kSourceDir + "\\tests\\fuzz\\corpus\\jpginfo_fuzz\\baseline.jpg").c_str(), to.c_str(), FALSE))
-        << to;
+    std::ifstream seed(kSourceDir + "\\tests\\fuzz\\corpus\\headerinfo_fuzz\\baseline.jpg", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(seed)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 1u);
+    WriteBytes(to, bytes.substr(1));
 }
 
 CImageItem File(const std::string& path, int32_t width = 0) {

@@ -22,20 +22,23 @@ expect_fail 2 hotkey
 for bad in "14" "14 36 1" "x 36" "14 65536" "-1 36"; do expect_fail 2 hotkey $bad; done
 
 # imageinfo: Windows paths, upper-case extensions, a dot only in a folder name, files that fail.
-seeds=$SOURCE_DIR/tests/fuzz/corpus
+# The header seeds start with their reader's selector byte.
+seeds=$SOURCE_DIR/tests/fuzz/corpus/headerinfo_fuzz
+seed() { tail -c +2 "$seeds/$1"; }
 mkdir -p my.pics
-cp "$seeds/jpginfo_fuzz/progressive.jpg" PHOTO.JPG
-cp "$seeds/bmpinfo_fuzz/core.bmp" my.pics/core.dib
-cp "$seeds/gifinfo_fuzz/palette.gif" my.pics/photo
-head -c 17 "$seeds/tgainfo_fuzz/rgb.tga" > short.tga
-out=$($tool imageinfo 'PHOTO.JPG' 'my.pics\core.dib' 'my.pics\photo' short.tga "$seeds/pcxinfo_fuzz/rgb.pcx" \
-      "$seeds/tgainfo_fuzz/rle.tga" missing.gif | tr -d '\r')
+seed progressive.jpg >PHOTO.JPG
+seed core.bmp >my.pics/core.dib
+seed palette.gif >my.pics/photo
+seed rgb.tga | head -c 17 >short.tga
+seed rgb.pcx >rgb.pcx
+seed rle.tga >rle.tga
+out=$($tool imageinfo 'PHOTO.JPG' 'my.pics\core.dib' 'my.pics\photo' short.tga rgb.pcx rle.tga missing.gif | tr -d '\r')
 expected='{"path":"PHOTO.JPG","width":6,"height":4,"depth":24}
 {"path":"my.pics\\core.dib","width":6,"height":4,"depth":24}
 {"path":"my.pics\\photo","width":0,"height":0,"depth":0}
 {"path":"short.tga","width":0,"height":0,"depth":0}
-{"path":"'$seeds'/pcxinfo_fuzz/rgb.pcx","width":6,"height":4,"depth":8}
-{"path":"'$seeds'/tgainfo_fuzz/rle.tga","width":6,"height":4,"depth":24}
+{"path":"rgb.pcx","width":6,"height":4,"depth":8}
+{"path":"rle.tga","width":6,"height":4,"depth":24}
 {"path":"missing.gif","width":0,"height":0,"depth":0}'
 [ "$out" = "$expected" ] || fail "imageinfo gave:"$'\n'"$out"$'\n'"expected:"$'\n'"$expected"
 expect_fail 2 imageinfo

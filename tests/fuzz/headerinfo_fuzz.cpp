@@ -1,0 +1,68 @@
+// Any bytes as a picture header; the first byte picks the reader (BMP, GIF, JPEG, PCX, TGA),
+// the rest is the file. Each reader refuses or reads as its format allows.
+#include <cstring>
+
+#include "imageinfo/BmpInfoPicker.h"
+#include "imageinfo/ExifOrientation.h"
+#include "imageinfo/GifSummaryInfoPicker.h"
+#include "imageinfo/JpgSummaryInfoPicker.h"
+#include "imageinfo/PCXSummaryInfoPicker.h"
+#include "imageinfo/TGASummaryInfoPicker.h"
+#include "tests/fuzz/HeaderReaderCheck.h"
+
+namespace {
+
+void Bmp(const uint8_t* data, size_t size) {
+    CBmpInfoPicker reader;
+    const HeaderValues v = CheckHeaderReader(reader, data, size);
+    const bool core = size >= 18 && data[14] == 12 && data[15] == 0 && data[16] == 0 && data[17] == 0;
+    const bool expected = size >= 2 && std::memcmp(data, "BM", 2) == 0 && size >= (core ? 26u : 54u);
+    if (v.ok != expected) __builtin_trap();
+    if (v.ok && core && (v.width < 0 || v.width > 65535)) __builtin_trap();
+}
+
+void Gif(const uint8_t* data, size_t size) {
+    CGifSummaryInfoPicker reader;
+    const HeaderValues v = CheckHeaderReader(reader, data, size);
+    if (v.ok != (size >= 13 && std::memcmp(data, "GIF", 3) == 0)) __builtin_trap();
+    if (v.ok && (v.depth < 1 || v.depth > 8 || v.width > 65535 || v.height > 65535)) __builtin_trap();
+}
+
+// The same reader is used twice to catch state that leaks from one read into the next.
+void Jpg(const uint8_t* data, size_t size) {
+    static CJpgSummaryInfoPicker reused;
+    CJpgSummaryInfoPicker fresh;
+    const HeaderValues a = CheckHeaderReader(fresh, data, size);
+    const HeaderValues b = CheckHeaderReader(reused, data, size);
+    if (a.ok != b.ok || a.width != b.width || a.height != b.height) __builtin_trap();
+    if (a.ok) {
+        if (fresh.FrameHeaders().empty() || a.depth != 24) __builtin_trap();
+        const CJpgFrameHeader& frame = fresh.FrameHeaders().front();
+        const int upright = exif::SwapsAxes(fresh.Orientation()) ? frame.m_nHeight : frame.m_nWidth;
+        if (a.width != upright || frame.m_nComponents == 0) __builtin_trap();
+    }
+    if (fresh.FrameHeaders().size() > CJpgSummaryInfoPicker::kMaxKeptFrames) __builtin_trap();
+}
+
+void Pcx(const uint8_t* data, size_t size) {
+    CPCXSummaryInfoPicker reader;
+    const HeaderValues v = CheckHeaderReader(reader, data, size);
+    if (v.ok != (size >= 128 && data[0] == 10)) __builtin_trap();
+    if (v.ok && (v.width < -65534 || v.width > 65536 || v.depth > 255)) __builtin_trap();
+}
+
+void Tga(const uint8_t* data, size_t size) {
+    CTGASummaryInfoPicker reader;
+    const HeaderValues v = CheckHeaderReader(reader, data, size);
+    if (v.ok != (size >= 18)) __builtin_trap();
+    if (v.ok && (v.depth < -128 || v.depth > 127)) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    static void (*const kReaders[])(const uint8_t*, size_t) = {Bmp, Gif, Jpg, Pcx, Tga};
+    kReaders[data[0] % 5](data + 1, size - 1);
+    return 0;
+}

@@ -1,0 +1,29 @@
+// Any byte string as a PCX (first byte even) or TGA (odd) picture, the rest being the file:
+// decodes or fails, never crashes, hangs or overruns; what decodes has the size the header
+// promised and shrinks without trouble.
+#include <cstddef>
+#include <cstdint>
+
+#include "tg/core/Pcx.h"
+#include "tg/core/Scale.h"
+#include "tg/core/Tga.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const bool tga = data[0] & 1;
+    ++data, --size;
+    tg::Image img;
+    int w = 0, h = 0;
+    const bool sized = tga ? tg::TgaSize(data, size, w, h) : tg::PcxSize(data, size, w, h);
+    if (tga ? tg::DecodeTga(data, size, img) : tg::DecodePcx(data, size, img)) {
+        if (!sized || img.width != w || img.height != h) __builtin_trap();
+        if (img.pixels.size() != static_cast<size_t>(w) * h) __builtin_trap();
+        for (uint32_t px : img.pixels)
+            if ((px >> 24) != 0xFF) __builtin_trap();
+        tg::Image small;
+        if (!tg::Resample(img, small, 1 + w / 3, 1 + h / 2)) __builtin_trap();
+    } else if (!img.pixels.empty()) {
+        __builtin_trap();
+    }
+    return 0;
+}
