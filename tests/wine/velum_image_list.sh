@@ -8,7 +8,8 @@
 #  4. Delete removes rows 2 and 5 of 6;
 #  5. Cancel after Clear brings the rows back and leaves the settings file as it was;
 #  6. a Load that fails keeps the rows; a move without a selection says so; Save Image
-#     List writes the rows in their order.
+#     List writes the rows in their order;
+#  7. one thumbnail cell on the screen shows its picture.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -204,4 +205,25 @@ velumctl_rc command 1
 wait_state hidden
 [ "$(stored_names)" = "A.jpg C.jpg D.jpg F.jpg" ] || fail "stored after the failed Load: $(stored_names)"
 echo "load and save: ok"
+
+# 7. One thumbnail cell on the screen shows its picture; a text file named .jpg counts as
+#    unreadable and gets an icon.
+velumctl_rc command 32773
+wait_velum_exit 30 || fail "Exit did not end the program"
+WM_THUMBNAIL_COUNT=2045  # WM_USER + 1021
+convert -size 240x160 "xc:rgb(0,160,0)" BMP3:green.bmp
+echo "not a picture" >notes.jpg
+entry() { echo "{\"path\":\"$(win "$TEST_TMP/$1" | sed 's/\\/\\\\/g')\",\"width\":$2,\"height\":$3,\"depth\":$4,\"isFolder\":0,\"includeSubFolders\":0}"; }
+write_settings "{\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_nListViewMode\":1,\"m_nThumbWidth\":128,\"m_nThumbHeight\":128,\"m_images\":[$(entry green.bmp 240 160 24),$(entry notes.jpg 0 0 0)]}"
+start_velum
+velumctl_rc wait-window 60 || fail "no main window after the restart"
+wait_state visible
+count() { velumctl message $WM_THUMBNAIL_COUNT "$1" 0; }
+made() { [ "$(count 0)" = 1 ]; }
+wait_until 30 made || fail "thumbnails made: $(count 0) of 1"
+[ "$(count 1)" = 1 ] || fail "rows the plug-in could not read: $(count 1), want 1"
+velumctl_rc sync
+read -r x y w h < <(velumctl list-icon-rect $LIST 0)
+wait_colour $(( x + w / 2 )) $(( y + h / 2 )) 0 160 0 "the thumbnail cell"
+echo "thumbnail cell: ok"
 echo ok

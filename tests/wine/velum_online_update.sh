@@ -2,7 +2,8 @@
 # setting (https through the proxy fails, so the one fall-back to http is taken): a newer
 # version shows its news in the "New Velum Available" box and Yes opens the download page,
 # both files asked for afresh and without the cookie the server set;
-# the same version shows nothing and fetches no news; m_bCheckUpdate 0 asks nothing; with
+# the same version shows nothing and fetches no news; m_bCheckUpdate 0 asks only for a stale
+# site list, which the tray's site submenu then shows; with
 # the server down nothing shows until timer 1002 fires after it is up, and only once; Exit
 # while the server hangs takes under 5 s.
 set -euo pipefail
@@ -62,12 +63,75 @@ sleep 3
 echo "same version: one request for version.txt, none for whatsnew.txt, no box"
 stop_velum
 
-# 3. m_bCheckUpdate 0: not one request.
-start_with_check 0
-sleep 3
-[ ! -s "$SERVER_LOG" ] || fail "requests without the update check: $(cat "$SERVER_LOG")"
+# 3. m_bCheckUpdate 0 with a stale site list: only the site list is fetched. A list of four
+#    records (upper-case tags, a missing description, one address without a scheme) ends in
+#    exactly the sites that velum-tool sites parse gives for the same text, with today's day
+#    stamp; the tray submenu lists them in order, without the placeholder, and each item
+#    opens its own site; a WM_SITELIST_READY or timer 1003 from anyone else changes nothing.
+cat >"$SERVER_ROOT/vm/wpsitelist.txt" <<'LIST'
+<WALLPAPER_SITE>
+  <NAME>Alpha Walls</NAME>
+  <URL> HTTP://Alpha.Example/Walls </URL>
+  <DESCRIPTION>first</DESCRIPTION>
+</WALLPAPER_SITE>
+<wallpaper_site><name>Beta &amp; Co</name><url>https://beta.example/</url></wallpaper_site>
+< Wallpaper_Site ><Name>Gamma</Name><Url>ftp://gamma.example/pub</Url><Description>third</Description></wallpaper_site>
+<wallpaper_site><name>Delta</name><url>delta.example/walls</url></wallpaper_site>
+LIST
+want=$(tool sites parse "Z:$SERVER_ROOT/vm/wpsitelist.txt" | tr -d '\r')
+echo "velum-tool sites parse: $want"
+
+write_settings '{"m_bCheckUpdate":0,"m_bRefreshSites":1,"m_nSiteListDay":0,"m_sites":[]}'
+: >"$SERVER_LOG"
+start_velum -r
+velumctl_rc wait-window 60 || fail "no main window"
+wait_request /vm/wpsitelist.txt 30 || fail "wpsitelist.txt was not asked for: $(cat "$SERVER_LOG")"
+
+# pick N: the Nth item (from 0) of the tray's site submenu; prints the address it opened.
+pick() {
+  local before downs=()
+  before=$(wc -l <"$TEST_TMP/browser.txt")
+  for _ in $(seq 1 "$1"); do downs+=(down); done
+  velumctl_rc tray-keys up up up right "${downs[@]}" return || fail "tray menu"
+  wait_browser $((before + 1)) 20 || fail "item $1 of the site submenu opened nothing"
+  browser_url $((before + 1))
+}
+# The list is taken over on the user-interface thread once the download is in.
+first=
+for _ in $(seq 1 20); do
+  velumctl_rc sync
+  first=$(pick 0)
+  [ "$first" = "http://alpha.example/walls" ] && break
+  sleep 0.5
+done
+[ "$first" = "http://alpha.example/walls" ] || fail "the first site item opened $first"
+second=$(pick 1)
+third=$(pick 2)
+wrapped=$(pick 3)
+echo "site submenu opens: $first, $second, $third, then $wrapped"
+[ "$second" = "https://beta.example/" ] && [ "$third" = "ftp://gamma.example/pub" ] ||
+  fail "the site items opened $second and $third"
+[ "$wrapped" = "$first" ] || fail "the submenu has more than three items (the fourth opened $wrapped)"
+
+# Any process can post the message or the retry timer: without a download awaited they
+# change nothing and ask for nothing.
+velumctl_rc post 2034 0 && velumctl_rc post 275 1003 || fail "cannot post to the main window"
+velumctl_rc sync || fail "main window does not answer after a stray WM_SITELIST_READY"
+[ "$(requests_for /vm/wpsitelist.txt)" = 1 ] || fail "the site list was asked for again: $(cat "$SERVER_LOG")"
+[ "$(pick 0)" = "$first" ] || fail "the sites changed after a stray WM_SITELIST_READY"
+
+[ "$(requests_for /vm/version.txt)" = 0 ] || fail "requests without the update check: $(cat "$SERVER_LOG")"
 stop_velum
-echo "m_bCheckUpdate 0: no request"
+got=$(show_settings)
+python3 - "$want" "$got" "$(date +%-d)" <<'PY' || fail "the saved sites differ from velum-tool sites parse"
+import json, sys
+want, got, today = json.loads(sys.argv[1]), json.loads(sys.argv[2]), int(sys.argv[3])
+print("saved sites:", json.dumps(got["m_sites"]), "day", got["m_nSiteListDay"])
+assert len(want) == 3, want
+assert got["m_sites"] == want
+assert got["m_nSiteListDay"] == today
+PY
+echo "m_bCheckUpdate 0: only the site list"
 
 # 4. Server down at start: no box; up again, timer 1002 brings the box, and only once.
 printf '10a01\n' >"$SERVER_ROOT/vm/version.txt"
