@@ -221,7 +221,7 @@ TEST_F(TempDir, AFileThatDidNotLoadIsSetAsideBeforeItIsReplaced) {
     ASSERT_TRUE(WriteFileReplacing(path + ".bad", "an older one"));
     COptionData d;
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(LoadSettingsFileWaiting(path, d, nullptr, 2000), SettingsLoad::NotLoaded);
+    EXPECT_EQ(LoadSettingsFileWaiting(path, d, nullptr, 2000), SettingsLoad::Damaged);
     // Only a file that cannot be opened is waited for; a damaged one fails at once.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
 
