@@ -59,6 +59,7 @@ private:
     void LoadSettingsStep();
     void LoadLanguageStep();
     void FillControls();
+    // The display window, the slideshow that shows on it and the slideshow's worker.
     bool CreateDisplayWindow();
     void FinishConfigWindow();
     void CreateTrayIcon();

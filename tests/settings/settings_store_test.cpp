@@ -44,6 +44,7 @@ COptionData WithInterval(int32_t seconds) {
 TEST_F(SettingsStoreTest, AFileThatDidNotLoadIsSetAsideOnceBeforeTheFirstSave) {
     const std::string damaged = SaveSettingsBytes(WithInterval(40)).substr(0, 30);
     ASSERT_TRUE(WriteFileReplacing(path, damaged));
+    ASSERT_TRUE(WriteFileReplacing(path + ".bad", "an older one"));
     CSettingsStore store(path, 0);
     EXPECT_EQ(store.Load(), SettingsLoad::Damaged);
     store.Options().SetDefaults();
