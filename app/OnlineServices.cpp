@@ -5,7 +5,7 @@
 #include <string>
 
 #include "res/VelumIds.h"
-#include "app/MainMessages.h"
+#include "res/MainMessages.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
 #include "online/Addresses.h"

@@ -34,7 +34,7 @@ bool CSystemTray::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     return true;
 }
 
-bool CSystemTray::AddIcon(HWND parent, UINT callbackMessage, const char* tip, HICON icon, UINT id) {
+bool CSystemTray::AddIcon(HWND parent, const char* tip, HICON icon, UINT id) {
     if (LOBYTE(LOWORD(GetVersion())) < 4) {
         m_bIconPresent = false;
         return false;
@@ -49,7 +49,7 @@ bool CSystemTray::AddIcon(HWND parent, UINT callbackMessage, const char* tip, HI
     m_nid.uID = id;
     m_nid.hIcon = icon;
     m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    m_nid.uCallbackMessage = callbackMessage;
+    m_nid.uCallbackMessage = WM_TRAY_NOTIFY;
     if (tip) {
         std::strncpy(m_nid.szTip, tip, sizeof m_nid.szTip - 1);
         m_nid.szTip[sizeof m_nid.szTip - 1] = '\0';
@@ -84,6 +84,11 @@ bool CSystemTray::ChangeIcon(HICON icon) {
     return Shell_NotifyIconA(NIM_MODIFY, &m_nid) != FALSE;
 }
 
+void CSystemTray::SetStateIcons(HICON enabled, HICON disabled) {
+    m_hEnabledIcon = enabled;
+    m_hDisabledIcon = disabled;
+}
+
 bool CSystemTray::SetDefaultCommand(UINT item, bool byPosition) {
     m_nDefaultItem = item;
     m_bDefaultByPosition = byPosition;
@@ -116,7 +121,7 @@ LRESULT CSystemTray::HandleIconMessage(WPARAM wParam, LPARAM lParam) {
             GetCursorPos(&pos);
             // Without the foreground the menu would not close when the user clicks elsewhere.
             SetForegroundWindow(target);
-            SendMessageA(target, kTrayMenuMessage, reinterpret_cast<WPARAM>(sub), m_nid.uID);
+            SendMessageA(target, WM_TRAY_MENU, reinterpret_cast<WPARAM>(sub), m_nid.uID);
             TrackPopupMenu(sub, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pos.x, pos.y, 0, target, nullptr);
             PostMessageA(target, WM_NULL, 0, 0);
         }

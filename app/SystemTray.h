@@ -8,11 +8,7 @@
 #include <string>
 
 #include "framework/Window.h"
-
-// The main window's messages for the icon's mouse events and for the menu about to open
-// (WM_TRAY_NOTIFY and WM_TRAY_MENU of the main window).
-constexpr UINT kTrayNotifyMessage = WM_USER + 1000;
-constexpr UINT kTrayMenuMessage = WM_USER + 1002;
+#include "res/MainMessages.h"
 
 // The record as Windows 2000 and XP know it: 488 bytes in a 32-bit program.
 constexpr DWORD kNotifyIconDataSize = NOTIFYICONDATAA_V2_SIZE;
@@ -23,10 +19,15 @@ public:
     CSystemTray() = default;
     ~CSystemTray() override;
 
-    // Adds the icon; the menu with resource id `id` is the one a right click opens.
-    bool AddIcon(HWND parent, UINT callbackMessage, const char* tip, HICON icon, UINT id);
+    // Adds the icon; the menu with resource id `id` is the one a right click opens. Its mouse
+    // events reach the parent as WM_TRAY_NOTIFY, the menu about to open as WM_TRAY_MENU.
+    bool AddIcon(HWND parent, const char* tip, HICON icon, UINT id);
     void RemoveIcon();
     bool ChangeIcon(HICON icon);
+    // The icon shows whether the slideshow runs: `enabled` while it does, `disabled` while it is off.
+    void SetStateIcons(HICON enabled, HICON disabled);
+    HICON StateIcon(bool enabled) const { return enabled ? m_hEnabledIcon : m_hDisabledIcon; }
+    bool ShowState(bool enabled) { return ChangeIcon(StateIcon(enabled)); }
     bool SetDefaultCommand(UINT item, bool byPosition);
     // 0 for messages of another icon, else 1.
     virtual LRESULT HandleIconMessage(WPARAM wParam, LPARAM lParam);
@@ -48,5 +49,7 @@ private:
     bool m_bIconWanted = false;  // AddIcon ran; an Explorer restart re-adds the icon
     NOTIFYICONDATAA m_nid{};
     UINT m_nDefaultItem = 0;
+    HICON m_hEnabledIcon = nullptr;
+    HICON m_hDisabledIcon = nullptr;
     bool m_bDefaultByPosition = false;
 };

@@ -1,7 +1,7 @@
 #include "app/VL.h"
 
 #include "res/VelumIds.h"
-#include "app/MainMessages.h"
+#include "res/MainMessages.h"
 #include "app/MainWindow.h"
 #include "base/CommandLine.h"
 #include "base/ProgramPath.h"
@@ -9,14 +9,9 @@
 #include "display/SystemDisplay_win.h"
 #include "lang/LanguageManager.h"
 #include "settings/SettingsSystem_win.h"
+#include "base/ResString_win.h"
 
 namespace {
-
-std::string LoadResString(UINT id) {
-    char buf[512] = {};
-    int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
-    return std::string(buf, n > 0 ? n : 0);
-}
 
 int ResMessageBox(UINT textId, UINT flags) {
     return MessageBoxA(nullptr, LoadResString(textId).c_str(), kProductName, flags);

@@ -19,44 +19,26 @@
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
 #include "online/Addresses.h"
-#include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/ConfigWindow.h"
+#include "ui/core/OptionControls.h"
 #include "framework/PropertySheet.h"
-
-static_assert(WM_TRAY_NOTIFY == kTrayNotifyMessage && WM_TRAY_MENU == kTrayMenuMessage,
-              "the tray object and the main window agree on their messages");
-
-namespace {
-
-static_assert(WM_FOLDERCHANGED == kWmFolderChanged, "the folder watcher posts the main window's message");
-
-std::string LoadResString(UINT id) {
-    char buf[512] = {};
-    int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
-    return std::string(buf, n > 0 ? n : 0);
-}
-
-}  // namespace
+#include "base/ResString_win.h"
 
 CVLDlg::CVLDlg(bool startHidden)
     : CHelpTopicDialog(IDD_VL_DIALOG, kHelpConfigWindow),
+      m_store(UserSettingsPath()),
       m_bStartHidden(startHidden),
       m_config(*this, GetLanguageManager()),
       m_setup(*this, GetLanguageManager()),
       m_list(*this, GetLanguageManager()) {
-    CWinSettingsLocation location;
-    m_strSettingsPath = GetSettingsPath(location);
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    m_hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
-    m_hIconDisabled = LoadIconA(instance, MAKEINTRESOURCEA(IDI_DISABLED));
+    m_tray.SetStateIcons(LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME)),
+                         LoadIconA(instance, MAKEINTRESOURCEA(IDI_DISABLED)));
     // Accelerators of the configuration window: loaded with the configuration window.
-
     MapShellMessages();
     MapSlideshowCommands();
-    MapConfigWindowCommands();
     MapTrayMessages();
-    MapHotKeyMessages();
     MapLanguageCommands();
     MapOnlineMessages();
     ChainMessageMap(&m_config);
@@ -77,30 +59,31 @@ BOOL CVLDlg::OnInitDialog() {
     m_hMainWnd = m_hWnd;
     m_setup.SetMainWindow(m_hWnd);
     InitSystemMenuAndIcons();
-    SizeConfigWindow();
+    CreateConfigWindow();
     LoadSettingsStep();
-    ApplyAutoStartStep();
+    // Registry failures only leave the trace.
+    ApplyAutoStart(m_options);
     LoadLanguageStep();
-    RestoreSlideshowPosition();
     FillControls();
-    if (!CreateDisplayWindow() || !SetUpConfigWindow() || !StartImageWorker()) {
+    if (!m_bConfigReady || !CreateDisplayWindow()) {
         VL_TRACE();
         EndDialog(IDCANCEL);
         return TRUE;
     }
     FinishConfigWindow();
     CreateTrayIcon();
-    if (!LoadThumbnailPlugin()) {
+    if (!CreateThumbnailView()) {
         VL_TRACE();
         EndDialog(IDCANCEL);
         return TRUE;
     }
     StartSlideshowTimer();
     ApplyStartMode();
-    StartOnlineChecks();
-    m_bModified = false;
-    CreateImageInfoReaders();
-    RegisterHotKeysStep();
+    m_online.Start(m_hWnd);
+    m_store.SetModified(false);
+    m_pReaders.reset(new CImageInfoReaders());
+    // A combination another program holds only leaves a trace naming its slot.
+    RegisterHotKeys(m_hWnd, m_options);
     StartFolderWatcher();
     return TRUE;
 }
@@ -114,35 +97,30 @@ void CVLDlg::InitSystemMenuAndIcons() {
             AppendMenuA(sysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
         }
     }
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    const LPARAM icon = reinterpret_cast<LPARAM>(m_tray.StateIcon(true));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, icon);
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, icon);
 }
 
-void CVLDlg::SizeConfigWindow() {
+void CVLDlg::CreateConfigWindow() {
     m_bConfigReady = m_config.Create(m_hWnd);
     if (!m_list.Create(m_hWnd)) m_bConfigReady = false;
 }
 
 void CVLDlg::LoadSettingsStep() {
-    if (LoadSettings()) return;
-    m_options.SetDefaults();
-    m_setup.RunFirstStartWizard();
-}
-
-void CVLDlg::ApplyAutoStartStep() {
-    // Registry failures only leave the trace.
-    ApplyAutoStart(m_options);
+    if (m_store.Load() != SettingsLoad::Loaded) {
+        m_options.SetDefaults();
+        m_setup.RunFirstStartWizard();
+    }
+    // Every run starts with the slideshow on; the saved m_nNextIndex is taken over when the
+    // slideshow is created (CreateDisplayWindow).
+    m_options.m_bEnabled = 1;
 }
 
 void CVLDlg::LoadLanguageStep() {
     // A stored file that has gone falls back to the program's own, so that no message is
     // blank; the settings keep the file that loaded.
     if (!GetLanguageManager().LoadLanguageOrFallback(m_options.m_strLanguageFile)) VL_TRACE();
-}
-
-void CVLDlg::RestoreSlideshowPosition() {
-    // The saved m_nNextIndex is taken over when the slideshow is created (CreateDisplayWindow).
-    m_options.m_bEnabled = 1;
 }
 
 void CVLDlg::FillControls() {
@@ -159,20 +137,13 @@ bool CVLDlg::CreateDisplayWindow() {
         return false;
     }
     m_pDisplay = std::move(display);
-    m_pSlideshow.reset(new CSlideshow(m_options, m_displayList, *m_pDisplay, *this, SystemClock()));
+    m_pSystem.reset(new CWinSlideshowSystem(m_hWnd));
+    m_pSlideshow.reset(new CSlideshow(m_options, m_displayList, *m_pDisplay, *m_pSystem, *this, SystemClock()));
     // The rebuild runs on the UI thread (a tick with an empty list) or on the worker (once
     // folder changes have been quiet); the slideshow keeps the busy flag and the stamp.
     m_watcher.SetOwner(FolderChangedPoster(m_hWnd));
     m_pSlideshow->SetRebuild([this](const std::vector<CImageItem>& images) { return m_rebuild.BuildPaths(images); });
     m_pSlideshow->RestoreNextIndex();
-    return true;
-}
-
-bool CVLDlg::SetUpConfigWindow() {
-    return m_bConfigReady;
-}
-
-bool CVLDlg::StartImageWorker() {
     m_pSlideshow->OptionsChanged();
     return m_pSlideshow->StartWorker();
 }
@@ -180,18 +151,16 @@ bool CVLDlg::StartImageWorker() {
 void CVLDlg::FinishConfigWindow() {
     SetWindowTextA(m_hWnd, kProductName);
     SetPropA(m_hWnd, kMainWindowMarker, reinterpret_cast<HANDLE>(1));
-    UpdateTrayIcon(m_options.m_bEnabled != 0);
 }
 
 void CVLDlg::CreateTrayIcon() {
     std::string tip = LoadResString(IDS_TRAY_TIP);
-    HICON icon = m_options.m_bEnabled ? m_hIcon : m_hIconDisabled;
     // Without the icon the program stays reachable by a second start and the hotkeys.
-    if (!m_tray.AddIcon(m_hWnd, WM_TRAY_NOTIFY, tip.c_str(), icon, IDR_TRAYMENU)) VL_TRACE();
+    if (!m_tray.AddIcon(m_hWnd, tip.c_str(), m_tray.StateIcon(m_options.m_bEnabled != 0), IDR_TRAYMENU)) VL_TRACE();
     m_tray.SetDefaultCommand(ID_CONFIGURE, false);
 }
 
-bool CVLDlg::LoadThumbnailPlugin() {
+bool CVLDlg::CreateThumbnailView() {
     if (!m_thumbs.Create(m_hWnd)) return false;
     m_thumbs.ShowStoredMode();
     return true;
@@ -211,19 +180,6 @@ void CVLDlg::ApplyStartMode() {
     }
 }
 
-void CVLDlg::StartOnlineChecks() {
-    m_online.Start(m_hWnd);
-}
-
-void CVLDlg::CreateImageInfoReaders() {
-    m_pReaders.reset(new CImageInfoReaders());
-}
-
-void CVLDlg::RegisterHotKeysStep() {
-    // A combination another program holds only leaves a trace naming its slot.
-    RegisterHotKeys(m_hWnd, m_options);
-}
-
 void CVLDlg::StartFolderWatcher() {
     // Changes are noticed from the start, before the first rebuild fills the watch set anew.
     for (const CImageItem& item : m_options.m_images)
@@ -239,30 +195,20 @@ void CVLDlg::MapShellMessages() {
         OnStartHidden();
         return false;
     });
-    MapMessage(WM_QUIT_INSTANCE, [this](WPARAM, LPARAM, LRESULT& result) {
-        OnQuitInstance();
-        result = 0;
-        return true;
-    });
+    MapMessageTaken(WM_QUIT_INSTANCE, [this](WPARAM, LPARAM) { OnQuitInstance(); });
     // At log-off and shutdown Windows ends the process without destroying this window.
     MapMessage(WM_QUERYENDSESSION, [](WPARAM, LPARAM, LRESULT& result) {
         result = TRUE;
         return true;
     });
-    MapMessage(WM_ENDSESSION, [this](WPARAM ending, LPARAM, LRESULT& result) {
+    MapMessageTaken(WM_ENDSESSION, [this](WPARAM ending, LPARAM) {
         if (ending) OnEndSession();
-        result = 0;
-        return true;
     });
     MapMessage(WM_DISPLAYCHANGE, [this](WPARAM wParam, LPARAM, LRESULT& result) {
         result = 0;
         return OnDisplayChange(wParam);
     });
-    MapMessage(WM_CLOSE, [this](WPARAM, LPARAM, LRESULT& result) {
-        OnOK();
-        result = 0;
-        return true;
-    });
+    MapMessageTaken(WM_CLOSE, [this](WPARAM, LPARAM) { OnOK(); });
     MapMessage(WM_SYSCOMMAND, [this](WPARAM wParam, LPARAM, LRESULT& result) {
         if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
         OnAbout();
@@ -276,30 +222,18 @@ void CVLDlg::MapShellMessages() {
 }
 
 void CVLDlg::MapSlideshowCommands() {
-    MapMessage(WM_FOLDERCHANGED, [this](WPARAM, LPARAM, LRESULT& result) {
+    MapMessageTaken(WM_FOLDERCHANGED, [this](WPARAM, LPARAM) {
         if (m_pSlideshow) m_pSlideshow->OnFolderChanged();
+    });
+    MapMessage(WM_HOTKEY, [this](WPARAM wParam, LPARAM, LRESULT& result) {
         result = 0;
-        return true;
+        return OnHotKey(wParam);
     });
-    MapCommand(ID_TOGGLE_ENABLED, [this](UINT) {
-        if (m_pSlideshow) m_pSlideshow->ToggleEnabled();
-    });
-    MapCommand(ID_PREVIOUS_IMAGE, [this](UINT) {
-        if (m_pSlideshow) m_pSlideshow->OnPreviousImage();
-    });
-    MapCommand(ID_NEXT_IMAGE, [this](UINT) {
-        if (m_pSlideshow) m_pSlideshow->OnNextImage();
-    });
-    MapCommand(ID_INCREASE_OPACITY, [this](UINT) {
-        if (m_pSlideshow) m_pSlideshow->OnIncreaseOpacity();
-    });
-    MapCommand(ID_DECREASE_OPACITY, [this](UINT) {
-        if (m_pSlideshow) m_pSlideshow->OnDecreaseOpacity();
-    });
-}
-
-void CVLDlg::MapConfigWindowCommands() {
-    // The window's own commands are the configuration window's (chained); the list's come with it.
+    for (const SlideshowAction& action : kSlideshowActions) {
+        MapCommand(action.command, [this, &action](UINT) {
+            if (m_pSlideshow) (m_pSlideshow.get()->*action.run)();
+        });
+    }
 }
 
 void CVLDlg::MapTrayMessages() {
@@ -307,71 +241,34 @@ void CVLDlg::MapTrayMessages() {
         m_tray.HandleIconMessage(wParam, lParam);
         return false;
     });
-    MapMessage(WM_TRAY_MENU, [this](WPARAM wParam, LPARAM, LRESULT& result) {
-        PrepareTrayMenu(reinterpret_cast<HMENU>(wParam));
-        result = 0;
-        return true;
+    MapMessageTaken(WM_TRAY_MENU, [this](WPARAM menu, LPARAM) {
+        PrepareTrayMenu(reinterpret_cast<HMENU>(menu), m_options, CurrentLanguageLookup());
     });
     // The wallpaper sites of the tray menu's submenu.
     MapCommandRange(ID_SITE_FIRST, ID_SITE_LAST, [this](UINT id) { OpenSite(m_hWnd, m_options, id); });
 }
 
-void CVLDlg::MapHotKeyMessages() {
-    MapMessage(WM_HOTKEY, [this](WPARAM wParam, LPARAM, LRESULT& result) {
-        result = 0;
-        return OnHotKey(wParam);
-    });
-}
-
 bool CVLDlg::OnHotKey(WPARAM id) {
-    if (!m_pSlideshow) return false;
-    switch (id) {
-        case 10:
-            m_pSlideshow->ToggleEnabled();
-            return true;
-        case 11:
-            m_pSlideshow->OnIncreaseOpacity();
-            return true;
-        case 12:
-            m_pSlideshow->OnDecreaseOpacity();
-            return true;
-        case 19:
-            m_pSlideshow->OnPreviousImage();
-            return false;
-        case 20:
-            m_pSlideshow->OnNextImage();
-            return false;
-        default:
-            return false;
-    }
-}
-
-void CVLDlg::PrepareTrayMenu(HMENU menu) {
-    ::PrepareTrayMenu(menu, m_options, CurrentLanguageLookup());
+    const SlideshowAction* action = SlideshowActionOfHotKey(static_cast<int>(id));
+    if (!m_pSlideshow || !action) return false;
+    (m_pSlideshow.get()->*action->run)();
+    return action->hotKeyHandled;
 }
 
 void CVLDlg::MapLanguageCommands() {
-    // The language submenu's items; the path of the language in use goes to the settings.
-    MapCommandRange(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, [this](UINT id) { OnLanguageCommand(id); });
-}
-
-void CVLDlg::OnLanguageCommand(UINT id) {
-    // Kept in m_strLanguageFile and saved with the next save, not at once: a save now would
-    // clear m_bModified and Exit would drop the edits still pending.
-    SwitchLanguageByCommand(GetLanguageManager(), id, m_options.m_strLanguageFile);
-    m_config.ApplyLanguage();
+    // The language submenu's items. The path of the language in use is kept in
+    // m_strLanguageFile and saved with the next save, not at once: a save now would clear the
+    // modified flag and Exit would drop the edits still pending.
+    MapCommandRange(ID_LANGUAGE_FIRST, ID_LANGUAGE_LAST, [this](UINT id) {
+        SwitchLanguageByCommand(GetLanguageManager(), id, m_options.m_strLanguageFile);
+        m_config.ApplyLanguage();
+    });
 }
 
 void CVLDlg::MapOnlineMessages() {
-    MapMessage(WM_UPDATE_CHECKED, [this](WPARAM, LPARAM, LRESULT& result) {
-        m_online.OnUpdateChecked();
-        result = 0;
-        return true;
-    });
-    MapMessage(WM_SITELIST_READY, [this](WPARAM, LPARAM, LRESULT& result) {
-        if (m_online.OnSiteListReady()) m_bModified = true;
-        result = 0;
-        return true;
+    MapMessageTaken(WM_UPDATE_CHECKED, [this](WPARAM, LPARAM) { m_online.OnUpdateChecked(); });
+    MapMessageTaken(WM_SITELIST_READY, [this](WPARAM, LPARAM) {
+        if (m_online.OnSiteListReady()) m_store.SetModified(true);
     });
     MapCommand(ID_WEB_PAGE, [this](UINT) { OpenWebPage(m_hWnd, kHomePageAddress); });
     MapCommand(ID_GET_LANGUAGE_PACK, [this](UINT) { OpenWebPage(m_hWnd, kLanguagePackPageAddress); });
@@ -392,7 +289,7 @@ bool CVLDlg::PreTranslateMessage(MSG& msg) {
 }
 
 void CVLDlg::OnStartHidden() {
-    HideConfigWindow();
+    m_config.Hide();
     HandDisplaySettings();
     FillControls();
     if (m_options.m_bEnabled && m_pSlideshow) m_pSlideshow->StartSlideshow();
@@ -419,9 +316,9 @@ void CVLDlg::OnExit() {
         PostMessageA(m_hWnd, WM_COMMAND, ID_EXIT, 0);
         return;
     }
-    if (m_bModified) {
+    if (m_store.IsModified()) {
         if (!TakeValuesFromControls()) return;
-        SaveSettings();
+        m_store.Save();
     }
     m_list.List().DeleteAllRows();
     m_config.Hide();
@@ -430,8 +327,8 @@ void CVLDlg::OnExit() {
 
 void CVLDlg::OnEndSession() {
     // The process may be ended at any moment after this returns.
-    SaveSettings();
-    UnregisterHotKeysStep();
+    m_store.Save();
+    UnregisterHotKeys(m_hWnd);
 }
 
 void CVLDlg::OnAbout() {
@@ -441,33 +338,21 @@ void CVLDlg::OnAbout() {
 
 void CVLDlg::OnOK() {
     if (!TakeValuesFromControls()) return;
-    HideConfigWindow();
-    if (m_bModified && m_pSlideshow) {
-        KillSlideshowTimer();
+    m_config.Hide();
+    if (m_store.IsModified() && m_pSlideshow) {
+        m_pSystem->KillSlideshowTimer();
         m_pSlideshow->OptionsChanged();
         HandDisplaySettings();
         m_pSlideshow->SetTimer();
     }
     if (m_options.m_bEnabled && m_pSlideshow) m_pSlideshow->StartSlideshow();
-    SaveSettings();
+    m_store.Save();
 }
 
 void CVLDlg::OnCancel() {
-    HideConfigWindow();
-    const int32_t enabled = m_options.m_bEnabled;
-    const std::string language = m_options.m_strLanguageFile;
-    // A settings file that cannot be read (none yet, or held by another program for a
-    // moment) must not cost the user the configuration: only this window's edits go back.
-    COptionData stored;
-    if (LoadSettingsInto(stored)) {
-        m_options = stored;
-    } else {
-        m_config.RestoreShownValues();
-    }
-    m_options.m_bEnabled = enabled;
-    // The saved path names the language on screen.
-    m_options.m_strLanguageFile = language;
-    m_bModified = false;
+    m_config.Hide();
+    // Without a readable settings file only this window's edits go back.
+    if (m_store.Revert() != SettingsLoad::Loaded) m_config.RestoreShownValues();
     FillControls();
     if (!m_pSlideshow) return;
     m_pSlideshow->OptionsChanged();
@@ -482,60 +367,19 @@ void CVLDlg::ShowConfigWindow() {
     m_config.Show();
 }
 
-void CVLDlg::HideConfigWindow() {
-    m_config.Hide();
-}
-
 void CVLDlg::HandDisplaySettings() {
     if (!m_pDisplay) return;
     m_pDisplay->SetSizeMode(m_options.m_nSizeMode);
     m_pDisplay->SetRegion(m_options.m_region);
 }
 
-int CVLDlg::LangMessageBox(const char* key, UINT flags) {
-    return ::LangMessageBox(m_hWnd, key, flags);
-}
-
 // ---------------------------------------------------------------------------------------
 // Settings
-
-bool CVLDlg::LoadSettings() {
-    return LoadSettingsInto(m_options);
-}
-
-bool CVLDlg::LoadSettingsInto(COptionData& options) {
-    uint32_t version = 0;
-    const SettingsLoad result = LoadSettingsFileWaiting(m_strSettingsPath, options, &version, 2000);
-    // Defaults follow, and the next save must not destroy the user's file with them.
-    m_bSettingsNotLoaded = result == SettingsLoad::NotLoaded;
-    if (result != SettingsLoad::Loaded) {
-        VL_TRACE();
-        return false;
-    }
-    if (version != kVelumVersion) VelumTraceText("Different Version");
-    return true;
-}
-
-bool CVLDlg::SaveSettings() {
-    if (m_bSettingsNotLoaded) {
-        if (!SetAsideSettingsFile(m_strSettingsPath)) {
-            VL_TRACE();
-            return false;
-        }
-        m_bSettingsNotLoaded = false;
-    }
-    if (!SaveSettingsFile(m_strSettingsPath, m_options)) {
-        VL_TRACE();
-        return false;
-    }
-    m_bModified = false;
-    return true;
-}
 
 void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
     if (thumbnailSizeChanged) m_thumbs.OnThumbnailSizeChanged();
     // Edits still pending in the window stay; the window shows the new values otherwise.
-    if (m_bModified) {
+    if (m_store.IsModified()) {
         m_config.ApplyLanguage();
     } else {
         FillControls();
@@ -543,12 +387,6 @@ void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
     if (!m_pSlideshow) return;
     m_pSlideshow->OptionsChanged();
     HandDisplaySettings();
-}
-
-void CVLDlg::SaveSettingsKeepingEdits() {
-    const bool modified = m_bModified;
-    SaveSettings();
-    m_bModified = modified;
 }
 
 bool CVLDlg::TakeValuesFromControls() {
@@ -559,43 +397,11 @@ bool CVLDlg::TakeValuesFromControls() {
 }
 
 // ---------------------------------------------------------------------------------------
-// Slideshow host
+// Slideshow owner
 
-bool CVLDlg::IsConfigWindowVisible() const {
-    return m_hMainWnd && IsWindowVisible(m_hMainWnd);
-}
-
-bool CVLDlg::IsScreenSaverRunning() const {
-    return ::IsScreenSaverRunning();
-}
-
-int CVLDlg::DesktopColorDepth() const {
-    return ::DesktopColorDepth();
-}
-
-void RunMainWindow(bool startHidden, const std::function<void()>& ended) {
-    std::unique_ptr<CVLDlg> dlg(new CVLDlg(startHidden));
-    dlg->DoModal();
-    ended();
-    // The settings are saved and the tray icon is gone. Ended at once, with no library
-    // shut down either: the thread may hold a lock that shutting down would wait for.
-    if (dlg->ThreadsLeftRunning()) TerminateProcess(GetCurrentProcess(), 0);
-}
-
-void CVLDlg::SetSlideshowTimer(uint32_t periodMs) {
-    ::SetTimer(m_hWnd, TIMER_SLIDESHOW, periodMs, nullptr);
-}
-
-void CVLDlg::KillSlideshowTimer() {
-    ::KillTimer(m_hWnd, TIMER_SLIDESHOW);
-}
-
-void CVLDlg::UpdateTrayIcon(bool enabled) {
-    m_tray.ChangeIcon(enabled ? m_hIcon : m_hIconDisabled);
-}
-
-void CVLDlg::SelectOpacityItem(int index) {
-    m_config.SelectOpacityItem(index);
+void CVLDlg::OpacityChanged(int32_t opacity) {
+    m_store.SetModified(true);
+    m_config.SelectOpacityItem(OpacityIndex(opacity));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -603,19 +409,11 @@ void CVLDlg::SelectOpacityItem(int index) {
 
 void CVLDlg::OnDestroy() {
     // Saved first: a thread that does not stop may mean ending the process at once.
-    SaveSettings();
+    m_store.Save();
     if (!m_thumbs.Stop()) m_bThreadsLeftRunning = true;
-    FreeConfigWindowObjects();
-    UnregisterHotKeysStep();
-    StopFolderWatcher();
-}
-
-void CVLDlg::FreeConfigWindowObjects() {
     m_config.Destroy();
-}
-
-void CVLDlg::UnregisterHotKeysStep() {
     UnregisterHotKeys(m_hWnd);
+    StopFolderWatcher();
 }
 
 void CVLDlg::StopFolderWatcher() {
@@ -625,4 +423,13 @@ void CVLDlg::StopFolderWatcher() {
     if (m_pSlideshow ? StopBackgroundThreads(*m_pSlideshow, m_watcher, kStopMs) : m_watcher.StopWithin(kStopMs)) return;
     m_bThreadsLeftRunning = true;
     m_tray.RemoveIcon();
+}
+
+void RunMainWindow(bool startHidden, const std::function<void()>& ended) {
+    std::unique_ptr<CVLDlg> dlg(new CVLDlg(startHidden));
+    dlg->DoModal();
+    ended();
+    // The settings are saved and the tray icon is gone. Ended at once, with no library
+    // shut down either: the thread may hold a lock that shutting down would wait for.
+    if (dlg->ThreadsLeftRunning()) TerminateProcess(GetCurrentProcess(), 0);
 }

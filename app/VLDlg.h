@@ -7,17 +7,20 @@
 #include <memory>
 #include <string>
 
-#include "app/MainMessages.h"
+#include "res/MainMessages.h"
 #include "app/OnlineServices.h"
 #include "app/SystemTray.h"
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
+#include "display/SystemDisplay_win.h"
 #include "imageinfo/ImageInfo.h"
 #include "imagelist/DisplayList.h"
 #include "imagelist/FileSystem_win.h"
 #include "imagelist/Rebuild.h"
 #include "imagelist/Watch_win.h"
+#include "lang/LangMessageBox_win.h"
 #include "settings/OptionData.h"
+#include "settings/SettingsStore.h"
 #include "ui/ConfigWindow.h"
 #include "ui/HelpTopicDialog.h"
 #include "ui/ImageListCommands.h"
@@ -25,7 +28,7 @@
 #include "ui/ThumbnailView.h"
 
 class CVLDlg : public CHelpTopicDialog,
-               private ISlideshowHost,
+               private ISlideshowOwner,
                private IConfigWindowHost,
                private IImageListHost,
                private ISetupHost {
@@ -35,7 +38,7 @@ public:
 
     // A message box with the text of a key of section "Strings" of the current language,
     // captioned with the product name; -1 (and a trace) when the key is missing.
-    int LangMessageBox(const char* key, UINT flags) override;
+    int LangMessageBox(const char* key, UINT flags) override { return ::LangMessageBox(m_hWnd, key, flags); }
 
     // After the dialog ended: a thread is still inside a call that does not return, so
     // what it uses must not be freed; the process has to end without destroying it.
@@ -52,31 +55,23 @@ protected:
 private:
     // --- Start-up steps, in their order ---
     void InitSystemMenuAndIcons();
-    void SizeConfigWindow();
+    void CreateConfigWindow();
     void LoadSettingsStep();
-    void ApplyAutoStartStep();
     void LoadLanguageStep();
-    void RestoreSlideshowPosition();
     void FillControls();
+    // The display window, the slideshow that shows on it and the slideshow's worker.
     bool CreateDisplayWindow();
-    bool SetUpConfigWindow();
-    bool StartImageWorker();
     void FinishConfigWindow();
     void CreateTrayIcon();
-    bool LoadThumbnailPlugin();
+    bool CreateThumbnailView();
     void StartSlideshowTimer();
     void ApplyStartMode();
-    void StartOnlineChecks();
-    void CreateImageInfoReaders();
-    void RegisterHotKeysStep();
     void StartFolderWatcher();
 
     // --- Message and command tables, one per subsystem ---
     void MapShellMessages();
     void MapSlideshowCommands();
-    void MapConfigWindowCommands();
     void MapTrayMessages();
-    void MapHotKeyMessages();
     void MapLanguageCommands();
     void MapOnlineMessages();
 
@@ -89,36 +84,23 @@ private:
     void OnEndSession();
     void OnAbout();
     void ShowConfigWindow();
-    void HideConfigWindow();
     void HandDisplaySettings();
 
     // --- Tray menu and hotkeys ---
-    void PrepareTrayMenu(HMENU menu);
-    void OnLanguageCommand(UINT id);
     // WM_HOTKEY: true when the message is fully handled (no default processing).
     bool OnHotKey(WPARAM id);
 
-    // --- Settings ---
-    bool LoadSettings();
-    // The settings file into options, which stay as they were when it cannot be read.
-    bool LoadSettingsInto(COptionData& options);
-    bool SaveSettings();
-
     bool TakeValuesFromControls();
 
-    // --- Slideshow host (ISlideshowHost) ---
-    bool IsConfigWindowVisible() const override;
-    bool IsScreenSaverRunning() const override;
-    int DesktopColorDepth() const override;
-    void SetSlideshowTimer(uint32_t periodMs) override;
-    void KillSlideshowTimer() override;
-    void UpdateTrayIcon(bool enabled) override;
-    void SelectOpacityItem(int index) override;
-    void SetModified() override { m_bModified = true; }
+    // --- Slideshow owner (ISlideshowOwner) ---
+    bool IsConfigWindowVisible() const override { return m_hMainWnd && IsWindowVisible(m_hMainWnd); }
+    void EnabledChanged(bool enabled) override { m_tray.ShowState(enabled); }
+    void OpacityChanged(int32_t opacity) override;
 
     // --- Configuration window host (IConfigWindowHost) and preferences (ISetupHost) ---
     COptionData& Options() override { return m_options; }
-    void SaveSettingsKeepingEdits() override;
+    void SetModified() override { m_store.SetModified(true); }
+    void SaveSettingsKeepingEdits() override { m_store.SaveKeepingEdits(); }
     void OptionsChangedBySetup(bool thumbnailSizeChanged) override;
 
     // --- Image list view host (IImageListHost) ---
@@ -131,22 +113,16 @@ private:
     }
 
     // --- Shutdown of the subsystems ---
-    void FreeConfigWindowObjects();
-    void UnregisterHotKeysStep();
     void StopFolderWatcher();
 
     // Settings
-    COptionData m_options;
-    std::string m_strSettingsPath;
-    bool m_bModified = false;
-    bool m_bSettingsNotLoaded = false;  // the file there is set aside before the next save
+    CSettingsStore m_store;
+    COptionData& m_options = m_store.Options();
 
     // Shell
     bool m_bStartHidden;
     bool m_bThreadsLeftRunning = false;
     HWND m_hMainWnd = nullptr;  // kept for the worker, which may ask after the window is gone
-    HICON m_hIcon = nullptr;
-    HICON m_hIconDisabled = nullptr;
 
     // Display window
     std::unique_ptr<IImageDisplay> m_pDisplay;
@@ -158,6 +134,7 @@ private:
 
     // Slideshow: declared after what it uses, so that its worker ends first.
     CDisplayList m_displayList;
+    std::unique_ptr<CWinSlideshowSystem> m_pSystem;
     std::unique_ptr<CSlideshow> m_pSlideshow;
 
     // Tray icon

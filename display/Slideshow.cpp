@@ -1,10 +1,32 @@
 #include "display/Slideshow.h"
 
 #include "base/Trace.h"
+#include "res/VelumIds.h"
+#include "settings/HotKey.h"
 
-CSlideshow::CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowHost& host,
-                       IClock& clock)
-    : m_options(options), m_list(list), m_display(display), m_host(host), m_clock(clock), m_random(clock.TickCount()) {
+const SlideshowAction kSlideshowActions[COptionData::kUsedHotKeys] = {
+    {ID_TOGGLE_ENABLED, kHotKeyIds[0], &CSlideshow::ToggleEnabled, true},
+    {ID_INCREASE_OPACITY, kHotKeyIds[1], &CSlideshow::OnIncreaseOpacity, true},
+    {ID_DECREASE_OPACITY, kHotKeyIds[2], &CSlideshow::OnDecreaseOpacity, true},
+    {ID_PREVIOUS_IMAGE, kHotKeyIds[3], &CSlideshow::OnPreviousImage, false},
+    {ID_NEXT_IMAGE, kHotKeyIds[4], &CSlideshow::OnNextImage, false},
+};
+
+const SlideshowAction* SlideshowActionOfHotKey(int id) {
+    for (const SlideshowAction& action : kSlideshowActions)
+        if (action.hotKey == id) return &action;
+    return nullptr;
+}
+
+CSlideshow::CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowSystem& system,
+                       ISlideshowOwner& owner, IClock& clock)
+    : m_options(options),
+      m_list(list),
+      m_display(display),
+      m_system(system),
+      m_owner(owner),
+      m_clock(clock),
+      m_random(clock.TickCount()) {
     OptionsChanged();
     m_display.SetForegroundListener([this] { OnForegroundChanged(); });
 }
@@ -68,12 +90,12 @@ uint32_t CSlideshow::TimerPeriodMs(int32_t intervalSeconds) {
 
 void CSlideshow::SetTimer() {
     if (m_options.m_nInterval < kMinInterval || m_options.m_nInterval > kMaxInterval) VL_TRACE();
-    m_host.SetSlideshowTimer(TimerPeriodMs(m_options.m_nInterval));
+    m_system.SetSlideshowTimer(TimerPeriodMs(m_options.m_nInterval));
 }
 
 void CSlideshow::Tick() {
-    if (m_options.m_images.empty() || !m_options.m_bEnabled || m_host.IsConfigWindowVisible()) return;
-    if (m_options.m_bPauseOnScreenSaver && m_host.IsScreenSaverRunning()) return;
+    if (m_options.m_images.empty() || !m_options.m_bEnabled || m_owner.IsConfigWindowVisible()) return;
+    if (m_options.m_bPauseOnScreenSaver && m_system.IsScreenSaverRunning()) return;
     if (StepAsideForFullScreen()) return;
     if (m_list.IsEmpty()) {
         RebuildDisplayList();
@@ -119,45 +141,43 @@ void CSlideshow::StartSlideshow() {
 void CSlideshow::ToggleEnabled() {
     m_options.m_bEnabled = m_options.m_bEnabled ? 0 : 1;
     m_enabled = m_options.m_bEnabled != 0;
-    m_host.UpdateTrayIcon(m_enabled);
+    m_owner.EnabledChanged(m_enabled);
     if (m_enabled) {
         SetTimer();
-        if (!m_host.IsConfigWindowVisible()) StartSlideshow();
+        if (!m_owner.IsConfigWindowVisible()) StartSlideshow();
     } else {
         m_display.Hide();
-        m_host.KillSlideshowTimer();
+        m_system.KillSlideshowTimer();
     }
 }
 
 void CSlideshow::OnPreviousImage() {
-    m_host.KillSlideshowTimer();
+    m_system.KillSlideshowTimer();
     m_nNextImage = m_nCurrentImage - 1;
     Tick();
     SetTimer();
 }
 
 void CSlideshow::OnNextImage() {
-    m_host.KillSlideshowTimer();
+    m_system.KillSlideshowTimer();
     m_nNextImage = m_nCurrentImage + 1;
     Tick();
     SetTimer();
 }
 
 void CSlideshow::OnIncreaseOpacity() {
-    m_host.SetModified();
     m_options.m_nOpacity += 5;
     if (m_options.m_nOpacity > 100) m_options.m_nOpacity = 100;
     m_opacity = m_options.m_nOpacity;
-    m_host.SelectOpacityItem((m_options.m_nOpacity - 5) / 5);
+    m_owner.OpacityChanged(m_options.m_nOpacity);
     if (m_display.IsVisible()) m_display.SetAlpha(AlphaFromOpacity(m_options.m_nOpacity));
 }
 
 void CSlideshow::OnDecreaseOpacity() {
-    m_host.SetModified();
     m_options.m_nOpacity -= 5;
     if (m_options.m_nOpacity < 5) m_options.m_nOpacity = 5;
     m_opacity = m_options.m_nOpacity;
-    m_host.SelectOpacityItem((m_options.m_nOpacity - 5) / 5);
+    m_owner.OpacityChanged(m_options.m_nOpacity);
     if (m_display.IsVisible()) m_display.SetAlpha(AlphaFromOpacity(m_options.m_nOpacity));
 }
 
@@ -204,17 +224,17 @@ bool CSlideshow::RebuildDisplayList() {
 }
 
 void CSlideshow::WorkerStep() {
-    if (m_host.IsConfigWindowVisible() || !m_enabled) return;
+    if (m_owner.IsConfigWindowVisible() || !m_enabled) return;
     int32_t opacity = m_opacity;
     if (opacity <= 0) {
         VL_TRACE();
         return;
     }
-    if (m_host.DesktopColorDepth() < 16) return;
+    if (m_system.DesktopColorDepth() < 16) return;
     m_display.ShowImage(AlphaFromOpacity(opacity));
-    if (m_pauseOnScreenSaver && m_host.IsScreenSaverRunning()) return;
+    if (m_pauseOnScreenSaver && m_system.IsScreenSaverRunning()) return;
     if (StepAsideForFullScreen()) return;
-    if (m_host.IsConfigWindowVisible() || !m_enabled) {
+    if (m_owner.IsConfigWindowVisible() || !m_enabled) {
         m_display.Hide();
         return;
     }
@@ -233,7 +253,7 @@ bool CSlideshow::StepAsideForFullScreen() {
 }
 
 void CSlideshow::OnForegroundChanged() {
-    if (!m_options.m_bEnabled || m_host.IsConfigWindowVisible()) return;
+    if (!m_options.m_bEnabled || m_owner.IsConfigWindowVisible()) return;
     const bool wasAside = m_steppedAside;
     if (!StepAsideForFullScreen() && wasAside) m_display.ReShow();
 }

@@ -21,26 +21,32 @@
 #include "imagelist/Watch.h"
 #include "settings/OptionData.h"
 
-// What the slideshow needs from the window that owns it and from the system.
-class ISlideshowHost {
+// What the slideshow asks of the system: the screen saver, the colour depth and its timer.
+class ISlideshowSystem {
 public:
-    virtual ~ISlideshowHost() = default;
-    // Any thread.
-    virtual bool IsConfigWindowVisible() const = 0;
-    // False also when the system cannot tell.
+    virtual ~ISlideshowSystem() = default;
+    // Any thread. False also when the system cannot tell.
     virtual bool IsScreenSaverRunning() const = 0;
     virtual int DesktopColorDepth() const = 0;
     // UI thread only.
     virtual void SetSlideshowTimer(uint32_t periodMs) = 0;
     virtual void KillSlideshowTimer() = 0;
-    virtual void UpdateTrayIcon(bool enabled) = 0;
-    virtual void SelectOpacityItem(int index) = 0;
-    virtual void SetModified() = 0;
+};
+
+// The window that owns the slideshow: whether it covers the pictures, and what follows the
+// slideshow's state (the tray icon, the opacity control, the modified flag).
+class ISlideshowOwner {
+public:
+    virtual ~ISlideshowOwner() = default;
+    // Any thread.
+    virtual bool IsConfigWindowVisible() const = 0;
+    // UI thread only; the options already hold the new value.
+    virtual void EnabledChanged(bool enabled) = 0;
+    virtual void OpacityChanged(int32_t opacity) = 0;
 };
 
 class CSlideshow {
 public:
-    static constexpr uint32_t kTimerId = 1001;
     static constexpr int32_t kNotChosen = -10000;
     static constexpr int32_t kMinInterval = 5;
     static constexpr int32_t kMaxInterval = 1000;
@@ -49,7 +55,8 @@ public:
     // Builds the display list from an image list; may run on either thread.
     using RebuildFn = std::function<std::vector<std::string>(const std::vector<CImageItem>& images)>;
 
-    CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowHost& host, IClock& clock);
+    CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowSystem& system,
+               ISlideshowOwner& owner, IClock& clock);
     ~CSlideshow();  // stops the worker
     CSlideshow(const CSlideshow&) = delete;
     CSlideshow& operator=(const CSlideshow&) = delete;
@@ -110,7 +117,8 @@ private:
     COptionData& m_options;
     CDisplayList& m_list;
     IImageDisplay& m_display;
-    ISlideshowHost& m_host;
+    ISlideshowSystem& m_system;
+    ISlideshowOwner& m_owner;
     IClock& m_clock;
     RebuildFn m_rebuild;
     CRuntimeRandom m_random;
@@ -137,6 +145,18 @@ private:
     std::unique_ptr<Event> m_event;
     Thread m_worker;
 };
+
+// The slideshow's five actions, each started by its command and by the hotkey of its slot
+// (kHotKeyIds). The hotkeys of the two picture steps leave WM_HOTKEY to default processing too.
+struct SlideshowAction {
+    unsigned command;
+    int hotKey;
+    void (CSlideshow::*run)();
+    bool hotKeyHandled;
+};
+extern const SlideshowAction kSlideshowActions[COptionData::kUsedHotKeys];
+// Null for an id that is none of the five.
+const SlideshowAction* SlideshowActionOfHotKey(int id);
 
 // At the end of the run: the worker, then the folder watcher's threads, within timeoutMs
 // together. False when one of them is still inside a call that does not return (a folder

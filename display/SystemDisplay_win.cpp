@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/SystemFolder_win.h"
+#include "res/MainMessages.h"
 
 int DesktopColorDepth() {
     HWND desktop = GetDesktopWindow();
@@ -20,4 +21,12 @@ bool IsScreenSaverRunning() {
 
 void OpenDisplaySettings() {
     StartSystemProgram("rundll32.exe", "shell32.dll,Control_RunDLL desk.cpl,,3", SW_RESTORE);
+}
+
+void CWinSlideshowSystem::SetSlideshowTimer(uint32_t periodMs) {
+    ::SetTimer(m_hWnd, TIMER_SLIDESHOW, periodMs, nullptr);
+}
+
+void CWinSlideshowSystem::KillSlideshowTimer() {
+    ::KillTimer(m_hWnd, TIMER_SLIDESHOW);
 }

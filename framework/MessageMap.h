@@ -24,6 +24,14 @@ public:
     CMessageMap& operator=(const CMessageMap&) = delete;
 
     void MapMessage(UINT msg, MessageHandler handler) { m_messages[msg] = std::move(handler); }
+    // A message that the handler always takes in full, answered with 0.
+    void MapMessageTaken(UINT msg, std::function<void(WPARAM wParam, LPARAM lParam)> handler) {
+        MapMessage(msg, [handler](WPARAM wParam, LPARAM lParam, LRESULT& result) {
+            handler(wParam, lParam);
+            result = 0;
+            return true;
+        });
+    }
     // Menus, accelerators and button clicks (notification codes 0 and 1).
     void MapCommand(UINT id, CommandHandler handler) { MapCommandRange(id, id, std::move(handler)); }
     void MapCommandRange(UINT first, UINT last, CommandHandler handler);

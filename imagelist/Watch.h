@@ -10,9 +10,7 @@
 
 #include "base/Sync.h"
 #include "imagelist/Rebuild.h"
-
-// WM_USER + 201; wParam 1 for files (names, last-write times), 0 for sub-folder names.
-constexpr uint32_t kWmFolderChanged = 0x0400 + 201;
+#include "res/MainMessages.h"
 
 // The watched folders: lower-cased, sorted by byte value, each once.
 class CFolderSet {

@@ -1,7 +1,5 @@
 #include "imagelist/Watch_win.h"
 
-static_assert(kWmFolderChanged == WM_USER + 201, "the message the main window expects");
-
 namespace {
 bool RunningUnderWine() {
     static const bool wine = [] {
@@ -69,6 +67,6 @@ IChangeNotifier& Win32ChangeNotifier() {
 
 std::function<void(uint32_t)> FolderChangedPoster(HWND owner) {
     return [owner](uint32_t wParam) {
-        if (owner) PostMessageA(owner, kWmFolderChanged, wParam, 0);
+        if (owner) PostMessageA(owner, WM_FOLDERCHANGED, wParam, 0);
     };
 }

@@ -7,5 +7,5 @@
 // FindFirstChangeNotificationA, FindNextChangeNotification, WaitForMultipleObjects.
 IChangeNotifier& Win32ChangeNotifier();
 
-// Posts WM_FOLDERCHANGED (kWmFolderChanged; wParam as given, lParam 0) to the window.
+// Posts WM_FOLDERCHANGED (wParam as given, lParam 0) to the window.
 std::function<void(uint32_t)> FolderChangedPoster(HWND owner);

@@ -55,9 +55,9 @@ SettingsLoad LoadSettingsFileWaiting(const std::string& path, COptionData& data,
     if (read == ReadResult::Missing) return SettingsLoad::Missing;
     if (read != ReadResult::Ok) {
         VL_TRACE();
-        return SettingsLoad::NotLoaded;
+        return read == ReadResult::CannotOpen ? SettingsLoad::Busy : SettingsLoad::Damaged;
     }
-    return LoadSettingsBytes(bytes, data, version) ? SettingsLoad::Loaded : SettingsLoad::NotLoaded;
+    return LoadSettingsBytes(bytes, data, version) ? SettingsLoad::Loaded : SettingsLoad::Damaged;
 }
 
 bool SetAsideSettingsFile(const std::string& path) {

@@ -18,10 +18,11 @@ bool LoadSettingsFile(const std::string& path, COptionData& data, uint32_t* vers
 // Replaces the file only once the new one is complete; on failure the old file stays.
 bool SaveSettingsFile(const std::string& path, const COptionData& data);
 
-enum class SettingsLoad { Loaded, Missing, NotLoaded };
-// As LoadSettingsFile, but telling a missing file from one that is there and did not load.
-// A file that another program holds open (a backup, a virus scanner) is tried again for
-// up to waitMs before it counts as not loaded.
+// Busy: there, but held open by another program (a backup, a virus scanner) for longer than
+// the wait; Damaged: read, but not a settings file, or one that ends early.
+enum class SettingsLoad { Loaded, Missing, Busy, Damaged };
+// As LoadSettingsFile, but telling a missing file, a busy one and a damaged one apart. A file
+// that cannot be opened is tried again for up to waitMs.
 SettingsLoad LoadSettingsFileWaiting(const std::string& path, COptionData& data, uint32_t* version, uint32_t waitMs);
 // Before the first save over a settings file that did not load: its bytes go to
 // "<path>.bad", replacing an older one. False when they could not be moved there.

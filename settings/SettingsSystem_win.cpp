@@ -25,6 +25,11 @@ LONG OpenRun(IAutoStartStore::Hive hive, REGSAM access, bool create, HKEY& key) 
 typedef BOOL(WINAPI* SHGetSpecialFolderPathAFn)(HWND, LPSTR, int, BOOL);
 }  // namespace
 
+std::string UserSettingsPath() {
+    CWinSettingsLocation location;
+    return GetSettingsPath(location);
+}
+
 bool CWinSettingsLocation::AppDataFolder(std::string& folder) {
     // shell32 of Windows 2000 has it; resolved at run time all the same, as older shells lack it.
     HMODULE shell = GetModuleHandleA("shell32.dll");

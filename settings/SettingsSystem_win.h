@@ -11,6 +11,9 @@ public:
     std::string ExecutablePath() override;
 };
 
+// GetSettingsPath for this user and this executable.
+std::string UserSettingsPath();
+
 class CWinAutoStartStore : public IAutoStartStore {
 public:
     bool CanOpen(Hive hive) override;

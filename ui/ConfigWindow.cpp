@@ -13,6 +13,7 @@
 #include "ui/core/ConfigTexts.h"
 #include "ui/core/SectionFont.h"
 #include "ui/core/OptionControls.h"
+#include "base/ResString_win.h"
 
 namespace {
 
@@ -21,12 +22,6 @@ const int kOpacityDropHeight = 260;
 const int kComboDropHeight = 120;
 // The system's move command for a drag started with the mouse.
 const WPARAM kMoveByMouse = 0xF011;
-
-std::string LoadResString(UINT id) {
-    char buf[512] = {};
-    int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
-    return std::string(buf, n > 0 ? n : 0);
-}
 
 RECT ToRect(const UiRect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};

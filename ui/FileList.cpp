@@ -6,6 +6,7 @@
 #include "base/Trace.h"
 #include "imageinfo/SummaryInfoPicker.h"
 #include "lang/LangKeys.h"
+#include "base/ResString_win.h"
 
 namespace {
 
@@ -25,12 +26,6 @@ int CALLBACK CompareRecords(LPARAM a, LPARAM b, LPARAM context) {
     const auto* rb = reinterpret_cast<const CImageRow*>(b);
     if (!ra || !rb) return 0;
     return CompareRows(*ra, *rb, reinterpret_cast<const SortContext*>(context)->column, AnsiLeadByte);
-}
-
-std::string LoadResString(UINT id) {
-    char buf[256] = {};
-    int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
-    return std::string(buf, n > 0 ? n : 0);
 }
 
 // The shell's icon index, or -1 when it has none.

@@ -7,17 +7,12 @@
 #include "imagelist/ImageFileList.h"
 #include "ui/AddFolderDlg.h"
 #include "ui/TavelFileDialog.h"
+#include "base/ResString_win.h"
 
 namespace {
 
 // Room for the names of a large multiple selection.
 const size_t kAddFilesBufferChars = 0xFFFFF;
-
-std::string LoadResString(UINT id) {
-    char buf[512] = {};
-    int n = LoadStringA(GetModuleHandleA(nullptr), id, buf, sizeof buf);
-    return std::string(buf, n > 0 ? n : 0);
-}
 
 bool KeyDown(int key) {
     return GetKeyState(key) < 0;

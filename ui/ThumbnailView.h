@@ -10,16 +10,11 @@
 #include <memory>
 
 #include "lang/LanguageManager.h"
+#include "res/MainMessages.h"
 #include "plugin/PaintLibThumbnailGenerater_win.h"
 #include "ui/ConfigWindow.h"
 #include "ui/FileList.h"
 #include "ui/core/ThumbnailJobs.h"
-
-// Posted by a worker: lParam is a ThumbnailResult* for the window to apply or free.
-const UINT WM_THUMBNAIL_READY = WM_USER + 1020;
-// Sent to ask for counts (for tests and the benchmark): wParam 0 the live thumbnails,
-// 1 the picture rows the plug-in could not read, 2 the jobs waiting or in flight.
-const UINT WM_THUMBNAIL_COUNT = WM_USER + 1021;
 
 class CThumbnailView : public CMessageMap {
 public:

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/VL.h"
-#include "app/MainMessages.h"
+#include "res/MainMessages.h"
 
 namespace {
 

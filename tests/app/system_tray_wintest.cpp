@@ -21,15 +21,15 @@ struct Owner {
     };
     HWND hwnd = nullptr;
     std::vector<Seen> seen;
-    // Ids and texts of the submenu handed over with kTrayMenuMessage.
+    // Ids and texts of the submenu handed over with WM_TRAY_MENU.
     std::vector<UINT> menuIds;
     std::vector<std::string> menuTexts;
 
     static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         auto* self = reinterpret_cast<Owner*>(GetWindowLongPtrA(h, GWLP_USERDATA));
         if (self) {
-            if (msg == WM_COMMAND || msg == kTrayMenuMessage) self->seen.push_back({msg, wp, lp});
-            if (msg == kTrayMenuMessage) {
+            if (msg == WM_COMMAND || msg == WM_TRAY_MENU) self->seen.push_back({msg, wp, lp});
+            if (msg == WM_TRAY_MENU) {
                 HMENU sub = reinterpret_cast<HMENU>(wp);
                 for (int i = 0; i < GetMenuItemCount(sub); ++i) {
                     char text[128] = {};
@@ -66,7 +66,7 @@ HICON AppIcon() {
 TEST(SystemTray, IconIsHeldByTheTrayWithItsTipUntilRemoved) {
     Owner owner;
     CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, "Velum", AppIcon(), IDR_TRAYMENU));
     EXPECT_TRUE(tray.IsIconPresent());
     const NOTIFYICONDATAA& nid = tray.NotifyIconData();
     EXPECT_EQ(nid.hWnd, owner.hwnd);
@@ -84,7 +84,7 @@ TEST(SystemTray, IconIsHeldByTheTrayWithItsTipUntilRemoved) {
 TEST(SystemTray, IconWithoutParentReportsToItsOwnWindowAndGoesWithTheObject) {
     {
         CSystemTray tray;
-        ASSERT_TRUE(tray.AddIcon(nullptr, kTrayNotifyMessage, "Velum orphan", AppIcon(), IDR_TRAYMENU));
+        ASSERT_TRUE(tray.AddIcon(nullptr, "Velum orphan", AppIcon(), IDR_TRAYMENU));
         EXPECT_EQ(tray.NotifyIconData().hWnd, tray.GetSafeHwnd());
         EXPECT_NE(tray.GetSafeHwnd(), nullptr);
         EXPECT_TRUE(WaitForTrayTip("Velum orphan", true, 5000));
@@ -95,9 +95,11 @@ TEST(SystemTray, IconWithoutParentReportsToItsOwnWindowAndGoesWithTheObject) {
 TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
     Owner owner;
     CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum again", AppIcon(), IDR_TRAYMENU));
+    const HICON disabled = LoadIcon(nullptr, IDI_WARNING);
+    tray.SetStateIcons(AppIcon(), disabled);
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, "Velum again", tray.StateIcon(true), IDR_TRAYMENU));
     ASSERT_TRUE(WaitForTrayTip("Velum again", true, 5000));
-    ASSERT_TRUE(tray.ChangeIcon(LoadIcon(nullptr, IDI_WARNING)));  // the slideshow was switched meanwhile
+    ASSERT_TRUE(tray.ShowState(false));  // the slideshow was switched off meanwhile
     // The notification area loses every icon, as when Explorer restarts.
     NOTIFYICONDATAA gone = tray.NotifyIconData();
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &gone));
@@ -108,12 +110,14 @@ TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
     EXPECT_TRUE(WaitForTrayTip("Velum again", true, 5000));
     // The icon that came back has its callback and tip again, not only the last icon change.
     EXPECT_EQ(tray.NotifyIconData().uFlags, 7u);
+    EXPECT_EQ(tray.NotifyIconData().hIcon, disabled);
+    EXPECT_EQ(tray.NotifyIconData().uCallbackMessage, static_cast<UINT>(WM_TRAY_NOTIFY));
 }
 
 TEST(SystemTray, DoubleClickSendsTheDefaultCommandAndOtherIconsAreIgnored) {
     Owner owner;
     CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, "Velum", AppIcon(), IDR_TRAYMENU));
     tray.SetDefaultCommand(ID_CONFIGURE, false);
     EXPECT_EQ(tray.HandleIconMessage(133, WM_LBUTTONDBLCLK), 0);
     EXPECT_EQ(tray.HandleIconMessage(133, WM_RBUTTONUP), 0);
@@ -136,11 +140,11 @@ TEST(SystemTray, DoubleClickSendsTheDefaultCommandAndOtherIconsAreIgnored) {
 TEST(SystemTray, RightClickHandsTheFreshMenuToTheWindowBeforeItOpens) {
     Owner owner;
     CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, kTrayNotifyMessage, "Velum", AppIcon(), IDR_TRAYMENU));
+    ASSERT_TRUE(tray.AddIcon(owner.hwnd, "Velum", AppIcon(), IDR_TRAYMENU));
     tray.SetDefaultCommand(ID_CONFIGURE, false);
     EXPECT_EQ(tray.HandleIconMessage(132, WM_RBUTTONUP), 1);
     ASSERT_EQ(owner.seen.size(), 1u);
-    EXPECT_EQ(owner.seen[0].msg, kTrayMenuMessage);
+    EXPECT_EQ(owner.seen[0].msg, WM_TRAY_MENU);
     EXPECT_EQ(owner.seen[0].lParam, 132);
     std::vector<UINT> ids = {32771, 32774, 0, 32788, 32789, 0, 32790, 32791, 0, 32775, 0, static_cast<UINT>(-1),
                              16,    32773};

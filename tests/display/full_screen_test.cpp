@@ -56,7 +56,7 @@ public:
 };
 
 // A display that a full-screen program may cover, and the window that owns the slideshow.
-class CoveredDisplay : public IImageDisplay, public ISlideshowHost {
+class CoveredDisplay : public IImageDisplay, public ISlideshowSystem, public ISlideshowOwner {
 public:
     void SetImagePath(const std::string& path) override { calls += path + " "; }
     bool ShowImage(int) override { return calls += "show ", true; }
@@ -74,9 +74,8 @@ public:
     int DesktopColorDepth() const override { return 32; }
     void SetSlideshowTimer(uint32_t) override {}
     void KillSlideshowTimer() override {}
-    void UpdateTrayIcon(bool) override {}
-    void SelectOpacityItem(int) override {}
-    void SetModified() override {}
+    void EnabledChanged(bool) override {}
+    void OpacityChanged(int32_t) override {}
 
     bool covered = false;
     std::string calls;
@@ -92,7 +91,7 @@ TEST(FullScreen, SlideshowStepsAsideWhileCoveredAndComesBackWhenTheProgramGoes) 
     CoveredDisplay d;
     FakeClock clock;
     {
-        CSlideshow show(options, list, d, d, clock);
+        CSlideshow show(options, list, d, d, d, clock);
         show.SetRebuild([](const std::vector<CImageItem>&) { return std::vector<std::string>{"a", "b", "c"}; });
         ASSERT_TRUE(d.listener);
         show.Tick();

@@ -15,6 +15,7 @@
 #include "imagelist/FileSystem.h"
 #include "imagelist/Rebuild.h"
 #include "imagelist/Watch.h"
+#include "settings/HotKey.h"
 #include "tests/support/TraceCapture.h"
 
 namespace {
@@ -30,16 +31,15 @@ public:
 
 // The window that owns the slideshow and the display it shows on, recording what they are
 // asked as text ("p0 p1 "); the display's calls come from both threads.
-class FakeWindow : public ISlideshowHost, public IImageDisplay {
+class FakeWindow : public ISlideshowSystem, public ISlideshowOwner, public IImageDisplay {
 public:
     bool IsConfigWindowVisible() const override { return configVisible; }
     bool IsScreenSaverRunning() const override { return screenSaver; }
     int DesktopColorDepth() const override { return depth; }
     void SetSlideshowTimer(uint32_t periodMs) override { timerMs = periodMs, timer += "set "; }
     void KillSlideshowTimer() override { timerMs = 0, timer += "kill "; }
-    void UpdateTrayIcon(bool enabled) override { trayEnabled = enabled; }
-    void SelectOpacityItem(int index) override { opacityItem = index; }
-    void SetModified() override { modified = true; }
+    void EnabledChanged(bool enabled) override { trayEnabled = enabled; }
+    void OpacityChanged(int32_t opacity) override { shownOpacity = opacity, modified = true; }
 
     void SetImagePath(const std::string& path) override {
         LockGuard lock(m_lock);
@@ -67,7 +67,7 @@ public:
     std::atomic<int> depth{32}, reshows{0}, hides{0};
     uint32_t timerMs = 0;
     std::string timer, setAlphas;
-    int opacityItem = -1;
+    int shownOpacity = -1;
     bool modified = false, visible = false;
     std::function<void()> onShow;
 
@@ -106,7 +106,7 @@ struct Rig {
     CDisplayList list;
     FakeWindow w;
     FakeClock clock;
-    CSlideshow show{options, list, w, w, clock};
+    CSlideshow show{options, list, w, w, w, clock};
     int pictures;
     std::atomic<int> rebuilds{0};
 };
@@ -224,12 +224,12 @@ TEST(SlideshowTimer, PeriodStaysWithinFiveToThousandSecondsForDamagedValues) {
     EXPECT_EQ(rig.w.timerMs, 5000u);
 }
 
-TEST(SlideshowOpacity, StepsStopAtTheLimitsAndSelectTheMatchingItem) {
+TEST(SlideshowOpacity, StepsStopAtTheLimitsAndTellTheOwner) {
     Rig rig;
     rig.options.m_nOpacity = 98;
     rig.show.OnIncreaseOpacity();
     EXPECT_EQ(rig.options.m_nOpacity, 100);
-    EXPECT_EQ(rig.w.opacityItem, 19);
+    EXPECT_EQ(rig.w.shownOpacity, 100);
     EXPECT_TRUE(rig.w.modified);
     EXPECT_EQ(rig.w.setAlphas, "");  // nothing shown, nothing to change
 
@@ -237,7 +237,7 @@ TEST(SlideshowOpacity, StepsStopAtTheLimitsAndSelectTheMatchingItem) {
     rig.w.visible = true;
     rig.show.OnDecreaseOpacity();
     EXPECT_EQ(rig.options.m_nOpacity, 5);
-    EXPECT_EQ(rig.w.opacityItem, 0);
+    EXPECT_EQ(rig.w.shownOpacity, 5);
     rig.show.OnDecreaseOpacity();
     rig.show.OnIncreaseOpacity();
     EXPECT_EQ(rig.w.setAlphas, "12 12 25 ");
@@ -249,6 +249,31 @@ TEST(SlideshowOpacity, StepsStopAtTheLimitsAndSelectTheMatchingItem) {
     rig.options.m_nOpacity = -30;
     rig.show.OnDecreaseOpacity();
     EXPECT_EQ(rig.options.m_nOpacity, 5);
+}
+
+// The slots are those of the preferences and of the tray menu's hotkey texts.
+TEST(SlideshowActions, EachHotKeySlotRunsTheActionOfItsCommand) {
+    Rig rig;
+    auto press = [&rig](int slot) {
+        const SlideshowAction* action = SlideshowActionOfHotKey(kHotKeyIds[slot]);
+        ASSERT_NE(action, nullptr) << slot;
+        (rig.show.*action->run)();
+    };
+    rig.options.m_nOpacity = 50;
+    press(1);
+    EXPECT_EQ(rig.options.m_nOpacity, 55);
+    press(2);
+    press(2);
+    EXPECT_EQ(rig.options.m_nOpacity, 45);
+    EXPECT_EQ(rig.Ticks(1), "p0 ");
+    press(4);
+    press(4);
+    press(3);
+    EXPECT_EQ(rig.w.Paths(), "p0 p1 p2 p1 ");
+    press(0);
+    EXPECT_EQ(rig.options.m_bEnabled, 0);
+    EXPECT_EQ(SlideshowActionOfHotKey(13), nullptr);
+    EXPECT_EQ(SlideshowActionOfHotKey(0), nullptr);
 }
 
 TEST(SlideshowRandom, TheRuntimeSequencePlusThePerformanceCounterNeverNegative) {

@@ -21,7 +21,7 @@ public:
 };
 
 // Counts the worker's passes: each one asks first whether the configuration window is open.
-class CountingHost : public ISlideshowHost {
+class CountingHost : public ISlideshowSystem, public ISlideshowOwner {
 public:
     bool IsConfigWindowVisible() const override {
         InterlockedIncrement(&passes);
@@ -31,9 +31,8 @@ public:
     int DesktopColorDepth() const override { return 32; }
     void SetSlideshowTimer(uint32_t) override {}
     void KillSlideshowTimer() override {}
-    void UpdateTrayIcon(bool) override {}
-    void SelectOpacityItem(int) override {}
-    void SetModified() override {}
+    void EnabledChanged(bool) override {}
+    void OpacityChanged(int32_t) override {}
     mutable volatile LONG passes = 0;
 };
 }  // namespace
@@ -48,7 +47,7 @@ TEST(WinSlideshowWorker, ItsEventIsNotReachableByAName) {
     ASSERT_NE(foreign, nullptr);
     {
         CountingHost host;
-        CSlideshow slideshow(options, list, display, host, SystemClock());
+        CSlideshow slideshow(options, list, display, host, host, SystemClock());
         EXPECT_TRUE(slideshow.StartWorker());
         EXPECT_TRUE(slideshow.IsWorkerRunning());
     }
@@ -58,7 +57,7 @@ TEST(WinSlideshowWorker, ItsEventIsNotReachableByAName) {
     ASSERT_NE(stuck, nullptr);
     {
         CountingHost host;
-        CSlideshow slideshow(options, list, display, host, SystemClock());
+        CSlideshow slideshow(options, list, display, host, host, SystemClock());
         ASSERT_TRUE(slideshow.StartWorker());
         Sleep(300);
         EXPECT_EQ(host.passes, 0) << "the worker woke without a tick";

@@ -12,7 +12,7 @@ namespace {
 std::vector<WPARAM> g_received;
 
 LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == kWmFolderChanged) {
+    if (msg == WM_FOLDERCHANGED) {
         g_received.push_back(wParam);
         return 0;
     }

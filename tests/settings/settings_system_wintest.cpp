@@ -98,7 +98,7 @@ TEST(WinSettingsFile, AFileHeldOpenIsWaitedForAndNotSetAsideWhileHeld) {
 
     held = hold();
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(LoadSettingsFileWaiting(path, back, nullptr, 300), SettingsLoad::NotLoaded);
+    EXPECT_EQ(LoadSettingsFileWaiting(path, back, nullptr, 300), SettingsLoad::Busy);
     EXPECT_FALSE(SetAsideSettingsFile(path));
     CloseHandle(held);
     EXPECT_TRUE(FileExists(path));

@@ -60,6 +60,8 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include "res/MainMessages.h"
+#include "res/TrayIds.h"
 #include "settings/HotKey.h"
 #include "tests/support_win/TrayProbe_win.h"
 
@@ -208,8 +210,7 @@ int TrayKeys(HWND main, int count, char** keys) {
         WPARAM key;
     } names[] = {{"up", VK_UP},       {"down", VK_DOWN},     {"left", VK_LEFT},
                  {"right", VK_RIGHT}, {"return", VK_RETURN}, {"escape", VK_ESCAPE}};
-    const UINT kTrayNotify = WM_USER + 1000, kTrayMenuId = 132;
-    if (!PostMessageA(main, kTrayNotify, kTrayMenuId, WM_RBUTTONUP)) return 1;
+    if (!PostMessageA(main, WM_TRAY_NOTIFY, IDR_TRAYMENU, WM_RBUTTONUP)) return 1;
     HWND menu = nullptr;
     for (int i = 0; i < 100 && !menu; ++i) {
         Sleep(100);
@@ -688,7 +689,7 @@ int main(int argc, char** argv) {
     }
     if (!strcmp(cmd, "double-click-icon")) {
         // The tray's notification: the icon id 132 and the mouse message.
-        return PostMessageA(hwnd, WM_USER + 1000, 132, WM_LBUTTONDBLCLK) && Sync(hwnd) ? 0 : 1;
+        return PostMessageA(hwnd, WM_TRAY_NOTIFY, IDR_TRAYMENU, WM_LBUTTONDBLCLK) && Sync(hwnd) ? 0 : 1;
     }
     if (!strncmp(cmd, "list-", 5) || !strcmp(cmd, "header-rect")) return ListCommand(hwnd, argc, argv);
     if (!strncmp(cmd, "dialog-", 7) || !strcmp(cmd, "browse-select")) return DialogCommand(hwnd, argc, argv);
