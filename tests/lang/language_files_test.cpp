@@ -140,22 +140,6 @@ TEST(LanguageFilesTest, BothLanguagesUseTheSameFonts) {
     }
 }
 
-TEST(LanguageFilesTest, SwitchingBetweenTheShippedLanguages) {
-    CLanguageManager mgr;
-    ASSERT_TRUE(mgr.EnumLanguages(kFolder, "vm*.lng"));
-    std::vector<std::string> names;
-    mgr.GetLanguageNames(names);
-    ASSERT_EQ(names, (std::vector<std::string>{"Deutsch", "English"}));
-    std::string text;
-    ASSERT_TRUE(mgr.LoadLanguageByIndex(0));
-    ASSERT_TRUE(mgr.GetString("Image List Column", "Height", text));
-    EXPECT_EQ(text, "H\xf6he");  // the ANSI code page byte, passed through
-    ASSERT_TRUE(mgr.LoadLanguageByIndex(1));
-    ASSERT_TRUE(mgr.GetString("Menu", "Exit", text));
-    EXPECT_EQ(text, "E&xit");
-    EXPECT_EQ(mgr.GetCurrentIndex(), 1);
-}
-
 }  // namespace
 
 namespace {
