@@ -183,17 +183,6 @@ TEST(JpegWalk, SizeComesFromTheFirstFrameWhateverTheComponents) {
     v = ReadJpeg(kSoi + Frame(0xC1, 10, 20) + Frame(0xC3, 30, 40) + Scan());
     EXPECT_EQ(v.width, 10);
     EXPECT_EQ(v.height, 20);
-
-    CJpgSummaryInfoPicker jpg;
-    const std::string a = kSoi + Frame(0xC0, 10, 20) + Frame(0xC0, 30, 40) + Scan();
-    const std::string b = kSoi + Frame(0xC0, 50, 60, 1) + Scan();
-    ASSERT_TRUE(jpg.OpenBytes(a.data(), a.size()));
-    EXPECT_EQ(jpg.FrameHeaders().size(), 2u);
-    EXPECT_EQ(jpg.FrameHeaders()[1].m_components[2].m_nId, 3);
-    EXPECT_EQ(jpg.FrameHeaders()[1].m_components[2].m_nHorizontal, 1);
-    ASSERT_TRUE(jpg.OpenBytes(b.data(), b.size()));
-    ASSERT_EQ(jpg.FrameHeaders().size(), 1u);
-    EXPECT_EQ(jpg.FrameHeaders()[0].m_nWidth, 50);
 }
 
 // Each segment's content holds bytes that look like a frame of another size or an early

@@ -126,20 +126,6 @@ TEST(LanguageFilesTest, EveryKeyTheProgramLooksUpIsThere) {
     }
 }
 
-TEST(LanguageFilesTest, BothLanguagesUseTheSameFonts) {
-    CLanguageManager eng, deu;
-    ASSERT_TRUE(eng.LoadLanguage(kFolder + "/vmeng.lng"));
-    ASSERT_TRUE(deu.LoadLanguage(kFolder + "/vmdeu.lng"));
-    for (const char* section : kFontSections) {
-        CLangFont a, b;
-        ASSERT_TRUE(eng.GetFont(section, a));
-        ASSERT_TRUE(deu.GetFont(section, b));
-        EXPECT_EQ(a.m_strName, b.m_strName);
-        EXPECT_EQ(a.m_nSize, b.m_nSize);
-        EXPECT_EQ(a.m_nWeight, b.m_nWeight);
-    }
-}
-
 }  // namespace
 
 namespace {
