@@ -40,18 +40,17 @@ Answer Fails(FetchFailure f) {
     return a;
 }
 
-// When a wait began (milliseconds into the fetch) and how long it may last.
+// When a request went out (milliseconds into the fetch) and how long each of its waits may last.
 struct Wait {
     uint32_t at;
     uint32_t timeout;
-    bool send;
 };
 
 class FakeTransport : public IHttpTransport {
 public:
     FetchFailure Send(const HttpUrl& url, uint32_t timeoutMs, HttpHead& head) override {
         sent.push_back(HttpUrlText(url));
-        waits.push_back({now - kStart, timeoutMs, true});
+        waits.push_back({now - kStart, timeoutMs});
         if (answers.empty()) return FetchFailure::Other;
         current = answers.front();
         answers.pop_front();
@@ -59,9 +58,8 @@ public:
         head = current.head;
         return FetchFailure::None;
     }
-    FetchFailure Read(char* buffer, size_t size, uint32_t timeoutMs, size_t& got) override {
+    FetchFailure Read(char* buffer, size_t size, uint32_t, size_t& got) override {
         got = 0;
-        waits.push_back({now - kStart, timeoutMs, false});
         if (current.parts.empty()) return current.readFailure;
         now += current.msPerPart;
         std::string& part = current.parts.front();
