@@ -126,36 +126,6 @@ TEST(LanguageFilesTest, EveryKeyTheProgramLooksUpIsThere) {
     }
 }
 
-TEST(LanguageFilesTest, BothLanguagesUseTheSameFonts) {
-    CLanguageManager eng, deu;
-    ASSERT_TRUE(eng.LoadLanguage(kFolder + "/vmeng.lng"));
-    ASSERT_TRUE(deu.LoadLanguage(kFolder + "/vmdeu.lng"));
-    for (const char* section : kFontSections) {
-        CLangFont a, b;
-        ASSERT_TRUE(eng.GetFont(section, a));
-        ASSERT_TRUE(deu.GetFont(section, b));
-        EXPECT_EQ(a.m_strName, b.m_strName);
-        EXPECT_EQ(a.m_nSize, b.m_nSize);
-        EXPECT_EQ(a.m_nWeight, b.m_nWeight);
-    }
-}
-
-TEST(LanguageFilesTest, SwitchingBetweenTheShippedLanguages) {
-    CLanguageManager mgr;
-    ASSERT_TRUE(mgr.EnumLanguages(kFolder, "vm*.lng"));
-    std::vector<std::string> names;
-    mgr.GetLanguageNames(names);
-    ASSERT_EQ(names, (std::vector<std::string>{"Deutsch", "English"}));
-    std::string text;
-    ASSERT_TRUE(mgr.LoadLanguageByIndex(0));
-    ASSERT_TRUE(mgr.GetString("Image List Column", "Height", text));
-    EXPECT_EQ(text, "H\xf6he");  // the ANSI code page byte, passed through
-    ASSERT_TRUE(mgr.LoadLanguageByIndex(1));
-    ASSERT_TRUE(mgr.GetString("Menu", "Exit", text));
-    EXPECT_EQ(text, "E&xit");
-    EXPECT_EQ(mgr.GetCurrentIndex(), 1);
-}
-
 }  // namespace
 
 namespace {

