@@ -308,7 +308,7 @@ void CVLDlg::MapTrayMessages() {
         return false;
     });
     MapMessage(WM_TRAY_MENU, [this](WPARAM wParam, LPARAM, LRESULT& result) {
-        PrepareTrayMenu(reinterpret_cast<HMENU>(wParam));
+        if (m_tray.IsOpeningMenu(reinterpret_cast<HMENU>(wParam))) PrepareTrayMenu(reinterpret_cast<HMENU>(wParam));
         result = 0;
         return true;
     });

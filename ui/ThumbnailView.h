@@ -15,7 +15,7 @@
 #include "ui/FileList.h"
 #include "ui/core/ThumbnailJobs.h"
 
-// Posted by a worker: lParam is a ThumbnailResult* for the window to apply or free.
+// Posted by a worker when it has left a result with the view; carries nothing.
 const UINT WM_THUMBNAIL_READY = WM_USER + 1020;
 // Sent to ask for counts (for tests and the benchmark): wParam 0 the live thumbnails,
 // 1 the picture rows the plug-in could not read, 2 the jobs waiting or in flight.
@@ -51,6 +51,7 @@ private:
     bool OnCustomDraw(NMHDR* header, LRESULT& result);
     void DrawItem(HDC dc, int row);
     void Dispatch();
+    void TakeResults();
     void OnResult(ThumbnailResult* result);
     void RecordGone(uint32_t id);
     void TrimLive();
@@ -63,6 +64,7 @@ private:
     HWND m_hWnd = nullptr;
     std::shared_ptr<CPaintLibThumbnailGenerater> m_generator;
     std::unique_ptr<CThumbnailWorkers> m_workers;
+    std::shared_ptr<CThumbnailResults> m_results;
     CThumbnailQueue m_queue;
     CThumbnailBook m_book;
     ThumbnailBox m_box;
