@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <process.h>
-
 #include <atomic>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "base/File.h"
+#include "base/Sync.h"
 #include "tests/support/Pictures.h"
 #include "tg/Picture_win.h"
 
@@ -55,27 +53,17 @@ TEST(SystemDecoders, GdiplusIsStartedOnceWhateverTheThreads) {
     const std::string bmp = TempFile("velum-gdiplus-threads.bmp");
     ASSERT_TRUE(WriteFileReplacing(bmp, BmpBytes(4, 4, [](int x, int y) { return x == y ? 0xFF0000 : 0x0000FF; })));
     std::atomic<int> decoded{0};
-    std::vector<HANDLE> threads;
-    struct Job {
-        const std::string* path;
-        std::atomic<int>* decoded;
-    } job = {&bmp, &decoded};
-    auto run = [](void* p) -> unsigned {
-        auto* j = static_cast<Job*>(p);
-        for (int i = 0; i < 10; ++i) {
-            std::unique_ptr<CPictureSource> src = OpenWithGdiplus(j->path->c_str());
-            tg::Image img;
-            if (src && src->Decode(4, 4, img) && img.pixels.size() == 16 && img.pixels[5] == 0xFFFF0000) ++*j->decoded;
-        }
-        return 0;
-    };
-    for (int i = 0; i < 5; ++i)
-        threads.push_back(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, run, &job, 0, nullptr)));
-    for (HANDLE t : threads) {
-        ASSERT_NE(t, nullptr);
-        EXPECT_EQ(WaitForSingleObject(t, 30000), WAIT_OBJECT_0);
-        CloseHandle(t);
+    Thread threads[5];
+    for (Thread& thread : threads) {
+        ASSERT_TRUE(thread.Start([&bmp, &decoded] {
+            for (int i = 0; i < 10; ++i) {
+                std::unique_ptr<CPictureSource> src = OpenWithGdiplus(bmp.c_str());
+                tg::Image img;
+                if (src && src->Decode(4, 4, img) && img.pixels.size() == 16 && img.pixels[5] == 0xFFFF0000) ++decoded;
+            }
+        }));
     }
+    for (Thread& thread : threads) EXPECT_TRUE(thread.Join(30000));
     EXPECT_EQ(decoded.load(), 50);
     EXPECT_EQ(GdiplusStartups(), 1u);
     EXPECT_NE(GetModuleHandleA("gdiplus.dll"), nullptr);
