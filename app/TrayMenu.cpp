@@ -13,7 +13,6 @@ MenuTextLookup CurrentLanguageLookup() {
 }
 
 void PrepareTrayMenu(HMENU menu, COptionData& options, const MenuTextLookup& lookup) {
-    if (!IsMenu(menu)) return;
     ApplyMenuTexts(menu, TrayMenuTexts(lookup, options.m_bEnabled != 0, options.m_hotkeys));
     FillSiteMenu(GetSubMenu(menu, kTraySiteMenuPosition), options);
 }

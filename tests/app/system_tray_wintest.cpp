@@ -148,6 +148,9 @@ TEST(SystemTray, RightClickHandsTheFreshMenuToTheWindowBeforeItOpens) {
     // Only while it is being opened: the same message posted later names no menu of the tray.
     EXPECT_TRUE(owner.menuWasOpening);
     EXPECT_FALSE(tray.IsOpeningMenu(reinterpret_cast<HMENU>(owner.seen[0].wParam)));
+    HMENU other = CreatePopupMenu();
+    EXPECT_FALSE(tray.IsOpeningMenu(other));
+    DestroyMenu(other);
     EXPECT_EQ(owner.seen[0].lParam, 132);
     std::vector<UINT> ids = {32771, 32774, 0, 32788, 32789, 0, 32790, 32791, 0, 32775, 0, static_cast<UINT>(-1),
                              16,    32773};

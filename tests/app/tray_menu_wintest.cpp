@@ -50,11 +50,6 @@ TEST(TrayMenu, TextsGoByIdOrPositionAndTheSitesReplaceThePlaceholder) {
     EXPECT_EQ(std::string(name), options.m_sites[1].m_strName);
     EXPECT_EQ(GetMenuState(sites, ID_SITE_PLACEHOLDER, MF_BYCOMMAND), static_cast<UINT>(-1));
     DestroyMenu(menu);
-    // A handle that names no menu (the message can come from any program) changes nothing.
-    COptionData untouched;
-    PrepareTrayMenu(reinterpret_cast<HMENU>(0x41414141), untouched,
-                    [](const std::string&, const std::string&, std::string&) { return false; });
-    EXPECT_TRUE(untouched.m_sites.empty());
 }
 
 }  // namespace

@@ -21,8 +21,7 @@ bool ReadRunValue(HKEY root, std::string& text) {
     DWORD size = sizeof buf, type = 0;
     LONG rc = RegQueryValueExA(key, "Velum", nullptr, &type, reinterpret_cast<BYTE*>(buf), &size);
     RegCloseKey(key);
-    // The stored size counts the terminating NUL: readers that trust it would run past the end.
-    if (rc != ERROR_SUCCESS || type != REG_SZ || size == 0 || buf[size - 1] != '\0') return false;
+    if (rc != ERROR_SUCCESS || type != REG_SZ) return false;
     text.assign(buf, size);
     while (!text.empty() && text.back() == '\0') text.pop_back();
     return true;
