@@ -121,7 +121,9 @@ LRESULT CSystemTray::HandleIconMessage(WPARAM wParam, LPARAM lParam) {
             GetCursorPos(&pos);
             // Without the foreground the menu would not close when the user clicks elsewhere.
             SetForegroundWindow(target);
+            m_hOpeningMenu = sub;
             SendMessageA(target, WM_TRAY_MENU, reinterpret_cast<WPARAM>(sub), m_nid.uID);
+            m_hOpeningMenu = nullptr;
             TrackPopupMenu(sub, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pos.x, pos.y, 0, target, nullptr);
             PostMessageA(target, WM_NULL, 0, 0);
         }

@@ -36,6 +36,9 @@ public:
     const NOTIFYICONDATAA& NotifyIconData() const { return m_nid; }
     // The command id a double click sends.
     UINT DefaultCommandId() const;
+    // Whether menu is the one the tray hands over with WM_TRAY_MENU and is about to
+    // open: that message can come from any program, with any handle in it.
+    bool IsOpeningMenu(HMENU menu) const { return menu && menu == m_hOpeningMenu && IsMenu(menu); }
 
 protected:
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -52,4 +55,5 @@ private:
     HICON m_hEnabledIcon = nullptr;
     HICON m_hDisabledIcon = nullptr;
     bool m_bDefaultByPosition = false;
+    HMENU m_hOpeningMenu = nullptr;
 };

@@ -242,7 +242,8 @@ void CVLDlg::MapTrayMessages() {
         return false;
     });
     MapMessageTaken(WM_TRAY_MENU, [this](WPARAM menu, LPARAM) {
-        PrepareTrayMenu(reinterpret_cast<HMENU>(menu), m_options, CurrentLanguageLookup());
+        if (m_tray.IsOpeningMenu(reinterpret_cast<HMENU>(menu)))
+            PrepareTrayMenu(reinterpret_cast<HMENU>(menu), m_options, CurrentLanguageLookup());
     });
     // The wallpaper sites of the tray menu's submenu.
     MapCommandRange(ID_SITE_FIRST, ID_SITE_LAST, [this](UINT id) { OpenSite(m_hWnd, m_options, id); });

@@ -16,7 +16,8 @@ std::string MenuSafe(const std::string& name) {
 std::vector<SiteMenuEntry> SiteMenuEntries(COptionData& data) {
     if (data.m_sites.empty()) data.SetDefaultSites();
     std::vector<SiteMenuEntry> entries;
-    for (size_t i = 0; i < data.m_sites.size(); ++i) {
+    const size_t most = kLastSiteCommand - kFirstSiteCommand + 1;
+    for (size_t i = 0; i < data.m_sites.size() && i < most; ++i) {
         entries.push_back({kFirstSiteCommand + static_cast<unsigned>(i), MenuSafe(data.m_sites[i].m_strName)});
     }
     return entries;

@@ -14,7 +14,7 @@ struct SiteMenuEntry {
 };
 
 // One entry per site in list order, id 37100 + index; an empty list first gets the two
-// built-in sites. Entries past 37125 are listed but have no command behind them.
+// built-in sites. No entry ever goes past 37125, whatever the list holds.
 std::vector<SiteMenuEntry> SiteMenuEntries(COptionData& data);
 
 // The address that site command id opens; false when the id names no site of the list

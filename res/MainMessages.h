@@ -12,8 +12,8 @@ enum : unsigned int {
     WM_TRAY_MENU = 0x0400 + 1002,
     WM_SITELIST_READY = 0x0400 + 1010,
     WM_UPDATE_CHECKED = 0x0400 + 1011,
-    // Posted by a thumbnail worker: lParam is a ThumbnailResult* for the window to apply or
-    // free. Sent to ask for counts (for tests and the benchmark): wParam 0 the live
+    // Posted by a thumbnail worker when it has left a result with the view; carries nothing.
+    // Sent to ask for counts (for tests and the benchmark): wParam 0 the live
     // thumbnails, 1 the picture rows the plug-in could not read, 2 the jobs waiting or in flight.
     WM_THUMBNAIL_READY = 0x0400 + 1020,
     WM_THUMBNAIL_COUNT = 0x0400 + 1021,

@@ -118,6 +118,8 @@ void COptionData::Serialize(CArchive& ar) {
     }
     Array(ar, m_images);
     Array(ar, m_sites);
+    // A damaged or hand-edited file: more sites would take the command ids of other menus.
+    if (m_sites.size() > kMaxSites) m_sites.resize(kMaxSites);
     for (CHotKeyItem& hk : m_hotkeys) hk.Serialize(ar);
 }
 
@@ -125,11 +127,37 @@ std::string COptionData::AutoStartCommand(const std::string& exePath) {
     return "\"" + exePath.substr(0, 260) + "\" -r";
 }
 
+namespace {
+// A folder as compared: backslashes, no trailing one, ASCII letters folded.
+std::string FolderKey(std::string folder) {
+    for (char& c : folder) {
+        if (c == '/') c = '\\';
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    return folder;
+}
+
+// Only the installed copy may start for every user: any other lies where its user, not
+// the machine's administrator, decides what it is.
+bool IsInstalledCopy(IAutoStartStore& store, const std::string& exePath) {
+    const std::string installed = store.InstallFolder();
+    const size_t slash = exePath.find_last_of("\\/");
+    if (installed.empty() || slash == std::string::npos) return false;
+    return FolderKey(exePath.substr(0, slash)) == FolderKey(installed);
+}
+}  // namespace
+
 bool COptionData::ApplyAutoStart(IAutoStartStore& store, const std::string& exePath) const {
     const IAutoStartStore::Hive machine = IAutoStartStore::LocalMachine, user = IAutoStartStore::CurrentUser;
     if (m_bAutoStart) {
         const std::string command = AutoStartCommand(exePath);
         if (store.CanOpen(machine)) {
+            if (!IsInstalledCopy(store, exePath)) {
+                if (!store.CanOpen(user) || !store.SetValue(user, kProductName, command)) return false;
+                store.DeleteValue(machine, kProductName);
+                return true;
+            }
             if (!store.SetValue(machine, kProductName, command)) return false;
             store.DeleteValue(user, kProductName);
             return true;
@@ -154,7 +182,7 @@ void COptionData::UpdateSiteList(const std::string& text, int today) {
     std::vector<CSiteItem> parsed;
     CSiteItem site;
     long long position = 0;
-    while (parsed.size() < kMaxSitesFromDownload && position < static_cast<long long>(text.size())) {
+    while (parsed.size() < kMaxSites && position < static_cast<long long>(text.size())) {
         if (!ParseSite(site, text, position)) break;
         parsed.push_back(site);
     }

@@ -62,13 +62,16 @@ public:
     virtual bool SetValue(Hive hive, const std::string& name, const std::string& text) = 0;
     // A missing value counts as deleted.
     virtual bool DeleteValue(Hive hive, const std::string& name) = 0;
+    // The full path of the folder the installer recorded for the machine; empty when none.
+    virtual std::string InstallFolder() = 0;
 };
 
 class COptionData {
 public:
     static constexpr int kHotKeySlots = 11;
     static constexpr int kUsedHotKeys = 5;
-    static constexpr size_t kMaxSitesFromDownload = 25;
+    // Sites held from any source (download, settings file); their menu commands are 37100 + index.
+    static constexpr size_t kMaxSites = 25;
     enum HotKeySlot { HK_ENABLE = 0, HK_INCREASE_OPACITY, HK_DECREASE_OPACITY, HK_PREVIOUS, HK_NEXT };
 
     COptionData();
@@ -81,9 +84,10 @@ public:
     void SetDefaultHotKeys();
     void SetDefaultSites();
 
-    // Writes or removes the start-with-Windows value: under HKEY_LOCAL_MACHINE, or under
-    // HKEY_CURRENT_USER when the machine's key is closed to this user. Only one value is
-    // left, as Windows starts the program once for each. Removing clears both.
+    // Writes or removes the start-with-Windows value: under HKEY_LOCAL_MACHINE for the
+    // installed copy (exePath in the installer's folder), else, or when the machine's key is
+    // closed to this user, under HKEY_CURRENT_USER. Only one value is left, as Windows
+    // starts the program once for each. Removing clears both.
     bool ApplyAutoStart(IAutoStartStore& store, const std::string& exePath) const;
     static std::string AutoStartCommand(const std::string& exePath);
 

@@ -8,6 +8,7 @@
 
 namespace {
 const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kInstallKey[] = "Software\\Velum";
 
 HKEY Root(IAutoStartStore::Hive hive) {
     return hive == IAutoStartStore::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
@@ -77,8 +78,9 @@ bool CWinAutoStartStore::SetValue(Hive hive, const std::string& name, const std:
         VL_TRACE();
         return false;
     }
+    // The size counts the terminating NUL, which readers of the value rely on.
     LONG rc = RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                             static_cast<DWORD>(text.size()));
+                             static_cast<DWORD>(text.size() + 1));
     RegCloseKey(key);
     if (rc != ERROR_SUCCESS) VL_TRACE();
     return rc == ERROR_SUCCESS;
@@ -92,6 +94,28 @@ bool CWinAutoStartStore::DeleteValue(Hive hive, const std::string& name) {
     rc = RegDeleteValueA(key, name.c_str());
     RegCloseKey(key);
     return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
+}
+
+std::string CWinAutoStartStore::InstallFolder() {
+    HKEY key = nullptr;
+    LONG rc = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInstallKey, 0, KEY_QUERY_VALUE, &key);
+#if defined(_WIN64)
+    // The installer is a 32-bit program: its keys are in the 32-bit view.
+    if (rc != ERROR_SUCCESS)
+        rc = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInstallKey, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key);
+#endif
+    if (rc != ERROR_SUCCESS) return std::string();
+    char folder[MAX_PATH + 1] = {};
+    DWORD type = 0, size = MAX_PATH;  // one byte short, so the text always ends in a NUL
+    rc = RegQueryValueExA(key, "InstallDir", nullptr, &type, reinterpret_cast<BYTE*>(folder), &size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || !folder[0]) return std::string();
+    char full[MAX_PATH + 1] = {}, longName[MAX_PATH + 1] = {};
+    const DWORD n = GetFullPathNameA(folder, sizeof full, full, nullptr);
+    if (n == 0 || n >= sizeof full) return std::string();
+    // The program's own path comes in long names; so must this.
+    const DWORD m = GetLongPathNameA(full, longName, sizeof longName);
+    return m > 0 && m < sizeof longName ? std::string(longName) : std::string(full);
 }
 
 bool ApplyAutoStart(const COptionData& data) {

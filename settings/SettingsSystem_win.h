@@ -20,6 +20,7 @@ public:
     bool HasValue(Hive hive, const std::string& name) override;
     bool SetValue(Hive hive, const std::string& name, const std::string& text) override;
     bool DeleteValue(Hive hive, const std::string& name) override;
+    std::string InstallFolder() override;
 };
 
 // The option data's start-with-Windows value for this executable.

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "base/Sync.h"
 #include "tg/Picture_win.h"
 
 namespace {
@@ -27,7 +28,6 @@ constexpr INT kFormat32bppPARGB = 0x000E200B;
 constexpr UINT kLockRead = 1, kLockUserBuffer = 4;
 
 using StartupFn = int(WINAPI*)(ULONG_PTR*, const StartupInput*, void*);
-using ShutdownFn = void(WINAPI*)(ULONG_PTR);
 using CreateFromFileFn = int(WINAPI*)(const WCHAR*, void**);
 using GetSizeFn = int(WINAPI*)(void*, UINT*);
 using LockFn = int(WINAPI*)(void*, const LockRect*, UINT, INT, LockedData*);
@@ -39,41 +39,69 @@ F Proc(HMODULE module, const char* name) {
     return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
+struct Api {
+    HMODULE module = nullptr;
+    CreateFromFileFn create = nullptr;
+    GetSizeFn width = nullptr, height = nullptr;
+    LockFn lock = nullptr;
+    UnlockFn unlock = nullptr;
+    DisposeFn dispose = nullptr;
+};
+
+Mutex g_startLock;
+Api g_api;
+bool g_bTried = false;
+unsigned g_nStartups = 0;
+
+// Started once for the process, by the first picture, and never shut down: up to five
+// threads decode at once, and GDI+ must not be shut down from DllMain (it waits for its
+// own thread there). The process's end takes it down.
+const Api* StartedGdiplus() {
+    LockGuard guard(g_startLock);
+    if (g_bTried) return g_api.module ? &g_api : nullptr;
+    g_bTried = true;
+    HMODULE module = LoadLibraryA("gdiplus.dll");
+    if (!module) return nullptr;
+    Api api;
+    auto startup = Proc<StartupFn>(module, "GdiplusStartup");
+    api.create = Proc<CreateFromFileFn>(module, "GdipCreateBitmapFromFile");
+    api.width = Proc<GetSizeFn>(module, "GdipGetImageWidth");
+    api.height = Proc<GetSizeFn>(module, "GdipGetImageHeight");
+    api.lock = Proc<LockFn>(module, "GdipBitmapLockBits");
+    api.unlock = Proc<UnlockFn>(module, "GdipBitmapUnlockBits");
+    api.dispose = Proc<DisposeFn>(module, "GdipDisposeImage");
+    ULONG_PTR token = 0;
+    StartupInput input;
+    if (!startup || !api.create || !api.width || !api.height || !api.lock || !api.unlock || !api.dispose ||
+        startup(&token, &input, nullptr) != 0) {
+        FreeLibrary(module);
+        return nullptr;
+    }
+    ++g_nStartups;
+    api.module = module;
+    g_api = api;
+    return &g_api;
+}
+
 class CGdiplusSource : public CPictureSource {
 public:
     ~CGdiplusSource() override {
-        if (m_bitmap) m_dispose(m_bitmap);
-        if (m_token) m_shutdown(m_token);
-        if (m_module) FreeLibrary(m_module);
+        if (m_bitmap) m_api->dispose(m_bitmap);
     }
 
     bool Open(const char* path) {
-        m_module = LoadLibraryA("gdiplus.dll");
-        if (!m_module) return false;
-        auto startup = Proc<StartupFn>(m_module, "GdiplusStartup");
-        m_shutdown = Proc<ShutdownFn>(m_module, "GdiplusShutdown");
-        auto create = Proc<CreateFromFileFn>(m_module, "GdipCreateBitmapFromFile");
-        auto width = Proc<GetSizeFn>(m_module, "GdipGetImageWidth");
-        auto height = Proc<GetSizeFn>(m_module, "GdipGetImageHeight");
-        m_lock = Proc<LockFn>(m_module, "GdipBitmapLockBits");
-        m_unlock = Proc<UnlockFn>(m_module, "GdipBitmapUnlockBits");
-        m_dispose = Proc<DisposeFn>(m_module, "GdipDisposeImage");
-        if (!startup || !m_shutdown || !create || !width || !height || !m_lock || !m_unlock || !m_dispose) return false;
-        StartupInput input;
-        if (startup(&m_token, &input, nullptr) != 0) {
-            m_token = 0;
-            return false;
-        }
+        m_api = StartedGdiplus();
+        if (!m_api) return false;
         const int n = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
         if (n <= 0) return false;
         std::vector<WCHAR> wide(n);
         MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), n);
-        if (create(wide.data(), &m_bitmap) != 0) {
+        if (m_api->create(wide.data(), &m_bitmap) != 0) {
             m_bitmap = nullptr;
             return false;
         }
         UINT w = 0, h = 0;
-        if (width(m_bitmap, &w) != 0 || height(m_bitmap, &h) != 0 || w == 0 || h == 0 || w > 0x7FFFFFFF ||
+        if (m_api->width(m_bitmap, &w) != 0 || m_api->height(m_bitmap, &h) != 0 || w == 0 || h == 0 || w > 0x7FFFFFFF ||
             h > 0x7FFFFFFF)
             return false;
         m_nWidth = static_cast<int>(w);
@@ -90,23 +118,18 @@ public:
         data.stride = m_nWidth * 4;
         data.format = kFormat32bppPARGB;
         data.scan0 = out.pixels.data();
-        if (m_lock(m_bitmap, &rect, kLockRead | kLockUserBuffer, kFormat32bppPARGB, &data) != 0) {
+        if (m_api->lock(m_bitmap, &rect, kLockRead | kLockUserBuffer, kFormat32bppPARGB, &data) != 0) {
             out = tg::Image();
             return false;
         }
-        m_unlock(m_bitmap, &data);
+        m_api->unlock(m_bitmap, &data);
         for (uint32_t& px : out.pixels) px |= 0xFF000000u;
         return true;
     }
 
 private:
-    HMODULE m_module = nullptr;
-    ULONG_PTR m_token = 0;
+    const Api* m_api = nullptr;
     void* m_bitmap = nullptr;
-    ShutdownFn m_shutdown = nullptr;
-    LockFn m_lock = nullptr;
-    UnlockFn m_unlock = nullptr;
-    DisposeFn m_dispose = nullptr;
 };
 
 }  // namespace
@@ -115,4 +138,9 @@ std::unique_ptr<CPictureSource> OpenWithGdiplus(const char* path) {
     std::unique_ptr<CGdiplusSource> src(new CGdiplusSource());
     if (!src->Open(path)) return nullptr;
     return src;
+}
+
+unsigned GdiplusStartups() {
+    LockGuard guard(g_startLock);
+    return g_nStartups;
 }

@@ -31,6 +31,8 @@ std::unique_ptr<CPictureSource> OpenOwnFormat(const char* path, bool pcx);
 std::unique_ptr<CPictureSource> OpenMetafile(const char* path, bool wmf);
 std::unique_ptr<CPictureSource> OpenWithWic(const char* path);
 std::unique_ptr<CPictureSource> OpenWithGdiplus(const char* path);
+// How often GDI+ was started in this process: once at most, by the first picture.
+unsigned GdiplusStartups();
 
 // COM for the calling thread, for as long as the object lives.
 class CComScope {

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "res/ConfigIds.h"
+#include "base/CodePage.h"
 #include "base/Trace.h"
 #include "imageinfo/SummaryInfoPicker.h"
 #include "lang/LangKeys.h"
@@ -362,10 +363,7 @@ void CFileList::OnGetDispInfo(NMHDR* header) {
     if (!record) record = RecordAt(item.iItem);
     const std::string text = record ? CellText(*record, item.iSubItem) : std::string();
     if (wide) {
-        const int max = unicode->item.cchTextMax;
-        int n =
-            MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), unicode->item.pszText, max - 1);
-        unicode->item.pszText[n > 0 ? n : 0] = 0;
+        AnsiToWideBuffer(text, unicode->item.pszText, unicode->item.cchTextMax);
     } else {
         lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
     }

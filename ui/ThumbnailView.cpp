@@ -2,8 +2,6 @@
 
 #include <shellapi.h>
 
-#include <new>
-
 #include "res/ConfigIds.h"
 #include "res/VelumIds.h"
 #include "base/Trace.h"
@@ -55,6 +53,8 @@ bool CThumbnailView::Create(HWND window, std::shared_ptr<CPaintLibThumbnailGener
     SYSTEM_INFO system{};
     GetSystemInfo(&system);
     std::shared_ptr<CPaintLibThumbnailGenerater> plugin = m_generator;
+    m_results = std::make_shared<CThumbnailResults>(FreeBitmap);
+    std::shared_ptr<CThumbnailResults> results = m_results;
     m_workers.reset(new CThumbnailWorkers(
         ThumbnailWorkerCount(static_cast<int>(system.dwNumberOfProcessors)),
         [plugin](const ThumbnailJob& job) {
@@ -67,16 +67,9 @@ bool CThumbnailView::Create(HWND window, std::shared_ptr<CPaintLibThumbnailGener
             result.bitmap = bitmap;
             return result;
         },
-        [window](ThumbnailResult&& result) {
-            auto* posted = new (std::nothrow) ThumbnailResult(std::move(result));
-            if (posted && PostMessageA(window, WM_THUMBNAIL_READY, 0, reinterpret_cast<LPARAM>(posted))) return;
-            // The window has gone: nobody else will free it.
-            if (posted) {
-                FreeBitmap(posted->bitmap);
-                delete posted;
-            } else {
-                FreeBitmap(result.bitmap);
-            }
+        [window, results](ThumbnailResult&& result) {
+            // When the post fails the result waits for the next one, or for Stop.
+            if (results->Put(std::move(result))) PostMessageA(window, WM_THUMBNAIL_READY, 0, 0);
         },
         // Below the window's thread, so that input never waits for a picture.
         [] { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL); }));
@@ -86,8 +79,8 @@ bool CThumbnailView::Create(HWND window, std::shared_ptr<CPaintLibThumbnailGener
 void CThumbnailView::MapMessages() {
     MapCommand(ID_DETAILS_VIEW, [this](UINT) { ShowDetails(); });
     MapCommand(ID_THUMBNAILS_VIEW, [this](UINT) { ShowThumbnails(); });
-    MapMessage(WM_THUMBNAIL_READY, [this](WPARAM, LPARAM lParam, LRESULT& result) {
-        OnResult(reinterpret_cast<ThumbnailResult*>(lParam));
+    MapMessage(WM_THUMBNAIL_READY, [this](WPARAM, LPARAM, LRESULT& result) {
+        TakeResults();
         result = 0;
         return true;
     });
@@ -182,10 +175,12 @@ bool CThumbnailView::Stop() {
         if (!ended) VL_TRACE();
         m_workers.reset();
     }
-    // Results posted but not taken yet would otherwise go with the window's queue.
-    MSG msg;
-    while (m_hWnd && PeekMessageA(&msg, m_hWnd, WM_THUMBNAIL_READY, WM_THUMBNAIL_READY, PM_REMOVE))
-        OnResult(reinterpret_cast<ThumbnailResult*>(msg.lParam));
+    // A worker that did not end in time frees its own result once this is closed.
+    if (m_results) {
+        TakeResults();
+        m_results->Close();
+        m_results.reset();
+    }
     m_book.DropAll();
     m_list.SetCustomDraw(nullptr);
     m_list.SetRecordGone(nullptr);
@@ -311,9 +306,12 @@ void CThumbnailView::Dispatch() {
     }
 }
 
-void CThumbnailView::OnResult(ThumbnailResult* posted) {
-    std::unique_ptr<ThumbnailResult> result(posted);
-    if (!result) return;
+void CThumbnailView::TakeResults() {
+    ThumbnailResult result;
+    while (m_results && m_results->Take(result)) OnResult(&result);
+}
+
+void CThumbnailView::OnResult(ThumbnailResult* result) {
     if (m_workers) m_workers->ResultTaken();
     CImageRow* record = m_bStopped ? nullptr : m_list.RecordById(result->job.id);
     const bool current =

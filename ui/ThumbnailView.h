@@ -46,6 +46,7 @@ private:
     bool OnCustomDraw(NMHDR* header, LRESULT& result);
     void DrawItem(HDC dc, int row);
     void Dispatch();
+    void TakeResults();
     void OnResult(ThumbnailResult* result);
     void RecordGone(uint32_t id);
     void TrimLive();
@@ -58,6 +59,7 @@ private:
     HWND m_hWnd = nullptr;
     std::shared_ptr<CPaintLibThumbnailGenerater> m_generator;
     std::unique_ptr<CThumbnailWorkers> m_workers;
+    std::shared_ptr<CThumbnailResults> m_results;
     CThumbnailQueue m_queue;
     CThumbnailBook m_book;
     ThumbnailBox m_box;

@@ -20,6 +20,8 @@ struct Owner {
         LPARAM lParam;
     };
     HWND hwnd = nullptr;
+    const CSystemTray* tray = nullptr;
+    bool menuWasOpening = false;  // the tray vouched for the menu it sent
     std::vector<Seen> seen;
     // Ids and texts of the submenu handed over with WM_TRAY_MENU.
     std::vector<UINT> menuIds;
@@ -31,6 +33,7 @@ struct Owner {
             if (msg == WM_COMMAND || msg == WM_TRAY_MENU) self->seen.push_back({msg, wp, lp});
             if (msg == WM_TRAY_MENU) {
                 HMENU sub = reinterpret_cast<HMENU>(wp);
+                self->menuWasOpening = self->tray && self->tray->IsOpeningMenu(sub);
                 for (int i = 0; i < GetMenuItemCount(sub); ++i) {
                     char text[128] = {};
                     GetMenuStringA(sub, i, text, sizeof text, MF_BYPOSITION);
@@ -140,11 +143,18 @@ TEST(SystemTray, DoubleClickSendsTheDefaultCommandAndOtherIconsAreIgnored) {
 TEST(SystemTray, RightClickHandsTheFreshMenuToTheWindowBeforeItOpens) {
     Owner owner;
     CSystemTray tray;
+    owner.tray = &tray;
     ASSERT_TRUE(tray.AddIcon(owner.hwnd, "Velum", AppIcon(), IDR_TRAYMENU));
     tray.SetDefaultCommand(ID_CONFIGURE, false);
     EXPECT_EQ(tray.HandleIconMessage(132, WM_RBUTTONUP), 1);
     ASSERT_EQ(owner.seen.size(), 1u);
     EXPECT_EQ(owner.seen[0].msg, WM_TRAY_MENU);
+    // Only while it is being opened: the same message posted later names no menu of the tray.
+    EXPECT_TRUE(owner.menuWasOpening);
+    EXPECT_FALSE(tray.IsOpeningMenu(reinterpret_cast<HMENU>(owner.seen[0].wParam)));
+    HMENU other = CreatePopupMenu();
+    EXPECT_FALSE(tray.IsOpeningMenu(other));
+    DestroyMenu(other);
     EXPECT_EQ(owner.seen[0].lParam, 132);
     std::vector<UINT> ids = {32771, 32774, 0, 32788, 32789, 0, 32790, 32791, 0, 32775, 0, static_cast<UINT>(-1),
                              16,    32773};

@@ -148,6 +148,19 @@ TEST(SettingsFile, HugeCountsAndLengthsAreRefusedBeforeAllocating) {
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
 }
 
+// Site commands are numbered from 37100: more sites would reach other menus' ids.
+TEST(SettingsFile, AtMostTwentyFiveSitesAreKeptAndWhatFollowsThemStillLoads) {
+    COptionData many = FirstEdgeCase();
+    for (int i = 0; i < 900; ++i)
+        many.m_sites.emplace_back("Site " + std::to_string(i), "http://s" + std::to_string(i) + ".example/", "");
+    many.m_hotkeys[COptionData::HK_NEXT] = CHotKeyItem(0x4E, 3);
+    COptionData d;
+    ASSERT_TRUE(LoadSettingsBytes(SaveSettingsBytes(many), d));
+    ASSERT_EQ(d.m_sites.size(), COptionData::kMaxSites);
+    EXPECT_EQ(d.m_sites.back().m_strName, "Site 24");
+    EXPECT_EQ(d.m_hotkeys[COptionData::HK_NEXT], many.m_hotkeys[COptionData::HK_NEXT]);
+}
+
 TEST(Archive, StringPrefixesHaveOneThreeAndSevenBytes) {
     struct Case {
         size_t length;

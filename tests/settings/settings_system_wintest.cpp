@@ -27,13 +27,38 @@ bool ReadRunValue(HKEY root, std::string& text) {
     return true;
 }
 
+// The installer's record of its folder, here this program's folder in other letters.
+struct InstalledHere {
+    InstalledHere() {
+        std::string folder = ProgramFilePath();
+        CharUpperA(&folder[0]);
+        folder.erase(folder.find_last_of('\\') + 1);  // with a trailing backslash
+        HKEY key;
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Velum", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                            nullptr) != ERROR_SUCCESS)
+            return;
+        RegSetValueExA(key, "InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                       static_cast<DWORD>(folder.size() + 1));
+        RegCloseKey(key);
+    }
+    ~InstalledHere() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Velum"); }
+};
+
 TEST(WinAutoStart, WritesAndRemovesTheRunValue) {
     COptionData d;
     d.m_bAutoStart = 1;
-    ASSERT_TRUE(ApplyAutoStart(d));
     std::string text;
+    // Not installed: the user's value only.
+    ASSERT_TRUE(ApplyAutoStart(d));
+    EXPECT_FALSE(ReadRunValue(HKEY_LOCAL_MACHINE, text));
+    ASSERT_TRUE(ReadRunValue(HKEY_CURRENT_USER, text));
+    EXPECT_EQ(text, "\"" + ProgramFilePath() + "\" -r");
+
+    InstalledHere installed;
+    ASSERT_TRUE(ApplyAutoStart(d));
     ASSERT_TRUE(ReadRunValue(HKEY_LOCAL_MACHINE, text));
     EXPECT_EQ(text, "\"" + ProgramFilePath() + "\" -r");
+    EXPECT_FALSE(ReadRunValue(HKEY_CURRENT_USER, text));
 
     d.m_bAutoStart = 0;
     EXPECT_TRUE(ApplyAutoStart(d));
@@ -52,6 +77,7 @@ TEST(WinAutoStart, AValueLeftInTheUsersKeyGoesWhenTheMachinesIsWritten) {
 
     CWinAutoStartStore store;
     EXPECT_TRUE(store.HasValue(IAutoStartStore::CurrentUser, "Velum"));
+    InstalledHere installed;
     COptionData d;
     d.m_bAutoStart = 1;
     ASSERT_TRUE(ApplyAutoStart(d));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -412,6 +413,19 @@ TEST_F(FileListTest, EveryEntryMakesARowAndComesBackAsItWas) {
     EXPECT_EQ(Cell(0, 1), deep);
     EXPECT_EQ(Cell(1, 0) + "|" + Cell(1, 1) + "|" + Cell(1, 5), "D:\\||No");
     EXPECT_EQ(Cell(2, 0) + "|" + Cell(2, 1) + "|" + Cell(2, 5), "Photos|C:|Yes");
+    // The list's wide request: cut to its buffer, never past it.
+    for (int room : {1, 5}) {
+        wchar_t buffer[8];
+        std::fill(buffer, buffer + 8, L'#');
+        NMLVDISPINFOW info{};
+        info.hdr.code = LVN_GETDISPINFOW;
+        info.item.mask = LVIF_TEXT;
+        info.item.pszText = buffer;
+        info.item.cchTextMax = room;
+        List().OnGetDispInfo(&info.hdr);
+        EXPECT_EQ(std::wstring(buffer), std::wstring(static_cast<size_t>(room - 1), L'n')) << room;
+        EXPECT_EQ(buffer[room], L'#') << room;
+    }
     std::vector<CImageItem> taken = host.options.m_images;
     EXPECT_FALSE(dlg->commands.TakeRows(taken));
     // The folder cells follow a change of language.

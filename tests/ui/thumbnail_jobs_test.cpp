@@ -157,6 +157,33 @@ TEST(ThumbnailWorkers, StopWaitsForTheJobInFlightOrLeavesTheWorkerItsOwnState) {
     EXPECT_EQ(lateFreed->load(), 1);
 }
 
+// The window takes results from here; its message carries nothing.
+TEST(ThumbnailResults, TakenInOrderAndFreedOnceClosedOrDropped) {
+    Inbox inbox;
+    auto result = [](uint32_t id) {
+        ThumbnailResult r;
+        r.job.id = id;
+        r.bitmap = new int(static_cast<int>(id));
+        return r;
+    };
+    CThumbnailResults results(inbox.Free());
+    ThumbnailResult taken;
+    EXPECT_FALSE(results.Take(taken));
+    ASSERT_TRUE(results.Put(result(1)));
+    ASSERT_TRUE(results.Put(result(2)));
+    ASSERT_TRUE(results.Put(result(3)));
+    ASSERT_TRUE(results.Take(taken));
+    EXPECT_EQ(taken.job.id, 1u);
+    inbox.Free()(taken.bitmap);
+    results.Close();  // 2 and 3 are freed
+    EXPECT_EQ(inbox.freed.load(), 3);
+    EXPECT_FALSE(results.Take(taken));
+    EXPECT_FALSE(results.Put(result(4)));  // a worker that ended late
+    EXPECT_EQ(inbox.freed.load(), 4);
+    ASSERT_TRUE(CThumbnailResults(inbox.Free()).Put(result(5)));
+    EXPECT_EQ(inbox.freed.load(), 5);
+}
+
 TEST(ThumbnailBook, StaleGenerationsAndRepeatsFreeTheirBitmaps) {
     int freed = 0;
     CThumbnailBook book([&freed](void* b) {

@@ -85,10 +85,13 @@ settings_dir() {
   echo "$(winepath -u "$win" 2>/dev/null)/Velum"
 }
 
-# The Run value "Velum" of HKLM, or nothing.
+# The Run values "Velum" of HKLM and HKCU (a copy that is not installed writes the user's), or nothing.
 run_value() {
-  "$WINE" reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v Velum </dev/null 2>/dev/null |
-    tr -d '\r' | grep -i 'REG_SZ' || true
+  local hive
+  for hive in HKLM HKCU; do
+    "$WINE" reg query "$hive\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run" /v Velum </dev/null 2>/dev/null |
+      tr -d '\r' | grep -i 'REG_SZ' || true
+  done
 }
 
 # A settings value from velum-tool settings show, e.g. json_field "$json" m_nNextIndex.

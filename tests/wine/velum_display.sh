@@ -1,5 +1,6 @@
 # velum.exe -r shows pictures of known colours in a custom region at 50 % over the desktop;
 # Increase Opacity changes the blend at once, Next shows the next picture, Disable hides it.
+# Junk posted in every private message changes none of that, and "-u" still ends it.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -44,9 +45,17 @@ wait_colour 300 200 "$(blend 255 $a $dr)" "$(blend 0 $a $dg)" "$(blend 0 $a $db)
 velumctl_rc command 32789  # Next Image
 wait_colour 300 200 "$(blend 0 $a $dr)" "$(blend 0 $a $dg)" "$(blend 255 $a $db)" "after Next"
 
+# Any program may post to these windows: junk in every private message leaves Velum
+# running. The sweep's start-hidden message shows the next picture, then Next moves on.
+velumctl sweep 0x41414141 0x41414141 || fail "the message sweep did not get through"
+kill -0 "$VELUM_PID" || fail "the message sweep ended Velum"
+wait_colour 300 200 "$(blend 255 $a $dr)" "$(blend 0 $a $dg)" "$(blend 0 $a $db)" "after the message sweep"
+velumctl_rc command 32789
+wait_colour 300 200 "$(blend 0 $a $dr)" "$(blend 0 $a $dg)" "$(blend 255 $a $db)" "after Next, after the sweep"
+
 velumctl_rc command 32774  # Disable
 wait_colour 300 200 "$dr" "$dg" "$db" "after Disable"
 
-velumctl_rc command 32773
-wait_velum_exit 30 || fail "Exit did not end the program"
+run_velum -u || fail "-u did not end by itself"
+wait_velum_exit 30 || fail "-u did not end the program"
 echo ok

@@ -1,6 +1,8 @@
 # A second start leaves one instance and brings up the first one's configuration window.
 # A run with the rights to the machine's Run key and one without used to leave a value in
 # each key, so Windows started two instances at log-on: a start with autostart on leaves one.
+# The copy under test counts as installed (its folder recorded, in other letters), so that
+# its value goes to the machine's key.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -10,8 +12,12 @@ put_old_value() {
   "$WINE" reg add "$1\\$RUN" /v Velum /t REG_SZ /d '"C:\Old\velum.exe" -r' /f </dev/null >/dev/null 2>&1 ||
     fail "cannot write the Run value of $1"
 }
-# The later scripts share the prefix and expect no Run value.
-trap 'velum_cleanup; for hive in HKLM HKCU; do "$WINE" reg delete "$hive\\$RUN" /v Velum /f </dev/null >/dev/null 2>&1 || true; done' EXIT
+# The later scripts share the prefix and expect no Run value and no installed copy.
+trap 'velum_cleanup; for hive in HKLM HKCU; do "$WINE" reg delete "$hive\\$RUN" /v Velum /f </dev/null >/dev/null 2>&1 || true; done
+  "$WINE" reg delete "HKLM\\Software\\Velum" /f </dev/null >/dev/null 2>&1 || true' EXIT
+program_dir=$(winepath -w "$PROGRAM_DIR" | tr -d '\r' | tr '[:lower:]' '[:upper:]')
+"$WINE" reg add 'HKLM\Software\Velum' /v InstallDir /t REG_SZ /d "$program_dir" /f </dev/null >/dev/null 2>&1 ||
+  fail "cannot record the program folder as installed"
 
 put_old_value HKLM
 put_old_value HKCU

@@ -29,6 +29,9 @@
 //   velumctl hotkey ID...           posts WM_HOTKEY for each id (of the default combination),
 //                                   each answered before the next goes
 //   velumctl double-click-icon      a double click on its tray icon, as the tray reports it
+//   velumctl sweep W L              posts every message from WM_USER to WM_USER + 0x1000 but the
+//                                   one that ends the program, with W and L, to the main window
+//                                   and the display window (its process's layered window)
 //   velumctl tray-tip TIP SECONDS   exit 0 once the tray holds an icon with that tip
 //   velumctl icon-rect              prints "X Y W H" of the tray's (only) icon on the screen
 //   velumctl hotkeys-taken          exit 0 when no default combination is free, else names them
@@ -479,11 +482,60 @@ int DialogCommand(HWND main, int argc, char** argv) {
     return Usage();
 }
 
+struct Layered {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindLayered(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<Layered*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != search->process || !(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED)) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+bool PostRetrying(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A full queue refuses posts until the window has worked some off.
+    const DWORD start = GetTickCount();
+    while (!PostMessageA(hwnd, msg, wParam, lParam)) {
+        if (!IsWindow(hwnd) || GetTickCount() - start > 20000) return false;
+        Sync(hwnd);
+        Sleep(10);
+    }
+    return true;
+}
+
+int Sweep(HWND main, WPARAM wParam, LPARAM lParam) {
+    const UINT quitInstance = WM_USER + 1083;
+    Layered search = {0, nullptr};
+    GetWindowThreadProcessId(main, &search.process);
+    EnumWindows(FindLayered, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        fprintf(stderr, "velumctl: no display window\n");
+        return 1;
+    }
+    unsigned posted = 0;
+    for (HWND target : {main, search.found}) {
+        for (UINT msg = WM_USER; msg <= WM_USER + 0x1000; ++msg) {
+            if (msg == quitInstance) continue;
+            if (!PostRetrying(target, msg, wParam, lParam)) {
+                fprintf(stderr, "velumctl: message %u not posted\n", msg);
+                return 1;
+            }
+            ++posted;
+        }
+    }
+    printf("posted %u messages\n", posted);
+    return Sync(main) && Sync(search.found) ? 0 : 1;
+}
+
 int Usage() {
     fprintf(stderr,
             "usage: velumctl [-w TITLE] count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|\n"
             "       message N [W L]|post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|\n"
-            "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|\n"
+            "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|sweep W L|\n"
             "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|\n"
             "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes|\n"
             "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|list-icon-rect ID ROW|\n"
@@ -691,6 +743,9 @@ int main(int argc, char** argv) {
         // The tray's notification: the icon id 132 and the mouse message.
         return PostMessageA(hwnd, WM_TRAY_NOTIFY, IDR_TRAYMENU, WM_LBUTTONDBLCLK) && Sync(hwnd) ? 0 : 1;
     }
+    if (!strcmp(cmd, "sweep") && argc == 4)
+        return Sweep(hwnd, static_cast<WPARAM>(strtoul(argv[2], nullptr, 0)),
+                     static_cast<LPARAM>(strtoul(argv[3], nullptr, 0)));
     if (!strncmp(cmd, "list-", 5) || !strcmp(cmd, "header-rect")) return ListCommand(hwnd, argc, argv);
     if (!strncmp(cmd, "dialog-", 7) || !strcmp(cmd, "browse-select")) return DialogCommand(hwnd, argc, argv);
     return Usage();

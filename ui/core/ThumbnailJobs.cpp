@@ -68,6 +68,40 @@ void CThumbnailQueue::Clear() {
 
 // ---------------------------------------------------------------------------------------
 
+bool CThumbnailResults::Put(ThumbnailResult&& result) {
+    {
+        LockGuard guard(m_lock);
+        if (!m_bClosed) {
+            m_results.push_back(std::move(result));
+            return true;
+        }
+    }
+    if (result.bitmap) m_free(result.bitmap);
+    result.bitmap = nullptr;
+    return false;
+}
+
+bool CThumbnailResults::Take(ThumbnailResult& result) {
+    LockGuard guard(m_lock);
+    if (m_results.empty()) return false;
+    result = std::move(m_results.front());
+    m_results.pop_front();
+    return true;
+}
+
+void CThumbnailResults::Close() {
+    std::deque<ThumbnailResult> left;
+    {
+        LockGuard guard(m_lock);
+        m_bClosed = true;
+        left.swap(m_results);
+    }
+    for (ThumbnailResult& result : left)
+        if (result.bitmap) m_free(result.bitmap);
+}
+
+// ---------------------------------------------------------------------------------------
+
 bool CThumbnailBook::Take(ThumbnailResult& result, bool rowExists) {
     void* bitmap = result.bitmap;
     result.bitmap = nullptr;

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/Sync.h"
+
 struct ThumbnailBox {
     int width = 128;
     int height = 128;
@@ -53,6 +55,30 @@ struct ThumbnailResult {
     bool ok = false;
     void* bitmap = nullptr;  // owned by whoever holds the result
     int pictureWidth = 0, pictureHeight = 0;
+};
+
+// The workers' results on their way to the user-interface thread. A worker leaves its
+// result here and then posts a message that carries nothing, so that a message another
+// program posts finds nothing to use or free. Shared with the workers, which may outlive
+// the view: once closed, what is left and every later result are freed here.
+class CThumbnailResults {
+public:
+    explicit CThumbnailResults(std::function<void(void* bitmap)> free) : m_free(std::move(free)) {}
+    ~CThumbnailResults() { Close(); }
+    CThumbnailResults(const CThumbnailResults&) = delete;
+    CThumbnailResults& operator=(const CThumbnailResults&) = delete;
+
+    // False when closed: the result's bitmap is freed then.
+    bool Put(ThumbnailResult&& result);
+    // The oldest result; false when there is none.
+    bool Take(ThumbnailResult& result);
+    void Close();
+
+private:
+    Mutex m_lock;
+    bool m_bClosed = false;
+    std::deque<ThumbnailResult> m_results;
+    const std::function<void(void*)> m_free;
 };
 
 // Rows painted without a thumbnail, waiting to be handed out; user-interface thread only.
