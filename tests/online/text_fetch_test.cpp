@@ -235,6 +235,7 @@ TEST(FetchText, AnAnswerOverHttpsIsNeverAskedAgainOverHttp) {
         {Status(404), Ok("plain")},
         {Status(500), Ok("plain")},
         {Status(302, "https://b.example/"), Fails(FetchFailure::SecureChannel), Ok("plain")},
+        {Fails(FetchFailure::Certificate), Ok("plain")},
         {Fails(FetchFailure::NameNotResolved), Ok("plain")},
         {Fails(FetchFailure::Timeout), Ok("plain")},
         {Fails(FetchFailure::BadResponse), Ok("plain")},
