@@ -50,6 +50,7 @@ FetchFailure FailureOf(DWORD error) {
         case ERROR_INTERNET_DISCONNECTED:
             return FetchFailure::Disconnected;
         case ERROR_INTERNET_SECURITY_CHANNEL_ERROR:
+            return FetchFailure::SecureChannel;
         case ERROR_INTERNET_INVALID_CA:
         case ERROR_INTERNET_SEC_CERT_DATE_INVALID:
         case ERROR_INTERNET_SEC_CERT_CN_INVALID:
@@ -59,7 +60,7 @@ FetchFailure FailureOf(DWORD error) {
         case ERROR_INTERNET_SEC_CERT_REVOKED:
         case ERROR_INTERNET_SEC_INVALID_CERT:
         case ERROR_INTERNET_CLIENT_AUTH_CERT_NEEDED:
-            return FetchFailure::SecureChannel;
+            return FetchFailure::Certificate;
         case ERROR_HTTP_INVALID_SERVER_RESPONSE:
         case ERROR_HTTP_INVALID_HEADER:
             return FetchFailure::BadResponse;

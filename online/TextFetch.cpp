@@ -40,6 +40,8 @@ const char* FetchFailureName(FetchFailure failure) {
             return "offline";
         case FetchFailure::SecureChannel:
             return "no secure channel";
+        case FetchFailure::Certificate:
+            return "certificate not trusted";
         case FetchFailure::BadResponse:
             return "bad response";
         case FetchFailure::Status:

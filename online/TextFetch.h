@@ -17,7 +17,8 @@ enum class FetchFailure {
     Timeout,
     ConnectionLost,
     Disconnected,   // the system says it is offline
-    SecureChannel,  // no secure connection: protocol, certificate or handshake
+    SecureChannel,  // no secure connection could be negotiated: protocol or cipher
+    Certificate,    // the server's certificate failed verification: an answer, not a channel problem
     BadResponse,    // not HTTP, or a head that is refused (length, location)
     Status,         // an answer other than 200
     Unavailable,    // 502, 503, 504: a proxy or server that cannot get through now
@@ -31,7 +32,8 @@ enum class FetchFailure {
 // No connection now: worth another try later.
 bool IsOfflineFailure(FetchFailure failure);
 
-// The https attempt never got an answer because no secure connection could be made.
+// The https attempt never got an answer because no secure connection could be negotiated.
+// A certificate that fails verification is no such case: it may be an attacker's.
 bool MayFallBackToHttp(FetchFailure failure);
 
 const char* FetchFailureName(FetchFailure failure);

@@ -168,10 +168,12 @@ TEST(FetchText, PlainHttpOnceAndOnlyWhenNoSecureConnectionWasMade) {
         EXPECT_EQ(t.sent, (std::vector<std::string>{"https://a.example:8443/vm/version.txt",
                                                     "http://a.example/vm/version.txt"}));
     }
-    // A plain attempt that fails as well is the answer; a name that does not resolve, a slow
-    // server, or a failure after a redirect is not tried over http at all.
+    // A plain attempt that fails as well is the answer; a certificate that fails verification,
+    // a name that does not resolve, a slow server, or a failure after a redirect is not tried
+    // over http at all.
     std::vector<std::deque<Answer>> scripts = {
         {Fails(FetchFailure::SecureChannel), Fails(FetchFailure::CannotConnect), Ok("x")},
+        {Fails(FetchFailure::Certificate), Ok("plain")},
         {Fails(FetchFailure::NameNotResolved), Ok("plain")},
         {Fails(FetchFailure::Timeout), Ok("plain")},
         {Status(302, "https://b.example/"), Fails(FetchFailure::SecureChannel), Ok("plain")},

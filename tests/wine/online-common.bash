@@ -10,17 +10,36 @@ INET_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
 # A port that nothing listens on now.
 free_port() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
 
-# start_server [PORT]: serves $SERVER_ROOT, logs to $SERVER_LOG; sets SERVER_PORT.
+# A test authority in the prefix's Root store (the serialized certificate property, id 32:
+# the DWORDs 32, 1, the DER length, then the DER bytes), a server certificate it signed
+# (trusted.pem) and a self-signed one for the same names (certificate.pem).
+make_certificates() {
+  local names="subjectAltName=DNS:download.velum-project.org,DNS:www.velum-project.org" thumb blob
+  (cd "$TEST_TMP" &&
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Velum Test Authority" \
+      -keyout ca.key -out ca.pem &&
+    openssl req -newkey rsa:2048 -nodes -subj /CN=download.velum-project.org -keyout leaf.key -out leaf.csr &&
+    openssl x509 -req -in leaf.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 \
+      -extfile <(echo "$names") -out leaf.pem &&
+    cat leaf.key leaf.pem >trusted.pem &&
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=download.velum-project.org \
+      -addext "$names" -keyout self.key -out self.pem &&
+    cat self.key self.pem >certificate.pem) >/dev/null 2>&1 || fail "openssl cannot make the certificates"
+  thumb=$(openssl x509 -in "$TEST_TMP/ca.pem" -noout -fingerprint -sha1 | cut -d= -f2 | tr -d :)
+  blob=$(openssl x509 -in "$TEST_TMP/ca.pem" -outform DER |
+    python3 -c 'import struct, sys; d = sys.stdin.buffer.read(); print((struct.pack("<III", 32, 1, len(d)) + d).hex())')
+  "$WINE" reg add "HKLM\\Software\\Microsoft\\SystemCertificates\\Root\\Certificates\\$thumb" /v Blob \
+    /t REG_BINARY /d "$blob" /f </dev/null >/dev/null 2>&1 || fail "cannot put the test authority into the Root store"
+}
+
+# start_server [PORT]: serves $SERVER_ROOT, logs to $SERVER_LOG; sets SERVER_PORT. https
+# goes through a trusted tunnel, or with SERVER_TLS=certificate meets an untrusted certificate.
 start_server() {
   mkdir -p "$SERVER_ROOT/vm"
-  if [ ! -s "$TEST_TMP/server.pem" ]; then
-    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=download.velum-project.org \
-      -keyout "$TEST_TMP/key.pem" -out "$TEST_TMP/cert.pem" >/dev/null 2>&1 || fail "openssl cannot make a certificate"
-    cat "$TEST_TMP/key.pem" "$TEST_TMP/cert.pem" >"$TEST_TMP/server.pem"
-  fi
+  [ -s "$TEST_TMP/trusted.pem" ] || make_certificates
   rm -f "$TEST_TMP/port"
   python3 "$SOURCE_DIR/tests/wine/online_server.py" --root "$SERVER_ROOT" --log "$SERVER_LOG" \
-    --cert "$TEST_TMP/server.pem" --port "${1:-0}" --port-file "$TEST_TMP/port" </dev/null >>"$TEST_TMP/server.out" 2>&1 &
+    --cert "$TEST_TMP/${SERVER_TLS:-trusted}.pem" --tls "${SERVER_TLS:-trusted}" --port "${1:-0}" --port-file "$TEST_TMP/port" </dev/null >>"$TEST_TMP/server.out" 2>&1 &
   SERVER_PID=$!
   local deadline=$(( $(date +%s) + 20 ))
   until [ -s "$TEST_TMP/port" ]; do

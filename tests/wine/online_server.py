@@ -5,13 +5,14 @@ the files of --root, and plain requests for the hostile endpoints below. Every r
 logged as "METHOD PATH" on a line of --log, and the headers of a request for a file as one
 line of --log + ".headers" ("PATH<TAB>Name: value<TAB>..."). Each file comes with a cookie,
 which a well-behaved client never sends back. A CONNECT (https through the proxy) is
-accepted and answered with a TLS handshake under a self-signed certificate (--cert), which
-the client cannot trust: no secure connection, as on a system that lacks the server's
-root certificate or protocol, so the program falls back to http. (Closing the tunnel
-instead would be closer to an old system's failure, but makes Wine 8's Internet library
-abort the process when it retries the handshake.)
+accepted and answered with a TLS handshake under --cert. With --tls trusted (the default)
+the certificate is one the prefix trusts and the tunnel carries one request, answered and
+logged as a plain one. With --tls certificate it is one the client cannot trust: an
+answer that must not lead to http. (A tunnel that fails to negotiate a channel at all,
+where the program may fall back to http, makes Wine 8's Internet library abort the process
+when it retries the handshake through a proxy; that rule is tested natively only.)
 
-  online_server.py --root DIR --log FILE --cert PEM [--port N] [--port-file FILE]
+  online_server.py --root DIR --log FILE --cert PEM [--tls trusted|certificate] [--port N] [--port-file FILE]
 
 Files of --root/vm: NAME is served with its length; when NAME.hang exists, a request for
 NAME is read and never answered.
@@ -61,38 +62,52 @@ class Handler(socketserver.StreamRequestHandler):
             except OSError:
                 return
 
+    def read_request(self):
+        line = self.rfile.readline(8192).decode("latin-1").strip()
+        headers = []
+        while True:
+            h = self.rfile.readline(8192)
+            if not h or h in (b"\r\n", b"\n"):
+                break
+            headers.append(h.decode("latin-1").strip())
+        parts = line.split()
+        return (parts[0], parts[1], headers) if len(parts) >= 2 else None
+
     def handle(self):
         try:
-            line = self.rfile.readline(8192).decode("latin-1").strip()
-            headers = []
-            while True:
-                h = self.rfile.readline(8192)
-                if not h or h in (b"\r\n", b"\n"):
-                    break
-                headers.append(h.decode("latin-1").strip())
-            parts = line.split()
-            if len(parts) < 2:
+            request = self.read_request()
+            if not request:
                 return
-            method, target = parts[0], parts[1]
-            if method == "CONNECT":
-                self.log(method, target)
-                self.send(b"HTTP/1.1 200 Connection established\r\n\r\n")
-                try:
-                    with self.server.tls.wrap_socket(self.connection, server_side=True) as tls:
+            method, target, headers = request
+            if method != "CONNECT":
+                self.answer(method, target, headers)
+                return
+            self.log(method, target)
+            self.send(b"HTTP/1.1 200 Connection established\r\n\r\n")
+            try:
+                with self.server.tls.wrap_socket(self.connection, server_side=True) as tls:
+                    if self.server.tls_mode == "certificate":
                         tls.recv(1)
-                except (ssl.SSLError, OSError):
-                    pass
-                return
-            path = target
-            if target.startswith("http://"):
-                path = "/" + target[7:].split("/", 1)[1] if "/" in target[7:] else "/"
-            self.log(method, path, headers if path.startswith("/vm/") else None)
-            if path.startswith("/vm/"):
-                self.serve_file(path[4:])
-            else:
-                self.hostile(path)
+                        return
+                    # A trusted tunnel: one request inside it, answered as a plain one.
+                    self.rfile, self.wfile = tls.makefile("rb"), tls.makefile("wb")
+                    request = self.read_request()
+                    if request:
+                        self.answer(*request)
+            except (ssl.SSLError, OSError):
+                pass
         except (BrokenPipeError, ConnectionResetError, socket.timeout):
             pass
+
+    def answer(self, method, target, headers):
+        path = target
+        if target.startswith("http://"):
+            path = "/" + target[7:].split("/", 1)[1] if "/" in target[7:] else "/"
+        self.log(method, path, headers if path.startswith("/vm/") else None)
+        if path.startswith("/vm/"):
+            self.serve_file(path[4:])
+        else:
+            self.hostile(path)
 
     def serve_file(self, name):
         vm = os.path.join(self.server.root, "vm")
@@ -191,6 +206,7 @@ def main():
     ap.add_argument("--port", type=int, default=0)
     ap.add_argument("--port-file")
     ap.add_argument("--cert", required=True, help="certificate and key, PEM")
+    ap.add_argument("--tls", choices=("trusted", "certificate"), default="trusted")
     args = ap.parse_args()
     server = Server(("127.0.0.1", args.port), Handler)
     server.root = args.root
@@ -199,6 +215,7 @@ def main():
     server.port = server.server_address[1]
     server.tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     server.tls.load_cert_chain(args.cert)
+    server.tls_mode = args.tls
     open(args.log, "a").close()
     if args.port_file:
         with open(args.port_file + ".tmp", "w") as f:
