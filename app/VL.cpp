@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "base/CommandLine.h"
 #include "base/ProgramPath.h"
+#include "base/SystemFolder_win.h"
 #include "base/Trace.h"
 #include "display/SystemDisplay_win.h"
 #include "lang/LanguageManager.h"
@@ -118,6 +119,7 @@ bool CVLApp::InitInstance() {
         HandOverToRunningInstance(product);
         return false;
     }
+    KeepCurrentFolderOutOfTheWay(ProgramFolder());
     if (!CheckSystem()) return false;
     if (!InitLanguageManager()) {
         ResMessageBox(IDS_LANGUAGE_MANAGER_FAILED, MB_OK);

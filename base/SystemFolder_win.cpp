@@ -43,3 +43,22 @@ bool StartSystemProgram(const char* name, const std::string& arguments, WORD sho
         CloseHandle(info.hProcess);
     return true;
 }
+
+void KeepCurrentFolderOutOfTheWay(const std::string& programFolder) {
+    using SetDllDirectoryFn = BOOL(WINAPI*)(LPCSTR);
+    // Windows 2000 and XP before SP1 lack it; there the current folder comes late in the search.
+    auto setDllDirectory = reinterpret_cast<SetDllDirectoryFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDllDirectoryA")));
+    if (setDllDirectory && !setDllDirectory("")) VL_TRACE();
+    if (!programFolder.empty() && !SetCurrentDirectoryA(programFolder.c_str())) VL_TRACE();
+}
+
+CKeepCurrentFolder::CKeepCurrentFolder() {
+    char folder[MAX_PATH + 1] = {};
+    const DWORD n = GetCurrentDirectoryA(sizeof folder, folder);
+    if (n > 0 && n < sizeof folder) m_strFolder.assign(folder, n);
+}
+
+CKeepCurrentFolder::~CKeepCurrentFolder() {
+    if (!m_strFolder.empty() && !SetCurrentDirectoryA(m_strFolder.c_str())) VL_TRACE();
+}

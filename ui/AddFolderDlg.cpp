@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "base/SystemFolder_win.h"
 #include "base/Trace.h"
 #include "lang/LangKeys.h"
 
@@ -91,6 +92,7 @@ bool BrowseForImageFolder(HWND owner, const CLanguageManager& language, std::str
     bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN | BIF_STATUSTEXT | BIF_NEWDIALOGSTYLE;
     bi.lpfn = &CAddFolderDlg::BrowseCallback;
     bi.lParam = reinterpret_cast<LPARAM>(&dlg);
+    const CKeepCurrentFolder keep;
     LPITEMIDLIST chosen = SHBrowseForFolderA(&bi);
     bool ok = false;
     if (chosen) {

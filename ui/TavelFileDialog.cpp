@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "base/CodePage.h"
+#include "base/SystemFolder_win.h"
 #include "base/Trace.h"
 #include "ui/core/FileChoice.h"
 
@@ -30,7 +31,8 @@ bool CTavelFileDialog::DoModal() {
     ofn.lpstrFile = &buffer[0];
     ofn.nMaxFile = static_cast<DWORD>(m_nBufferChars);
     ofn.lpstrDefExt = m_strDefaultExt.empty() ? nullptr : m_strDefaultExt.c_str();
-    ofn.Flags = m_nFlags | OFN_EXPLORER | OFN_ENABLESIZING;
+    ofn.Flags = m_nFlags | OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+    const CKeepCurrentFolder keep;
     const BOOL ok = m_bOpen ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
     if (!ok) {
         // Cancel, or more names than the buffer holds: either way nothing is taken.

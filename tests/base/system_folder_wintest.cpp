@@ -77,4 +77,25 @@ TEST_F(Decoys, SystemProgramsComeFromTheSystemFolder) {
     EXPECT_FALSE(StartSystemProgram("velum-no-such-program.exe", "", SW_HIDE));
 }
 
+// After the start the current folder is the program's, so that a stick or share the user
+// picked pictures from is not held; a dialog's change of it is put back. (Wine keeps the
+// current folder in the library search even after SetDllDirectory(""), so that half of the
+// rule cannot be shown here.)
+TEST_F(Decoys, TheCurrentFolderIsTheProgramsAndDialogsPutItBack) {
+    KeepCurrentFolderOutOfTheWay(ProgramFolder());
+    char now[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof now, now);
+    EXPECT_EQ(lstrcmpiA(now, ProgramFolder().c_str()), 0) << now;
+    {
+        const CKeepCurrentFolder keep;
+        ASSERT_TRUE(SetCurrentDirectoryA(m_current.c_str()));
+    }
+    GetCurrentDirectoryA(sizeof now, now);
+    EXPECT_EQ(lstrcmpiA(now, ProgramFolder().c_str()), 0) << "not put back: " << now;
+    using SetDllDirectoryFn = BOOL(WINAPI*)(LPCSTR);
+    if (auto reset = reinterpret_cast<SetDllDirectoryFn>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDllDirectoryA"))))
+        reset(nullptr);
+}
+
 }  // namespace
