@@ -21,6 +21,9 @@ public:
                       const std::function<bool(const std::string& name, bool isDirectory)>& onEntry) = 0;
     // The absolute form of a path (relative parts resolved against the current folder).
     virtual std::string FullPath(const std::string& path) = 0;
+    // What tells a folder from every other whatever path leads there (junctions and links
+    // included); empty when the system cannot tell.
+    virtual std::string FolderIdentity(const std::string& folder) = 0;
 };
 
 // The attributes of the system the program runs on.

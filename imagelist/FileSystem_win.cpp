@@ -42,6 +42,8 @@ public:
         return true;
     }
 
+    std::string FolderIdentity(const std::string& folder) override { return WinFolderIdentity(folder); }
+
     std::string FullPath(const std::string& path) override {
         char buffer[MAX_PATH];
         DWORD n = GetFullPathNameA(path.c_str(), MAX_PATH, buffer, nullptr);
@@ -53,6 +55,19 @@ public:
     }
 };
 }  // namespace
+
+std::string WinFolderIdentity(const std::string& folder) {
+    HANDLE h = CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return std::string();
+    BY_HANDLE_FILE_INFORMATION info;
+    const BOOL ok = GetFileInformationByHandle(h, &info);
+    CloseHandle(h);
+    if (!ok) return std::string();
+    char id[40];
+    wsprintfA(id, "%08lx:%08lx%08lx", info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
+    return id;
+}
 
 IFileAttributes& PlatformFileAttributes() {
     static WinAttributes attributes;

@@ -3,3 +3,5 @@
 #include "imagelist/FileSystem.h"
 
 IDirectorySearch& Win32DirectorySearch();
+// The folder's volume serial number and file index; empty when they cannot be read.
+std::string WinFolderIdentity(const std::string& folder);

@@ -23,6 +23,8 @@ void CDisplayListRebuild::ScanFolder(const std::string& folder, bool includeSubF
     }
     // Past the cap no folder can add anything, so none is opened any more.
     if (paths.size() >= CDisplayList::kMaxScannedPictures) return;
+    const std::string identity = m_search.FolderIdentity(folder);
+    if (!identity.empty() && !m_visited.insert(identity).second) return;
     std::string pattern = folder;
     if (pattern.back() != '\\') pattern += '\\';
     pattern += "*.*";
@@ -55,6 +57,7 @@ void CDisplayListRebuild::ScanFolder(const std::string& folder, bool includeSubF
 
 std::vector<std::string> CDisplayListRebuild::BuildPaths(const std::vector<CImageItem>& images) {
     if (m_watcher) m_watcher->Clear();
+    m_visited.clear();
     std::vector<std::string> paths;
     for (const CImageItem& item : images) {
         if (item.m_bIsFolder) {

@@ -2,6 +2,7 @@
 // entries by scanning them, and handing the folders to the folder watcher.
 #pragma once
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,12 @@ public:
     // scanned; the watcher is cleared, given the folder entries and started. The busy flag
     // and the hand-over of the list are the slideshow's (CSlideshow::RebuildDisplayList).
     std::vector<std::string> BuildPaths(const std::vector<CImageItem>& images);
-    // Appends the folder's pictures to paths, depth first in the order the file system gives.
+    // Appends the folder's pictures to paths, depth first in the order the file system gives;
+    // a folder already visited in this rebuild (a link back to a parent, say) adds nothing.
     void ScanFolder(const std::string& folder, bool includeSubFolders, std::vector<std::string>& paths);
 
 private:
     IDirectorySearch& m_search;
     IFolderWatch* m_watcher;
+    std::set<std::string> m_visited;
 };

@@ -1,5 +1,9 @@
 #include "imagelist/Watch_win.h"
 
+#include <set>
+
+#include "imagelist/FileSystem_win.h"
+
 namespace {
 bool RunningUnderWine() {
     static const bool wine = [] {
@@ -10,16 +14,19 @@ bool RunningUnderWine() {
 }
 
 // Wine watches a sub-tree only in the sub-folders made after the watch began and in those
-// opened since; opening each one once, parents first, brings the older ones in too.
-void OpenSubFolders(const std::string& folder, int depth) {
+// opened since; opening each one once, parents first, brings the older ones in too. A link
+// back to a parent is not followed round again.
+void OpenSubFolders(const std::string& folder, int depth, std::set<std::string>& visited) {
     if (depth > 128 || folder.size() >= MAX_PATH) return;
+    const std::string identity = WinFolderIdentity(folder);
+    if (!identity.empty() && !visited.insert(identity).second) return;
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
         if (!lstrcmpA(data.cFileName, ".") || !lstrcmpA(data.cFileName, "..")) continue;
-        OpenSubFolders(folder + "\\" + data.cFileName, depth + 1);
+        OpenSubFolders(folder + "\\" + data.cFileName, depth + 1, visited);
     } while (FindNextFileA(find, &data));
     FindClose(find);
 }
@@ -39,7 +46,8 @@ public:
         if (directoryNames && RunningUnderWine()) {
             std::string root = folder;
             while (!root.empty() && (root.back() == '\\' || root.back() == '/')) root.pop_back();
-            OpenSubFolders(root, 0);
+            std::set<std::string> visited;
+            OpenSubFolders(root, 0, visited);
         }
         return h;
     }

@@ -546,6 +546,7 @@ public:
         return false;
     }
     std::string FullPath(const std::string& path) override { return path; }
+    std::string FolderIdentity(const std::string&) override { return std::string(); }
 
 private:
     Gate& m_gate;

@@ -22,6 +22,12 @@ public:
     std::vector<std::string> patterns;
     std::function<void(const std::string&)> onFind;  // runs inside each search
     std::string cwd = "C:\\cwd\\";
+    std::map<std::string, std::string> links;  // a folder path that leads to another folder
+
+    std::string Target(const std::string& folder) {
+        auto link = links.find(folder);
+        return link == links.end() ? folder : link->second;
+    }
 
     void AddFile(const std::string& folder, const std::string& name) { folders[folder].push_back({name, false}); }
     void AddDir(const std::string& folder, const std::string& name) {
@@ -33,7 +39,7 @@ public:
         patterns.push_back(pattern);
         if (onFind) onFind(pattern);
         std::string folder = FullPath(pattern.substr(0, pattern.size() - 4));  // less "\*.*"
-        auto it = folders.find(folder);
+        auto it = folders.find(Target(folder));
         if (it == folders.end()) return false;
         if (!onEntry(".", true) || !onEntry("..", true)) return true;
         for (const Node& n : it->second)
@@ -43,6 +49,7 @@ public:
     std::string FullPath(const std::string& path) override {
         return (path.size() > 1 && path[1] == ':') ? path : cwd + path;
     }
+    std::string FolderIdentity(const std::string& folder) override { return Target(FullPath(folder)); }
 };
 
 class FakeWatch : public IFolderWatch {
@@ -170,6 +177,22 @@ TEST(Rebuild, FolderEqualToItselfIsNotEnteredAgain) {
     fs.cwd = "";
     auto list = Build(fs, {Folder("C:\\loop\\", true)});
     EXPECT_EQ(list, std::vector<std::string>{"C:\\loop\\a.jpg"});
+}
+
+TEST(Rebuild, EachFolderOncePerRebuildWhateverPathLeadsThere) {
+    FakeSearch fs;
+    fs.AddFile("C:\\p", "a.jpg");
+    fs.AddDir("C:\\p", "back");  // a link to its own parent
+    fs.links["C:\\p\\back"] = "C:\\p";
+    fs.AddDir("C:\\p", "other");  // a link to a folder elsewhere: followed once
+    fs.links["C:\\p\\other"] = "D:\\o";
+    fs.AddFile("D:\\o", "o.jpg");
+    fs.AddFile("C:\\p", "b.jpg");
+    const std::vector<std::string> once = {"C:\\p\\a.jpg", "C:\\p\\other\\o.jpg", "C:\\p\\b.jpg"};
+    CDisplayListRebuild rebuild(fs, nullptr);
+    // The folder reached again from the list adds nothing either; the next rebuild starts afresh.
+    EXPECT_EQ(rebuild.BuildPaths({Folder("C:\\p", true), Folder("D:\\o", false)}), once);
+    EXPECT_EQ(rebuild.BuildPaths({Folder("C:\\p", true)}), once);
 }
 
 TEST(Rebuild, ExceptionOutOfOneScanSkipsThatEntryOnly) {

@@ -73,6 +73,17 @@ grep -q 'sub\\deeper\\x.bmp$' display.txt || fail "no deep path"
 printf '<header><ver>1.1</ver></header>' > bad.iml
 expect_fail 1 imagelist show bad.iml
 expect_fail 1 imagelist show missing.iml
+# A folder holding two pictures and a link back to itself, and one to a folder elsewhere:
+# each folder is visited once, whatever path leads there.
+mkdir -p loop elsewhere
+: > loop/1.jpg
+: > loop/2.jpg
+: > elsewhere/3.jpg
+ln -s ../loop loop/back
+ln -s ../elsewhere loop/away
+printf '[{"path":"%s","includeSubFolders":1}]' "${root//\\/\\\\}\\\\loop" | $tool imagelist write loop.iml
+looped=$($tool displaylist loop.iml | tr -d '\r' | sed 's/.*\\loop\\//' | sort | tr '\n' ' ')
+[ "$looped" = "1.jpg 2.jpg away\\3.jpg " ] || fail "a folder that links back to itself gave: $looped"
 expect_fail 1 displaylist bad.iml
 expect_fail 2 displaylist
 
