@@ -50,7 +50,6 @@
 //   velumctl list-rows ID           each row's six cells, separated by "|", one row a line
 //   velumctl list-rect ID ROW       "X Y W H" of the row on the screen
 //   velumctl list-icon-rect ID ROW  "X Y W H" of the row's icon (a thumbnail's cell)
-//   velumctl header-rect ID COLUMN  "X Y W H" of the column's header item on the screen
 //   velumctl dialog-wait SECONDS    waits for a dialog owned by the main window, prints its title
 //   velumctl dialog-gone SECONDS    waits until no such dialog is left
 //   velumctl dialog-set-text ID TEXT  sets the text of control ID of that dialog (the file
@@ -408,12 +407,6 @@ int ListCommand(HWND main, int argc, char** argv) {
         rc.left = LVIR_ICON;
         return PrintRemoteRect(list, LVM_GETITEMRECT, static_cast<WPARAM>(atoi(argv[3])), rc);
     }
-    if (!strcmp(cmd, "header-rect") && argc == 4) {
-        DWORD_PTR header = 0;
-        if (!SendTimeout(list, LVM_GETHEADER, 0, 0, &header) || !header) return 1;
-        return PrintRemoteRect(reinterpret_cast<HWND>(header), HDM_GETITEMRECT, static_cast<WPARAM>(atoi(argv[3])),
-                               RECT{});
-    }
     return Usage();
 }
 
@@ -539,7 +532,6 @@ int Usage() {
             "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|\n"
             "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes|\n"
             "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|list-icon-rect ID ROW|\n"
-            "       header-rect ID COLUMN|\n"
             "       dialog-wait S|dialog-gone S|dialog-set-text ID TEXT|dialog-rect ID|dialog-check ID|\n"
             "       dialog-command ID|browse-select PATH|item-rect ID|combo-items ID|checked ID|enabled ID|\n"
             "       dropped ID\n");
@@ -746,7 +738,7 @@ int main(int argc, char** argv) {
     if (!strcmp(cmd, "sweep") && argc == 4)
         return Sweep(hwnd, static_cast<WPARAM>(strtoul(argv[2], nullptr, 0)),
                      static_cast<LPARAM>(strtoul(argv[3], nullptr, 0)));
-    if (!strncmp(cmd, "list-", 5) || !strcmp(cmd, "header-rect")) return ListCommand(hwnd, argc, argv);
+    if (!strncmp(cmd, "list-", 5)) return ListCommand(hwnd, argc, argv);
     if (!strncmp(cmd, "dialog-", 7) || !strcmp(cmd, "browse-select")) return DialogCommand(hwnd, argc, argv);
     return Usage();
 }
