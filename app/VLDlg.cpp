@@ -19,6 +19,7 @@
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
 #include "online/Addresses.h"
+#include "plugin/PaintLibThumbnailGenerater_win.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/ConfigWindow.h"
@@ -83,6 +84,8 @@ BOOL CVLDlg::OnInitDialog() {
     LoadLanguageStep();
     RestoreSlideshowPosition();
     FillControls();
+    // A missing plug-in is told in the language, over this window.
+    CPaintLibThumbnailGenerater::SetMessageFn([this] { LangMessageBox("0004", MB_OK | MB_ICONHAND); });
     if (!CreateDisplayWindow() || !SetUpConfigWindow() || !StartImageWorker()) {
         VL_TRACE();
         EndDialog(IDCANCEL);
@@ -604,6 +607,7 @@ void CVLDlg::SelectOpacityItem(int index) {
 void CVLDlg::OnDestroy() {
     // Saved first: a thread that does not stop may mean ending the process at once.
     SaveSettings();
+    CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
     if (!m_thumbs.Stop()) m_bThreadsLeftRunning = true;
     FreeConfigWindowObjects();
     UnregisterHotKeysStep();
