@@ -535,11 +535,13 @@ bool CVLDlg::SaveSettings() {
     return true;
 }
 
-void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
+void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged, bool sizeChosen) {
     if (thumbnailSizeChanged) m_thumbs.OnThumbnailSizeChanged();
-    // Edits still pending in the window stay; the window shows the new values otherwise.
+    // Edits still pending in the window stay, but not over a size the wizard confirmed;
+    // the window shows the new values otherwise.
     if (m_bModified) {
         m_config.ApplyLanguage();
+        if (sizeChosen) m_config.FillSizeMode();
     } else {
         FillControls();
     }
@@ -556,6 +558,7 @@ void CVLDlg::SaveSettingsKeepingEdits() {
 
 bool CVLDlg::TakeValuesFromControls() {
     if (!m_config.TakeValues()) return false;
+    m_thumbs.TakeMode(m_options);
     // The slideshow plays the list as confirmed, also when only its order changed.
     if (m_list.TakeRows(m_options.m_images)) ResetDisplayList();
     return true;

@@ -119,7 +119,7 @@ private:
     // --- Configuration window host (IConfigWindowHost) and preferences (ISetupHost) ---
     COptionData& Options() override { return m_options; }
     void SaveSettingsKeepingEdits() override;
-    void OptionsChangedBySetup(bool thumbnailSizeChanged) override;
+    void OptionsChangedBySetup(bool thumbnailSizeChanged, bool sizeChosen) override;
 
     // --- Image list view host (IImageListHost) ---
     void ResetDisplayList() override {

@@ -37,11 +37,15 @@ public:
     // Frees the widgets before the window's controls go.
     void Destroy();
 
-    // Dialog data exchange. Fill puts the option data into the controls; Take checks the
-    // interval (5..1000) and copies the values back, or shows the platform's message,
-    // puts the focus on the interval and changes nothing.
+    // Dialog data exchange. Fill puts the option data into the controls and drops a region
+    // chosen but not confirmed; Take checks the interval (5..1000) and copies the values
+    // and a chosen region back, or shows the platform's message, puts the focus on the
+    // interval and changes nothing.
     void FillControls();
     bool TakeValues();
+    // The image size list from the option data (a size confirmed elsewhere); the other
+    // edits stay pending.
+    void FillSizeMode();
     // Texts, entries and fonts of the current language; each combo keeps its selection.
     void ApplyLanguage();
     // Selects an opacity entry without a change notification (the opacity hotkeys).
@@ -121,6 +125,9 @@ private:
     POINT m_dragStart = {0, 0};
     RECT m_dragStartRect = {0, 0, 0, 0};
     bool m_bFilling = false;
+    // The size and position dialog's region, until this window's OK or Cancel.
+    CDisplayRegion m_chosenRegion;
+    bool m_bRegionChosen = false;
 
     ShownValues m_shown;
 };
