@@ -51,7 +51,6 @@ CVLDlg::CVLDlg(bool startHidden)
     HINSTANCE instance = GetModuleHandleA(nullptr);
     m_hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_hIconDisabled = LoadIconA(instance, MAKEINTRESOURCEA(IDI_DISABLED));
-    // Accelerators of the configuration window: loaded with the configuration window.
 
     MapShellMessages();
     MapSlideshowCommands();
@@ -389,9 +388,7 @@ void CVLDlg::OnTimer(UINT_PTR id) {
 }
 
 bool CVLDlg::PreTranslateMessage(MSG& msg) {
-    (void)msg;
-    // The configuration window's accelerators are translated here.
-    return false;
+    return m_config.TranslateKeys(msg);
 }
 
 void CVLDlg::OnStartHidden() {

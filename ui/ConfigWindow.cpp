@@ -63,6 +63,7 @@ bool CConfigWindow::Create(HWND window) {
                  SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
     CreateDialogFont();
     TakeOverControls();
+    if (!m_keys.Load()) VL_TRACE();
     CComboBoxCtrl opacity(window, IDC_OPACITY);
     opacity.ResetContent();
     for (int i = 0; i < kOpacityEntries; ++i) opacity.AddString(OpacityEntryText(i));

@@ -13,6 +13,7 @@
 #include "imagelist/ImageItem.h"
 #include "lang/LanguageManager.h"
 #include "settings/OptionData.h"
+#include "ui/ConfigKeys.h"
 #include "widgets/ButtonStyle.h"
 #include "widgets/Skin.h"
 #include "widgets/SkinButtons.h"
@@ -48,6 +49,9 @@ public:
     void FillSizeMode();
     // Texts, entries and fonts of the current language; each combo keeps its selection.
     void ApplyLanguage();
+    // The keys the menus show, from any control of the window (the message loop's part);
+    // true when msg was one and has been sent as a command.
+    bool TranslateKeys(MSG& msg) const { return m_keys.Translate(m_hWnd, msg); }
     // Selects an opacity entry without a change notification (the opacity hotkeys).
     void SelectOpacityItem(int index);
 
@@ -118,6 +122,7 @@ private:
     CStyleFont m_titleFont;
     CStyleFont m_captionFont;
     CWindowTexts m_texts;
+    CConfigKeys m_keys;
 
     // Frame state
     int m_nHitZone = 0;

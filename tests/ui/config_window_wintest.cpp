@@ -2,6 +2,7 @@
 // data exchange of its option controls (what Wine cannot carry to another process).
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "framework/Controls.h"
@@ -248,6 +249,32 @@ TEST_F(ConfigWindowTest, ASizeConfirmedByTheWizardReplacesThePendingOneAndKeepsT
     ASSERT_TRUE(dlg->config.TakeValues());
     EXPECT_EQ(host.options.m_nSizeMode, 2);
     EXPECT_EQ(host.options.m_nInterval, 77);
+}
+
+TEST_F(ConfigWindowTest, CtrlAAndCtrlQWorkFromEveryControlButAnEditKeepsItsCtrlA) {
+    Open();
+    BYTE keys[256] = {}, before[256] = {};
+    ASSERT_TRUE(GetKeyboardState(before));
+    auto press = [&](BYTE modifier, int id, WPARAM vk) {
+        memcpy(keys, before, sizeof keys);
+        keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+        keys[modifier] = 0x80;
+        SetKeyboardState(keys);
+        MSG msg = {GetDlgItem(hwnd, id), WM_KEYDOWN, vk, 1, 0, {0, 0}};
+        return dlg->config.TranslateKeys(msg);
+    };
+    EXPECT_TRUE(press(VK_CONTROL, IDC_OPACITY, 'A'));
+    EXPECT_TRUE(press(VK_CONTROL, IDC_SEQUENCE, 'Q'));
+    EXPECT_TRUE(press(VK_CONTROL, IDC_IMAGE_LIST, 'A'));
+    EXPECT_FALSE(press(VK_CONTROL, IDC_INTERVAL, 'A'));
+    EXPECT_TRUE(press(VK_CONTROL, IDC_INTERVAL, 'Q'));
+    // The list's own keys, and a capital A typed anywhere.
+    EXPECT_FALSE(press(VK_CONTROL, IDC_IMAGE_LIST, VK_DELETE));
+    EXPECT_FALSE(press(VK_SHIFT, IDC_IMAGE_LIST, 'A'));
+    EXPECT_FALSE(press(VK_SHIFT, IDC_INTERVAL, 'A'));
+    // F1 stays a help request for the focused window's own page.
+    EXPECT_FALSE(press(VK_CONTROL, IDC_IMAGE_LIST, VK_F1));
+    SetKeyboardState(before);
 }
 
 TEST_F(ConfigWindowTest, CancelsFallbackPutsBackOnlyWhatTheWindowEdits) {
