@@ -154,10 +154,12 @@ TEST_F(ThumbnailViewTest, TheModesSwitchByStyleWithCellsOfTheBoxAndADamagedSizeU
     // another window's OK saves the stored mode, and Cancel shows it again.
     EXPECT_EQ(host.options.m_nListViewMode, 0);
     EXPECT_EQ(host.modified, 1);
+    // Cancel reloads a damaged stored mode: shown as Details, and kept until the user picks.
+    host.options.m_nListViewMode = 7;
     dlg->thumbs.ShowStoredMode();
     EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
     dlg->thumbs.TakeMode(host.options);
-    EXPECT_EQ(host.options.m_nListViewMode, 0);
+    EXPECT_EQ(host.options.m_nListViewMode, 7);
     SendMessageA(hwnd, WM_COMMAND, ID_THUMBNAILS_VIEW, 0);
     dlg->thumbs.TakeMode(host.options);
     EXPECT_EQ(host.options.m_nListViewMode, 1);
