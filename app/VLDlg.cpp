@@ -19,6 +19,7 @@
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
 #include "online/Addresses.h"
+#include "plugin/PaintLibThumbnailGenerater_win.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/ConfigWindow.h"
 #include "ui/core/OptionControls.h"
@@ -65,6 +66,8 @@ BOOL CVLDlg::OnInitDialog() {
     ApplyAutoStart(m_options);
     LoadLanguageStep();
     FillControls();
+    // A missing plug-in is told in the language, over this window.
+    CPaintLibThumbnailGenerater::SetMessageFn([this] { LangMessageBox("0004", MB_OK | MB_ICONHAND); });
     if (!m_bConfigReady || !CreateDisplayWindow()) {
         VL_TRACE();
         EndDialog(IDCANCEL);
@@ -284,9 +287,7 @@ void CVLDlg::OnTimer(UINT_PTR id) {
 }
 
 bool CVLDlg::PreTranslateMessage(MSG& msg) {
-    (void)msg;
-    // The configuration window's accelerators are translated here.
-    return false;
+    return m_config.TranslateKeys(msg);
 }
 
 void CVLDlg::OnStartHidden() {
@@ -377,11 +378,13 @@ void CVLDlg::HandDisplaySettings() {
 // ---------------------------------------------------------------------------------------
 // Settings
 
-void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
+void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged, bool sizeChosen) {
     if (thumbnailSizeChanged) m_thumbs.OnThumbnailSizeChanged();
-    // Edits still pending in the window stay; the window shows the new values otherwise.
+    // Edits still pending in the window stay, but not over a size the wizard confirmed;
+    // the window shows the new values otherwise.
     if (m_store.IsModified()) {
         m_config.ApplyLanguage();
+        if (sizeChosen) m_config.FillSizeMode();
     } else {
         FillControls();
     }
@@ -392,6 +395,7 @@ void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
 
 bool CVLDlg::TakeValuesFromControls() {
     if (!m_config.TakeValues()) return false;
+    m_thumbs.TakeMode(m_options);
     // The slideshow plays the list as confirmed, also when only its order changed.
     if (m_list.TakeRows(m_options.m_images)) ResetDisplayList();
     return true;
@@ -411,6 +415,7 @@ void CVLDlg::OpacityChanged(int32_t opacity) {
 void CVLDlg::OnDestroy() {
     // Saved first: a thread that does not stop may mean ending the process at once.
     m_store.Save();
+    CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
     if (!m_thumbs.Stop()) m_bThreadsLeftRunning = true;
     m_config.Destroy();
     UnregisterHotKeys(m_hWnd);

@@ -101,7 +101,7 @@ private:
     COptionData& Options() override { return m_options; }
     void SetModified() override { m_store.SetModified(true); }
     void SaveSettingsKeepingEdits() override { m_store.SaveKeepingEdits(); }
-    void OptionsChangedBySetup(bool thumbnailSizeChanged) override;
+    void OptionsChangedBySetup(bool thumbnailSizeChanged, bool sizeChosen) override;
 
     // --- Image list view host (IImageListHost) ---
     void ResetDisplayList() override {

@@ -58,6 +58,7 @@ bool CConfigWindow::Create(HWND window) {
                  SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
     CreateDialogFont();
     TakeOverControls();
+    if (!m_keys.Load()) VL_TRACE();
     CComboBoxCtrl opacity(window, IDC_OPACITY);
     opacity.ResetContent();
     for (int i = 0; i < kOpacityEntries; ++i) opacity.AddString(OpacityEntryText(i));
@@ -299,7 +300,9 @@ void CConfigWindow::ApplyLanguage() {
     if (m_pListModeButton) {
         SetStyleFont(style, m_language.GetFont(langsec::kListModeButton, font), font, kListModeButtonFont);
         m_pListModeButton->SetStyle(style);
-        const TextEntry& mode = kListModeButtonTexts[options.m_nListViewMode == 1 ? 1 : 0];
+        // The view on screen, which may be a choice not confirmed yet.
+        const LONG view = GetWindowLongA(list.Hwnd(), GWL_STYLE) & LVS_TYPEMASK;
+        const TextEntry& mode = kListModeButtonTexts[view == LVS_ICON ? 1 : 0];
         SetDlgItemTextA(m_hWnd, IDC_LIST_MODE, TextOrEnglish(lookup, mode).c_str());
     }
     InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -331,6 +334,7 @@ void CConfigWindow::FillControls() {
     sequence.SetCurSel(o.m_nSequence >= 0 && o.m_nSequence < sequence.Count() ? o.m_nSequence : -1);
     size.SetCurSel(o.m_nSizeMode >= 0 && o.m_nSizeMode < size.Count() ? o.m_nSizeMode : -1);
     m_bFilling = false;
+    m_bRegionChosen = false;
     // What the window shows from here on is what Cancel can fall back to.
     NoteShownValues();
 }
@@ -357,7 +361,19 @@ bool CConfigWindow::TakeValues() {
     sel = CComboBoxCtrl(m_hWnd, IDC_SIZE_MODE).CurSel();
     if (sel >= 0) o.m_nSizeMode = sel;
     o.m_nOpacity = OpacityFromIndex(CComboBoxCtrl(m_hWnd, IDC_OPACITY).CurSel(), o.m_nOpacity);
+    if (m_bRegionChosen) o.m_region = m_chosenRegion;
+    m_bRegionChosen = false;
     return true;
+}
+
+void CConfigWindow::FillSizeMode() {
+    if (!m_hWnd) return;
+    const int mode = m_host.Options().m_nSizeMode;
+    CComboBoxCtrl size(m_hWnd, IDC_SIZE_MODE);
+    m_bFilling = true;
+    size.SetCurSel(mode >= 0 && mode < size.Count() ? mode : -1);
+    m_bFilling = false;
+    m_bRegionChosen = false;
 }
 
 void CConfigWindow::SelectOpacityItem(int index) {
@@ -392,10 +408,13 @@ void CConfigWindow::RestoreShownValues() {
 }
 
 void CConfigWindow::OnCustomSizeChosen() {
-    COptionData& o = m_host.Options();
-    CImageSizeCustomDlg dialog(o.m_region, CConfigLookup(m_language));
-    if (dialog.DoModal(m_hWnd) != IDOK || dialog.Region() == o.m_region) return;
-    o.m_region = dialog.Region();
+    const CDisplayRegion shown = m_bRegionChosen ? m_chosenRegion : m_host.Options().m_region;
+    CImageSizeCustomDlg dialog(shown, CConfigLookup(m_language));
+    if (dialog.DoModal(m_hWnd) != IDOK || dialog.Region() == shown) return;
+    // Kept until this window's OK, so that its Cancel undoes it and no other window's OK
+    // saves it.
+    m_chosenRegion = dialog.Region();
+    m_bRegionChosen = true;
     // Marked, so that OK hands the new region to the display window at once.
     m_host.SetModified();
 }

@@ -1,5 +1,7 @@
 #include "ui/ImageListCommands.h"
 
+#include <algorithm>
+
 #include "res/ConfigIds.h"
 #include "base/Trace.h"
 #include "imagelist/FileSystem.h"
@@ -48,9 +50,11 @@ bool CImageListCommands::Create(HWND window) {
 bool CImageListCommands::TakeRows(std::vector<CImageItem>& images) const {
     if (!m_list.IsAttached()) return false;
     std::vector<CImageItem> rows = m_list.RowsToImageList();
-    if (rows == images) return false;
+    // A size read from a thumbnail is kept, but it is no change of the list the slideshow plays.
+    const bool changed = !std::equal(rows.begin(), rows.end(), images.begin(), images.end(),
+                                     [](const CImageItem& a, const CImageItem& b) { return a.SameEntry(b); });
     images = std::move(rows);
-    return true;
+    return changed;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -41,7 +41,8 @@ public:
 
     // The rows from the image list (the window is filled or Cancel refills it).
     void FillRows(const std::vector<CImageItem>& images) { m_list.ImageListToRows(images); }
-    // The rows into images; true when that changed them. Without a list, images stay.
+    // The rows into images; true when that changed an entry or the order (not only the sizes
+    // the program filled in). Without a list, images stay.
     bool TakeRows(std::vector<CImageItem>& images) const;
 
     // --- Commands, public for the in-process tests ---

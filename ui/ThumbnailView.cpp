@@ -97,7 +97,14 @@ void CThumbnailView::ShowStoredMode() {
     if (!m_hWnd) return;  // before Create: Create's caller shows it
     const int stored = m_host.Options().m_nListViewMode == 1 ? 1 : 0;
     m_nMode = -1;
+    m_bModeChosen = false;
     SetMode(stored, false);
+}
+
+void CThumbnailView::TakeMode(COptionData& options) {
+    // A damaged stored mode stays until the user picks one.
+    if (m_bModeChosen && m_nMode >= 0) options.m_nListViewMode = m_nMode;
+    m_bModeChosen = false;
 }
 
 void CThumbnailView::SetMode(int mode, bool modified) {
@@ -108,9 +115,11 @@ void CThumbnailView::SetMode(int mode, bool modified) {
     };
     SetDlgItemTextA(m_hWnd, IDC_LIST_MODE, TextOrEnglish(lookup, kListModeButtonTexts[mode]).c_str());
     m_nMode = mode;
-    // A damaged stored mode (neither 0 nor 1) stays until the user picks one.
-    if (modified || options.m_nListViewMode == 0 || options.m_nListViewMode == 1) options.m_nListViewMode = mode;
-    if (modified) m_host.SetModified();
+    // The option data takes it at the configuration window's OK (TakeMode).
+    if (modified) {
+        m_bModeChosen = true;
+        m_host.SetModified();
+    }
     if (mode == 0) {
         m_queue.Clear();
         m_list.SetViewType(LVS_REPORT);

@@ -428,6 +428,13 @@ TEST_F(FileListTest, EveryEntryMakesARowAndComesBackAsItWas) {
     }
     std::vector<CImageItem> taken = host.options.m_images;
     EXPECT_FALSE(dlg->commands.TakeRows(taken));
+    // A size a thumbnail filled in is kept, but the slideshow's list stays as it is.
+    dlg->commands.List().ForEachRecord([](CImageRow& row) {
+        if (row.m_nWidth < 1) row.m_nWidth = 33;
+    });
+    EXPECT_FALSE(dlg->commands.TakeRows(taken));
+    EXPECT_EQ(taken[3].m_nWidth, 33);
+    EXPECT_EQ(taken[0].m_nWidth, 640);
     // The folder cells follow a change of language.
     ASSERT_TRUE(lang.LoadLanguage(kSourceDir + "\\language\\vmdeu.lng"));
     dlg->config.ApplyLanguage();

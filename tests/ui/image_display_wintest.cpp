@@ -87,11 +87,9 @@ TEST_F(ImageDisplay, InitLayeredMakesAClickThroughTopmostFullScreenWindow) {
     EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYSCREEN));
     // Without the plug-in the window cannot start.
     CImageDisplayDlg broken(TempFile("no-such-folder\\tg.dll"));
-    CPaintLibThumbnailGenerater::SetMessageFn([](const char*) {});
     ASSERT_TRUE(broken.Create());
     EXPECT_FALSE(broken.InitLayered());
     EXPECT_FALSE(broken.ShowImage(128));
-    CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
 }
 
 TEST_F(ImageDisplay, CustomRegionClipsAndCentresAndSamePathOnlyReShows) {
