@@ -40,11 +40,7 @@ CImageListCommands::CImageListCommands(IImageListHost& host, const CLanguageMana
 
 bool CImageListCommands::Create(HWND window) {
     m_hWnd = window;
-    const CLanguageManager& language = m_language;
-    return m_list.Attach(window, IDC_IMAGE_LIST,
-                         [&language](const std::string& section, const std::string& key, std::string& text) {
-                             return language.GetString(section, key, text);
-                         });
+    return m_list.Attach(window, IDC_IMAGE_LIST, m_language.Lookup());
 }
 
 bool CImageListCommands::TakeRows(std::vector<CImageItem>& images) const {

@@ -21,10 +21,7 @@ void CSetupCommands::OnPreferences() {
     if (CPropertySheet::BringOpenToFront()) return;
     // Released first, so that the sheet's hotkey fields can take the combinations in use.
     UnregisterHotKeys(m_hMain);
-    CLanguageManager* language = &m_language;
-    const TextLookup lookup = [language](const std::string& section, const std::string& key, std::string& text) {
-        return language->GetString(section, key, text);
-    };
+    const TextLookup lookup = m_language.Lookup();
     COptionData& options = m_host.Options();
     const PreferencesOutcome outcome = RunPreferencesSheet(Owner(), options, lookup);
     if (outcome.confirmed) {

@@ -110,9 +110,7 @@ void CThumbnailView::TakeMode(COptionData& options) {
 void CThumbnailView::SetMode(int mode, bool modified) {
     if (m_nMode == mode || !m_list.IsAttached()) return;
     COptionData& options = m_host.Options();
-    const TextLookup lookup = [this](const std::string& section, const std::string& key, std::string& text) {
-        return m_language.GetString(section, key, text);
-    };
+    const TextLookup lookup = m_language.Lookup();
     SetDlgItemTextA(m_hWnd, IDC_LIST_MODE, TextOrEnglish(lookup, kListModeButtonTexts[mode]).c_str());
     m_nMode = mode;
     // The option data takes it at the configuration window's OK (TakeMode).
