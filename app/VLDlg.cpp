@@ -58,7 +58,7 @@ CVLDlg::~CVLDlg() {
 
 BOOL CVLDlg::OnInitDialog() {
     m_hMainWnd = m_hWnd;
-    m_setup.SetMainWindow(m_hWnd);
+    m_setup.Attach(m_hWnd);
     InitSystemMenuAndIcons();
     CreateConfigWindow();
     LoadSettingsStep();
@@ -106,8 +106,8 @@ void CVLDlg::InitSystemMenuAndIcons() {
 }
 
 void CVLDlg::CreateConfigWindow() {
-    m_bConfigReady = m_config.Create(m_hWnd);
-    if (!m_list.Create(m_hWnd)) m_bConfigReady = false;
+    m_bConfigReady = m_config.Attach(m_hWnd);
+    if (!m_list.Attach(m_hWnd)) m_bConfigReady = false;
 }
 
 void CVLDlg::LoadSettingsStep() {
@@ -164,7 +164,7 @@ void CVLDlg::CreateTrayIcon() {
 }
 
 bool CVLDlg::CreateThumbnailView() {
-    if (!m_thumbs.Create(m_hWnd)) return false;
+    if (!m_thumbs.Attach(m_hWnd)) return false;
     m_thumbs.ShowStoredMode();
     return true;
 }

@@ -26,7 +26,7 @@ CConfigWindow::~CConfigWindow() {
 // ---------------------------------------------------------------------------------------
 // Creation
 
-bool CConfigWindow::Create(HWND window) {
+bool CConfigWindow::Attach(HWND window) {
     m_hWnd = window;
     SetWindowPos(window, nullptr, 0, 0, kConfigMinWidth, kConfigMinHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT work;

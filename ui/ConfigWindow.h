@@ -34,7 +34,7 @@ public:
 
     // Sizes the window, takes over its controls and makes the panels, fonts and tooltips.
     // False when a part of the skin could not be made.
-    bool Create(HWND window);
+    bool Attach(HWND window);
     // Frees the widgets before the window's controls go.
     void Destroy();
 

@@ -38,7 +38,7 @@ CImageListCommands::CImageListCommands(IImageListHost& host, const CLanguageMana
     MapListNotifications();
 }
 
-bool CImageListCommands::Create(HWND window) {
+bool CImageListCommands::Attach(HWND window) {
     m_hWnd = window;
     return m_list.Attach(window, IDC_IMAGE_LIST, m_language.Lookup());
 }

@@ -36,7 +36,7 @@ public:
     CImageListCommands(IImageListHost& host, const CLanguageManager& language);
 
     // Takes over the list control of the window. False when it is missing.
-    bool Create(HWND window);
+    bool Attach(HWND window);
     CFileList& List() { return m_list; }
 
     // The rows from the image list (the window is filled or Cancel refills it).

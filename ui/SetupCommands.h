@@ -26,7 +26,7 @@ public:
     CSetupCommands(ISetupHost& host, CLanguageManager& language);
 
     // The window that holds the hotkeys and owns the sheet while it is shown.
-    void SetMainWindow(HWND main) { m_hMain = main; }
+    void Attach(HWND main) { m_hMain = main; }
     // A first start, on the defaults. Start-up registers the hotkeys and hands the options
     // on afterwards.
     void RunFirstStartWizard();

@@ -38,7 +38,7 @@ CThumbnailView::~CThumbnailView() {
     Stop();
 }
 
-bool CThumbnailView::Create(HWND window, std::shared_ptr<CPaintLibThumbnailGenerater> generator) {
+bool CThumbnailView::Attach(HWND window, std::shared_ptr<CPaintLibThumbnailGenerater> generator) {
     m_hWnd = window;
     m_bStopped = false;
     if (!generator) {

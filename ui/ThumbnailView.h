@@ -23,7 +23,7 @@ public:
 
     // Takes the window's list and loads the plug-in instance (generator: one to share,
     // for tests); false when the plug-in cannot be loaded.
-    bool Create(HWND window, std::shared_ptr<CPaintLibThumbnailGenerater> generator = nullptr);
+    bool Attach(HWND window, std::shared_ptr<CPaintLibThumbnailGenerater> generator = nullptr);
     // The view the options hold, without marking the options changed (start, Cancel); a
     // choice not taken yet is dropped.
     void ShowStoredMode();

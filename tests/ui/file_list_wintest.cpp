@@ -65,7 +65,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override {
-        created = config.Create(m_hWnd) && commands.Create(m_hWnd);
+        created = config.Attach(m_hWnd) && commands.Attach(m_hWnd);
         config.ApplyLanguage();
         config.FillControls();
         commands.FillRows(m_host.options.m_images);

@@ -55,7 +55,7 @@ protected:
                                nullptr);
         ASSERT_NE(main, nullptr);
         host.options.m_bAutoStart = 0;
-        commands.SetMainWindow(main);
+        commands.Attach(main);
     }
     void TearDown() override {
         UnregisterHotKeys(main);

@@ -57,7 +57,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override {
-        created = config.Create(m_hWnd) && commands.Create(m_hWnd) && thumbs.Create(m_hWnd, m_plugin);
+        created = config.Attach(m_hWnd) && commands.Attach(m_hWnd) && thumbs.Attach(m_hWnd, m_plugin);
         config.ApplyLanguage();
         commands.FillRows(m_host.options.m_images);
         thumbs.ShowStoredMode();
