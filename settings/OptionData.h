@@ -69,6 +69,7 @@ public:
     static constexpr int kHotKeySlots = 11;
     static constexpr int kUsedHotKeys = 5;
     static constexpr size_t kMaxSitesFromDownload = 25;
+    static constexpr int32_t kDefaultFadeMs = 1000;
     enum HotKeySlot { HK_ENABLE = 0, HK_INCREASE_OPACITY, HK_DECREASE_OPACITY, HK_PREVIOUS, HK_NEXT };
 
     COptionData();
@@ -93,6 +94,8 @@ public:
 
     // "<program folder>\language\vmeng.lng"
     static std::string DefaultLanguageFile();
+    // The nearest of the offered fade times: 0 (off), 500, 1000 or 2000 ms.
+    static int32_t ClampFadeMs(int32_t ms);
 
     int32_t m_nInterval = 30;
     int32_t m_nSequence = 0;
@@ -113,4 +116,5 @@ public:
     int32_t m_bAutoStart = 0;
     CDisplayRegion m_region;
     CHotKeyItem m_hotkeys[kHotKeySlots];
+    int32_t m_nFadeMs = kDefaultFadeMs;  // cross-fade between pictures; 0 = off
 };
