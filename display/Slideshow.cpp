@@ -1,6 +1,7 @@
 #include "display/Slideshow.h"
 
 #include "base/Trace.h"
+#include "display/Fade.h"
 
 CSlideshow::CSlideshow(COptionData& options, CDisplayList& list, IImageDisplay& display, ISlideshowHost& host,
                        IClock& clock)
@@ -51,8 +52,13 @@ void CSlideshow::OptionsChanged() {
     m_enabled = m_options.m_bEnabled != 0;
     m_opacity = m_options.m_nOpacity;
     m_pauseOnScreenSaver = m_options.m_bPauseOnScreenSaver != 0;
+    ApplyFadeTime();
     LockGuard lock(m_imagesLock);
     m_images = m_options.m_images;
+}
+
+void CSlideshow::ApplyFadeTime() {
+    m_display.SetFadeTime(CFade::DurationMs(m_options.m_nFadeMs, TimerPeriodMs(m_options.m_nInterval)));
 }
 
 void CSlideshow::RestoreNextIndex() {
@@ -69,6 +75,7 @@ uint32_t CSlideshow::TimerPeriodMs(int32_t intervalSeconds) {
 void CSlideshow::SetTimer() {
     if (m_options.m_nInterval < kMinInterval || m_options.m_nInterval > kMaxInterval) VL_TRACE();
     m_host.SetSlideshowTimer(TimerPeriodMs(m_options.m_nInterval));
+    ApplyFadeTime();
 }
 
 void CSlideshow::Tick() {
@@ -131,6 +138,7 @@ void CSlideshow::ToggleEnabled() {
 
 void CSlideshow::OnPreviousImage() {
     m_host.KillSlideshowTimer();
+    m_display.EndFade();
     m_nNextImage = m_nCurrentImage - 1;
     Tick();
     SetTimer();
@@ -138,6 +146,7 @@ void CSlideshow::OnPreviousImage() {
 
 void CSlideshow::OnNextImage() {
     m_host.KillSlideshowTimer();
+    m_display.EndFade();
     m_nNextImage = m_nCurrentImage + 1;
     Tick();
     SetTimer();
