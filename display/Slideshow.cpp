@@ -51,8 +51,8 @@ bool StopBackgroundThreads(CSlideshow& slideshow, CFolderWatcher& watcher, uint3
 void CSlideshow::OptionsChanged() {
     m_enabled = m_options.m_bEnabled != 0;
     m_opacity = m_options.m_nOpacity;
-    m_pauseOnScreenSaver = m_options.m_bPauseOnScreenSaver != 0;
     ApplyFadeTime();
+    m_pauseOnScreenSaver = m_options.m_bPauseOnScreenSaver != 0;
     LockGuard lock(m_imagesLock);
     m_images = m_options.m_images;
 }
