@@ -50,6 +50,7 @@ std::vector<LangKeyRef> ProgramKeys() {
     add(kDisplayModeEntryTexts, CountOf(kDisplayModeEntryTexts));
     for (const TextEntry& e : {kImageSizeCaptionText, kFullScreenEntryText}) keys.push_back({e.section, e.key});
     add(kGeneralPageTexts, CountOf(kGeneralPageTexts));
+    add(kFadeEntryTexts, CountOf(kFadeEntryTexts));
     add(kHotkeyLabelTexts, CountOf(kHotkeyLabelTexts));
     add(kWelcomePageTexts, CountOf(kWelcomePageTexts));
     add(kLanguagePageTexts, CountOf(kLanguagePageTexts));
