@@ -25,6 +25,14 @@
 #include "framework/PropertySheet.h"
 #include "base/ResString_win.h"
 
+namespace {
+// Local to this window: the other timers are the slideshow's and the online services'.
+const UINT_PTR kPendingSettingsTimer = 1101;
+const UINT kPendingSettingsRetryMs = 1000;
+const char kNotSavedKey[] = "0008";
+const char kEndUnsavedKey[] = "0009";
+}  // namespace
+
 CVLDlg::CVLDlg(bool startHidden)
     : CHelpTopicDialog(IDD_VL_DIALOG, kHelpConfigWindow),
       m_store(UserSettingsPath()),
@@ -80,7 +88,7 @@ BOOL CVLDlg::OnInitDialog() {
     StartSlideshowTimer();
     ApplyStartMode();
     m_online.Start(m_hWnd);
-    m_store.SetModified(false);
+    m_store.StartupDone();
     m_pReaders.reset(new CImageInfoReaders());
     // A combination another program holds only leaves a trace naming its slot.
     RegisterHotKeys(m_hWnd, m_options);
@@ -108,8 +116,13 @@ void CVLDlg::CreateConfigWindow() {
 }
 
 void CVLDlg::LoadSettingsStep() {
-    if (m_store.Load() != SettingsLoad::Loaded) {
-        m_options.SetDefaults();
+    const SettingsLoad loaded = m_store.Load();
+    if (loaded != SettingsLoad::Loaded) m_options.SetDefaults();
+    // A file another program holds open is the user's all the same: no first start, and it
+    // is read as soon as it is free.
+    if (loaded == SettingsLoad::Busy) {
+        SetTimer(m_hWnd, kPendingSettingsTimer, kPendingSettingsRetryMs, nullptr);
+    } else if (loaded != SettingsLoad::Loaded) {
         m_setup.RunFirstStartWizard();
     }
     // Every run starts with the slideshow on; the saved m_nNextIndex is taken over when the
@@ -279,6 +292,11 @@ void CVLDlg::MapOnlineMessages() {
 
 void CVLDlg::OnTimer(UINT_PTR id) {
     if (id == TIMER_SLIDESHOW && m_pSlideshow) m_pSlideshow->Tick();
+    // Not under a sheet or a message box, nor over edits the window has not confirmed.
+    const bool editing = m_config.IsVisible() && m_store.IsModified();
+    if (id == kPendingSettingsTimer && IsWindowEnabled(m_hWnd) && !CPropertySheet::Open() && !editing &&
+        TakePendingSettings())
+        SaveTold(m_store.SaveKeepingEdits(), false);
     m_online.OnTimer(id);
 }
 
@@ -318,7 +336,8 @@ void CVLDlg::OnExit() {
     }
     if (m_store.IsModified()) {
         if (!TakeValuesFromControls()) return;
-        m_store.Save();
+        if (m_store.IsPending()) TakePendingSettings();
+        if (!SaveTold(m_store.Save(), true)) return;
     }
     m_list.List().DeleteAllRows();
     m_config.Hide();
@@ -346,7 +365,8 @@ void CVLDlg::OnOK() {
         m_pSlideshow->SetTimer();
     }
     if (m_options.m_bEnabled && m_pSlideshow) m_pSlideshow->StartSlideshow();
-    m_store.Save();
+    if (m_store.IsPending()) TakePendingSettings();
+    SaveTold(m_store.Save(), false);
 }
 
 void CVLDlg::OnCancel() {
@@ -387,6 +407,28 @@ void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
     if (!m_pSlideshow) return;
     m_pSlideshow->OptionsChanged();
     HandDisplaySettings();
+}
+
+bool CVLDlg::TakePendingSettings() {
+    bool changed = false;
+    const SettingsLoad result = m_store.TakePendingFile(changed);
+    if (result == SettingsLoad::Busy) return false;
+    KillTimer(m_hWnd, kPendingSettingsTimer);
+    if (result != SettingsLoad::Loaded) return false;
+    ApplyAutoStart(m_options);
+    LoadLanguageStep();
+    UnregisterHotKeys(m_hWnd);
+    RegisterHotKeys(m_hWnd, m_options);
+    ResetDisplayList();
+    if (m_pSlideshow) m_pSlideshow->RestoreNextIndex();
+    OptionsChangedBySetup(true);
+    return changed;
+}
+
+bool CVLDlg::SaveTold(SettingsSave result, bool exiting) {
+    if (result == SettingsSave::Saved) return true;
+    const UINT flags = (exiting ? MB_YESNO : MB_OK) | MB_ICONWARNING;
+    return ::LangMessageBox(m_hWnd, exiting ? kEndUnsavedKey : kNotSavedKey, flags, m_store.Path()) != IDNO;
 }
 
 bool CVLDlg::TakeValuesFromControls() {

@@ -91,6 +91,12 @@ private:
     bool OnHotKey(WPARAM id);
 
     bool TakeValuesFromControls();
+    // The settings file another program held at start-up, once it is free; true when the
+    // changes made meanwhile are to be saved over it.
+    bool TakePendingSettings();
+    // A failed save is told; at Exit the user is asked whether to end all the same (false:
+    // not). At log-off and on "-u" nobody can answer: those saves leave a trace only.
+    bool SaveTold(SettingsSave result, bool exiting);
 
     // --- Slideshow owner (ISlideshowOwner) ---
     bool IsConfigWindowVisible() const override { return m_hMainWnd && IsWindowVisible(m_hMainWnd); }
@@ -100,7 +106,7 @@ private:
     // --- Configuration window host (IConfigWindowHost) and preferences (ISetupHost) ---
     COptionData& Options() override { return m_options; }
     void SetModified() override { m_store.SetModified(true); }
-    void SaveSettingsKeepingEdits() override { m_store.SaveKeepingEdits(); }
+    void SaveSettingsKeepingEdits() override { SaveTold(m_store.SaveKeepingEdits(), false); }
     void OptionsChangedBySetup(bool thumbnailSizeChanged) override;
 
     // --- Image list view host (IImageListHost) ---
