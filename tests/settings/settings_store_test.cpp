@@ -152,8 +152,10 @@ TEST_F(SettingsStoreTest, ABusyFileIsWaitedForAtStartAndThenTakenWithTheConfirme
     EXPECT_EQ(SavedInterval(), 40);
     EXPECT_EQ(Read(path + ".bad"), "(none)");
 
-    // Freed: Cancel does not take the file without the confirmed changes.
+    // Freed, but not read yet: neither a save nor Cancel goes past it.
     files.heldReads = 0;
+    EXPECT_EQ(store.Save(), SettingsSave::NotWritten);
+    EXPECT_EQ(SavedInterval(), 40);
     EXPECT_EQ(store.Revert(), SettingsLoad::Busy);
     EXPECT_EQ(o.m_nInterval, 90);
     EXPECT_EQ(store.TakePendingFile(changed), SettingsLoad::Loaded);
