@@ -33,7 +33,8 @@
 //   velumctl icon-rect              prints "X Y W H" of the tray's (only) icon on the screen
 //   velumctl hotkeys-taken          exit 0 when no default combination is free, else names them
 //   velumctl hold-home FILE         holds Ctrl + Alt + Home for itself until FILE exists
-//   velumctl hold-file FILE SECONDS opens FILE without sharing, prints "holding", closes it after SECONDS
+//   velumctl hold-file FILE UNTIL   opens FILE without sharing, prints "holding", closes it once
+//                                   the file UNTIL exists (at most 120 s)
 //   velumctl answer-box S [TEXT]    waits for a message box titled "Velum" (showing TEXT, when
 //                                   given), answers it (No when it has that button, else OK)
 //                                   and prints its text in hex, since the ANSI bytes do not
@@ -277,7 +278,8 @@ int Other(int argc, char** argv) {
         if (file == INVALID_HANDLE_VALUE) return 1;
         printf("holding\n");
         fflush(stdout);
-        Sleep(static_cast<DWORD>(atof(argv[3]) * 1000));
+        const DWORD start = GetTickCount();
+        while (GetFileAttributesA(argv[3]) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 120000) Sleep(100);
         CloseHandle(file);
         return 0;
     }
@@ -494,7 +496,7 @@ int Usage() {
             "usage: velumctl [-w TITLE] count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|\n"
             "       message N [W L]|post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|\n"
             "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|\n"
-            "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|hold-file FILE S|\n"
+            "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|hold-file FILE UNTIL|\n"
             "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes|\n"
             "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|list-icon-rect ID ROW|\n"
             "       header-rect ID COLUMN|\n"
