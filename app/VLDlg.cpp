@@ -83,7 +83,7 @@ BOOL CVLDlg::OnInitDialog() {
     StartSlideshowTimer();
     ApplyStartMode();
     m_online.Start(m_hWnd);
-    m_store.SetModified(false);
+    m_store.StartupDone();
     m_pReaders.reset(new CImageInfoReaders());
     // A combination another program holds only leaves a trace naming its slot.
     RegisterHotKeys(m_hWnd, m_options);
@@ -111,8 +111,13 @@ void CVLDlg::CreateConfigWindow() {
 }
 
 void CVLDlg::LoadSettingsStep() {
-    if (m_store.Load() != SettingsLoad::Loaded) {
-        m_options.SetDefaults();
+    const SettingsLoad loaded = m_store.Load();
+    if (loaded != SettingsLoad::Loaded) m_options.SetDefaults();
+    // A file another program holds open is the user's all the same: no first start, and it
+    // is read as soon as it is free.
+    if (loaded == SettingsLoad::Busy) {
+        SetTimer(m_hWnd, kPendingSettingsTimer, kPendingSettingsRetryMs, nullptr);
+    } else if (loaded != SettingsLoad::Loaded) {
         m_setup.RunFirstStartWizard();
     }
     // Every run starts with the slideshow on; the saved m_nNextIndex is taken over when the
@@ -283,6 +288,11 @@ void CVLDlg::MapOnlineMessages() {
 
 void CVLDlg::OnTimer(UINT_PTR id) {
     if (id == TIMER_SLIDESHOW && m_pSlideshow) m_pSlideshow->Tick();
+    // Not under a sheet or a message box, nor over edits the window has not confirmed.
+    const bool editing = m_config.IsVisible() && m_store.IsModified();
+    if (id == kPendingSettingsTimer && IsWindowEnabled(m_hWnd) && !CPropertySheet::Open() && !editing &&
+        TakePendingSettings())
+        SaveTold(m_store.SaveKeepingEdits(), false);
     m_online.OnTimer(id);
 }
 
@@ -320,7 +330,8 @@ void CVLDlg::OnExit() {
     }
     if (m_store.IsModified()) {
         if (!TakeValuesFromControls()) return;
-        m_store.Save();
+        if (m_store.IsPending()) TakePendingSettings();
+        if (!SaveTold(m_store.Save(), true)) return;
     }
     m_list.List().DeleteAllRows();
     m_config.Hide();
@@ -348,7 +359,8 @@ void CVLDlg::OnOK() {
         m_pSlideshow->SetTimer();
     }
     if (m_options.m_bEnabled && m_pSlideshow) m_pSlideshow->StartSlideshow();
-    m_store.Save();
+    if (m_store.IsPending()) TakePendingSettings();
+    SaveTold(m_store.Save(), false);
 }
 
 void CVLDlg::OnCancel() {
@@ -373,32 +385,6 @@ void CVLDlg::HandDisplaySettings() {
     if (!m_pDisplay) return;
     m_pDisplay->SetSizeMode(m_options.m_nSizeMode);
     m_pDisplay->SetRegion(m_options.m_region);
-}
-
-// ---------------------------------------------------------------------------------------
-// Settings
-
-void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged, bool sizeChosen) {
-    if (thumbnailSizeChanged) m_thumbs.OnThumbnailSizeChanged();
-    // Edits still pending in the window stay, but not over a size the wizard confirmed;
-    // the window shows the new values otherwise.
-    if (m_store.IsModified()) {
-        m_config.ApplyLanguage();
-        if (sizeChosen) m_config.FillSizeMode();
-    } else {
-        FillControls();
-    }
-    if (!m_pSlideshow) return;
-    m_pSlideshow->OptionsChanged();
-    HandDisplaySettings();
-}
-
-bool CVLDlg::TakeValuesFromControls() {
-    if (!m_config.TakeValues()) return false;
-    m_thumbs.TakeMode(m_options);
-    // The slideshow plays the list as confirmed, also when only its order changed.
-    if (m_list.TakeRows(m_options.m_images)) ResetDisplayList();
-    return true;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -4,6 +4,8 @@
 # A settings file that does not load brings the wizard too; Cancel and Yes open the
 # configuration window with Add Image Files over it (the list is empty), and Exit leaves the
 # defaults while the damaged bytes are kept beside them as vm.dat.bad.
+# A settings file held open by another program from 2 s before the start for 10 s brings no
+# wizard: Velum starts, takes the file once it is free, and sets nothing aside.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 . "$SOURCE_DIR/tests/wine/sheet-common.bash"
@@ -74,5 +76,27 @@ want=$(tool settings defaults | tr -d '\r')
 [ "$(json_field "$got" m_nSizeMode)" = 1 ] && [ "$(json_field "$got" m_nSiteListDay)" = 255 ] ||
   fail "size mode or site-list day not reset"
 echo "damaged file: ok"
+
+# 3. The file held open without sharing, as a backup program or a virus scanner does.
+write_settings '{"m_nInterval":17,"m_bCheckUpdate":0,"m_bRefreshSites":0}'
+rm -f "$dir"/vm.dat.bad*
+"$WINE" "$VELUMCTL" hold-file "$(winepath -w "$dir/vm.dat")" "$(winepath -w "$TEST_TMP/release")" </dev/null >hold.out 2>&1 &
+holder=$!
+wait_until 60 grep -qs holding hold.out || fail "the file is not held"
+held_at=$(now_ms)
+sleep 2
+start_velum -r
+# The main window is titled only once start-up is done, which a wizard would stop. The file
+# stays held until then (10 s at least), whatever time a busy machine takes to start Velum.
+velumctl_rc wait-window 60 || { touch release; fail "no main window while the file is held (a wizard?)"; }
+sleep_until_ms $((held_at + 10000))
+touch release
+wait "$holder" || fail "the holder failed"
+interval_is() { [ "$(velumctl item-text 1017)" = "$1" ]; }
+wait_until 30 interval_is 17 || fail "interval $(velumctl item-text 1017), not the file's 17"
+exit_velum
+[ "$(json_field "$(show_settings)" m_nInterval)" = 17 ] || fail "the file's interval was not kept"
+[ -z "$(ls "$dir" | grep '\.bad')" ] || fail "something was set aside: $(ls "$dir")"
+echo "busy file: ok"
 
 echo ok

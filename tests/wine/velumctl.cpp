@@ -36,6 +36,8 @@
 //   velumctl icon-rect              prints "X Y W H" of the tray's (only) icon on the screen
 //   velumctl hotkeys-taken          exit 0 when no default combination is free, else names them
 //   velumctl hold-home FILE         holds Ctrl + Alt + Home for itself until FILE exists
+//   velumctl hold-file FILE UNTIL   opens FILE without sharing, prints "holding", closes it once
+//                                   the file UNTIL exists (at most 120 s)
 //   velumctl answer-box S [TEXT]    waits for a message box titled "Velum" (showing TEXT, when
 //                                   given), answers it (No when it has that button, else OK)
 //                                   and prints its text in hex, since the ANSI bytes do not
@@ -272,6 +274,16 @@ int Other(int argc, char** argv) {
             ++free;
         }
         return free ? 1 : 0;
+    }
+    if (!strcmp(cmd, "hold-file") && argc == 4) {
+        HANDLE file = CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return 1;
+        printf("holding\n");
+        fflush(stdout);
+        const DWORD start = GetTickCount();
+        while (GetFileAttributesA(argv[3]) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 120000) Sleep(100);
+        CloseHandle(file);
+        return 0;
     }
     if (!strcmp(cmd, "hold-home") && argc == 3) {
         const CHotKeyItem& home = defaults.m_hotkeys[COptionData::HK_ENABLE];
@@ -529,7 +541,7 @@ int Usage() {
             "usage: velumctl [-w TITLE] count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|\n"
             "       message N [W L]|post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|\n"
             "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|sweep W L|\n"
-            "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|\n"
+            "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|hold-file FILE UNTIL|\n"
             "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes|\n"
             "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|list-icon-rect ID ROW|\n"
             "       dialog-wait S|dialog-gone S|dialog-set-text ID TEXT|dialog-rect ID|dialog-check ID|\n"
@@ -640,7 +652,8 @@ int main(int argc, char** argv) {
         HWND item = GetDlgItem(hwnd, atoi(argv[2]));
         if (!item) return 1;
         char text[512] = {};
-        GetWindowTextA(item, text, sizeof text);
+        // Sent, not GetWindowText: that gives an edit control of another process no text.
+        if (!SendTimeout(item, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text))) return 1;
         printf("%s\n", text);
         return 0;
     }
