@@ -16,13 +16,12 @@ velumctl_rc wait-window 60 || fail "no main window"
 t_found=$(now_ms)
 velumctl_rc sync
 
-# With one picture every tick shows index 0 and keeps the next index at 1. Two more
+# With one picture every tick shows index 0 and keeps the next index at 1. Four more
 # pictures in the sub-folder: the worker rebuilds at the first tick more than 5 s after
-# the change, and the ticks after that reach index 2 (at about 20 s; one more tick of
-# room for a loaded machine, where the suite's two Wine legs run side by side).
+# the change, and the ticks after that reach index 2 at about 20 s. The time leaves one
+# more tick of room for a loaded machine; five pictures keep the index from wrapping.
 sleep_until_ms $((t_found + 1500))
-make_bmp pics/sub/two.bmp
-make_bmp pics/sub/three.bmp
+for name in two three four five; do make_bmp "pics/sub/$name.bmp"; done
 sleep_until_ms $((t_found + 28000))
 run_velum -u || fail "-u did not end by itself"
 wait_velum_exit 30 || fail "-u did not end the running instance"
