@@ -143,12 +143,8 @@ bool CImageDisplayDlg::ShowImage(int alpha) {
         FreeRendered(m_pending);  // one not yet shown is overtaken
         m_pending = p;
     }
-    if (OnWindowThread()) {
-        ShowPending();
-    } else if (!PostMessageA(m_hWnd, WM_SHOW_PENDING, 0, 0)) {
-        return false;  // the window is gone; the destructor frees the picture
-    }
-    return true;
+    // False when the window is gone; the destructor frees the picture.
+    return RunOnWindowThread(WM_SHOW_PENDING, 0, [this] { ShowPending(); });
 }
 
 void CImageDisplayDlg::ShowPending() {
@@ -221,11 +217,7 @@ void CImageDisplayDlg::OnTimer(UINT_PTR id) {
 
 void CImageDisplayDlg::EndFade() {
     if (!m_hWnd) return;
-    if (OnWindowThread()) {
-        DoEndFade();
-    } else {
-        PostMessageA(m_hWnd, WM_END_FADE, 0, 0);
-    }
+    RunOnWindowThread(WM_END_FADE, 0, [this] { DoEndFade(); });
 }
 
 void CImageDisplayDlg::DoEndFade() {
@@ -256,13 +248,17 @@ bool CImageDisplayDlg::OnWindowThread() const {
     return m_hWnd && GetWindowThreadProcessId(m_hWnd, nullptr) == GetCurrentThreadId();
 }
 
+bool CImageDisplayDlg::RunOnWindowThread(UINT message, WPARAM wParam, const std::function<void()>& action) {
+    if (OnWindowThread()) {
+        action();
+        return true;
+    }
+    return PostMessageA(m_hWnd, message, wParam, 0) != FALSE;
+}
+
 void CImageDisplayDlg::ReShow() {
     if (!m_hWnd) return;
-    if (OnWindowThread()) {
-        DoReShow();
-    } else {
-        PostMessageA(m_hWnd, WM_RESHOW, 0, 0);
-    }
+    RunOnWindowThread(WM_RESHOW, 0, [this] { DoReShow(); });
 }
 
 void CImageDisplayDlg::DoReShow() {
@@ -280,11 +276,7 @@ void CImageDisplayDlg::DoReShow() {
 void CImageDisplayDlg::SetAlpha(int alpha) {
     if (!m_hWnd || !m_pfnSetLayered) return;
     const BYTE a = ClampAlpha(alpha);
-    if (OnWindowThread()) {
-        DoSetAlpha(a);
-    } else {
-        PostMessageA(m_hWnd, WM_SET_DISPLAY_ALPHA, a, 0);
-    }
+    RunOnWindowThread(WM_SET_DISPLAY_ALPHA, a, [this, a] { DoSetAlpha(a); });
 }
 
 void CImageDisplayDlg::DoSetAlpha(BYTE alpha) {
@@ -317,11 +309,7 @@ void CImageDisplayDlg::SetRegion(const CDisplayRegion& region) {
 void CImageDisplayDlg::Hide() {
     if (!m_hWnd) return;
     ++m_nHideCount;
-    if (OnWindowThread()) {
-        DoHide();
-    } else {
-        PostMessageA(m_hWnd, WM_HIDE_DISPLAY, 0, 0);
-    }
+    RunOnWindowThread(WM_HIDE_DISPLAY, 0, [this] { DoHide(); });
 }
 
 void CImageDisplayDlg::DoHide() {

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 
 #include "base/Random.h"
@@ -86,6 +87,8 @@ private:
 
     void MapDisplayMessages();
     bool OnWindowThread() const;
+    // Runs action here on the window's thread, else posts message (with wParam) for it to run there.
+    bool RunOnWindowThread(UINT message, WPARAM wParam, const std::function<void()>& action);
     void ShowPending();
     void DoReShow();
     void DoSetAlpha(BYTE alpha);
