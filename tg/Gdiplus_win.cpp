@@ -1,10 +1,12 @@
 // GDI+ through its flat API, loaded at run time: the codecs of systems without WIC.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "base/Sync.h"
 #include "tg/Picture_win.h"
+#include "tg/core/LibraryPath.h"
 
 namespace {
 
@@ -48,6 +50,40 @@ struct Api {
     DisposeFn dispose = nullptr;
 };
 
+bool IsWindows2000() {
+    OSVERSIONINFOA v = {};
+    v.dwOSVersionInfoSize = sizeof v;
+    return GetVersionExA(&v) && v.dwPlatformId == VER_PLATFORM_WIN32_NT && v.dwMajorVersion == 5 &&
+           v.dwMinorVersion == 0;
+}
+
+// The folder of this plug-in (not of the program that loaded it), without a backslash.
+std::string PluginFolder() {
+    MEMORY_BASIC_INFORMATION info = {};
+    if (!VirtualQuery(reinterpret_cast<const void*>(&IsWindows2000), &info, sizeof info)) return std::string();
+    char path[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameA(static_cast<HMODULE>(info.AllocationBase), path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return std::string();
+    std::string folder(path, n);
+    const size_t slash = folder.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+}
+
+std::string SystemFolder() {
+    char path[MAX_PATH] = {};
+    const UINT n = GetSystemDirectoryA(path, MAX_PATH);
+    return n == 0 || n >= MAX_PATH ? std::string() : std::string(path, n);
+}
+
+HMODULE LoadGdiplus() {
+    const bool windows2000 = IsWindows2000();
+    for (const std::string& path :
+         GdiplusCandidates(windows2000, windows2000 ? PluginFolder() : std::string(), SystemFolder())) {
+        if (HMODULE module = LoadLibraryA(path.c_str())) return module;
+    }
+    return nullptr;
+}
+
 Mutex g_startLock;
 Api g_api;
 bool g_bTried = false;
@@ -60,7 +96,7 @@ const Api* StartedGdiplus() {
     LockGuard guard(g_startLock);
     if (g_bTried) return g_api.module ? &g_api : nullptr;
     g_bTried = true;
-    HMODULE module = LoadLibraryA("gdiplus.dll");
+    HMODULE module = LoadGdiplus();
     if (!module) return nullptr;
     Api api;
     auto startup = Proc<StartupFn>(module, "GdiplusStartup");
