@@ -124,6 +124,10 @@ bool CLanguageManager::GetFont(const std::string& section, CLangFont& font) cons
     return true;
 }
 
+bool CLanguageManager::CanShow(const CLangInfo& info) const {
+    return info.m_nCodePage == 0 || info.m_nCodePage == m_pCodePages->AnsiCodePage();
+}
+
 int CLanguageManager::GetCurrentIndex() const {
     if (!m_pCurrent) return -1;
     for (size_t i = 0; i < m_catalogue.size(); ++i) {

@@ -67,6 +67,9 @@ public:
     void GetLanguageNames(std::vector<std::string>& names) const;
     bool GetCurrentPath(std::string& path) const;
 
+    // Whether the system can show a file's texts: they are in its ANSI code page.
+    bool CanShow(const CLangInfo& info) const;
+
     const std::vector<CLangInfo>& GetCatalogue() const { return m_catalogue; }
     bool HasCurrentLanguage() const { return m_pCurrent != nullptr; }
 

@@ -416,4 +416,25 @@ TEST(LanguageMenuTest, ItemsFollowTheCatalogueAndSwitchTheLanguage) {
     EXPECT_EQ(text, "L1000");
 }
 
+TEST(LanguageMenuTest, ALanguageInAnotherCodePageIsDisabled) {
+    FakeFolder folder;
+    FakeCodePages codePages;
+    CLanguageManager mgr(&folder, &codePages);
+    std::string dir = TempDir("codepage");
+    const char* const bodies[] = {"lang name=A\r\ncodepage=932", "lang name=B", "lang name=C\r\ncodepage=1252"};
+    for (const char* body : bodies) {
+        folder.matches.push_back(dir + "/vm" + std::to_string(folder.matches.size()) + ".lng");
+        ASSERT_TRUE(WriteFileReplacing(folder.matches.back(), std::string("[info]\r\n") + body + "\r\n"));
+    }
+    ASSERT_TRUE(mgr.EnumLanguages("x", "vm*.lng"));
+    auto enabled = [&mgr] {
+        std::string flags;
+        for (const LanguageMenuItem& item : BuildLanguageMenuItems(mgr)) flags += item.enabled ? '+' : '-';
+        return flags;
+    };
+    EXPECT_EQ(enabled(), "-++");
+    codePages.ansi = 932;
+    EXPECT_EQ(enabled(), "++-");
+}
+
 }  // namespace
