@@ -91,11 +91,17 @@ int ParseLangInt(const std::string& text) {
     return static_cast<int>(n > INT_MAX ? INT_MAX : n);
 }
 
-std::string UnescapeLangValue(const std::string& value) {
+std::string UnescapeLangValue(const std::string& value, const LeadByteRule& isLead) {
     std::string out;
     out.reserve(value.size());
     for (size_t i = 0; i < value.size(); ++i) {
         char c = value[i];
+        if (isLead && isLead(static_cast<unsigned char>(c))) {
+            out += c;
+            // A lead byte at the very end has no trail byte to take.
+            if (i + 1 < value.size()) out += value[++i];
+            continue;
+        }
         if (c != '\\' || i + 1 == value.size()) {
             out += c;
             continue;

@@ -3,6 +3,7 @@
 // lines that turn out not to be font lines can be read again as ordinary lines.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
 
 class CLangReader {
@@ -42,6 +43,10 @@ private:
 // non-digit; saturates instead of overflowing.
 int ParseLangInt(const std::string& text);
 
+// Tells whether a byte starts a double-byte character of the text's code page.
+using LeadByteRule = std::function<bool(unsigned char)>;
+
 // Replaces the escapes \" \' \\ \a \b \f \n \r \t \v; a backslash before any other
-// byte, or at the very end, stays as it is.
-std::string UnescapeLangValue(const std::string& value);
+// byte, or at the very end, stays as it is. A double-byte character is copied whole, so
+// its trail byte never starts an escape (0x5C is a trail byte in Shift-JIS).
+std::string UnescapeLangValue(const std::string& value, const LeadByteRule& isLead);

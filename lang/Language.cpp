@@ -13,6 +13,14 @@ const CLangSection* CLanguage::FindSection(const std::string& name) const {
     return it == m_sections.end() ? nullptr : it->second.get();
 }
 
+namespace {
+// Code pages are numbered 1 to 65535; anything else means the system's.
+unsigned ParseCodePage(const std::string& value) {
+    const int n = ParseLangInt(value);
+    return n > 0 && n <= 65535 ? static_cast<unsigned>(n) : 0;
+}
+}  // namespace
+
 bool ReadLangInfo(const std::string& bytes, CLangInfo& info, size_t* endPos) {
     info = CLangInfo();
     CLangReader reader(bytes);
@@ -32,6 +40,8 @@ bool ReadLangInfo(const std::string& bytes, CLangInfo& info, size_t* endPos) {
             info.m_strVersion = value;
         else if (key == "vm ver")
             info.m_strVmVer = value;
+        else if (key == "codepage")
+            info.m_nCodePage = ParseCodePage(value);
     }
     if (endPos) *endPos = reader.GetPosition();
     return true;

@@ -1,7 +1,8 @@
 // One language file in memory.
 //
-// The file is bytes in the ANSI code page: sections "[name]" holding "key = value"
-// entries. The first section must be "info" (lang name, author, version, vm ver).
+// The file is bytes in one code page: sections "[name]" holding "key = value" entries.
+// The first section must be "info" (lang name, author, version, vm ver, and "codepage"
+// naming the file's code page; without it the file is in the system's ANSI code page).
 // Directly after a header, up to three lines ";font name=", ";font size=" and
 // ";font weight=" give the section's font. Keys keep only the bytes 0x20..0x7F, values
 // end at CR, LF or ';', and a ';' where a key is being read starts a comment.
@@ -20,6 +21,7 @@ public:
     std::string m_strVersion;
     std::string m_strVmVer;
     std::string m_strPath;
+    unsigned m_nCodePage = 0;  // 0: the system's ANSI code page
 };
 
 class CLangFont {

@@ -7,7 +7,9 @@
 #include "base/Trace.h"
 #include "lang/LangReader.h"
 
-CLanguageManager::CLanguageManager(ILanguageFolder* folder) : m_pFolder(folder ? folder : &SystemLanguageFolder()) {}
+CLanguageManager::CLanguageManager(ILanguageFolder* folder, const ITextCodePages* codePages)
+    : m_pFolder(folder ? folder : &SystemLanguageFolder()),
+      m_pCodePages(codePages ? codePages : &SystemTextCodePages()) {}
 
 CLanguageManager::~CLanguageManager() = default;
 
@@ -104,7 +106,10 @@ bool CLanguageManager::GetString(const std::string& section, const std::string& 
     if (!found) return false;
     const std::string* value = found->FindValue(key);
     if (!value) return false;
-    text = UnescapeLangValue(*value);
+    const unsigned codePage = m_pCurrent->m_info.m_nCodePage;
+    const ITextCodePages* codePages = m_pCodePages;
+    text = UnescapeLangValue(*value,
+                             [codePages, codePage](unsigned char c) { return codePages->IsLeadByte(codePage, c); });
     return true;
 }
 
@@ -117,6 +122,10 @@ bool CLanguageManager::GetFont(const std::string& section, CLangFont& font) cons
     if (!found || !found->m_font.IsValid()) return false;
     font = found->m_font;
     return true;
+}
+
+bool CLanguageManager::CanShow(const CLangInfo& info) const {
+    return info.m_nCodePage == 0 || info.m_nCodePage == m_pCodePages->AnsiCodePage();
 }
 
 int CLanguageManager::GetCurrentIndex() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lang/Language.h"
+#include "lang/TextCodePage.h"
 #include "lang/TextTable.h"
 
 // The directory search behind the catalogue, so that tests can hand in their own files.
@@ -26,8 +27,8 @@ ILanguageFolder& SystemLanguageFolder();
 
 class CLanguageManager {
 public:
-    // folder: the directory search to use; null means the system's.
-    explicit CLanguageManager(ILanguageFolder* folder = nullptr);
+    // folder, codePages: the directory search and code pages to use; null means the system's.
+    explicit CLanguageManager(ILanguageFolder* folder = nullptr, const ITextCodePages* codePages = nullptr);
     ~CLanguageManager();
     CLanguageManager(const CLanguageManager&) = delete;
     CLanguageManager& operator=(const CLanguageManager&) = delete;
@@ -66,11 +67,15 @@ public:
     void GetLanguageNames(std::vector<std::string>& names) const;
     bool GetCurrentPath(std::string& path) const;
 
+    // Whether the system can show a file's texts: they are in its ANSI code page.
+    bool CanShow(const CLangInfo& info) const;
+
     const std::vector<CLangInfo>& GetCatalogue() const { return m_catalogue; }
     bool HasCurrentLanguage() const { return m_pCurrent != nullptr; }
 
 private:
     ILanguageFolder* m_pFolder;
+    const ITextCodePages* m_pCodePages;
     std::vector<CLangInfo> m_catalogue;
     std::unique_ptr<CLanguage> m_pCurrent;
 };

@@ -7,7 +7,7 @@ std::vector<LanguageMenuItem> BuildLanguageMenuItems(const CLanguageManager& mgr
     const size_t limit = kLanguageCommandLast - kLanguageCommandFirst + 1;
     for (size_t i = 0; i < catalogue.size() && i < limit; ++i) {
         items.push_back({kLanguageCommandFirst + static_cast<unsigned>(i), catalogue[i].m_strLangName,
-                         static_cast<int>(i) == current});
+                         static_cast<int>(i) == current, mgr.CanShow(catalogue[i])});
     }
     return items;
 }

@@ -1,5 +1,6 @@
 // The items of the "Language" submenu: one per catalogue record, command 38000 + index,
-// the current language checked. The command range ends at 39000, so at most 1001 items.
+// the current language checked, a language in another code page than the system's disabled.
+// The command range ends at 39000, so at most 1001 items.
 #pragma once
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ struct LanguageMenuItem {
     unsigned id;
     std::string text;
     bool checked;
+    bool enabled;
 };
 
 std::vector<LanguageMenuItem> BuildLanguageMenuItems(const CLanguageManager& mgr);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Starts Velum under Wine and saves pictures of its configuration window, in English and
-# in German, of the quick setup wizard's size page, of the Thumbnails view of the GNOME
-# backgrounds and of the size and position dialog over two (faked) monitors into
-# docs/screenshots/ (config-en.png, config-de.png, wizard-size.png, thumbnails.png,
-# picker-monitors.png), as the README shows them.
+# Starts Velum under Wine and saves pictures of its configuration window, in English, in
+# German and in Japanese (under the locale ja_JP.UTF-8, code page 932), of the quick setup
+# wizard's size page, of the Thumbnails view of the GNOME backgrounds and of the size and
+# position dialog over two (faked) monitors into docs/screenshots/ (config-en.png,
+# config-de.png, config-ja.png, wizard-size.png, thumbnails.png, picker-monitors.png), as
+# the README shows them.
 #   screenshots.sh [BUILD_DIR] [OUT_DIR]     (defaults: build/mingw64, docs/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -114,6 +115,7 @@ shoot_thumbnails() {  # shoot_thumbnails OUT.png
 
 shoot vmeng.lng "$OUT/config-en.png"
 shoot vmdeu.lng "$OUT/config-de.png"
+LC_ALL=ja_JP.UTF-8 shoot vmjpn.lng "$OUT/config-ja.png"
 shoot_wizard "$OUT/wizard-size.png"
 shoot_thumbnails "$OUT/thumbnails.png"
 shoot_picker "$OUT/picker-monitors.png"

@@ -4,12 +4,13 @@
 set -euo pipefail
 
 # wine32:i386 runs the i686 build in a 32-bit prefix; fp-utils compiles and lists the help
-# file (chmcmd, chmls); nsis builds the installer.
+# file (chmcmd, chmls); nsis builds the installer; locales and fonts-ipafont-gothic give
+# Wine a Japanese code page (from LC_ALL=ja_JP.UTF-8) and glyphs to show it.
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest
   g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine64 wine32:i386 xvfb xcompmgr x11-utils x11-apps xdotool imagemagick procps
-  gnome-backgrounds libvips-tools python3 openssl fp-utils nsis
+  gnome-backgrounds libvips-tools python3 openssl fp-utils nsis locales fonts-ipafont-gothic
 )
 
 SUDO=""
@@ -28,5 +29,11 @@ if ((${#missing[@]})); then
   echo "setup: installing ${missing[*]}"
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+if ! locale -a | grep -qix 'ja_JP.utf8'; then
+  echo "setup: generating the locale ja_JP.UTF-8"
+  $SUDO sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+  grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
 fi
 echo "setup: all build and test dependencies are installed"

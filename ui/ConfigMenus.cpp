@@ -43,18 +43,17 @@ bool CConfigWindow::OnToolTipText(NMHDR* header) {
         id = static_cast<UINT>(GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
     const TextEntry* entry = ToolTipEntry(id);
     if (!entry) return false;
-    std::string text;
-    if (!m_language.GetString(entry->section, entry->key, text)) text.clear();
-    if (text.size() > 79) text.resize(79);  // the notification's own buffer holds 80
+    // The whole text, never cut: a cut could split a double-byte character.
+    if (!m_language.GetString(entry->section, entry->key, m_toolTipText)) m_toolTipText.clear();
     if (isWide) {
-        wide->szText[0] = 0;
-        int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), wide->szText, 79);
-        wide->szText[n > 0 ? n : 0] = 0;
-        wide->lpszText = wide->szText;
+        const int length = static_cast<int>(m_toolTipText.size());
+        const int n = length > 0 ? MultiByteToWideChar(CP_ACP, 0, m_toolTipText.c_str(), length, nullptr, 0) : 0;
+        m_toolTipWide.assign(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+        if (n > 0) MultiByteToWideChar(CP_ACP, 0, m_toolTipText.c_str(), length, &m_toolTipWide[0], n);
+        wide->lpszText = &m_toolTipWide[0];
         wide->hinst = nullptr;
     } else {
-        lstrcpynA(info->szText, text.c_str(), sizeof info->szText);
-        info->lpszText = info->szText;
+        info->lpszText = &m_toolTipText[0];
         info->hinst = nullptr;
     }
     return true;

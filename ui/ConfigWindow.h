@@ -116,6 +116,9 @@ private:
     std::unique_ptr<CSkinPanel> m_captionPanel, m_bodyPanel, m_buttonPanel;
     std::unique_ptr<CSkinPanel> m_bars[4];
     HWND m_hToolTip = nullptr;
+    // The text the tooltip was last pointed at; it reads it after the notification returns.
+    std::string m_toolTipText;
+    std::wstring m_toolTipWide;
 
     // Fonts
     HFONT m_hDialogFont = nullptr;

@@ -29,8 +29,10 @@ void FillLanguageMenu(HMENU submenu, const CLanguageManager& language) {
         VL_TRACE();
         return;
     }
-    for (const LanguageMenuItem& item : BuildLanguageMenuItems(language))
-        AppendMenuA(submenu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.id, item.text.c_str());
+    for (const LanguageMenuItem& item : BuildLanguageMenuItems(language)) {
+        const UINT flags = (item.checked ? MF_CHECKED : MF_UNCHECKED) | (item.enabled ? MF_ENABLED : MF_GRAYED);
+        AppendMenuA(submenu, MF_STRING | flags, item.id, item.text.c_str());
+    }
 }
 
 CPopupMenu::CPopupMenu(UINT resourceId)

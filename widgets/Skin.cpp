@@ -96,7 +96,8 @@ void CStyleFont::Create(const CButtonStyle& style) {
     LOGFONTA lf{};
     lf.lfHeight = style.m_nHeight;
     lf.lfWeight = style.m_nWeight;
-    lf.lfCharSet = ANSI_CHARSET;
+    // The face's own character set: a Japanese face names no ANSI glyphs for Japanese texts.
+    lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = OUT_TT_PRECIS;
     lf.lfQuality = PROOF_QUALITY;
     lstrcpynA(lf.lfFaceName, style.m_strFace.c_str(), LF_FACESIZE);

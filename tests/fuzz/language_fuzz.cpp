@@ -13,6 +13,15 @@ public:
     void FindMatches(const std::string&, std::vector<std::string>&) override {}
     int CompareNames(const std::string& a, const std::string& b) override { return a.compare(b); }
 };
+
+// Code page 932's lead bytes, so that files naming it walk their double-byte characters.
+class DoubleByteCodePages : public ITextCodePages {
+public:
+    unsigned AnsiCodePage() const override { return 1252; }
+    bool IsLeadByte(unsigned codePage, unsigned char c) const override {
+        return codePage == 932 && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC));
+    }
+};
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -21,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadLangInfo(bytes, info);
 
     NoFolder folder;
-    CLanguageManager mgr(&folder);
+    DoubleByteCodePages codePages;
+    CLanguageManager mgr(&folder, &codePages);
     if (!mgr.LoadLanguageFromBytes(bytes, "fuzz.lng")) return 0;
     std::string text;
     CLangFont font;

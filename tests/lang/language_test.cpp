@@ -127,6 +127,54 @@ TEST_F(LangTest, EscapesAreProcessedOnLookup) {
     EXPECT_EQ(info.m_strLangName, "a\\nb");
 }
 
+// Code page 932's lead bytes, and a system whose ANSI code page can be chosen.
+class FakeCodePages : public ITextCodePages {
+public:
+    unsigned ansi = 1252;
+    unsigned AnsiCodePage() const override { return ansi; }
+    bool IsLeadByte(unsigned codePage, unsigned char c) const override {
+        return (codePage ? codePage : ansi) == 932 && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC));
+    }
+};
+
+TEST(LangCodePageTest, EscapesStepOverDoubleByteCharacters) {
+    TraceCapture quiet;
+    FakeCodePages codePages;
+    CLanguageManager mgr(nullptr, &codePages);
+    // "\x94\x5C" is one character; the backslash after it starts an escape.
+    const std::string body =
+        "[S]\r\n"
+        "nl=\x94\x5C\\n\r\n"
+        "trail=\x94\x5Cn\r\n"
+        "end=a\\t\x81\r\n"  // damaged: a lead byte with nothing after it
+        "long=" +
+        std::string(100001, '\x81') + "\\n\r\n";
+    auto get = [&mgr](const char* key) {
+        std::string text = "<missing>";
+        mgr.GetString("S", key, text);
+        return text;
+    };
+    ASSERT_TRUE(mgr.LoadLanguageFromBytes("[info]\r\nlang name=J\r\ncodepage=932\r\n" + body, "j.lng"));
+    EXPECT_EQ(get("nl"), "\x94\x5C\n");
+    EXPECT_EQ(get("trail"), "\x94\x5Cn");
+    EXPECT_EQ(get("end"), "a\t\x81");
+    EXPECT_EQ(get("long"), std::string(100001, '\x81') + "\\n");  // the last lead byte takes the backslash
+
+    // Without "codepage" the file is in the system's code page, byte by byte on 1252.
+    ASSERT_TRUE(mgr.LoadLanguageFromBytes("[info]\r\nlang name=J\r\n" + body, "j.lng"));
+    EXPECT_EQ(get("nl"), "\x94\\n");
+    codePages.ansi = 932;
+    EXPECT_EQ(get("nl"), "\x94\x5C\n");
+
+    CLangInfo info;
+    for (const char* bad : {"-932", "65536", "x", ""}) {
+        ASSERT_TRUE(ReadLangInfo(std::string("[info]\ncodepage=") + bad + "\n", info));
+        EXPECT_EQ(info.m_nCodePage, 0u) << bad;
+    }
+    ASSERT_TRUE(ReadLangInfo("[info]\nCodePage = 932\n", info));
+    EXPECT_EQ(info.m_nCodePage, 932u);
+}
+
 TEST_F(LangTest, FontLinesDirectlyAfterTheHeaderOnly) {
     struct Case {
         const char* body;
@@ -366,6 +414,27 @@ TEST(LanguageMenuTest, ItemsFollowTheCatalogueAndSwitchTheLanguage) {
     std::string text;
     ASSERT_TRUE(mgr.GetString("S", "k", text));
     EXPECT_EQ(text, "L1000");
+}
+
+TEST(LanguageMenuTest, ALanguageInAnotherCodePageIsDisabled) {
+    FakeFolder folder;
+    FakeCodePages codePages;
+    CLanguageManager mgr(&folder, &codePages);
+    std::string dir = TempDir("codepage");
+    const char* const bodies[] = {"lang name=A\r\ncodepage=932", "lang name=B", "lang name=C\r\ncodepage=1252"};
+    for (const char* body : bodies) {
+        folder.matches.push_back(dir + "/vm" + std::to_string(folder.matches.size()) + ".lng");
+        ASSERT_TRUE(WriteFileReplacing(folder.matches.back(), std::string("[info]\r\n") + body + "\r\n"));
+    }
+    ASSERT_TRUE(mgr.EnumLanguages("x", "vm*.lng"));
+    auto enabled = [&mgr] {
+        std::string flags;
+        for (const LanguageMenuItem& item : BuildLanguageMenuItems(mgr)) flags += item.enabled ? '+' : '-';
+        return flags;
+    };
+    EXPECT_EQ(enabled(), "-++");
+    codePages.ansi = 932;
+    EXPECT_EQ(enabled(), "++-");
 }
 
 }  // namespace

@@ -173,7 +173,10 @@ echo "close: ok"
 # 7. English from the window's menu: at once on screen, in the file with the next save.
 velumctl_rc command 32771
 wait_state visible
-velumctl_rc command 38001  # the catalogue: Deutsch, English
+# English's place in the catalogue, as the program sorts it.
+english=$(tool lang catalog "$PROGRAM_DIR/language" | tr -d '\r' | grep -o '"path":"[^"]*"' | grep -n 'vmeng.lng' | cut -d: -f1)
+[ -n "$english" ] || fail "no English in the catalogue"
+velumctl_rc command $((38000 + english - 1))
 velumctl_rc sync
 [ "$(velumctl item-text 2)" = Cancel ] || fail "after English, Cancel reads $(velumctl item-text 2)"
 [ "$(velumctl combo 1016)" = "0 Normalize" ] || fail "after English, sequence reads $(velumctl combo 1016)"

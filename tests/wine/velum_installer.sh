@@ -42,7 +42,7 @@ uninstall() {
 }
 
 install
-for f in velum.exe tg.dll velum-tool.exe vm.chm language/vmeng.lng language/vmdeu.lng; do
+for f in velum.exe tg.dll velum-tool.exe vm.chm language/vmeng.lng language/vmdeu.lng language/vmjpn.lng; do
   [ -f "$install_dir/$f" ] || fail "$f was not installed"
 done
 for f in velum.exe tg.dll velum-tool.exe vm.chm; do

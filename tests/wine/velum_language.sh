@@ -2,7 +2,8 @@
 # folder it starts normally. A stored language file that has gone (the program folder
 # moved, the file deleted) falls back to the program's own: the same file name, else
 # English; the settings keep that file. Help without its file says so in the language, or in
-# English when the language file lacks the key.
+# English when the language file lacks the key. Under a Japanese code page (932) the
+# configuration window shows the Japanese file's texts.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -78,5 +79,15 @@ write_settings "{\"m_strLanguageFile\":\"${folder//\\/\\\\}\\\\vmxx.lng\",\"m_bC
 start_copy
 velumctl_rc wait-window 60 || fail "no main window with vmxx.lng ($(velumctl boxes))"
 help_message vmxx.lng
+end_copy
+
+# Code page 932 (Wine takes it from the locale), the Japanese file: the Cancel button reads
+# back through the window as the file's Shift-JIS bytes.
+write_settings "{\"m_strLanguageFile\":\"${folder//\\/\\\\}\\\\vmjpn.lng\",\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[{\"path\":\"C:\\\\x.jpg\"}]}"
+LC_ALL=ja_JP.UTF-8 start_copy
+velumctl_rc wait-window 60 || fail "no main window with vmjpn.lng ($(velumctl boxes))"
+got=$(LC_ALL=ja_JP.UTF-8 velumctl item-text 2)
+got=$(printf %s "$got" | od -An -tx1 | tr -d ' \n')
+[ "$got" = 834c83838393835a838b ] || fail "code page 932: Cancel reads $got, not \"Kyanseru\" in Shift-JIS"
 end_copy
 echo ok
