@@ -40,6 +40,9 @@ protected:
     // Modal loop only: a chance to take a message before it is dispatched
     // (accelerators, modeless dialogs). True when it was taken.
     virtual bool PreTranslateMessage(MSG& msg);
+    // Modal loop only: before the dialog shows and each time before the loop waits, so
+    // after whatever nested loop a message ran has returned. May end the dialog.
+    virtual void BeforeNextMessage() {}
 
     bool Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
