@@ -68,6 +68,8 @@ BOOL CVLDlg::OnInitDialog() {
     ApplyAutoStart(m_options);
     LoadLanguageStep();
     FillControls();
+    // An exit asked for while the first-start wizard showed: nothing more is started.
+    if (m_exit.RunIfDue() && IsEndRequested()) return TRUE;
     if (!m_bConfigReady || !CreateDisplayWindow()) {
         VL_TRACE();
         EndDialog(IDCANCEL);

@@ -24,6 +24,8 @@ public:
 
     UINT TemplateId() const { return m_nTemplateId; }
     bool IsModalLoopRunning() const { return m_bInModalLoop; }
+    // EndDialog has been called; the modal loop ends before its next message.
+    bool IsEndRequested() const { return m_bEndModal; }
 
     // The dialog object behind a window, nullptr for any other window.
     static CDialog* FromHandle(HWND hwnd);
