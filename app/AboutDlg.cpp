@@ -21,7 +21,9 @@ BOOL CAboutDlg::OnInitDialog() {
     // A missing key leaves the template's English text.
     m_texts.Apply(m_hWnd, kAboutBoxTexts, m_lookup);
     SetDlgItemTextA(m_hWnd, IDC_ABOUT_PRODUCT, name);
-    SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, ("Version " + VersionToText(kVelumVersion)).c_str());
+    const std::string version =
+        FillProgramName(TextOrEnglish(m_lookup, kAboutVersionText), VersionToText(kVelumVersion));
+    SetDlgItemTextA(m_hWnd, IDC_ABOUT_VERSION, version.c_str());
 
     std::string mail = kFeedbackAddress;
     m_homePage.Attach(m_hWnd, IDC_HOME_PAGE_LINK, kHomePageAddress);

@@ -7,9 +7,7 @@
 #include "online/SiteMenu.h"
 
 MenuTextLookup CurrentLanguageLookup() {
-    return [](const std::string& section, const std::string& key, std::string& text) {
-        return GetLanguageManager().GetString(section, key, text);
-    };
+    return GetLanguageManager().Lookup();
 }
 
 void PrepareTrayMenu(HMENU menu, COptionData& options, const MenuTextLookup& lookup) {

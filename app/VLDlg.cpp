@@ -19,6 +19,7 @@
 #include "lang/LanguageManager.h"
 #include "lang/LanguageMenu.h"
 #include "online/Addresses.h"
+#include "plugin/PaintLibThumbnailGenerater_win.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/ConfigWindow.h"
 #include "ui/core/OptionControls.h"
@@ -57,7 +58,7 @@ CVLDlg::~CVLDlg() {
 
 BOOL CVLDlg::OnInitDialog() {
     m_hMainWnd = m_hWnd;
-    m_setup.SetMainWindow(m_hWnd);
+    m_setup.Attach(m_hWnd);
     InitSystemMenuAndIcons();
     // Titled and marked before the first-start wizard, so that a second start and "-u" find it.
     SetWindowTextA(m_hWnd, kProductName);
@@ -68,6 +69,8 @@ BOOL CVLDlg::OnInitDialog() {
     ApplyAutoStart(m_options);
     LoadLanguageStep();
     FillControls();
+    // A missing plug-in is told in the language, over this window.
+    CPaintLibThumbnailGenerater::SetMessageFn([this] { LangMessageBox("0004", MB_OK | MB_ICONHAND); });
     // An exit asked for while the first-start wizard showed: nothing more is started.
     if (m_exit.RunIfDue() && IsEndRequested()) return TRUE;
     if (!m_bConfigReady || !CreateDisplayWindow()) {
@@ -84,7 +87,7 @@ BOOL CVLDlg::OnInitDialog() {
     StartSlideshowTimer();
     ApplyStartMode();
     m_online.Start(m_hWnd);
-    m_store.SetModified(false);
+    m_store.StartupDone();
     m_pReaders.reset(new CImageInfoReaders());
     // A combination another program holds only leaves a trace naming its slot.
     RegisterHotKeys(m_hWnd, m_options);
@@ -107,13 +110,18 @@ void CVLDlg::InitSystemMenuAndIcons() {
 }
 
 void CVLDlg::CreateConfigWindow() {
-    m_bConfigReady = m_config.Create(m_hWnd);
-    if (!m_list.Create(m_hWnd)) m_bConfigReady = false;
+    m_bConfigReady = m_config.Attach(m_hWnd);
+    if (!m_list.Attach(m_hWnd)) m_bConfigReady = false;
 }
 
 void CVLDlg::LoadSettingsStep() {
-    if (m_store.Load() != SettingsLoad::Loaded) {
-        m_options.SetDefaults();
+    const SettingsLoad loaded = m_store.Load();
+    if (loaded != SettingsLoad::Loaded) m_options.SetDefaults();
+    // A file another program holds open is the user's all the same: no first start, and it
+    // is read as soon as it is free.
+    if (loaded == SettingsLoad::Busy) {
+        SetTimer(m_hWnd, kPendingSettingsTimer, kPendingSettingsRetryMs, nullptr);
+    } else if (loaded != SettingsLoad::Loaded) {
         m_setup.RunFirstStartWizard();
     }
     // Every run starts with the slideshow on; the saved m_nNextIndex is taken over when the
@@ -160,7 +168,7 @@ void CVLDlg::CreateTrayIcon() {
 }
 
 bool CVLDlg::CreateThumbnailView() {
-    if (!m_thumbs.Create(m_hWnd)) return false;
+    if (!m_thumbs.Attach(m_hWnd)) return false;
     m_thumbs.ShowStoredMode();
     return true;
 }
@@ -279,13 +287,16 @@ void CVLDlg::MapOnlineMessages() {
 
 void CVLDlg::OnTimer(UINT_PTR id) {
     if (id == TIMER_SLIDESHOW && m_pSlideshow) m_pSlideshow->Tick();
+    // Not under a sheet or a message box, nor over edits the window has not confirmed.
+    const bool editing = m_config.IsVisible() && m_store.IsModified();
+    if (id == kPendingSettingsTimer && IsWindowEnabled(m_hWnd) && !CPropertySheet::Open() && !editing &&
+        TakePendingSettings())
+        SaveTold(m_store.SaveKeepingEdits(), false);
     m_online.OnTimer(id);
 }
 
 bool CVLDlg::PreTranslateMessage(MSG& msg) {
-    (void)msg;
-    // The configuration window's accelerators are translated here.
-    return false;
+    return m_config.TranslateKeys(msg);
 }
 
 void CVLDlg::OnStartHidden() {
@@ -312,7 +323,8 @@ void CVLDlg::OnExit() {
     m_exit.Request(m_hWnd, [this] {
         if (m_store.IsModified()) {
             if (!TakeValuesFromControls()) return;
-            m_store.Save();
+            if (m_store.IsPending()) TakePendingSettings();
+            if (!SaveTold(m_store.Save(), true)) return;
         }
         m_list.List().DeleteAllRows();
         m_config.Hide();
@@ -343,7 +355,8 @@ void CVLDlg::OnOK() {
         m_pSlideshow->SetTimer();
     }
     if (m_options.m_bEnabled && m_pSlideshow) m_pSlideshow->StartSlideshow();
-    m_store.Save();
+    if (m_store.IsPending()) TakePendingSettings();
+    SaveTold(m_store.Save(), false);
 }
 
 void CVLDlg::OnCancel() {
@@ -371,29 +384,6 @@ void CVLDlg::HandDisplaySettings() {
 }
 
 // ---------------------------------------------------------------------------------------
-// Settings
-
-void CVLDlg::OptionsChangedBySetup(bool thumbnailSizeChanged) {
-    if (thumbnailSizeChanged) m_thumbs.OnThumbnailSizeChanged();
-    // Edits still pending in the window stay; the window shows the new values otherwise.
-    if (m_store.IsModified()) {
-        m_config.ApplyLanguage();
-    } else {
-        FillControls();
-    }
-    if (!m_pSlideshow) return;
-    m_pSlideshow->OptionsChanged();
-    HandDisplaySettings();
-}
-
-bool CVLDlg::TakeValuesFromControls() {
-    if (!m_config.TakeValues()) return false;
-    // The slideshow plays the list as confirmed, also when only its order changed.
-    if (m_list.TakeRows(m_options.m_images)) ResetDisplayList();
-    return true;
-}
-
-// ---------------------------------------------------------------------------------------
 // Slideshow owner
 
 void CVLDlg::OpacityChanged(int32_t opacity) {
@@ -407,6 +397,7 @@ void CVLDlg::OpacityChanged(int32_t opacity) {
 void CVLDlg::OnDestroy() {
     // Saved first: a thread that does not stop may mean ending the process at once.
     m_store.Save();
+    CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
     if (!m_thumbs.Stop()) m_bThreadsLeftRunning = true;
     m_config.Destroy();
     UnregisterHotKeys(m_hWnd);

@@ -56,6 +56,11 @@ protected:
     void BeforeNextMessage() override { m_exit.RunIfDue(); }
 
 private:
+    // Local to this window: the other timers are the slideshow's and the online services'.
+    static constexpr UINT_PTR kPendingSettingsTimer = 1101;
+    static constexpr UINT kPendingSettingsRetryMs = 1000;
+    static constexpr const char* kNotSavedKey = "0008";
+    static constexpr const char* kEndUnsavedKey = "0009";
     // --- Start-up steps, in their order ---
     void InitSystemMenuAndIcons();
     void CreateConfigWindow();
@@ -94,6 +99,12 @@ private:
     bool OnHotKey(WPARAM id);
 
     bool TakeValuesFromControls();
+    // The settings file another program held at start-up, once it is free; true when the
+    // changes made meanwhile are to be saved over it.
+    bool TakePendingSettings();
+    // A failed save is told; at Exit the user is asked whether to end all the same (false:
+    // not). At log-off and on "-u" nobody can answer: those saves leave a trace only.
+    bool SaveTold(SettingsSave result, bool exiting);
 
     // --- Slideshow owner (ISlideshowOwner) ---
     bool IsConfigWindowVisible() const override { return m_hMainWnd && IsWindowVisible(m_hMainWnd); }
@@ -103,8 +114,8 @@ private:
     // --- Configuration window host (IConfigWindowHost) and preferences (ISetupHost) ---
     COptionData& Options() override { return m_options; }
     void SetModified() override { m_store.SetModified(true); }
-    void SaveSettingsKeepingEdits() override { m_store.SaveKeepingEdits(); }
-    void OptionsChangedBySetup(bool thumbnailSizeChanged) override;
+    void SaveSettingsKeepingEdits() override { SaveTold(m_store.SaveKeepingEdits(), false); }
+    void OptionsChangedBySetup(bool thumbnailSizeChanged, bool sizeChosen) override;
 
     // --- Image list view host (IImageListHost) ---
     void ResetDisplayList() override {

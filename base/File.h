@@ -13,8 +13,8 @@ ReadResult ReadFileBytes(const std::string& path, std::string& out, size_t maxBy
 // puts it in place of path, so a failure at any point leaves the old file whole.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
 
-// Renames from to to, replacing a file there.
-bool MoveFileReplacing(const std::string& from, const std::string& to);
+// Renames from to to; false when something is at to already, which stays as it is.
+bool MoveFileKeeping(const std::string& from, const std::string& to);
 
 bool FileExists(const std::string& path);
 bool DeleteFileAt(const std::string& path);

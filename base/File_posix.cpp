@@ -6,8 +6,12 @@
 #include "base/File.h"
 #include "base/Trace.h"
 
-bool MoveFileReplacing(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+bool MoveFileKeeping(const std::string& from, const std::string& to) {
+    // rename() would replace a file at to; a second link fails instead.
+    if (::link(from.c_str(), to.c_str()) != 0) return false;
+    if (::unlink(from.c_str()) == 0) return true;
+    ::unlink(to.c_str());
+    return false;
 }
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {

@@ -3,8 +3,8 @@
 #include "base/File.h"
 #include "base/Trace.h"
 
-bool MoveFileReplacing(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+bool MoveFileKeeping(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {

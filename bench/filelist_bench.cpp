@@ -35,8 +35,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override {
-        config.Create(m_hWnd);
-        commands.Create(m_hWnd);
+        config.Attach(m_hWnd);
+        commands.Attach(m_hWnd);
         config.ApplyLanguage();
         config.FillControls();
         return TRUE;

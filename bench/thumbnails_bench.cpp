@@ -49,7 +49,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override {
-        ok = config.Create(m_hWnd) && commands.Create(m_hWnd) && thumbs.Create(m_hWnd);
+        ok = config.Attach(m_hWnd) && commands.Attach(m_hWnd) && thumbs.Attach(m_hWnd);
         config.ApplyLanguage();
         thumbs.ShowStoredMode();
         return TRUE;

@@ -1,6 +1,7 @@
 // What the slideshow asks of the display window. The Win32 window implements it;
 // tests record the calls.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -20,8 +21,13 @@ public:
     virtual void SetAlpha(int alpha) = 0;
     virtual void SetSizeMode(int sizeMode) = 0;
     virtual void SetRegion(const CDisplayRegion& region) = 0;
+    // At once, also in the middle of a fade.
     virtual void Hide() = 0;
     virtual bool IsVisible() const = 0;
+    // How long the next change of picture cross-fades, in ms (0: a hard cut).
+    virtual void SetFadeTime(uint32_t ms) { (void)ms; }
+    // UI thread: a fade on its way ends at once, at its end values.
+    virtual void EndFade() {}
     // Any thread: a program in front is full screen on the monitor the pictures are on.
     virtual bool IsCoveredByFullScreen() const { return false; }
     // UI thread: called whenever another program comes to the front; empty to stop.

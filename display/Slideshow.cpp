@@ -3,6 +3,7 @@
 #include "base/Trace.h"
 #include "res/VelumIds.h"
 #include "settings/HotKey.h"
+#include "display/Fade.h"
 
 const SlideshowAction kSlideshowActions[COptionData::kUsedHotKeys] = {
     {ID_TOGGLE_ENABLED, kHotKeyIds[0], &CSlideshow::ToggleEnabled, true},
@@ -72,9 +73,14 @@ bool StopBackgroundThreads(CSlideshow& slideshow, CFolderWatcher& watcher, uint3
 void CSlideshow::OptionsChanged() {
     m_enabled = m_options.m_bEnabled != 0;
     m_opacity = m_options.m_nOpacity;
+    ApplyFadeTime();
     m_pauseOnScreenSaver = m_options.m_bPauseOnScreenSaver != 0;
     LockGuard lock(m_imagesLock);
     m_images = m_options.m_images;
+}
+
+void CSlideshow::ApplyFadeTime() {
+    m_display.SetFadeTime(CFade::DurationMs(m_options.m_nFadeMs, TimerPeriodMs(m_options.m_nInterval)));
 }
 
 void CSlideshow::RestoreNextIndex() {
@@ -91,6 +97,7 @@ uint32_t CSlideshow::TimerPeriodMs(int32_t intervalSeconds) {
 void CSlideshow::SetTimer() {
     if (m_options.m_nInterval < kMinInterval || m_options.m_nInterval > kMaxInterval) VL_TRACE();
     m_system.SetSlideshowTimer(TimerPeriodMs(m_options.m_nInterval));
+    ApplyFadeTime();
 }
 
 void CSlideshow::Tick() {
@@ -153,6 +160,7 @@ void CSlideshow::ToggleEnabled() {
 
 void CSlideshow::OnPreviousImage() {
     m_system.KillSlideshowTimer();
+    m_display.EndFade();
     m_nNextImage = m_nCurrentImage - 1;
     Tick();
     SetTimer();
@@ -160,6 +168,7 @@ void CSlideshow::OnPreviousImage() {
 
 void CSlideshow::OnNextImage() {
     m_system.KillSlideshowTimer();
+    m_display.EndFade();
     m_nNextImage = m_nCurrentImage + 1;
     Tick();
     SetTimer();

@@ -113,6 +113,7 @@ private:
     void WorkerLoop();
     // Pauses like the screen saver, and hides the pictures, while a full-screen program is in front.
     bool StepAsideForFullScreen();
+    void ApplyFadeTime();
 
     COptionData& m_options;
     CDisplayList& m_list;

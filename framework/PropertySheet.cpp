@@ -243,6 +243,12 @@ void CPropertySheet::EndModal(INT_PTR result) {
 
 void CPropertySheet::DestroySheet() {
     if (g_pOpen == this) g_pOpen = nullptr;
+    // Enabled before the sheet goes: destroying the active window activates its owner
+    // only when the owner can take the focus, else another program's window.
+    if (m_hDisabledOwner) {
+        EnableWindow(m_hDisabledOwner, TRUE);
+        m_hDisabledOwner = nullptr;
+    }
     HWND hwnd = m_hWnd;
     if (!hwnd) return;
     Unsubclass();
@@ -251,8 +257,10 @@ void CPropertySheet::DestroySheet() {
 
 INT_PTR CPropertySheet::DoModal(HWND owner) {
     if (!Create(owner)) return -1;
-    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    if (owner && IsWindowEnabled(owner)) {
+        EnableWindow(owner, FALSE);
+        m_hDisabledOwner = owner;
+    }
     MSG msg;
     while (!CheckEnded()) {
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -272,9 +280,6 @@ INT_PTR CPropertySheet::DoModal(HWND owner) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    // Enabled again before the sheet goes, so that the owner is activated instead of
-    // another program's window.
-    if (ownerWasEnabled) EnableWindow(owner, TRUE);
     return m_nResult;
 }
 

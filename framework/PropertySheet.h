@@ -137,4 +137,6 @@ private:
     INT_PTR m_nResult = IDCANCEL;
     bool m_bEndRequested = false;
     bool m_bEnded = false;
+    // The owner DoModal disabled; enabled again as the sheet goes.
+    HWND m_hDisabledOwner = nullptr;
 };

@@ -24,6 +24,12 @@ public:
                m_nDepth == o.m_nDepth && m_bIsFolder == o.m_bIsFolder && m_bIncludeSubFolders == o.m_bIncludeSubFolders;
     }
 
+    // The same entry as the user chose it: the sizes and depth are filled in by the program.
+    bool SameEntry(const CImageItem& o) const {
+        return m_strPath == o.m_strPath && m_bIsFolder == o.m_bIsFolder &&
+               m_bIncludeSubFolders == o.m_bIncludeSubFolders;
+    }
+
     std::string m_strPath;
     int32_t m_nWidth = 0;
     int32_t m_nHeight = 0;

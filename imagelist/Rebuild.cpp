@@ -56,12 +56,18 @@ void CDisplayListRebuild::ScanFolder(const std::string& folder, bool includeSubF
 }
 
 std::vector<std::string> CDisplayListRebuild::BuildPaths(const std::vector<CImageItem>& images) {
-    if (m_watcher) m_watcher->Clear();
+    // The watcher starts before the folders are read, so that a picture added while they
+    // are read, or just after, is still noticed.
+    if (m_watcher) {
+        m_watcher->Clear();
+        for (const CImageItem& item : images)
+            if (item.m_bIsFolder) m_watcher->AddFolder(item.m_strPath);
+        m_watcher->SetWatching(true);
+    }
     m_visited.clear();
     std::vector<std::string> paths;
     for (const CImageItem& item : images) {
         if (item.m_bIsFolder) {
-            if (m_watcher) m_watcher->AddFolder(item.m_strPath);
             try {
                 ScanFolder(item.m_strPath, item.m_bIncludeSubFolders != 0, paths);
             } catch (const std::exception& e) {
@@ -73,6 +79,5 @@ std::vector<std::string> CDisplayListRebuild::BuildPaths(const std::vector<CImag
             paths.push_back(item.m_strPath);
         }
     }
-    if (m_watcher && !m_watcher->IsWatching()) m_watcher->SetWatching(true);
     return paths;
 }

@@ -29,8 +29,8 @@ public:
     CDisplayListRebuild(IDirectorySearch& search, IFolderWatch* watcher) : m_search(search), m_watcher(watcher) {}
 
     // The display list's paths for the image list: file entries as they are, folder entries
-    // scanned; the watcher is cleared, given the folder entries and started. The busy flag
-    // and the hand-over of the list are the slideshow's (CSlideshow::RebuildDisplayList).
+    // scanned; the watcher is cleared, given the folder entries and started before any scan.
+    // The busy flag and the hand-over of the list are the slideshow's (CSlideshow::RebuildDisplayList).
     std::vector<std::string> BuildPaths(const std::vector<CImageItem>& images);
     // Appends the folder's pictures to paths, depth first in the order the file system gives;
     // a folder already visited in this rebuild (a link back to a parent, say) adds nothing.

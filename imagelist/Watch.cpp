@@ -64,9 +64,30 @@ void CFolderWatcher::SetWatching(bool watching) {
         Stop();
 }
 
+struct CFolderWatcher::Armed {
+    Mutex lock;
+    size_t threadsLeft = 0;
+    Event all{true, false};
+    void Expect(size_t threads) {
+        LockGuard guard(lock);
+        threadsLeft = threads;
+    }
+    void OneDone() {
+        LockGuard guard(lock);
+        if (threadsLeft > 0 && --threadsLeft == 0) all.Set();
+    }
+};
+
 void CFolderWatcher::Start() {
-    LockGuard lock(m_lock);
-    StartLocked();
+    auto armed = std::make_shared<Armed>();
+    {
+        LockGuard lock(m_lock);
+        if (m_watching.load()) return;
+        StartLocked(armed);
+        if (!m_watching.load()) return;  // no thread to wait for
+    }
+    // Outside the lock: a Stop must not wait for a thread stuck opening a notification.
+    armed->all.Wait(kArmMs);
 }
 
 void CFolderWatcher::Stop() {
@@ -79,7 +100,7 @@ bool CFolderWatcher::StopWithin(uint32_t timeoutMs) {
     return StopLocked(timeoutMs);
 }
 
-void CFolderWatcher::StartLocked() {
+void CFolderWatcher::StartLocked(const std::shared_ptr<Armed>& armed) {
     if (m_watching.load()) return;
     if (!m_stop) {
         m_stop = m_notifier.NewStopSignal();
@@ -93,6 +114,7 @@ void CFolderWatcher::StartLocked() {
     // One wait takes at most 64 handles, so the folders are shared among threads;
     // an empty set still gets one thread, waiting on the stop signal alone.
     const std::vector<std::string>& all = m_folders.Folders();
+    if (armed) armed->Expect(std::max<size_t>(1, (all.size() + kFoldersPerThread - 1) / kFoldersPerThread));
     size_t first = 0;
     do {
         const size_t last = std::min(all.size(), first + kFoldersPerThread);
@@ -100,7 +122,9 @@ void CFolderWatcher::StartLocked() {
         auto thread = std::make_unique<Thread>();
         IChangeNotifier::Handle stop = m_stop;
         std::function<void(uint32_t)> post = m_post;
-        if (!thread->Start([this, group, stop, post] { WatchFolders(group, stop, post); })) {
+        if (!thread->Start([this, group, stop, post, armed] {
+                WatchFolders(group, stop, post, armed ? [armed] { armed->OneDone(); } : std::function<void()>());
+            })) {
             VL_TRACE_MSG("Unable to create thread");
             m_watching.store(true);
             StopLocked();
@@ -128,13 +152,19 @@ bool CFolderWatcher::StopLocked(uint32_t timeoutMs) {
 }
 
 void CFolderWatcher::WatchFolders(const std::vector<std::string>& folders, IChangeNotifier::Handle stop,
-                                  const std::function<void(uint32_t)>& post) {
+                                  const std::function<void(uint32_t)>& post, const std::function<void()>& opened) {
     struct Slot {
         const std::string* folder;
         bool directoryNames;
     };
     std::vector<IChangeNotifier::Handle> handles;
     std::vector<Slot> slots;
+    bool told = false;
+    auto tellOpened = [&] {
+        if (told || !opened) return;
+        told = true;
+        opened();
+    };
     try {
         handles.reserve(folders.size() * 2);
         slots.reserve(folders.size() * 2);
@@ -151,6 +181,7 @@ void CFolderWatcher::WatchFolders(const std::vector<std::string>& folders, IChan
                 slots.push_back(Slot{&folder, directoryNames});
             }
         }
+        tellOpened();
         for (;;) {
             const int r = m_notifier.Wait(stop, handles);
             if (r == IChangeNotifier::kStopped) break;
@@ -175,5 +206,6 @@ void CFolderWatcher::WatchFolders(const std::vector<std::string>& folders, IChan
     } catch (...) {
         VL_TRACE();
     }
+    tellOpened();  // an exception while opening still ends the wait for this thread
     for (IChangeNotifier::Handle h : handles) m_notifier.Close(h);
 }

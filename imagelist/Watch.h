@@ -52,6 +52,9 @@ class CFolderWatcher : public IFolderWatch {
 public:
     // Folders watched by one thread: two notifications each must fit into one wait.
     static constexpr size_t kFoldersPerThread = IChangeNotifier::kMaxWaitHandles / 2;
+    // Start waits this long at most for the notifications to be open (a network folder
+    // may take its time); a change after Start has returned is never missed.
+    static constexpr uint32_t kArmMs = 2000;
 
     explicit CFolderWatcher(IChangeNotifier& notifier) : m_notifier(notifier) {}
     ~CFolderWatcher() override;
@@ -62,6 +65,7 @@ public:
     int AddFolder(const std::string& path) override;
     bool IsWatching() const override { return m_watching.load(); }
     void SetWatching(bool watching) override;
+    // Returns once every watching thread has its notifications open, or after kArmMs.
     void Start();
     // Ends the watching threads; each releases its own notifications before it ends.
     void Stop();
@@ -73,10 +77,13 @@ public:
 
 private:
     void ClearAll();
-    void StartLocked();
+    // armed counts down as the threads have their notifications open.
+    struct Armed;
+    void StartLocked(const std::shared_ptr<Armed>& armed = nullptr);
     bool StopLocked(uint32_t timeoutMs = Event::kInfinite);
+    // opened runs once the notifications are open (or could not be).
     void WatchFolders(const std::vector<std::string>& folders, IChangeNotifier::Handle stop,
-                      const std::function<void(uint32_t)>& post);
+                      const std::function<void(uint32_t)>& post, const std::function<void()>& opened);
 
     IChangeNotifier& m_notifier;
     mutable Mutex m_lock;

@@ -44,6 +44,8 @@ constexpr LangKeyRef kProgramLangKeys[] = {
     {langsec::kStrings, "0004"},
     {langsec::kStrings, "0006"},
     {langsec::kStrings, "0007"},
+    {langsec::kStrings, "0008"},
+    {langsec::kStrings, "0009"},
     {langsec::kImageSizeCustomDialog, "0001"},
     {langsec::kImageSizeCustomDialog, "0002"},
     {langsec::kImageSizeCustomDialog, "0003"},

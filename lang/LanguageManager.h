@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lang/Language.h"
+#include "lang/TextTable.h"
 
 // The directory search behind the catalogue, so that tests can hand in their own files.
 class ILanguageFolder {
@@ -50,6 +51,12 @@ public:
     // The value of key in section with its escapes processed. False, text unchanged,
     // when there is no current language or either name is missing.
     bool GetString(const std::string& section, const std::string& key, std::string& text) const;
+    // GetString as the text tables take it; the manager outlives every window that asks.
+    TextLookup Lookup() const {
+        return [this](const std::string& section, const std::string& key, std::string& text) {
+            return GetString(section, key, text);
+        };
+    }
     // The font given at the head of section; false (font unchanged) when the section
     // is missing or its font has no face name or a size below 1.
     bool GetFont(const std::string& section, CLangFont& font) const;

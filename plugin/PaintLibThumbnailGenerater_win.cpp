@@ -1,20 +1,13 @@
 #include "plugin/PaintLibThumbnailGenerater_win.h"
 
+#include <utility>
+
 #include "base/ProgramPath.h"
 #include "base/Trace.h"
-#include "lang/LangKeys.h"
-#include "lang/LanguageManager.h"
 
 namespace {
 
-// Shown while no language is loaded yet.
-const char kLoadFailedText[] = "Failed in loading tg.dll";
-
-void ShowMessageBox(const char* text) {
-    MessageBoxA(nullptr, text, "Velum", MB_OK | MB_ICONHAND);
-}
-
-CPaintLibThumbnailGenerater::MessageFn g_messageFn = ShowMessageBox;
+CPaintLibThumbnailGenerater::MessageFn g_messageFn;
 
 template <class F>
 F Proc(HMODULE module, const char* name) {
@@ -24,11 +17,11 @@ F Proc(HMODULE module, const char* name) {
 }  // namespace
 
 void CPaintLibThumbnailGenerater::SetMessageFn(MessageFn fn) {
-    g_messageFn = fn ? fn : ShowMessageBox;
+    g_messageFn = std::move(fn);
 }
 
-CPaintLibThumbnailGenerater::CPaintLibThumbnailGenerater(std::string libraryPath, const CLanguageManager* texts)
-    : m_strLibraryPath(std::move(libraryPath)), m_pTexts(texts) {}
+CPaintLibThumbnailGenerater::CPaintLibThumbnailGenerater(std::string libraryPath)
+    : m_strLibraryPath(std::move(libraryPath)) {}
 
 CPaintLibThumbnailGenerater::~CPaintLibThumbnailGenerater() {
     if (m_hModule) FreeLibrary(m_hModule);
@@ -41,10 +34,7 @@ bool CPaintLibThumbnailGenerater::Load() {
         m_hModule = LoadLibraryA(path.c_str());
         if (!m_hModule) {
             VL_TRACE();
-            const CLanguageManager& texts = m_pTexts ? *m_pTexts : GetLanguageManager();
-            std::string text = kLoadFailedText;
-            if (texts.HasCurrentLanguage()) texts.GetString(langsec::kStrings, "0004", text);
-            g_messageFn(text.c_str());
+            if (g_messageFn) g_messageFn();
             return false;
         }
     }

@@ -4,21 +4,19 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
-
-class CLanguageManager;
 
 class CPaintLibThumbnailGenerater {
 public:
-    // libraryPath: empty for tg.dll beside the executable. texts: where the message of a
-    // failed load comes from; null for the program's language manager.
-    explicit CPaintLibThumbnailGenerater(std::string libraryPath = std::string(),
-                                         const CLanguageManager* texts = nullptr);
+    // libraryPath: empty for tg.dll beside the executable.
+    explicit CPaintLibThumbnailGenerater(std::string libraryPath = std::string());
     virtual ~CPaintLibThumbnailGenerater();
     CPaintLibThumbnailGenerater(const CPaintLibThumbnailGenerater&) = delete;
     CPaintLibThumbnailGenerater& operator=(const CPaintLibThumbnailGenerater&) = delete;
 
-    // Loads the library (telling the user when it is missing) and finds both entry points.
+    // Loads the library (the message hook is told when it is missing) and finds both entry
+    // points.
     virtual bool Load();
     virtual bool IsValid() const { return true; }
     // Deletes what bitmap holds, then on success sets it to a thumbnail that fits box.
@@ -31,8 +29,9 @@ public:
     bool GenerateToDC(const char* path, uint32_t mode, HDC& dc, SIZE& size, HBITMAP& previous) const;
     bool CanRender() const { return m_pfnToDC != nullptr; }
 
-    // How the load failure reaches the user; tests replace the message box.
-    using MessageFn = void (*)(const char* text);
+    // How a missing library reaches the user: the program shows its own message, in its
+    // language and over its window; without a hook only the trace is left.
+    using MessageFn = std::function<void()>;
     static void SetMessageFn(MessageFn fn);
 
 private:
@@ -40,7 +39,6 @@ private:
     using Thumbnail2Fn = BOOL(WINAPI*)(const char*, int, int, HBITMAP*, int*, int*);
 
     std::string m_strLibraryPath;
-    const CLanguageManager* m_pTexts;
     HMODULE m_hModule = nullptr;
     ToDCFn m_pfnToDC = nullptr;
     Thumbnail2Fn m_pfnThumbnail2 = nullptr;

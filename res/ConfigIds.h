@@ -28,6 +28,7 @@
 #define IDR_LIST_MODE_MENU 157
 #define IDR_LIST_MENU 159
 #define IDR_ADD_MENU 161
+#define IDR_CONFIG_KEYS 152
 
 // The colour depth cell of the image list, and the filter of the image list file dialogs
 // (IDS_IMAGE_LIST_FILTER, in VelumIds.h).

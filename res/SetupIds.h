@@ -19,6 +19,8 @@
 #define IDC_PREF_THUMB_LABEL 1049
 #define IDC_PREF_THUMB_SIZE 1056
 #define IDC_PREF_PIXELS 1050
+#define IDC_PREF_FADE_LABEL 1057
+#define IDC_PREF_FADE 1058
 
 // Hotkey controls (Hotkey page and wizard), in slot order, and their labels
 #define IDC_HOTKEY_FIRST 1040

@@ -26,10 +26,12 @@ echo "wine session: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX ($VELUM_WINE_ARCH)"
 
 if [ -x "$BUILD_DIR/tests/velum_wintests.exe" ] && { [ "$pattern" = "*" ] || [ -n "${WINTESTS_FILTER:-}" ]; }; then
   echo "--- velum_wintests.exe"
+  wintests_start=$(date +%s)
   # Into a file, not a pipe: the wineserver it may start keeps a pipe open forever.
   (cd "$BUILD_DIR/tests" && timeout 600 "$WINE" velum_wintests.exe --gtest_brief=1 \
     --gtest_filter="${WINTESTS_FILTER:-*}" >"$VELUM_WINE_TMP/wintests.log" 2>&1)
   tr -d '\r' <"$VELUM_WINE_TMP/wintests.log"
+  echo "velum_wintests.exe took $(( $(date +%s) - wintests_start ))s"
 fi
 
 for t in tests/wine/$pattern.sh; do

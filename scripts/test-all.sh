@@ -138,7 +138,10 @@ run_wine_leg() {  # run_wine_leg ARCH: runs the leg into its log
 report_wine_leg() {  # report_wine_leg ARCH: what the leg's log says
   local arch=$1 log=$LOGDIR/wine-$1.log wp wf
   stage "Wine tests ($arch)"
-  grep -E '^(PASS|FAIL|SKIP)|^\[  (PASSED|FAILED)  \]' "$log" | head -200
+  grep -E '^(PASS|FAIL|SKIP)|^\[  (PASSED|FAILED)  \]|^velum_wintests.exe took' "$log" | head -200
+  # Where the leg's time goes.
+  echo "slowest: $(grep -E '^(PASS|FAIL) ' "$log" | sed -E 's/^(PASS|FAIL) ([^ ]+) .*[ (]([0-9]+)s\)$/\3 \2/' |
+    sort -rn | head -n 5 | awk '{printf "%s%s %ss", (NR > 1 ? ", " : ""), $2, $1}')"
   wp=$(grep -c '^PASS ' "$log")
   wf=$(grep -c '^FAIL ' "$log")
   passed=$((passed + wp))

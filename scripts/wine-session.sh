@@ -72,6 +72,9 @@ wine_session_start() {
   fi
   export WINE
   timeout 180 "$WINE" wineboot -u >/dev/null 2>&1 || { echo "wine-session: wineboot failed" >&2; return 1; }
+  # No window manager runs here: managed windows would wait 2 s for one at every hide.
+  timeout 60 "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
+    { echo "wine-session: the X11 driver setting failed" >&2; return 1; }
   timeout 60 wineserver -w 2>/dev/null || true
   # Keep the prefix's server alive between the tests' Wine processes.
   wine_session_fresh_server

@@ -61,6 +61,14 @@ void COptionData::SetDefaults() {
     m_region.Reset();
     for (CHotKeyItem& hk : m_hotkeys) hk = CHotKeyItem();
     SetDefaultHotKeys();
+    m_nFadeMs = kDefaultFadeMs;
+}
+
+int32_t COptionData::ClampFadeMs(int32_t ms) {
+    if (ms < 250) return 0;
+    if (ms < 750) return 500;
+    if (ms < 1500) return 1000;
+    return 2000;
 }
 
 void COptionData::SetDefaultSites() {
@@ -121,6 +129,12 @@ void COptionData::Serialize(CArchive& ar) {
     // A damaged or hand-edited file: more sites would take the command ids of other menus.
     if (m_sites.size() > kMaxSites) m_sites.resize(kMaxSites);
     for (CHotKeyItem& hk : m_hotkeys) hk.Serialize(ar);
+    // Older versions stop reading after the last hotkey slot, so a file of theirs ends there.
+    if (ar.IsStoring()) {
+        ar.WriteInt32(m_nFadeMs);
+    } else {
+        m_nFadeMs = ar.Remaining() >= 4 ? ClampFadeMs(ar.ReadInt32()) : kDefaultFadeMs;
+    }
 }
 
 std::string COptionData::AutoStartCommand(const std::string& exePath) {

@@ -72,6 +72,7 @@ public:
     static constexpr int kUsedHotKeys = 5;
     // Sites held from any source (download, settings file); their menu commands are 37100 + index.
     static constexpr size_t kMaxSites = 25;
+    static constexpr int32_t kDefaultFadeMs = 1000;
     enum HotKeySlot { HK_ENABLE = 0, HK_INCREASE_OPACITY, HK_DECREASE_OPACITY, HK_PREVIOUS, HK_NEXT };
 
     COptionData();
@@ -97,6 +98,8 @@ public:
 
     // "<program folder>\language\vmeng.lng"
     static std::string DefaultLanguageFile();
+    // The nearest of the offered fade times: 0 (off), 500, 1000 or 2000 ms.
+    static int32_t ClampFadeMs(int32_t ms);
 
     int32_t m_nInterval = 30;
     int32_t m_nSequence = 0;
@@ -117,4 +120,5 @@ public:
     int32_t m_bAutoStart = 0;
     CDisplayRegion m_region;
     CHotKeyItem m_hotkeys[kHotKeySlots];
+    int32_t m_nFadeMs = kDefaultFadeMs;  // cross-fade between pictures; 0 = off
 };

@@ -98,7 +98,7 @@ std::string OptionDataToJson(const COptionData& d, uint32_t version) {
             .Value(static_cast<int>(hk.m_wModifiers))
             .EndObject();
     }
-    w.EndArray().EndObject();
+    w.EndArray().Key("m_nFadeMs").Value(d.m_nFadeMs).EndObject();
     return w.Str();
 }
 
@@ -224,5 +224,7 @@ bool OptionDataFromJson(const JsonValue& json, COptionData& d, std::string* erro
                 return false;
         }
     }
+    if (!Int(json, "m_nFadeMs", d.m_nFadeMs, error)) return false;
+    d.m_nFadeMs = COptionData::ClampFadeMs(d.m_nFadeMs);
     return true;
 }

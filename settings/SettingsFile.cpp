@@ -44,13 +44,30 @@ bool LoadSettingsFile(const std::string& path, COptionData& data, uint32_t* vers
     return LoadSettingsBytes(bytes, data, version);
 }
 
-SettingsLoad LoadSettingsFileWaiting(const std::string& path, COptionData& data, uint32_t* version, uint32_t waitMs) {
+namespace {
+class CSystemSettingsFiles : public ISettingsFiles {
+public:
+    ReadResult Read(const std::string& path, std::string& bytes) override {
+        return ReadFileBytes(path, bytes, kMaxSettingsFileSize);
+    }
+    bool Write(const std::string& path, const std::string& bytes) override { return WriteFileReplacing(path, bytes); }
+    bool MoveKeeping(const std::string& from, const std::string& to) override { return MoveFileKeeping(from, to); }
+};
+}  // namespace
+
+ISettingsFiles& SystemSettingsFiles() {
+    static CSystemSettingsFiles files;
+    return files;
+}
+
+SettingsLoad LoadSettingsFileWaiting(const std::string& path, COptionData& data, uint32_t* version, uint32_t waitMs,
+                                     ISettingsFiles& files) {
     const uint32_t kStepMs = 100;
     std::string bytes;
-    ReadResult read = ReadFileBytes(path, bytes, kMaxSettingsFileSize);
+    ReadResult read = files.Read(path, bytes);
     for (uint32_t waited = 0; read == ReadResult::CannotOpen && waited < waitMs; waited += kStepMs) {
         SleepMs(kStepMs);
-        read = ReadFileBytes(path, bytes, kMaxSettingsFileSize);
+        read = files.Read(path, bytes);
     }
     if (read == ReadResult::Missing) return SettingsLoad::Missing;
     if (read != ReadResult::Ok) {
@@ -60,11 +77,17 @@ SettingsLoad LoadSettingsFileWaiting(const std::string& path, COptionData& data,
     return LoadSettingsBytes(bytes, data, version) ? SettingsLoad::Loaded : SettingsLoad::Damaged;
 }
 
-bool SetAsideSettingsFile(const std::string& path) {
-    if (MoveFileReplacing(path, path + ".bad")) return true;
+bool SetAsideSettingsFile(const std::string& path, ISettingsFiles& files) {
+    for (int copy = 1; copy <= kMaxSetAsideCopies; ++copy) {
+        const std::string aside = path + ".bad" + (copy > 1 ? std::to_string(copy) : std::string());
+        if (files.MoveKeeping(path, aside)) return true;
+        std::string bytes;
+        // Held by another program: the next name would not do any better.
+        if (files.Read(aside, bytes) == ReadResult::Missing) break;
+    }
     // Nothing to keep when the file has gone meanwhile.
     std::string bytes;
-    if (ReadFileBytes(path, bytes, 0) == ReadResult::Missing) return true;
+    if (files.Read(path, bytes) == ReadResult::Missing) return true;
     VL_TRACE();
     return false;
 }

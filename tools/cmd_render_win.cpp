@@ -8,8 +8,6 @@
 namespace {
 const char kUsage[] = "render FILE --size-mode M --fit F --width W --height H [--out OUT.bmp] [--repeat N]";
 
-void NoMessage(const char*) {}
-
 int Render(const std::vector<std::string>& args) {
     if (args.empty()) return Usage(kUsage);
     int sizeMode = -1, fit = -1, width = 0, height = 0, repeat = 1;
@@ -38,7 +36,6 @@ int Render(const std::vector<std::string>& args) {
     }
     if (sizeMode < 0 || fit < 0 || !haveWidth || !haveHeight) return Usage(kUsage);
 
-    CPaintLibThumbnailGenerater::SetMessageFn(NoMessage);
     CPaintLibThumbnailGenerater generator;
     if (!generator.Load()) return Fail("cannot load tg.dll");
     // As the display window asks: a negative width stands for the whole screen.

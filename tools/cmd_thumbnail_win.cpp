@@ -8,8 +8,6 @@
 namespace {
 const char kUsage[] = "thumbnail FILE --box W H [--out OUT.bmp] [--repeat N]";
 
-void NoMessage(const char*) {}
-
 int Thumbnail(const std::vector<std::string>& args) {
     if (args.empty()) return Usage(kUsage);
     int boxW = 0, boxH = 0, repeat = 1;
@@ -33,7 +31,6 @@ int Thumbnail(const std::vector<std::string>& args) {
     }
     if (!haveBox) return Usage(kUsage);
 
-    CPaintLibThumbnailGenerater::SetMessageFn(NoMessage);
     CPaintLibThumbnailGenerater generator;
     if (!generator.Load()) return Fail("cannot load tg.dll");
     HBITMAP bitmap = nullptr;

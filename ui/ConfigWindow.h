@@ -13,6 +13,7 @@
 #include "imagelist/ImageItem.h"
 #include "lang/LanguageManager.h"
 #include "settings/OptionData.h"
+#include "ui/ConfigKeys.h"
 #include "widgets/ButtonStyle.h"
 #include "widgets/Skin.h"
 #include "widgets/SkinButtons.h"
@@ -33,17 +34,24 @@ public:
 
     // Sizes the window, takes over its controls and makes the panels, fonts and tooltips.
     // False when a part of the skin could not be made.
-    bool Create(HWND window);
+    bool Attach(HWND window);
     // Frees the widgets before the window's controls go.
     void Destroy();
 
-    // Dialog data exchange. Fill puts the option data into the controls; Take checks the
-    // interval (5..1000) and copies the values back, or shows the platform's message,
-    // puts the focus on the interval and changes nothing.
+    // Dialog data exchange. Fill puts the option data into the controls and drops a region
+    // chosen but not confirmed; Take checks the interval (5..1000) and copies the values
+    // and a chosen region back, or shows the platform's message, puts the focus on the
+    // interval and changes nothing.
     void FillControls();
     bool TakeValues();
+    // The image size list from the option data (a size confirmed elsewhere); the other
+    // edits stay pending.
+    void FillSizeMode();
     // Texts, entries and fonts of the current language; each combo keeps its selection.
     void ApplyLanguage();
+    // The keys the menus show, from any control of the window (the message loop's part);
+    // true when msg was one and has been sent as a command.
+    bool TranslateKeys(MSG& msg) const { return m_keys.Translate(m_hWnd, msg); }
     // Selects an opacity entry without a change notification (the opacity hotkeys).
     void SelectOpacityItem(int index);
 
@@ -114,6 +122,7 @@ private:
     CStyleFont m_titleFont;
     CStyleFont m_captionFont;
     CWindowTexts m_texts;
+    CConfigKeys m_keys;
 
     // Frame state
     int m_nHitZone = 0;
@@ -121,6 +130,9 @@ private:
     POINT m_dragStart = {0, 0};
     RECT m_dragStartRect = {0, 0, 0, 0};
     bool m_bFilling = false;
+    // The size and position dialog's region, until this window's OK or Cancel.
+    CDisplayRegion m_chosenRegion;
+    bool m_bRegionChosen = false;
 
     ShownValues m_shown;
 };

@@ -4,12 +4,33 @@
 #include "display/DisplayLayout.h"
 #include "res/ImageDisplayIds.h"
 
-#ifndef ULW_ALPHA
-#define ULW_ALPHA 0x00000002
+#ifndef LWA_ALPHA
+#define LWA_ALPHA 0x00000002
 #endif
 #ifndef WS_EX_LAYERED
 #define WS_EX_LAYERED 0x00080000
 #endif
+
+namespace {
+const LONG kLayerStyle = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+const UINT kShowFlags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+
+BYTE ClampAlpha(int alpha) {
+    return static_cast<BYTE>(alpha < 0 ? 0 : (alpha > 255 ? 255 : alpha));
+}
+}  // namespace
+
+CImageDisplayDlg::CLeavingWindow::CLeavingWindow() : CDialog(IDD_IMAGE_DISPLAY) {
+    MapMessage(WM_ERASEBKGND, [](WPARAM, LPARAM, LRESULT& result) {
+        result = 1;  // the picture covers the whole window
+        return true;
+    });
+    MapMessage(WM_PAINT, [this](WPARAM, LPARAM, LRESULT& result) {
+        PaintPicture(m_hWnd, m_picture);
+        result = 0;
+        return true;
+    });
+}
 
 CImageDisplayDlg::CImageDisplayDlg(std::string pluginPath)
     : CDialog(IDD_IMAGE_DISPLAY), m_generator(std::move(pluginPath)), m_random(GetTickCount()) {
@@ -23,8 +44,10 @@ CImageDisplayDlg::~CImageDisplayDlg() {
         DetachHandle();
         ::DestroyWindow(hwnd);
     }
-    FreeRendered(m_pending.dc, m_pending.previous);  // a picture the window never took
-    FreeRendered(m_shown.dc, m_shown.previous);
+    m_leaving.DestroyWindow();
+    FreeRendered(m_pending);  // a picture the window never took
+    FreeRendered(m_shown);
+    FreeRendered(m_leaving.m_picture);
 }
 
 bool CImageDisplayDlg::Create() {
@@ -34,6 +57,11 @@ bool CImageDisplayDlg::Create() {
         return false;
     }
     ShowWindow(m_hWnd, SW_HIDE);
+    if (!m_leaving.Create(nullptr) || !m_leaving.GetSafeHwnd()) {
+        VL_TRACE();
+        return false;
+    }
+    ShowWindow(m_leaving.GetSafeHwnd(), SW_HIDE);
     return true;
 }
 
@@ -49,14 +77,16 @@ bool CImageDisplayDlg::InitLayered() {
         VL_TRACE();
         return false;
     }
-    m_pfnUpdateLayered = reinterpret_cast<UpdateLayeredFn>(reinterpret_cast<void*>(update));
+    m_pfnSetLayered = reinterpret_cast<SetLayeredFn>(reinterpret_cast<void*>(attributes));
     if (!m_generator.Load()) {
         VL_TRACE();
         return false;
     }
-    SetWindowLongA(m_hWnd, GWL_EXSTYLE, WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
-    EnableWindow(m_hWnd, FALSE);
-    MoveWindow(m_hWnd, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), TRUE);
+    for (HWND hwnd : {m_hWnd, m_leaving.GetSafeHwnd()}) {
+        SetWindowLongA(hwnd, GWL_EXSTYLE, kLayerStyle);
+        EnableWindow(hwnd, FALSE);
+        MoveWindow(hwnd, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), TRUE);
+    }
     return true;
 }
 
@@ -66,7 +96,7 @@ void CImageDisplayDlg::SetImagePath(const std::string& path) {
 }
 
 bool CImageDisplayDlg::ShowImage(int alpha) {
-    if (!m_generator.CanRender() || !m_pfnUpdateLayered) {
+    if (!m_generator.CanRender() || !m_pfnSetLayered) {
         VL_TRACE();
         return false;
     }
@@ -105,20 +135,16 @@ bool CImageDisplayDlg::ShowImage(int alpha) {
     p.pos = {place.x, place.y};
     p.size = {place.width, place.height};
     p.src = {place.srcX, place.srcY};
-    p.alpha = static_cast<BYTE>(alpha < 0 ? 0 : (alpha > 255 ? 255 : alpha));
+    p.alpha = ClampAlpha(alpha);
     p.hideCount = hideCount;
     p.path = path;
     {
         LockGuard lock(m_lock);
-        FreeRendered(m_pending.dc, m_pending.previous);  // one not yet shown is overtaken
+        FreeRendered(m_pending);  // one not yet shown is overtaken
         m_pending = p;
     }
-    if (OnWindowThread()) {
-        ShowPending();
-    } else if (!PostMessageA(m_hWnd, WM_SHOW_PENDING, 0, 0)) {
-        return false;  // the window is gone; the destructor frees the picture
-    }
-    return true;
+    // False when the window is gone; the destructor frees the picture.
+    return RunOnWindowThread(WM_SHOW_PENDING, 0, [this] { ShowPending(); });
 }
 
 void CImageDisplayDlg::ShowPending() {
@@ -130,18 +156,85 @@ void CImageDisplayDlg::ShowPending() {
         if (!p.dc) return;
         // Hidden since the render began (disabled, configuration window opened): stay hidden.
         if (p.hideCount != m_nHideCount.load()) {
-            FreeRendered(p.dc, p.previous);
+            FreeRendered(p);
             return;
         }
-        m_blend = {AC_SRC_OVER, 0, p.alpha, 0};
     }
-    BLENDFUNCTION blend = {AC_SRC_OVER, 0, p.alpha, 0};
-    m_pfnUpdateLayered(m_hWnd, nullptr, &p.pos, &p.size, p.dc, &p.src, 0, &blend, ULW_ALPHA);
-    SetWindowPos(m_hWnd, HWND_TOPMOST, p.pos.x, p.pos.y, p.size.cx, p.size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    FreeRendered(m_shown.dc, m_shown.previous);
+    DoEndFade();  // a picture that comes during a fade ends it
+    const uint32_t fadeMs = m_nFadeMs.load();
+    const bool fade = fadeMs > 0 && IsVisible() && HandOverToLeaving();
+    if (!fade) FreeRendered(m_shown);
     m_shown = p;
+    // The new picture comes above the leaving one, transparent when it fades in.
+    SetWindowAlpha(m_hWnd, fade ? 0 : p.alpha);
+    PlacePicture(m_hWnd, p);
+    if (fade) {
+        m_fade.Start(GetTickCount(), fadeMs, p.alpha);
+        SetTimer(m_hWnd, kFadeTimerId, CFade::kStepMs, nullptr);
+    }
     LockGuard lock(m_lock);
     m_strShownPath = p.path;
+}
+
+bool CImageDisplayDlg::HandOverToLeaving() {
+    HWND leaving = m_leaving.GetSafeHwnd();
+    if (!leaving || !m_shown.dc) return false;
+    FreeRendered(m_leaving.m_picture);
+    m_leaving.m_picture = m_shown;
+    m_shown = Pending();
+    SetWindowAlpha(leaving, m_leaving.m_picture.alpha);
+    PlacePicture(leaving, m_leaving.m_picture);
+    return true;
+}
+
+void CImageDisplayDlg::PlacePicture(HWND hwnd, const Pending& p) {
+    SetWindowPos(hwnd, HWND_TOPMOST, p.pos.x, p.pos.y, p.size.cx, p.size.cy, kShowFlags);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+}
+
+void CImageDisplayDlg::PaintPicture(HWND hwnd, const Pending& p) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    if (dc && p.dc) BitBlt(dc, 0, 0, p.size.cx, p.size.cy, p.dc, p.src.x, p.src.y, SRCCOPY);
+    EndPaint(hwnd, &ps);
+}
+
+void CImageDisplayDlg::SetWindowAlpha(HWND hwnd, BYTE alpha) {
+    if (!m_pfnSetLayered(hwnd, 0, alpha, LWA_ALPHA)) VL_TRACE();
+}
+
+void CImageDisplayDlg::OnTimer(UINT_PTR id) {
+    if (id != kFadeTimerId) return;
+    const CFade::Alphas a = m_fade.At(GetTickCount());
+    if (a.done) {
+        DoEndFade();
+        return;
+    }
+    SetWindowAlpha(m_hWnd, static_cast<BYTE>(a.incoming));
+    SetWindowAlpha(m_leaving.GetSafeHwnd(), static_cast<BYTE>(a.leaving));
+}
+
+void CImageDisplayDlg::EndFade() {
+    if (!m_hWnd) return;
+    RunOnWindowThread(WM_END_FADE, 0, [this] { DoEndFade(); });
+}
+
+void CImageDisplayDlg::DoEndFade() {
+    if (!m_fade.IsRunning()) return;
+    m_fade.End();
+    KillTimer(m_hWnd, kFadeTimerId);
+    SetWindowAlpha(m_hWnd, static_cast<BYTE>(m_fade.Target()));
+    // Made transparent rather than hidden: under Wine without a window manager each hide of
+    // the window waits two seconds for an answer that never comes. It is hidden with the display.
+    SetWindowAlpha(m_leaving.GetSafeHwnd(), 0);
+    FreeRendered(m_leaving.m_picture);
+}
+
+void CImageDisplayDlg::FreeRendered(Pending& p) {
+    FreeRendered(p.dc, p.previous);
+    p.dc = nullptr;
+    p.previous = nullptr;
 }
 
 void CImageDisplayDlg::FreeRendered(HDC dc, HBITMAP previous) {
@@ -155,16 +248,21 @@ bool CImageDisplayDlg::OnWindowThread() const {
     return m_hWnd && GetWindowThreadProcessId(m_hWnd, nullptr) == GetCurrentThreadId();
 }
 
+bool CImageDisplayDlg::RunOnWindowThread(UINT message, WPARAM wParam, const std::function<void()>& action) {
+    if (OnWindowThread()) {
+        action();
+        return true;
+    }
+    return PostMessageA(m_hWnd, message, wParam, 0) != FALSE;
+}
+
 void CImageDisplayDlg::ReShow() {
     if (!m_hWnd) return;
-    if (OnWindowThread()) {
-        DoReShow();
-    } else {
-        PostMessageA(m_hWnd, WM_RESHOW, 0, 0);
-    }
+    RunOnWindowThread(WM_RESHOW, 0, [this] { DoReShow(); });
 }
 
 void CImageDisplayDlg::DoReShow() {
+    DoEndFade();
     {
         LockGuard lock(m_lock);
         if (m_strShownPath.empty()) return;
@@ -176,32 +274,22 @@ void CImageDisplayDlg::DoReShow() {
 }
 
 void CImageDisplayDlg::SetAlpha(int alpha) {
-    if (!m_hWnd || !m_pfnUpdateLayered) return;
-    const BYTE a = static_cast<BYTE>(alpha < 0 ? 0 : (alpha > 255 ? 255 : alpha));
-    if (OnWindowThread()) {
-        DoSetAlpha(a);
-    } else {
-        PostMessageA(m_hWnd, WM_SET_DISPLAY_ALPHA, a, 0);
-    }
+    if (!m_hWnd || !m_pfnSetLayered) return;
+    const BYTE a = ClampAlpha(alpha);
+    RunOnWindowThread(WM_SET_DISPLAY_ALPHA, a, [this, a] { DoSetAlpha(a); });
 }
 
 void CImageDisplayDlg::DoSetAlpha(BYTE alpha) {
-    BLENDFUNCTION blend;
     {
         LockGuard lock(m_lock);
-        m_blend = {AC_SRC_OVER, 0, alpha, 0};
-        blend = m_blend;
         if (m_pending.dc) m_pending.alpha = alpha;  // a picture on its way comes with the new alpha
     }
-    BOOL ok;
-    if (m_shown.dc) {
-        m_shown.alpha = alpha;
-        ok = m_pfnUpdateLayered(m_hWnd, nullptr, &m_shown.pos, &m_shown.size, m_shown.dc, &m_shown.src, 0, &blend,
-                                ULW_ALPHA);
+    m_shown.alpha = alpha;
+    if (m_fade.IsRunning()) {
+        m_fade.SetTarget(alpha);  // the next steps rise to it
     } else {
-        ok = m_pfnUpdateLayered(m_hWnd, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &blend, ULW_ALPHA);
+        SetWindowAlpha(m_hWnd, alpha);
     }
-    if (!ok) VL_TRACE();
 }
 
 void CImageDisplayDlg::SetSizeMode(int sizeMode) {
@@ -221,11 +309,13 @@ void CImageDisplayDlg::SetRegion(const CDisplayRegion& region) {
 void CImageDisplayDlg::Hide() {
     if (!m_hWnd) return;
     ++m_nHideCount;
-    if (OnWindowThread()) {
-        ShowWindow(m_hWnd, SW_HIDE);
-    } else {
-        PostMessageA(m_hWnd, WM_HIDE_DISPLAY, 0, 0);
-    }
+    RunOnWindowThread(WM_HIDE_DISPLAY, 0, [this] { DoHide(); });
+}
+
+void CImageDisplayDlg::DoHide() {
+    DoEndFade();
+    ShowWindow(m_leaving.GetSafeHwnd(), SW_HIDE);
+    ShowWindow(m_hWnd, SW_HIDE);
 }
 
 bool CImageDisplayDlg::IsVisible() const {
@@ -234,13 +324,11 @@ bool CImageDisplayDlg::IsVisible() const {
 
 void CImageDisplayDlg::MapDisplayMessages() {
     MapMessage(WM_ERASEBKGND, [](WPARAM, LPARAM, LRESULT& result) {
-        result = 1;  // nothing of its own to draw
+        result = 1;  // the picture covers the whole window
         return true;
     });
     MapMessage(WM_PAINT, [this](WPARAM, LPARAM, LRESULT& result) {
-        PAINTSTRUCT ps;
-        BeginPaint(m_hWnd, &ps);
-        EndPaint(m_hWnd, &ps);
+        PaintPicture(m_hWnd, m_shown);
         result = 0;
         return true;
     });
@@ -253,7 +341,11 @@ void CImageDisplayDlg::MapDisplayMessages() {
         return true;
     });
     MapMessage(WM_HIDE_DISPLAY, [this](WPARAM, LPARAM, LRESULT&) {
-        ShowWindow(m_hWnd, SW_HIDE);
+        DoHide();
+        return true;
+    });
+    MapMessage(WM_END_FADE, [this](WPARAM, LPARAM, LRESULT&) {
+        DoEndFade();
         return true;
     });
     MapMessage(WM_SET_DISPLAY_ALPHA, [this](WPARAM wParam, LPARAM, LRESULT&) {

@@ -1,16 +1,23 @@
-// The layered, click-through, topmost window in which the pictures appear.
+// The layered, click-through, topmost window in which the pictures appear, and a second one
+// for the picture that leaves while the next fades in above it.
 //
-// ShowImage renders on the worker thread; everything that touches the window runs on the
-// thread that created it (calls from other threads are posted to it), so the worker never
+// ShowImage renders on the worker thread; everything that touches the windows runs on the
+// thread that created them (calls from other threads are posted to it), so the worker never
 // waits for a busy or closing user-interface thread.
+//
+// Each window keeps its rendered picture and paints it itself; the picture's opacity is the
+// window's constant alpha, so changing it (an opacity step, each step of a fade) neither
+// renders nor hands the picture over again.
 #pragma once
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 
 #include "base/Random.h"
 #include "base/Sync.h"
+#include "display/Fade.h"
 #include "display/FullScreen_win.h"
 #include "display/ImageDisplay.h"
 #include "framework/Dialog.h"
@@ -40,9 +47,15 @@ public:
     bool IsVisible() const override;
     bool IsCoveredByFullScreen() const override;
     void SetForegroundListener(std::function<void()> listener) override;
+    void SetFadeTime(uint32_t ms) override { m_nFadeMs = ms; }
+    void EndFade() override;
 
     // How many pictures the plug-in rendered (tests tell a re-show from a new render).
     int RenderCount() const { return m_nRenderCount.load(); }
+    // Window thread: a fade is running (its step timer with it).
+    bool IsFading() const { return m_fade.IsRunning(); }
+    HWND LeavingWindow() const { return m_leaving.GetSafeHwnd(); }
+    static constexpr UINT_PTR kFadeTimerId = 1;
 
 private:
     // A rendered picture on its way from the worker to the window's thread.
@@ -63,27 +76,48 @@ private:
         WM_SET_DISPLAY_ALPHA = WM_APP + 43
     };
 
+    enum : UINT { WM_END_FADE = WM_APP + 44 };
+
+    // The window of the picture that leaves: shows what it is given, takes no input.
+    class CLeavingWindow : public CDialog {
+    public:
+        CLeavingWindow();
+        Pending m_picture;
+    };
+
     void MapDisplayMessages();
     bool OnWindowThread() const;
+    // Runs action here on the window's thread, else posts message (with wParam) for it to run there.
+    bool RunOnWindowThread(UINT message, WPARAM wParam, const std::function<void()>& action);
     void ShowPending();
     void DoReShow();
     void DoSetAlpha(BYTE alpha);
+    void DoHide();
+    void DoEndFade();
+    void OnTimer(UINT_PTR id) override;
+    void SetWindowAlpha(HWND hwnd, BYTE alpha);
+    // Moves the picture on show to the leaving window, in the same place with the same alpha.
+    bool HandOverToLeaving();
+    static void PlacePicture(HWND hwnd, const Pending& p);
+    static void PaintPicture(HWND hwnd, const Pending& p);
     static void FreeRendered(HDC dc, HBITMAP previous);
+    static void FreeRendered(Pending& p);
 
-    using UpdateLayeredFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
+    using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
     HMODULE m_hUser32 = nullptr;
-    UpdateLayeredFn m_pfnUpdateLayered = nullptr;
+    SetLayeredFn m_pfnSetLayered = nullptr;
     CPaintLibThumbnailGenerater m_generator;
     CForegroundHook m_foregroundHook;
     CRuntimeRandom m_random;
-    // The picture on show, kept on the window's thread: a new alpha is applied by handing it
-    // over again, since not every system takes a bare alpha change (Wine ignores it).
+    // The picture on show, kept on the window's thread and painted from.
     Pending m_shown;
+    CLeavingWindow m_leaving;
+    CFade m_fade;
+    std::atomic<uint32_t> m_nFadeMs{0};
 
     // Shared by the threads.
     mutable Mutex m_lock;
-    BLENDFUNCTION m_blend = {AC_SRC_OVER, 0, 0, 0};
     int m_nSizeMode = 0;
     CDisplayRegion m_region;
     std::string m_strPath;

@@ -1,5 +1,7 @@
 #include "ui/ImageListCommands.h"
 
+#include <algorithm>
+
 #include "res/ConfigIds.h"
 #include "base/Trace.h"
 #include "imagelist/FileSystem.h"
@@ -36,21 +38,19 @@ CImageListCommands::CImageListCommands(IImageListHost& host, const CLanguageMana
     MapListNotifications();
 }
 
-bool CImageListCommands::Create(HWND window) {
+bool CImageListCommands::Attach(HWND window) {
     m_hWnd = window;
-    const CLanguageManager& language = m_language;
-    return m_list.Attach(window, IDC_IMAGE_LIST,
-                         [&language](const std::string& section, const std::string& key, std::string& text) {
-                             return language.GetString(section, key, text);
-                         });
+    return m_list.Attach(window, IDC_IMAGE_LIST, m_language.Lookup());
 }
 
 bool CImageListCommands::TakeRows(std::vector<CImageItem>& images) const {
     if (!m_list.IsAttached()) return false;
     std::vector<CImageItem> rows = m_list.RowsToImageList();
-    if (rows == images) return false;
+    // A size read from a thumbnail is kept, but it is no change of the list the slideshow plays.
+    const bool changed = !std::equal(rows.begin(), rows.end(), images.begin(), images.end(),
+                                     [](const CImageItem& a, const CImageItem& b) { return a.SameEntry(b); });
     images = std::move(rows);
-    return true;
+    return changed;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -36,12 +36,13 @@ public:
     CImageListCommands(IImageListHost& host, const CLanguageManager& language);
 
     // Takes over the list control of the window. False when it is missing.
-    bool Create(HWND window);
+    bool Attach(HWND window);
     CFileList& List() { return m_list; }
 
     // The rows from the image list (the window is filled or Cancel refills it).
     void FillRows(const std::vector<CImageItem>& images) { m_list.ImageListToRows(images); }
-    // The rows into images; true when that changed them. Without a list, images stay.
+    // The rows into images; true when that changed an entry or the order (not only the sizes
+    // the program filled in). Without a list, images stay.
     bool TakeRows(std::vector<CImageItem>& images) const;
 
     // --- Commands, public for the in-process tests ---

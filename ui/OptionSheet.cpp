@@ -63,6 +63,10 @@ BOOL CGeneralOptionPage::OnInitDialog() {
     sizes.ResetContent();
     for (int i = 0; i < kThumbSizeCount; ++i) sizes.AddString(ThumbSizeEntryText(i));
     sizes.SetCurSel(ThumbSizeIndex(m_nThumbWidth));
+    CComboBoxCtrl fades(m_hWnd, IDC_PREF_FADE);
+    fades.ResetContent();
+    for (const TextEntry& entry : kFadeEntryTexts) fades.AddString(TextOrEnglish(m_lookup, entry));
+    fades.SetCurSel(FadeIndex(m_nFadeMs));
     m_texts.Apply(m_hWnd, kGeneralPageTexts, m_lookup);
     return TRUE;
 }
@@ -73,6 +77,7 @@ void CGeneralOptionPage::TakeValues() {
     m_bPauseOnScreenSaver = Checked(m_hWnd, IDC_PREF_PAUSE) ? 1 : 0;
     m_bAutoStart = Checked(m_hWnd, IDC_PREF_AUTOSTART) ? 1 : 0;
     m_nThumbWidth = m_nThumbHeight = ThumbSizeFromIndex(CComboBoxCtrl(m_hWnd, IDC_PREF_THUMB_SIZE).CurSel());
+    m_nFadeMs = FadeMsFromIndex(CComboBoxCtrl(m_hWnd, IDC_PREF_FADE).CurSel());
 }
 
 bool CGeneralOptionPage::OnKillActive() {
@@ -124,6 +129,7 @@ void COptionSheet::CopyFrom(const COptionData& o) {
     m_general.m_bAutoStart = o.m_bAutoStart;
     m_general.m_nThumbWidth = o.m_nThumbWidth;
     m_general.m_nThumbHeight = o.m_nThumbHeight;
+    m_general.m_nFadeMs = o.m_nFadeMs;
     for (int slot = 0; slot < COptionData::kUsedHotKeys; ++slot) m_hotkey.m_hotkeys[slot] = o.m_hotkeys[slot];
 }
 
@@ -133,6 +139,7 @@ void COptionSheet::CopyTo(COptionData& o) const {
     o.m_bAutoStart = m_general.m_bAutoStart;
     o.m_nThumbWidth = m_general.m_nThumbWidth;
     o.m_nThumbHeight = m_general.m_nThumbHeight;
+    o.m_nFadeMs = m_general.m_nFadeMs;
     for (int slot = 0; slot < COptionData::kUsedHotKeys; ++slot) o.m_hotkeys[slot] = m_hotkey.m_hotkeys[slot];
 }
 

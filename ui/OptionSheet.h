@@ -1,5 +1,5 @@
 // The preferences sheet: the General page (update check, pause during the screen saver,
-// start with Windows, thumbnail size) and the Hotkey page (five hotkey controls). The
+// start with Windows, thumbnail size, fade time) and the Hotkey page (five hotkey controls). The
 // sheet works on copies; the settings change only on OK.
 #pragma once
 #include <windows.h>
@@ -30,6 +30,7 @@ public:
     int32_t m_bAutoStart = 0;
     int32_t m_nThumbWidth = 64;
     int32_t m_nThumbHeight = 64;
+    int32_t m_nFadeMs = COptionData::kDefaultFadeMs;
 
 protected:
     BOOL OnInitDialog() override;

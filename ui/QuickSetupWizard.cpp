@@ -249,10 +249,7 @@ CQuickSetupWizard::CQuickSetupWizard(CLanguageManager& language)
 }
 
 TextLookup CQuickSetupWizard::Lookup() const {
-    CLanguageManager* language = &m_language;
-    return [language](const std::string& section, const std::string& key, std::string& text) {
-        return language->GetString(section, key, text);
-    };
+    return m_language.Lookup();
 }
 
 std::string CQuickSetupWizard::CaptionText() const {

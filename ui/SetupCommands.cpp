@@ -21,10 +21,7 @@ void CSetupCommands::OnPreferences() {
     if (CPropertySheet::BringOpenToFront()) return;
     // Released first, so that the sheet's hotkey fields can take the combinations in use.
     UnregisterHotKeys(m_hMain);
-    CLanguageManager* language = &m_language;
-    const TextLookup lookup = [language](const std::string& section, const std::string& key, std::string& text) {
-        return language->GetString(section, key, text);
-    };
+    const TextLookup lookup = m_language.Lookup();
     COptionData& options = m_host.Options();
     const PreferencesOutcome outcome = RunPreferencesSheet(Owner(), options, lookup);
     if (outcome.confirmed) {
@@ -33,17 +30,18 @@ void CSetupCommands::OnPreferences() {
     }
     // Confirmed: the new values; cancelled: the old ones again.
     RegisterHotKeys(m_hMain, options);
-    if (outcome.confirmed) m_host.OptionsChangedBySetup(outcome.thumbSizeChanged);
+    if (outcome.confirmed) m_host.OptionsChangedBySetup(outcome.thumbSizeChanged, false);
 }
 
 void CSetupCommands::OnQuickSetup() {
     if (CPropertySheet::BringOpenToFront()) return;
     UnregisterHotKeys(m_hMain);
     COptionData& options = m_host.Options();
-    if (RunQuickSetup(Owner(), options, m_language, QuickSetupStart::Command)) m_host.SaveSettingsKeepingEdits();
+    const bool finished = RunQuickSetup(Owner(), options, m_language, QuickSetupStart::Command);
+    if (finished) m_host.SaveSettingsKeepingEdits();
     // Either ending: the hotkeys work again, and whatever the wizard stored takes effect.
     RegisterHotKeys(m_hMain, options);
-    m_host.OptionsChangedBySetup(false);
+    m_host.OptionsChangedBySetup(false, finished);
 }
 
 void CSetupCommands::RunFirstStartWizard() {

@@ -16,8 +16,9 @@ public:
     // Saves the settings; edits still pending in the configuration window stay pending.
     virtual void SaveSettingsKeepingEdits() = 0;
     // The sheet or the wizard has ended and may have changed the options: the slideshow,
-    // the display window and the configuration window take them.
-    virtual void OptionsChangedBySetup(bool thumbnailSizeChanged) = 0;
+    // the display window and the configuration window take them. sizeChosen: the wizard
+    // finished with a display size, which replaces one pending in the configuration window.
+    virtual void OptionsChangedBySetup(bool thumbnailSizeChanged, bool sizeChosen) = 0;
 };
 
 class CSetupCommands : public CMessageMap {
@@ -25,7 +26,7 @@ public:
     CSetupCommands(ISetupHost& host, CLanguageManager& language);
 
     // The window that holds the hotkeys and owns the sheet while it is shown.
-    void SetMainWindow(HWND main) { m_hMain = main; }
+    void Attach(HWND main) { m_hMain = main; }
     // A first start, on the defaults. Start-up registers the hotkeys and hands the options
     // on afterwards.
     void RunFirstStartWizard();

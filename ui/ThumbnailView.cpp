@@ -38,7 +38,7 @@ CThumbnailView::~CThumbnailView() {
     Stop();
 }
 
-bool CThumbnailView::Create(HWND window, std::shared_ptr<CPaintLibThumbnailGenerater> generator) {
+bool CThumbnailView::Attach(HWND window, std::shared_ptr<CPaintLibThumbnailGenerater> generator) {
     m_hWnd = window;
     m_bStopped = false;
     if (!generator) {
@@ -97,20 +97,27 @@ void CThumbnailView::ShowStoredMode() {
     if (!m_hWnd) return;  // before Create: Create's caller shows it
     const int stored = m_host.Options().m_nListViewMode == 1 ? 1 : 0;
     m_nMode = -1;
+    m_bModeChosen = false;
     SetMode(stored, false);
+}
+
+void CThumbnailView::TakeMode(COptionData& options) {
+    // A damaged stored mode stays until the user picks one.
+    if (m_bModeChosen && m_nMode >= 0) options.m_nListViewMode = m_nMode;
+    m_bModeChosen = false;
 }
 
 void CThumbnailView::SetMode(int mode, bool modified) {
     if (m_nMode == mode || !m_list.IsAttached()) return;
     COptionData& options = m_host.Options();
-    const TextLookup lookup = [this](const std::string& section, const std::string& key, std::string& text) {
-        return m_language.GetString(section, key, text);
-    };
+    const TextLookup lookup = m_language.Lookup();
     SetDlgItemTextA(m_hWnd, IDC_LIST_MODE, TextOrEnglish(lookup, kListModeButtonTexts[mode]).c_str());
     m_nMode = mode;
-    // A damaged stored mode (neither 0 nor 1) stays until the user picks one.
-    if (modified || options.m_nListViewMode == 0 || options.m_nListViewMode == 1) options.m_nListViewMode = mode;
-    if (modified) m_host.SetModified();
+    // The option data takes it at the configuration window's OK (TakeMode).
+    if (modified) {
+        m_bModeChosen = true;
+        m_host.SetModified();
+    }
     if (mode == 0) {
         m_queue.Clear();
         m_list.SetViewType(LVS_REPORT);

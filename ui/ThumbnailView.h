@@ -23,9 +23,12 @@ public:
 
     // Takes the window's list and loads the plug-in instance (generator: one to share,
     // for tests); false when the plug-in cannot be loaded.
-    bool Create(HWND window, std::shared_ptr<CPaintLibThumbnailGenerater> generator = nullptr);
-    // The view the options hold, without marking the options changed (start, Cancel).
+    bool Attach(HWND window, std::shared_ptr<CPaintLibThumbnailGenerater> generator = nullptr);
+    // The view the options hold, without marking the options changed (start, Cancel); a
+    // choice not taken yet is dropped.
     void ShowStoredMode();
+    // The mode the user chose into the option data (the configuration window's OK).
+    void TakeMode(COptionData& options);
     void ShowDetails() { SetMode(0, true); }
     void ShowThumbnails() { SetMode(1, true); }
     // Every thumbnail goes and is made anew at the new size as rows are painted.
@@ -65,6 +68,7 @@ private:
     ThumbnailBox m_box;
     size_t m_nBound = kMaxLiveThumbnails;
     int m_nMode = -1;
+    bool m_bModeChosen = false;
     bool m_bStopped = false;
     HIMAGELIST m_hCells = nullptr;
     HIMAGELIST m_hLargeIcons = nullptr;

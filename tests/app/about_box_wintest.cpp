@@ -33,16 +33,17 @@ TEST(AboutBox, EachTextComesFromItsOwnListedKey) {
     EXPECT_EQ(Text(dlg, IDOK), "Common Dialogs/Ok");
     EXPECT_EQ(Text(dlg, IDC_HOME_PAGE_LABEL), "Strings/Home Page");
     EXPECT_EQ(Text(dlg, IDC_FEEDBACK_LABEL), "Strings/Feedback");
-    EXPECT_EQ(Text(dlg, IDC_ABOUT_VERSION), "Version 1.10");
+    EXPECT_EQ(Text(dlg, IDC_ABOUT_VERSION), "Info 1.10 %d");
     EXPECT_EQ(Text(dlg, IDC_HOME_PAGE_LINK), kHomePageAddress);
     EXPECT_EQ(Text(dlg, IDC_FEEDBACK_LINK), "feedback@velum-project.org");  // the bare mail address
     about.DestroyWindow();
-    EXPECT_EQ(asked.size(), 4u);
+    EXPECT_EQ(asked.size(), 5u);
 
     CAboutDlg bare([](const std::string&, const std::string&, std::string&) { return false; });
     ASSERT_TRUE(bare.Create(nullptr));
     EXPECT_EQ(Text(bare.GetSafeHwnd()), "About Velum");  // missing texts keep the template's
     EXPECT_EQ(Text(bare.GetSafeHwnd(), IDC_HOME_PAGE_LABEL), "Home Page:");
+    EXPECT_EQ(Text(bare.GetSafeHwnd(), IDC_ABOUT_VERSION), "Version 1.10");
     bare.DestroyWindow();
 }
 

@@ -58,6 +58,8 @@ public:
     void SetRegion(const CDisplayRegion&) override {}
     void Hide() override { ++hides; }
     bool IsVisible() const override { return visible; }
+    void SetFadeTime(uint32_t ms) override { fadeMs = ms; }
+    void EndFade() override { fadesEndedAt += Last() + " "; }
 
     std::string Paths() { return Locked(m_paths); }
     std::string Shown() { return Locked(m_shown); }
@@ -66,7 +68,8 @@ public:
     std::atomic<bool> configVisible{false}, screenSaver{false}, trayEnabled{true};
     std::atomic<int> depth{32}, reshows{0}, hides{0};
     uint32_t timerMs = 0;
-    std::string timer, setAlphas;
+    std::string timer, setAlphas, fadesEndedAt;
+    uint32_t fadeMs = 12345;
     int shownOpacity = -1;
     bool modified = false, visible = false;
     std::function<void()> onShow;
@@ -211,6 +214,24 @@ TEST(SlideshowToggle, DisablingHidesAndStopsEnablingShowsAtOnce) {
     rig.show.ToggleEnabled();
     EXPECT_EQ(rig.w.timer, "kill set kill set ");
     EXPECT_EQ(rig.w.Paths(), "p0 ");
+}
+
+TEST(SlideshowFade, TheDisplayGetsTheFadeTimeAndNextOrPreviousEndAFadeFirst) {
+    Rig rig(3);
+    EXPECT_EQ(rig.w.fadeMs, 1000u);
+    rig.options.m_nFadeMs = 500;
+    rig.show.SetTimer();
+    EXPECT_EQ(rig.w.fadeMs, 500u);
+    rig.options.m_nFadeMs = 0;
+    rig.show.OptionsChanged();
+    EXPECT_EQ(rig.w.fadeMs, 0u);
+
+    rig.show.Tick();
+    rig.show.Tick();  // p1 fading in
+    rig.show.OnNextImage();
+    rig.show.OnPreviousImage();
+    EXPECT_EQ(rig.w.fadesEndedAt, "p1 p2 ");
+    EXPECT_EQ(rig.w.Paths(), "p0 p1 p2 p1 ");
 }
 
 TEST(SlideshowTimer, PeriodStaysWithinFiveToThousandSecondsForDamagedValues) {

@@ -204,7 +204,7 @@ void CALLBACK PressOpenSheetButton(HWND, UINT, UINT_PTR id, DWORD) {
     if (CPropertySheet* open = CPropertySheet::Open()) open->PressButton(static_cast<int>(g_button));
 }
 
-TEST_F(PropertySheetTest, DoModalDisablesTheOwnerUntilItEnds) {
+TEST_F(PropertySheetTest, DoModalDisablesTheOwnerUntilItEndsAndHandsItTheFocusBack) {
     struct OwnerPage : LogPage {
         OwnerPage(Log& log, HWND owner) : LogPage(IDD_GENERAL_PAGE, log), owner(owner) {}
         HWND owner;
@@ -214,9 +214,15 @@ TEST_F(PropertySheetTest, DoModalDisablesTheOwnerUntilItEnds) {
             return true;
         }
     };
+    // Another top-level window, as another program's would be: the one Windows activates
+    // when the sheet goes while its owner cannot take the focus.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 60, 0, 50, 50, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
     HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(owner, nullptr);
+    ASSERT_NE(other, nullptr);
+    SetForegroundWindow(owner);
     OwnerPage page(log, owner);
     CPropertySheet sheet("Owned", false);
     sheet.AddPage(page);
@@ -225,8 +231,10 @@ TEST_F(PropertySheetTest, DoModalDisablesTheOwnerUntilItEnds) {
     EXPECT_EQ(sheet.DoModal(owner), IDOK);
     EXPECT_FALSE(page.ownerEnabledMeanwhile);
     EXPECT_TRUE(IsWindowEnabled(owner));
+    EXPECT_EQ(GetForegroundWindow(), owner);
     EXPECT_FALSE(sheet.IsOpen());
     DestroyWindow(owner);
+    DestroyWindow(other);
 }
 
 TEST_F(PropertySheetTest, AQuitMessageEndsTheSheetAsCancelledAndStaysQueued) {

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "imagelist/Watch.h"
@@ -32,6 +33,7 @@ public:
         if (!stops.erase(h)) faults.push_back("stop closed twice");
     }
     Handle Watch(const std::string& folder, bool directoryNames) override {
+        if (openDelayMs) std::this_thread::sleep_for(std::chrono::milliseconds(openDelayMs));
         std::lock_guard<std::mutex> lock(m);
         if (unwatchable.count(folder)) return nullptr;
         Handle h = NewHandle();
@@ -115,6 +117,7 @@ public:
     uintptr_t lastHandle = 0;
     int opened = 0, closed = 0, waiting = 0, stopsCreated = 0;
     size_t widestWait = 0;
+    int openDelayMs = 0;  // a slow file system
     bool failStop = false, failRearm = false, failWaits = false;
 
 private:
@@ -200,6 +203,16 @@ TEST(FolderWatcher, WatchesAnyNumberOfFolders) {
     }
     rig.watcher.Stop();
     EXPECT_EQ(rig.fake.opened, 2 * n);
+    rig.fake.ExpectAllReleased();
+}
+
+TEST(FolderWatcher, StartReturnsOnlyOnceEveryThreadHasItsNotificationsOpen) {
+    Rig rig;
+    rig.fake.openDelayMs = 5;
+    for (int i = 0; i < 40; ++i) rig.watcher.AddFolder("c:\\f" + std::to_string(i));
+    rig.watcher.Start();
+    EXPECT_EQ(rig.fake.opened, 80);
+    rig.watcher.Clear();
     rig.fake.ExpectAllReleased();
 }
 

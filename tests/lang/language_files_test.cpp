@@ -24,10 +24,10 @@ namespace {
 const std::string kFolder = std::string(VELUM_SOURCE_DIR) + "/language";
 const char* const kFiles[] = {"vmeng.lng", "vmdeu.lng"};
 
-// Keys that are formats filled with the program name.
+// Keys that are formats filled with the program name or the version.
 bool IsFormatKey(const std::string& section, const std::string& key) {
-    return (section == langsec::kAboutDialog && key == "0001") || (section == langsec::kWizard && key == "0001") ||
-           (section == langsec::kWelcomePage && key == "0002");
+    return (section == langsec::kAboutDialog && (key == "0001" || key == "0002")) ||
+           (section == langsec::kWizard && key == "0001") || (section == langsec::kWelcomePage && key == "0002");
 }
 
 // Every key the program asks for: the windows' text tables, and the list of the keys of
@@ -45,11 +45,12 @@ std::vector<LangKeyRef> ProgramKeys() {
     add(kListColumnTexts, CountOf(kListColumnTexts));
     add(kConfigToolTipTexts, CountOf(kConfigToolTipTexts));
     add(kAboutBoxTexts, CountOf(kAboutBoxTexts));
-    keys.push_back({kAboutCaptionText.section, kAboutCaptionText.key});
+    for (const TextEntry& e : {kAboutCaptionText, kAboutVersionText}) keys.push_back({e.section, e.key});
     add(kImageSizeDialogTexts, CountOf(kImageSizeDialogTexts));
     add(kDisplayModeEntryTexts, CountOf(kDisplayModeEntryTexts));
     for (const TextEntry& e : {kImageSizeCaptionText, kFullScreenEntryText}) keys.push_back({e.section, e.key});
     add(kGeneralPageTexts, CountOf(kGeneralPageTexts));
+    add(kFadeEntryTexts, CountOf(kFadeEntryTexts));
     add(kHotkeyLabelTexts, CountOf(kHotkeyLabelTexts));
     add(kWelcomePageTexts, CountOf(kWelcomePageTexts));
     add(kLanguagePageTexts, CountOf(kLanguagePageTexts));

@@ -8,6 +8,7 @@
 
 #include "base/File.h"
 #include "settings/Archive.h"
+#include "settings/OptionDataJson.h"
 #include "settings/SettingsFile.h"
 #include "tests/support/TraceCapture.h"
 
@@ -77,7 +78,7 @@ protected:
 };
 
 TEST(SettingsFile, WritesTheDocumentedLayoutByteForByte) {
-    EXPECT_EQ(SaveSettingsBytes(FirstEdgeCase()), FirstEdgeCaseBytes());
+    EXPECT_EQ(SaveSettingsBytes(FirstEdgeCase()), FirstEdgeCaseBytes() + Le32(1000));
 }
 
 TEST(SettingsFile, ReadsTheDocumentedLayoutBackToTheSameValues) {
@@ -85,7 +86,55 @@ TEST(SettingsFile, ReadsTheDocumentedLayoutBackToTheSameValues) {
     uint32_t version = 0;
     ASSERT_TRUE(LoadSettingsBytes(FirstEdgeCaseBytes(), d, &version));
     EXPECT_EQ(version, kVelumVersion);
-    EXPECT_EQ(SaveSettingsBytes(d), FirstEdgeCaseBytes());
+    EXPECT_EQ(SaveSettingsBytes(d), FirstEdgeCaseBytes() + Le32(1000));
+}
+
+// The fade time sits after the last hotkey slot, where older versions stop reading.
+TEST(SettingsFile, FadeTimeAfterTheLastSlotDefaultsForOlderFilesAndIsClamped) {
+    COptionData d;
+    d.m_nFadeMs = 0;
+    ASSERT_TRUE(LoadSettingsBytes(FirstEdgeCaseBytes(), d));
+    EXPECT_EQ(d.m_nFadeMs, 1000);
+    for (int ms : {0, 500, 2000}) {
+        COptionData out = FirstEdgeCase();
+        out.m_nFadeMs = ms;
+        const std::string bytes = SaveSettingsBytes(out);
+        EXPECT_EQ(bytes, FirstEdgeCaseBytes() + Le32(ms));
+        COptionData back;
+        ASSERT_TRUE(LoadSettingsBytes(bytes + "junk", back));
+        EXPECT_EQ(back.m_nFadeMs, ms);
+    }
+    const std::pair<uint32_t, int> damaged[] = {{0xFFFFFFFFu, 0}, {0x80000000u, 0}, {249, 0},     {250, 500},
+                                                {749, 500},       {1499, 1000},     {1500, 2000}, {99999, 2000}};
+    for (const auto& c : damaged) {
+        COptionData back;
+        ASSERT_TRUE(LoadSettingsBytes(FirstEdgeCaseBytes() + Le32(c.first), back));
+        EXPECT_EQ(back.m_nFadeMs, c.second) << c.first;
+    }
+    // A stray byte or three after the slots is no fade time, and no damage either.
+    d.m_nFadeMs = 0;
+    ASSERT_TRUE(LoadSettingsBytes(FirstEdgeCaseBytes() + Bytes({0xD0, 0x07, 0}), d));
+    EXPECT_EQ(d.m_nFadeMs, 1000);
+}
+
+TEST(OptionDataJson, FadeTimeIsShownAndWrittenAndAMissingKeyKeepsTheDefault) {
+    COptionData d;
+    d.m_nFadeMs = 500;
+    EXPECT_NE(OptionDataToJson(d, 0).find("\"m_nFadeMs\":500}"), std::string::npos);
+    const std::pair<const char*, int> cases[] = {
+        {"{}", 1000}, {"{\"m_nFadeMs\":2000}", 2000}, {"{\"m_nFadeMs\":700}", 500}, {"{\"m_nFadeMs\":-5}", 0}};
+    for (const auto& c : cases) {
+        JsonValue json;
+        ASSERT_TRUE(ParseJson(c.first, json));
+        COptionData back;
+        ASSERT_TRUE(OptionDataFromJson(json, back, nullptr)) << c.first;
+        EXPECT_EQ(back.m_nFadeMs, c.second) << c.first;
+    }
+    JsonValue json;
+    ASSERT_TRUE(ParseJson("{\"m_nFadeMs\":\"1s\"}", json));
+    std::string error;
+    EXPECT_FALSE(OptionDataFromJson(json, d, &error));
+    EXPECT_NE(error.find("m_nFadeMs"), std::string::npos);
 }
 
 TEST(SettingsFile, KeepsAnsiBytesAndBytesAfterTheLastSlotAreIgnored) {
@@ -194,7 +243,9 @@ TEST(OptionData, DefaultsResetEverythingAndDifferFromTheConstructedValuesWhereDo
     d.m_sites.emplace_back("a", "http://a", "");
     d.m_hotkeys[7] = CHotKeyItem(65, 2);
     d.m_hotkeys[0] = CHotKeyItem();
+    d.m_nFadeMs = 0;
     d.SetDefaults();
+    EXPECT_EQ(d.m_nFadeMs, 1000);
     EXPECT_EQ(d.m_nSizeMode, 1);
     EXPECT_EQ(d.m_nSiteListDay, 255);
     EXPECT_EQ(d.m_nNextIndex, -1);

@@ -9,6 +9,30 @@
 
 namespace {
 
+// The real files, except that one path can be held by another program for a number of reads.
+class HeldFiles : public ISettingsFiles {
+public:
+    ReadResult Read(const std::string& path, std::string& bytes) override {
+        ++reads;
+        if (IsHeld(path)) {
+            if (heldReads > 0) --heldReads;
+            return ReadResult::CannotOpen;
+        }
+        return SystemSettingsFiles().Read(path, bytes);
+    }
+    bool Write(const std::string& path, const std::string& bytes) override {
+        return !IsHeld(path) && SystemSettingsFiles().Write(path, bytes);
+    }
+    bool MoveKeeping(const std::string& from, const std::string& to) override {
+        return !IsHeld(from) && SystemSettingsFiles().MoveKeeping(from, to);
+    }
+    bool IsHeld(const std::string& path) const { return path == held && heldReads > 0; }
+
+    std::string held;
+    int heldReads = 0;
+    int reads = 0;
+};
+
 class SettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -31,6 +55,7 @@ protected:
 
     std::string m_dir;
     std::string path;
+    HeldFiles files;
     TraceCapture quiet;
 };
 
@@ -44,7 +69,6 @@ COptionData WithInterval(int32_t seconds) {
 TEST_F(SettingsStoreTest, AFileThatDidNotLoadIsSetAsideOnceBeforeTheFirstSave) {
     const std::string damaged = SaveSettingsBytes(WithInterval(40)).substr(0, 30);
     ASSERT_TRUE(WriteFileReplacing(path, damaged));
-    ASSERT_TRUE(WriteFileReplacing(path + ".bad", "an older one"));
     CSettingsStore store(path, 0);
     EXPECT_EQ(store.Load(), SettingsLoad::Damaged);
     store.Options().SetDefaults();
@@ -67,20 +91,128 @@ TEST_F(SettingsStoreTest, AFileThatDidNotLoadIsSetAsideOnceBeforeTheFirstSave) {
     EXPECT_EQ(Read(m_dir + "/none.dat.bad"), "(none)");
 }
 
+TEST_F(SettingsStoreTest, ACopySetAsideIsNeverReplacedAndFiveAreTheMost) {
+    const std::string names[] = {".bad", ".bad2", ".bad3", ".bad4", ".bad5"};
+    for (int i = 0; i < 5; ++i) {
+        const std::string bytes = "damaged " + std::to_string(i);
+        ASSERT_TRUE(WriteFileReplacing(path, bytes));
+        CSettingsStore store(path, 0);
+        ASSERT_EQ(store.Load(), SettingsLoad::Damaged);
+        EXPECT_EQ(store.Save(), SettingsSave::Saved) << i;
+        for (int j = 0; j <= i; ++j) EXPECT_EQ(Read(path + names[j]), "damaged " + std::to_string(j));
+    }
+    // Every name taken: the sixth file is neither set aside nor saved over.
+    ASSERT_TRUE(WriteFileReplacing(path, "damaged 5"));
+    CSettingsStore store(path, 0);
+    ASSERT_EQ(store.Load(), SettingsLoad::Damaged);
+    EXPECT_EQ(store.Save(), SettingsSave::NotSetAside);
+    EXPECT_EQ(Read(path), "damaged 5");
+    EXPECT_EQ(Read(path + ".bad6"), "(none)");
+    EXPECT_EQ(Read(path + ".bad"), "damaged 0");
+}
+
+// A file held by a backup or a virus scanner used to be taken for a damaged one.
+TEST_F(SettingsStoreTest, ABusyFileIsWaitedForAtStartAndThenTakenWithTheConfirmedChanges) {
+    COptionData saved = WithInterval(40);
+    saved.m_nOpacity = 60;
+    saved.m_nNextIndex = 3;
+    saved.m_images.emplace_back("C:\\pics\\a.jpg", false, false);
+    ASSERT_TRUE(SaveSettingsFile(path, saved));
+
+    // Freed while starting: loaded as usual.
+    files.held = path;
+    files.heldReads = 3;
+    CSettingsStore quick(path, 2000, files);
+    EXPECT_EQ(quick.Load(), SettingsLoad::Loaded);
+    EXPECT_FALSE(quick.IsPending());
+    EXPECT_EQ(quick.Options().m_nInterval, 40);
+
+    // Still held when the wait is over: pending, never set aside or saved over.
+    files.heldReads = 1000;
+    CSettingsStore store(path, 300, files);
+    ASSERT_EQ(store.Load(), SettingsLoad::Busy);
+    EXPECT_TRUE(store.IsPending());
+    COptionData& o = store.Options();
+    o.SetDefaults();
+    o.m_bEnabled = 0;
+    o.m_nOpacity = 80;  // set by start-up, not by the user
+    store.StartupDone();
+    o.m_nInterval = 90;  // confirmed by the user meanwhile
+    store.SetModified(true);
+    EXPECT_EQ(store.Save(), SettingsSave::NotWritten);
+    EXPECT_TRUE(store.IsModified());
+    EXPECT_EQ(store.Revert(), SettingsLoad::Busy);
+    EXPECT_EQ(o.m_nInterval, 90);
+    bool changed = true;
+    const int reads = files.reads;
+    EXPECT_EQ(store.TakePendingFile(changed), SettingsLoad::Busy);
+    EXPECT_EQ(files.reads, reads + 1);  // a retry does not wait
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(o.m_nInterval, 90);
+    EXPECT_EQ(SavedInterval(), 40);
+    EXPECT_EQ(Read(path + ".bad"), "(none)");
+
+    // Freed, but not read yet: neither a save nor Cancel goes past it.
+    files.heldReads = 0;
+    EXPECT_EQ(store.Save(), SettingsSave::NotWritten);
+    EXPECT_EQ(SavedInterval(), 40);
+    EXPECT_EQ(store.Revert(), SettingsLoad::Busy);
+    EXPECT_EQ(o.m_nInterval, 90);
+    EXPECT_EQ(store.TakePendingFile(changed), SettingsLoad::Loaded);
+    EXPECT_TRUE(changed);
+    EXPECT_FALSE(store.IsPending());
+    EXPECT_EQ(o.m_nInterval, 90);
+    EXPECT_EQ(o.m_nOpacity, 60);
+    EXPECT_EQ(o.m_nNextIndex, 3);
+    EXPECT_EQ(o.m_images, saved.m_images);
+    EXPECT_EQ(o.m_bEnabled, 0);
+    EXPECT_EQ(store.Save(), SettingsSave::Saved);
+    EXPECT_EQ(SavedInterval(), 90);
+    EXPECT_EQ(Read(path + ".bad"), "(none)");
+}
+
+TEST_F(SettingsStoreTest, APendingFileWithoutChangesIsTakenAsItIsAndADamagedOneEndsTheWait) {
+    ASSERT_TRUE(SaveSettingsFile(path, WithInterval(40)));
+    files.held = path;
+    files.heldReads = 1;
+    CSettingsStore store(path, 0, files);
+    ASSERT_EQ(store.Load(), SettingsLoad::Busy);
+    store.Options().SetDefaults();
+    store.StartupDone();
+    bool changed = true;
+    EXPECT_EQ(store.TakePendingFile(changed), SettingsLoad::Loaded);
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(store.Options().m_nInterval, 40);
+
+    ASSERT_TRUE(WriteFileReplacing(path, "damaged"));
+    files.heldReads = 1;
+    CSettingsStore late(path, 0, files);
+    ASSERT_EQ(late.Load(), SettingsLoad::Busy);
+    late.StartupDone();
+    EXPECT_EQ(late.TakePendingFile(changed), SettingsLoad::Damaged);
+    EXPECT_FALSE(late.IsPending());
+    EXPECT_EQ(late.Save(), SettingsSave::Saved);
+    EXPECT_EQ(Read(path + ".bad"), "damaged");
+}
+
 TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndTheEditsStayUnsaved) {
     ASSERT_TRUE(WriteFileReplacing(path, "not a settings file"));
-    CSettingsStore store(path, 0);
+    CSettingsStore store(path, 0, files);
     ASSERT_EQ(store.Load(), SettingsLoad::Damaged);
     store.SetModified(true);
     // The damaged file cannot be moved aside: it is not written over either.
-    Shell("mkdir '" + path + ".bad' && touch '" + path + ".bad/x'");
+    files.held = path;
+    files.heldReads = 1000;
     EXPECT_EQ(store.Save(), SettingsSave::NotSetAside);
+    files.heldReads = 0;
     EXPECT_EQ(Read(path), "not a settings file");
+    EXPECT_EQ(Read(path + ".bad"), "(none)");
     EXPECT_TRUE(store.IsModified());
 
-    Shell("rm -rf '" + path + ".bad' && mkdir '" + path + ".new'");
+    Shell("mkdir '" + path + ".new'");
     EXPECT_EQ(store.Save(), SettingsSave::NotWritten);
     EXPECT_TRUE(store.IsModified());
+    EXPECT_EQ(Read(path + ".bad"), "not a settings file");
     Shell("rmdir '" + path + ".new'");
     EXPECT_EQ(store.Save(), SettingsSave::Saved);
     EXPECT_FALSE(store.IsModified());
@@ -115,15 +247,21 @@ TEST_F(SettingsStoreTest, RevertBringsBackTheFileButKeepsTheRunStateAndTheLangua
     EXPECT_EQ(o.m_strLanguageFile, "C:\\V\\de.lng");
     EXPECT_FALSE(store.IsModified());
 
-    // A file that cannot be read must not cost the configuration; the next save sets it aside.
+    // A file that cannot be read must not cost the configuration, and Cancel marks nothing.
     ASSERT_TRUE(WriteFileReplacing(path, "not a settings file"));
     o.m_nInterval = 77;
     store.SetModified(true);
     EXPECT_EQ(store.Revert(), SettingsLoad::Damaged);
     EXPECT_EQ(o.m_nInterval, 77);
     EXPECT_FALSE(store.IsModified());
+    files.held = path;
+    files.heldReads = 1000;
+    CSettingsStore held(path, 0, files);
+    EXPECT_EQ(held.Revert(), SettingsLoad::Busy);
+    files.heldReads = 0;
+    EXPECT_EQ(held.Save(), SettingsSave::Saved);
     EXPECT_EQ(store.Save(), SettingsSave::Saved);
-    EXPECT_EQ(Read(path + ".bad"), "not a settings file");
+    EXPECT_EQ(Read(path + ".bad"), "(none)");
     EXPECT_EQ(SavedInterval(), 77);
 }
 

@@ -22,7 +22,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override {
-        created = config.Create(m_hWnd);
+        created = config.Attach(m_hWnd);
         config.ApplyLanguage();
         config.FillControls();
         return TRUE;

@@ -2,6 +2,7 @@
 // data exchange of its option controls (what Wine cannot carry to another process).
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "framework/Controls.h"
@@ -141,8 +142,12 @@ TEST_F(ConfigWindowTest, ToolTipsByControlIdCutToTheirBuffer) {
 TEST_F(ConfigWindowTest, SwitchingLanguageKeepsUnconfirmedChoicesAndFollowsTheListMode) {
     host.options.m_nSequence = 0;
     host.options.m_nSizeMode = 1;
-    host.options.m_nListViewMode = 1;
+    // Thumbnails chosen but not confirmed: the button names the view on screen.
+    host.options.m_nListViewMode = 0;
     Open();
+    HWND list = GetDlgItem(hwnd, IDC_IMAGE_LIST);
+    SetWindowLongA(list, GWL_STYLE, (GetWindowLongA(list, GWL_STYLE) & ~LVS_TYPEMASK) | LVS_ICON);
+    dlg->config.ApplyLanguage();
     EXPECT_EQ(Text(IDCANCEL), "Abbrechen");
     EXPECT_EQ(Text(IDC_LIST_MODE), "Miniaturen");
     EXPECT_EQ(Combo(IDC_SEQUENCE).ItemText(0), "Der Reihe nach");
@@ -159,9 +164,9 @@ TEST_F(ConfigWindowTest, SwitchingLanguageKeepsUnconfirmedChoicesAndFollowsTheLi
     EXPECT_EQ(Text(IDC_SEQUENCE), "Randomize");
     EXPECT_EQ(Combo(IDC_SIZE_MODE).CurSel(), 3);
     EXPECT_EQ(Text(IDC_SIZE_MODE), "Custom");
-    CListViewCtrl list(hwnd, IDC_IMAGE_LIST);
-    EXPECT_EQ(list.ColumnCount(), 6);
-    EXPECT_EQ(list.ColumnTitle(3), "Height");
+    CListViewCtrl columns(hwnd, IDC_IMAGE_LIST);
+    EXPECT_EQ(columns.ColumnCount(), 6);
+    EXPECT_EQ(columns.ColumnTitle(3), "Height");
     // Refilling the lists is no edit of the user's.
     EXPECT_EQ(host.modified, 0);
 }
@@ -230,6 +235,46 @@ TEST_F(ConfigWindowTest, ValuesGoBothWaysAndEveryUserChangeMarksTheConfiguration
     EXPECT_EQ(host.options.m_nSequence, 0);
     EXPECT_EQ(host.options.m_nSizeMode, 0);
     EXPECT_EQ(host.options.m_nOpacity, 100);
+}
+
+TEST_F(ConfigWindowTest, ASizeConfirmedByTheWizardReplacesThePendingOneAndKeepsTheOtherEdits) {
+    host.options.m_nSizeMode = 0;
+    Open();
+    Combo(IDC_SIZE_MODE).SetCurSel(1);
+    SetDlgItemTextA(hwnd, IDC_INTERVAL, "77");
+    const int modified = host.modified;
+    host.options.m_nSizeMode = 2;  // the wizard finished
+    dlg->config.FillSizeMode();
+    EXPECT_EQ(host.modified, modified);
+    ASSERT_TRUE(dlg->config.TakeValues());
+    EXPECT_EQ(host.options.m_nSizeMode, 2);
+    EXPECT_EQ(host.options.m_nInterval, 77);
+}
+
+TEST_F(ConfigWindowTest, CtrlAAndCtrlQWorkFromEveryControlButAnEditKeepsItsCtrlA) {
+    Open();
+    BYTE keys[256] = {}, before[256] = {};
+    ASSERT_TRUE(GetKeyboardState(before));
+    auto press = [&](BYTE modifier, int id, WPARAM vk) {
+        memcpy(keys, before, sizeof keys);
+        keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+        keys[modifier] = 0x80;
+        SetKeyboardState(keys);
+        MSG msg = {GetDlgItem(hwnd, id), WM_KEYDOWN, vk, 1, 0, {0, 0}};
+        return dlg->config.TranslateKeys(msg);
+    };
+    EXPECT_TRUE(press(VK_CONTROL, IDC_OPACITY, 'A'));
+    EXPECT_TRUE(press(VK_CONTROL, IDC_SEQUENCE, 'Q'));
+    EXPECT_TRUE(press(VK_CONTROL, IDC_IMAGE_LIST, 'A'));
+    EXPECT_FALSE(press(VK_CONTROL, IDC_INTERVAL, 'A'));
+    EXPECT_TRUE(press(VK_CONTROL, IDC_INTERVAL, 'Q'));
+    // The list's own keys, and a capital A typed anywhere.
+    EXPECT_FALSE(press(VK_CONTROL, IDC_IMAGE_LIST, VK_DELETE));
+    EXPECT_FALSE(press(VK_SHIFT, IDC_IMAGE_LIST, 'A'));
+    EXPECT_FALSE(press(VK_SHIFT, IDC_INTERVAL, 'A'));
+    // F1 stays a help request for the focused window's own page.
+    EXPECT_FALSE(press(VK_CONTROL, IDC_IMAGE_LIST, VK_F1));
+    SetKeyboardState(before);
 }
 
 TEST_F(ConfigWindowTest, CancelsFallbackPutsBackOnlyWhatTheWindowEdits) {

@@ -65,7 +65,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override {
-        created = config.Create(m_hWnd) && commands.Create(m_hWnd);
+        created = config.Attach(m_hWnd) && commands.Attach(m_hWnd);
         config.ApplyLanguage();
         config.FillControls();
         commands.FillRows(m_host.options.m_images);
@@ -428,6 +428,13 @@ TEST_F(FileListTest, EveryEntryMakesARowAndComesBackAsItWas) {
     }
     std::vector<CImageItem> taken = host.options.m_images;
     EXPECT_FALSE(dlg->commands.TakeRows(taken));
+    // A size a thumbnail filled in is kept, but the slideshow's list stays as it is.
+    dlg->commands.List().ForEachRecord([](CImageRow& row) {
+        if (row.m_nWidth < 1) row.m_nWidth = 33;
+    });
+    EXPECT_FALSE(dlg->commands.TakeRows(taken));
+    EXPECT_EQ(taken[3].m_nWidth, 33);
+    EXPECT_EQ(taken[0].m_nWidth, 640);
     // The folder cells follow a change of language.
     ASSERT_TRUE(lang.LoadLanguage(kSourceDir + "\\language\\vmdeu.lng"));
     dlg->config.ApplyLanguage();

@@ -59,6 +59,27 @@ std::string Place(const CImageDisplayDlg& dlg) {
     return buf;
 }
 
+// The constant alpha of a layered window; -1 when it cannot be read.
+int WindowAlpha(HWND hwnd) {
+    using GetFn = BOOL(WINAPI*)(HWND, COLORREF*, BYTE*, DWORD*);
+    static const auto get = reinterpret_cast<GetFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetLayeredWindowAttributes")));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    return get && get(hwnd, nullptr, &alpha, &flags) ? alpha : -1;
+}
+
+// Works off messages and timers until the fade is over, at most timeoutMs.
+bool WaitForFadeEnd(const CImageDisplayDlg& dlg, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (dlg.IsFading()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        Pump();
+    }
+    return true;
+}
+
 class ImageDisplay : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -87,11 +108,9 @@ TEST_F(ImageDisplay, InitLayeredMakesAClickThroughTopmostFullScreenWindow) {
     EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYSCREEN));
     // Without the plug-in the window cannot start.
     CImageDisplayDlg broken(TempFile("no-such-folder\\tg.dll"));
-    CPaintLibThumbnailGenerater::SetMessageFn([](const char*) {});
     ASSERT_TRUE(broken.Create());
     EXPECT_FALSE(broken.InitLayered());
     EXPECT_FALSE(broken.ShowImage(128));
-    CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
 }
 
 TEST_F(ImageDisplay, CustomRegionClipsAndCentresAndSamePathOnlyReShows) {
@@ -161,6 +180,59 @@ TEST_F(ImageDisplay, HidingWinsOverAPictureStillOnItsWay) {
     EXPECT_EQ(m_dlg.RenderCount(), 2);
 }
 
+TEST_F(ImageDisplay, AFadeCrossesFromTheLeavingWindowAndEndsWithoutATimerLeft) {
+    HWND main = m_dlg.GetSafeHwnd(), leaving = m_dlg.LeavingWindow();
+    m_dlg.SetFadeTime(10000);
+    m_dlg.SetImagePath(m_red);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    EXPECT_FALSE(m_dlg.IsFading());  // nothing on show to fade from
+    EXPECT_EQ(WindowAlpha(main), 128);
+
+    m_dlg.SetImagePath(m_green);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    ASSERT_TRUE(m_dlg.IsFading());
+    EXPECT_TRUE(IsWindowVisible(leaving));
+    EXPECT_TRUE(GetWindowLongA(leaving, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    EXPECT_FALSE(IsWindowEnabled(leaving));
+    RECT r;
+    GetWindowRect(leaving, &r);
+    EXPECT_EQ(r.left, 100);  // the red picture where it was
+    EXPECT_EQ(r.right, 500);
+    EXPECT_EQ(Place(m_dlg), "200 150 400 250");
+    EXPECT_LE(WindowAlpha(main), 4);  // rising from transparent
+    EXPECT_GE(WindowAlpha(leaving), 124);
+    EXPECT_EQ(m_dlg.RenderCount(), 2);
+
+    // An opacity change during the fade is where it ends; Next ends it at once.
+    m_dlg.SetAlpha(200);
+    EXPECT_LE(WindowAlpha(main), 8);
+    m_dlg.EndFade();
+    EXPECT_FALSE(m_dlg.IsFading());
+    EXPECT_EQ(WindowAlpha(main), 200);
+    EXPECT_EQ(WindowAlpha(leaving), 0);
+    EXPECT_FALSE(KillTimer(main, CImageDisplayDlg::kFadeTimerId));
+
+    // Hiding during a fade hides both at once.
+    m_dlg.SetImagePath(m_red);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+    ASSERT_TRUE(m_dlg.IsFading());
+    m_dlg.Hide();
+    EXPECT_FALSE(m_dlg.IsFading());
+    EXPECT_FALSE(IsWindowVisible(main) || IsWindowVisible(leaving));
+
+    // Left alone, a fade ends by itself at the picture's alpha and stops its timer.
+    m_dlg.ReShow();
+    m_dlg.SetFadeTime(200);
+    m_dlg.SetImagePath(m_green);
+    ASSERT_TRUE(ShowFromWorker(m_dlg, 90));
+    ASSERT_TRUE(m_dlg.IsFading());
+    ASSERT_TRUE(WaitForFadeEnd(m_dlg, 5000));
+    EXPECT_EQ(WindowAlpha(main), 90);
+    EXPECT_EQ(WindowAlpha(leaving), 0);
+    EXPECT_FALSE(KillTimer(main, CImageDisplayDlg::kFadeTimerId));
+    EXPECT_EQ(m_dlg.RenderCount(), 4);
+}
+
 TEST_F(ImageDisplay, ThreeHundredRendersLeaveNoGdiObjectOrHandleBehind) {
     m_dlg.SetImagePath(m_red);
     ASSERT_TRUE(ShowFromWorker(m_dlg, 128));  // first use loads what stays loaded
@@ -172,10 +244,22 @@ TEST_F(ImageDisplay, ThreeHundredRendersLeaveNoGdiObjectOrHandleBehind) {
         ASSERT_TRUE(ShowFromWorker(m_dlg, 100 + i % 100));
         if (i % 50 == 0) m_dlg.SetAlpha(90);
     }
+    // The same with fading: half the fades cut short as Next does, half left to end.
+    m_dlg.SetFadeTime(40);
+    for (int i = 0; i < 300; ++i) {
+        m_dlg.SetImagePath(i % 2 ? m_green : m_red);
+        ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
+        ASSERT_TRUE(m_dlg.IsFading()) << i;
+        if (i % 2) {
+            m_dlg.EndFade();
+        } else {
+            ASSERT_TRUE(WaitForFadeEnd(m_dlg, 5000)) << i;
+        }
+    }
     const ProcessCounts after = CountProcessObjects();
-    std::printf("300 renders: GDI objects %lu -> %lu, handles %lu -> %lu\n", before.gdiObjects, after.gdiObjects,
-                before.handles, after.handles);
-    EXPECT_EQ(m_dlg.RenderCount(), 302);
+    std::printf("600 renders, 300 fades: GDI objects %lu -> %lu, handles %lu -> %lu\n", before.gdiObjects,
+                after.gdiObjects, before.handles, after.handles);
+    EXPECT_EQ(m_dlg.RenderCount(), 602);
     EXPECT_GT(before.gdiObjects, 0u);
     EXPECT_GT(before.handles, 0u);
     EXPECT_EQ(after.gdiObjects, before.gdiObjects);

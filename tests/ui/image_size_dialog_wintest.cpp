@@ -264,15 +264,35 @@ TEST_F(ImageSizeDialogTest, ConfigWindowTakesAConfirmedChangeOnlyAndMarksItModif
                       }),
               1);
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    EXPECT_EQ(host.options.m_region, Region(800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1));
-    // Marked, or the display window would keep the old region until the next start.
+    const CDisplayRegion chosen = Region(800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1);
+    // Marked, or the display window would keep the old region until the next start; but
+    // not in the option data before this window's OK, where another window's OK would save it.
     EXPECT_EQ(host.modified, 1);
+    EXPECT_EQ(host.options.m_region, stored);
+    // Opened again, the dialog shows the choice.
+    std::string shownSize;
+    EXPECT_EQ(confirm(3,
+                      [&shownSize](HWND dialog) {
+                          shownSize = CComboBoxCtrl(dialog, IDC_DISPLAY_SIZE).Text();
+                          PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                      }),
+              1);
+    EXPECT_EQ(shownSize, "800 x 600");
+    EXPECT_EQ(host.modified, 1);
+    ASSERT_TRUE(config.config.TakeValues());
+    EXPECT_EQ(host.options.m_region, chosen);
 
-    // Cancel's fallback, when the settings file cannot be read, puts the region back too.
-    config.config.FillControls();
+    // Cancel refills the window: a choice not confirmed is gone.
     host.options.m_region = stored;
-    config.config.RestoreShownValues();
-    EXPECT_EQ(host.options.m_region, Region(800, 600, (cx - 800) / 2, (cy - 600) / 2, 1, 1));
+    EXPECT_EQ(confirm(3,
+                      [](HWND dialog) {
+                          PostChoice(dialog, "800 x 600");
+                          PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                      }),
+              1);
+    config.config.FillControls();
+    ASSERT_TRUE(config.config.TakeValues());
+    EXPECT_EQ(host.options.m_region, stored);
     config.DestroyWindow();
 }
 

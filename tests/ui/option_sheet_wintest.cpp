@@ -85,6 +85,7 @@ protected:
         options.m_bPauseOnScreenSaver = 0;
         options.m_bAutoStart = 1;
         options.m_nThumbWidth = options.m_nThumbHeight = 100;
+        options.m_nFadeMs = 700;  // not offered: the nearest entry, 0.5 s
     }
     std::string Lang(const char* section, const char* key) {
         std::string text;
@@ -126,6 +127,11 @@ TEST_F(OptionSheetTest, PagesShowTheOptionsInTheLanguage) {
     EXPECT_EQ(sizes.Count(), 7);
     EXPECT_EQ(sizes.ItemText(sizes.CurSel()), "128 x 128");
     EXPECT_EQ(CControl(general, IDC_PREF_AUTOSTART).Text(), Lang("General Preferences Page", "0003"));
+    CComboBoxCtrl fades(general, IDC_PREF_FADE);
+    ASSERT_EQ(fades.Count(), 4);
+    EXPECT_EQ(fades.ItemText(0), Lang("General Preferences Page", "0008"));
+    EXPECT_EQ(fades.ItemText(fades.CurSel()), Lang("General Preferences Page", "0009"));
+    EXPECT_EQ(CControl(general, IDC_PREF_FADE_LABEL).Text(), Lang("General Preferences Page", "0007"));
 
     sheet.SetActivePage(1);
     Pump(sheet);
@@ -199,6 +205,7 @@ TEST_F(OptionSheetTest, OkStoresTheChosenValuesAndTellsAThumbnailSizeChange) {
     PreferencesOutcome outcome = Run([](COptionSheet& sheet) {
         HWND page = sheet.CurrentPageHwnd();
         CComboBoxCtrl(page, IDC_PREF_THUMB_SIZE).SetCurSel(6);
+        CComboBoxCtrl(page, IDC_PREF_FADE).SetCurSel(3);
         CheckDlgButton(page, IDC_PREF_CHECK_UPDATE, BST_UNCHECKED);
         CheckDlgButton(page, IDC_PREF_PAUSE, BST_CHECKED);
         sheet.SetActivePage(1);
@@ -212,6 +219,7 @@ TEST_F(OptionSheetTest, OkStoresTheChosenValuesAndTellsAThumbnailSizeChange) {
     EXPECT_EQ(options.m_bCheckUpdate, 0);
     EXPECT_EQ(options.m_bPauseOnScreenSaver, 1);
     EXPECT_EQ(options.m_bAutoStart, 1);
+    EXPECT_EQ(options.m_nFadeMs, 2000);
     EXPECT_EQ(options.m_hotkeys[COptionData::HK_PREVIOUS], CHotKeyItem('P', 6));
     EXPECT_EQ(options.m_hotkeys[COptionData::HK_ENABLE], CHotKeyItem(36, 14));
 
@@ -220,9 +228,11 @@ TEST_F(OptionSheetTest, OkStoresTheChosenValuesAndTellsAThumbnailSizeChange) {
     outcome = Run([](COptionSheet& sheet) { sheet.PressButton(PSBTN_OK); });
     EXPECT_TRUE(outcome.thumbSizeChanged);
     EXPECT_EQ(options.m_nThumbWidth, 128);
+    options.m_nFadeMs = 0;
     outcome = Run([](COptionSheet& sheet) { sheet.PressButton(PSBTN_OK); });
     EXPECT_TRUE(outcome.confirmed);
     EXPECT_FALSE(outcome.thumbSizeChanged);
+    EXPECT_EQ(options.m_nFadeMs, 0);
 }
 
 TEST_F(OptionSheetTest, CancelAfterChangingEveryControlLeavesTheOptions) {
@@ -230,6 +240,7 @@ TEST_F(OptionSheetTest, CancelAfterChangingEveryControlLeavesTheOptions) {
     const PreferencesOutcome outcome = Run([](COptionSheet& sheet) {
         HWND page = sheet.CurrentPageHwnd();
         CComboBoxCtrl(page, IDC_PREF_THUMB_SIZE).SetCurSel(0);
+        CComboBoxCtrl(page, IDC_PREF_FADE).SetCurSel(0);
         for (int id : {IDC_PREF_CHECK_UPDATE, IDC_PREF_PAUSE, IDC_PREF_AUTOSTART})
             CheckDlgButton(page, id, IsDlgButtonChecked(page, id) ? BST_UNCHECKED : BST_CHECKED);
         sheet.SetActivePage(1);

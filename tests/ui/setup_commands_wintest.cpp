@@ -23,12 +23,13 @@ struct FakeHost : ISetupHost {
     COptionData options;
     int saves = 0;
     int changes = 0;
-    bool thumbnails = false;
+    bool thumbnails = false, sizeChosen = false;
     COptionData& Options() override { return options; }
     void SaveSettingsKeepingEdits() override { ++saves; }
-    void OptionsChangedBySetup(bool thumbnailSizeChanged) override {
+    void OptionsChangedBySetup(bool thumbnailSizeChanged, bool size) override {
         ++changes;
         thumbnails = thumbnailSizeChanged;
+        sizeChosen = size;
     }
 };
 
@@ -54,7 +55,7 @@ protected:
                                nullptr);
         ASSERT_NE(main, nullptr);
         host.options.m_bAutoStart = 0;
-        commands.SetMainWindow(main);
+        commands.Attach(main);
     }
     void TearDown() override {
         UnregisterHotKeys(main);
@@ -121,9 +122,18 @@ TEST_F(SetupCommandsTest, TheWizardsEndingFromOutsideKeepsTheSettingsAndTakesThe
     EXPECT_EQ(host.options.m_images.size(), 3u);
     EXPECT_EQ(host.options.m_nSizeMode, 0);
     EXPECT_EQ(host.saves, 0);
-    // The options go on to the slideshow and the windows either way.
+    // The options go on to the slideshow and the windows either way; no size was chosen.
     EXPECT_EQ(host.changes, 1);
+    EXPECT_FALSE(host.sizeChosen);
     EXPECT_FALSE(EnableHotKeyIsFree());
+}
+
+TEST_F(SetupCommandsTest, TheWizardsFinishHandsItsSizeOnOverOneStillPending) {
+    host.options.m_nSizeMode = 0;
+    Command(ID_QUICK_SETUP, [](CPropertySheet& wizard) { wizard.PressButton(PSBTN_FINISH); });
+    EXPECT_EQ(host.saves, 1);
+    EXPECT_EQ(host.changes, 1);
+    EXPECT_TRUE(host.sizeChosen);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override {
-        created = config.Create(m_hWnd) && commands.Create(m_hWnd) && thumbs.Create(m_hWnd, m_plugin);
+        created = config.Attach(m_hWnd) && commands.Attach(m_hWnd) && thumbs.Attach(m_hWnd, m_plugin);
         config.ApplyLanguage();
         commands.FillRows(m_host.options.m_images);
         thumbs.ShowStoredMode();
@@ -150,8 +150,20 @@ TEST_F(ThumbnailViewTest, TheModesSwitchByStyleWithCellsOfTheBoxAndADamagedSizeU
     EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
     SendMessageA(hwnd, WM_COMMAND, ID_THUMBNAILS_VIEW, 0);
     EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_ICON));
-    EXPECT_EQ(host.options.m_nListViewMode, 1);
+    // Taken into the option data only at the configuration window's OK; until then
+    // another window's OK saves the stored mode, and Cancel shows it again.
+    EXPECT_EQ(host.options.m_nListViewMode, 0);
     EXPECT_EQ(host.modified, 1);
+    // Cancel reloads a damaged stored mode: shown as Details, and kept until the user picks.
+    host.options.m_nListViewMode = 7;
+    dlg->thumbs.ShowStoredMode();
+    EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
+    dlg->thumbs.TakeMode(host.options);
+    EXPECT_EQ(host.options.m_nListViewMode, 7);
+    SendMessageA(hwnd, WM_COMMAND, ID_THUMBNAILS_VIEW, 0);
+    dlg->thumbs.TakeMode(host.options);
+    EXPECT_EQ(host.options.m_nListViewMode, 1);
+    EXPECT_EQ(host.modified, 2);
     int cx = 0, cy = 0;
     ASSERT_TRUE(ImageList_GetIconSize(dlg->thumbs.CellImageList(), &cx, &cy));
     EXPECT_EQ(cx, 123);
@@ -159,9 +171,10 @@ TEST_F(ThumbnailViewTest, TheModesSwitchByStyleWithCellsOfTheBoxAndADamagedSizeU
     EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
               dlg->thumbs.CellImageList());
     SendMessageA(hwnd, WM_COMMAND, ID_THUMBNAILS_VIEW, 0);
-    EXPECT_EQ(host.modified, 1) << "already in Thumbnails";
+    EXPECT_EQ(host.modified, 2) << "already in Thumbnails";
     SendMessageA(hwnd, WM_COMMAND, ID_DETAILS_VIEW, 0);
     EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
+    dlg->thumbs.TakeMode(host.options);
     EXPECT_EQ(host.options.m_nListViewMode, 0);
 
     // A damaged settings file: the box is 128 x 128, the stored values stay.

@@ -6,9 +6,7 @@
 //   sheetctl count            number of sheets shown
 //   sheetctl title            prints its caption
 //   sheetctl page             prints the index of its current page
-//   sheetctl client           prints "X Y W H", its client area on the screen
 //   sheetctl point ID         prints "X Y", the screen point in the middle of control ID, for xdotool
-//   sheetctl text ID          prints the text of control ID
 //   sheetctl shown ID         prints "shown" or "hidden" for control ID
 //   sheetctl combo ID         prints "INDEX TEXT" of the selection of combo box ID
 //   sheetctl hotkey ID        prints the value of hotkey control ID (key | flags << 8)
@@ -73,8 +71,7 @@ HWND Item(HWND sheet, int id) {
 }
 
 int Usage() {
-    fprintf(stderr,
-            "usage: sheetctl wait S|gone S|count|title|client|page|point ID|text ID|shown ID|combo ID|hotkey ID\n");
+    fprintf(stderr, "usage: sheetctl wait S|gone S|count|title|page|point ID|shown ID|combo ID|hotkey ID\n");
     return 2;
 }
 
@@ -101,13 +98,6 @@ int main(int argc, char** argv) {
         printf("%s\n", text);
         return 0;
     }
-    if (!strcmp(cmd, "client")) {
-        RECT rc;
-        GetClientRect(sheet, &rc);
-        MapWindowPoints(sheet, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-        return 0;
-    }
     if (!strcmp(cmd, "page")) {
         DWORD_PTR page = Ask(sheet, PSM_GETCURRENTPAGEHWND);
         printf("%d\n", static_cast<int>(static_cast<LRESULT>(Ask(sheet, PSM_HWNDTOINDEX, page))));
@@ -123,12 +113,6 @@ int main(int argc, char** argv) {
         RECT rc;
         GetWindowRect(item, &rc);
         printf("%ld %ld\n", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        return 0;
-    }
-    if (!strcmp(cmd, "text")) {
-        char text[1024] = {};
-        GetWindowTextA(item, text, sizeof text);
-        printf("%s\n", text);
         return 0;
     }
     if (!strcmp(cmd, "shown")) {

@@ -117,9 +117,9 @@ show_settings() { (cd "$(settings_dir)" && tool settings show vm.dat | tr -d '\r
 shot() { import -window root "$TEST_TMP/screen.png" 2>/dev/null; }
 px() { convert "$TEST_TMP/screen.png" -format "%[fx:int(255*p{$1,$2}.r+0.5)] %[fx:int(255*p{$1,$2}.g+0.5)] %[fx:int(255*p{$1,$2}.b+0.5)]" info:; }
 
-# Polls the screen until the point shows r g b (each within 3), for at most 30 s.
+# Polls the screen until the point shows r g b (each within 3), for at most WAIT_COLOUR_S (30) s.
 wait_colour() {  # X Y R G B WHAT
-  local deadline=$(( $(date +%s) + 30 )) got r g b
+  local deadline=$(( $(date +%s) + ${WAIT_COLOUR_S:-30} )) got r g b
   while :; do
     shot
     got=$(px "$1" "$2")

@@ -3,7 +3,9 @@
 # an interval of 3 or of text shows the platform's message and keeps the window open, 1000
 # is saved; Esc cancels; WM_CLOSE saves like OK; a change of the display sequence alone is
 # saved by Exit; German settings show German buttons and combos, and English chosen from
-# the window's menu switches them at once and is saved with the next save.
+# the window's menu switches them at once and is saved with the next save. A save that
+# cannot be written is told with the file's path and Velum keeps running with the edit; Exit
+# then asks whether to end anyway, and No keeps it running.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -122,6 +124,32 @@ velumctl_rc command 1
 wait_state hidden
 [ "$(setting m_nInterval)" = 1000 ] || fail "interval 1000 not saved: $(setting m_nInterval)"
 echo "interval check: ok"
+
+# 4b. The settings folder does not take the new file: a folder stands where it would go.
+dir=$(settings_dir)
+mkdir "$dir/vm.dat.new"
+velumctl_rc command 32771
+wait_state visible
+velumctl_rc set-text 1017 200
+velumctl_rc command 1
+out=$(velumctl answer-box 30) || fail "no message for the failed save"
+lang_hex() { tool lang get "$PROGRAM_DIR/language/vmdeu.lng" Strings "$1" | od -An -tx1 | tr -d ' \n'; }
+[[ $out == "$(lang_hex 0008)0a0a"*"$(hex '\Velum\vm.dat')" ]] || fail "message for the failed save: $out"
+wait_state hidden
+[ "$(setting m_nInterval)" = 1000 ] || fail "the file changed"
+velumctl_rc command 32773
+out=$(velumctl answer-box 30) || fail "Exit asked nothing after the failed save"
+[[ $out == "$(lang_hex 0009)0a0a"* ]] || fail "Exit asked: $out"
+velumctl_rc sync
+[ "$(velumctl count)" = 1 ] || fail "No ended Velum"
+[ "$(velumctl item-text 1017)" = 200 ] || fail "the edit is gone: $(velumctl item-text 1017)"
+rmdir "$dir/vm.dat.new"
+velumctl_rc command 32771
+wait_state visible
+velumctl_rc command 1
+wait_state hidden
+[ "$(setting m_nInterval)" = 200 ] || fail "interval 200 not saved once the folder took it"
+echo "failed save: ok"
 
 # 5. Esc cancels: the opacity chosen is dropped, in the file and in the window.
 velumctl_rc command 32771

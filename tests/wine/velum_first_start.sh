@@ -5,6 +5,8 @@
 # configuration window with Add Image Files over it (the list is empty), and Exit leaves the
 # defaults while the damaged bytes are kept beside them as vm.dat.bad. "-u" while the
 # first-start wizard shows ends the program within 3 s.
+# A settings file held open by another program from 2 s before the start for 10 s brings no
+# wizard: Velum starts, takes the file once it is free, and sets nothing aside.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 . "$SOURCE_DIR/tests/wine/sheet-common.bash"
@@ -86,5 +88,27 @@ wait_velum_exit 3 || fail "-u with the first-start wizard showing did not end th
 echo "-u ended the program in $(( $(now_ms) - started )) ms"
 show_settings >/dev/null || fail "no loadable settings file after -u"
 echo "-u during the wizard: ok"
+
+# 4. The file held open without sharing, as a backup program or a virus scanner does.
+write_settings '{"m_nInterval":17,"m_bCheckUpdate":0,"m_bRefreshSites":0}'
+rm -f "$dir"/vm.dat.bad*
+"$WINE" "$VELUMCTL" hold-file "$(winepath -w "$dir/vm.dat")" "$(winepath -w "$TEST_TMP/release")" </dev/null >hold.out 2>&1 &
+holder=$!
+wait_until 60 grep -qs holding hold.out || fail "the file is not held"
+held_at=$(now_ms)
+sleep 2
+start_velum -r
+# The file stays held until Velum runs (10 s at least), whatever time a busy machine takes.
+velumctl_rc wait-window 60 || { touch release; fail "no main window while the file is held"; }
+sleep_until_ms $((held_at + 10000))
+[ "$(sheetctl count)" = 0 ] || { touch release; fail "a wizard showed for a busy file"; }
+touch release
+wait "$holder" || fail "the holder failed"
+interval_is() { [ "$(velumctl item-text 1017)" = "$1" ]; }
+wait_until 30 interval_is 17 || fail "interval $(velumctl item-text 1017), not the file's 17"
+exit_velum
+[ "$(json_field "$(show_settings)" m_nInterval)" = 17 ] || fail "the file's interval was not kept"
+[ -z "$(ls "$dir" | grep '\.bad')" ] || fail "something was set aside: $(ls "$dir")"
+echo "busy file: ok"
 
 echo ok

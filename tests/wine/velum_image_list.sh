@@ -4,7 +4,8 @@
 #     folder give three rows in that order with their sizes, and OK stores them;
 #  2. Add Image Folder with the sub-folder check box cleared stores a folder without them;
 #  3. Top and Bottom on [A, B*, C, D*, E] (selected by click and Ctrl+click; the second
-#     list comes from Load Image List); Ctrl+A and Shift+A select all and nothing;
+#     list comes from Load Image List); Ctrl+A and Shift+A select all and nothing, and
+#     Ctrl+A selects all with the focus on the opacity list;
 #  4. Delete removes rows 2 and 5 of 6;
 #  5. Cancel after Clear brings the rows back and leaves the settings file as it was;
 #  6. a Load that fails keeps the rows; a move without a selection says so; Save Image
@@ -146,6 +147,14 @@ xdotool key ctrl+a
 wait_for "0 1 2 3 4" velumctl list-selected $LIST
 xdotool key shift+a
 wait_for "" velumctl list-selected $LIST
+# Ctrl+A from another control: the opacity list, opened by a click and closed again.
+read -r x y w h < <(velumctl item-rect 1010)
+xdotool mousemove --sync $(center_of "$x" "$y" "$w" "$h") click 1
+wait_for dropped velumctl dropped 1010
+xdotool key Escape
+wait_for closed velumctl dropped 1010
+xdotool key ctrl+a
+wait_for "0 1 2 3 4" velumctl list-selected $LIST
 velumctl_rc command 1
 wait_state hidden
 [ "$(stored_names)" = "A.jpg C.jpg E.jpg B.jpg D.jpg" ] || fail "stored after Bottom: $(stored_names)"

@@ -36,6 +36,8 @@
 //   velumctl icon-rect              prints "X Y W H" of the tray's (only) icon on the screen
 //   velumctl hotkeys-taken          exit 0 when no default combination is free, else names them
 //   velumctl hold-home FILE         holds Ctrl + Alt + Home for itself until FILE exists
+//   velumctl hold-file FILE UNTIL   opens FILE without sharing, prints "holding", closes it once
+//                                   the file UNTIL exists (at most 120 s)
 //   velumctl answer-box S [TEXT]    waits for a message box titled "Velum" (showing TEXT, when
 //                                   given), answers it (No when it has that button, else OK)
 //                                   and prints its text in hex, since the ANSI bytes do not
@@ -50,7 +52,6 @@
 //   velumctl list-rows ID           each row's six cells, separated by "|", one row a line
 //   velumctl list-rect ID ROW       "X Y W H" of the row on the screen
 //   velumctl list-icon-rect ID ROW  "X Y W H" of the row's icon (a thumbnail's cell)
-//   velumctl header-rect ID COLUMN  "X Y W H" of the column's header item on the screen
 //   velumctl dialog-wait SECONDS    waits for a dialog owned by the main window, prints its title
 //   velumctl dialog-gone SECONDS    waits until no such dialog is left
 //   velumctl dialog-set-text ID TEXT  sets the text of control ID of that dialog (the file
@@ -274,6 +275,16 @@ int Other(int argc, char** argv) {
         }
         return free ? 1 : 0;
     }
+    if (!strcmp(cmd, "hold-file") && argc == 4) {
+        HANDLE file = CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return 1;
+        printf("holding\n");
+        fflush(stdout);
+        const DWORD start = GetTickCount();
+        while (GetFileAttributesA(argv[3]) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 120000) Sleep(100);
+        CloseHandle(file);
+        return 0;
+    }
     if (!strcmp(cmd, "hold-home") && argc == 3) {
         const CHotKeyItem& home = defaults.m_hotkeys[COptionData::HK_ENABLE];
         if (!RegisterHotKey(nullptr, 1, HotKeyRegisterModifiers(home.m_wModifiers), home.m_wVirtualKey)) return 1;
@@ -408,12 +419,6 @@ int ListCommand(HWND main, int argc, char** argv) {
         rc.left = LVIR_ICON;
         return PrintRemoteRect(list, LVM_GETITEMRECT, static_cast<WPARAM>(atoi(argv[3])), rc);
     }
-    if (!strcmp(cmd, "header-rect") && argc == 4) {
-        DWORD_PTR header = 0;
-        if (!SendTimeout(list, LVM_GETHEADER, 0, 0, &header) || !header) return 1;
-        return PrintRemoteRect(reinterpret_cast<HWND>(header), HDM_GETITEMRECT, static_cast<WPARAM>(atoi(argv[3])),
-                               RECT{});
-    }
     return Usage();
 }
 
@@ -536,10 +541,9 @@ int Usage() {
             "usage: velumctl [-w TITLE] count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|\n"
             "       message N [W L]|post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|\n"
             "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|sweep W L|\n"
-            "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|\n"
+            "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|hold-file FILE UNTIL|\n"
             "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes|\n"
             "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|list-icon-rect ID ROW|\n"
-            "       header-rect ID COLUMN|\n"
             "       dialog-wait S|dialog-gone S|dialog-set-text ID TEXT|dialog-rect ID|dialog-check ID|\n"
             "       dialog-command ID|browse-select PATH|item-rect ID|combo-items ID|checked ID|enabled ID|\n"
             "       dropped ID\n");
@@ -648,7 +652,8 @@ int main(int argc, char** argv) {
         HWND item = GetDlgItem(hwnd, atoi(argv[2]));
         if (!item) return 1;
         char text[512] = {};
-        GetWindowTextA(item, text, sizeof text);
+        // Sent, not GetWindowText: that gives an edit control of another process no text.
+        if (!SendTimeout(item, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text))) return 1;
         printf("%s\n", text);
         return 0;
     }
@@ -746,7 +751,7 @@ int main(int argc, char** argv) {
     if (!strcmp(cmd, "sweep") && argc == 4)
         return Sweep(hwnd, static_cast<WPARAM>(strtoul(argv[2], nullptr, 0)),
                      static_cast<LPARAM>(strtoul(argv[3], nullptr, 0)));
-    if (!strncmp(cmd, "list-", 5) || !strcmp(cmd, "header-rect")) return ListCommand(hwnd, argc, argv);
+    if (!strncmp(cmd, "list-", 5)) return ListCommand(hwnd, argc, argv);
     if (!strncmp(cmd, "dialog-", 7) || !strcmp(cmd, "browse-select")) return DialogCommand(hwnd, argc, argv);
     return Usage();
 }

@@ -10,3 +10,5 @@ constexpr TextEntry kAboutBoxTexts[] = {
     {IDC_FEEDBACK_LABEL, langsec::kStrings, "Feedback", nullptr},
 };
 constexpr TextEntry kAboutCaptionText = {0, langsec::kAboutDialog, "0001", nullptr};
+// A format whose first %s takes the version text.
+constexpr TextEntry kAboutVersionText = {IDC_ABOUT_VERSION, langsec::kAboutDialog, "0002", "Version %s"};

@@ -8,6 +8,8 @@
 namespace {
 constexpr int kThumbSides[kThumbSizeCount] = {32, 48, 64, 96, 128, 192, 256};
 constexpr int kDefaultThumbEntry = 4;
+constexpr int32_t kFadeTimes[] = {0, 500, 1000, 2000};
+constexpr int kDefaultFadeEntry = 2;
 }  // namespace
 
 std::string ThumbSizeEntryText(int index) {
@@ -25,6 +27,18 @@ int ThumbSizeIndex(int width) {
 
 int ThumbSizeFromIndex(int index) {
     return kThumbSides[index >= 0 && index < kThumbSizeCount ? index : kDefaultThumbEntry];
+}
+
+int FadeIndex(int32_t fadeMs) {
+    const int32_t ms = COptionData::ClampFadeMs(fadeMs);
+    for (int i = 0; i < 4; ++i) {
+        if (kFadeTimes[i] == ms) return i;
+    }
+    return kDefaultFadeEntry;
+}
+
+int32_t FadeMsFromIndex(int index) {
+    return kFadeTimes[index >= 0 && index < 4 ? index : kDefaultFadeEntry];
 }
 
 uint16_t HotKeyControlValue(const CHotKeyItem& item) {

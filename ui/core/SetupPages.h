@@ -17,6 +17,11 @@ int ThumbSizeIndex(int width);
 // The side for an entry: none selected (or any other index) is 128.
 int ThumbSizeFromIndex(int index);
 
+// The fade time list: off, 0.5 s, 1 s, 2 s. A stored time picks the nearest entry; none
+// selected is the default, 1 s.
+int FadeIndex(int32_t fadeMs);
+int32_t FadeMsFromIndex(int index);
+
 // The hotkey control's value: the key in the low byte, the modifier flags in the high
 // byte. A key code the control cannot hold (above 255) shows as no hotkey.
 uint16_t HotKeyControlValue(const CHotKeyItem& item);

@@ -16,6 +16,15 @@ constexpr TextEntry kGeneralPageTexts[] = {
     {IDC_PREF_AUTOSTART, langsec::kGeneralPage, "0003", nullptr},
     {IDC_PREF_THUMB_LABEL, langsec::kGeneralPage, "0004", nullptr},
     {IDC_PREF_PIXELS, langsec::kGeneralPage, "0005", nullptr},
+    {IDC_PREF_FADE_LABEL, langsec::kGeneralPage, "0007", nullptr},
+};
+
+// The entries of the fade time list, in the order of FadeMsFromIndex.
+constexpr TextEntry kFadeEntryTexts[] = {
+    {0, langsec::kGeneralPage, "0008", "Off"},
+    {1, langsec::kGeneralPage, "0009", "0.5 s"},
+    {2, langsec::kGeneralPage, "0010", "1 s"},
+    {3, langsec::kGeneralPage, "0011", "2 s"},
 };
 
 // The labels of the five hotkey controls, on the Hotkey page and on the wizard's.
