@@ -40,7 +40,9 @@ protected:
                 EndDialog(IDOK);
             });
         } else if (id == kGiveUp) {
-            // Only when the nested window was not closed: ends every loop.
+            // Only when the nested window was not closed: ends every loop, and the log says so.
+            log.push_back("gave up");
+            EndMenu();
             PostQuitMessage(0);
         } else {
             SetTimer(m_hWnd, kAskExit, 50, nullptr);
