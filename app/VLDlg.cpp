@@ -60,6 +60,9 @@ BOOL CVLDlg::OnInitDialog() {
     m_hMainWnd = m_hWnd;
     m_setup.Attach(m_hWnd);
     InitSystemMenuAndIcons();
+    // Titled and marked before the first-start wizard, so that a second start and "-u" find it.
+    SetWindowTextA(m_hWnd, kProductName);
+    SetPropA(m_hWnd, kMainWindowMarker, reinterpret_cast<HANDLE>(1));
     CreateConfigWindow();
     LoadSettingsStep();
     // Registry failures only leave the trace.
@@ -68,12 +71,13 @@ BOOL CVLDlg::OnInitDialog() {
     FillControls();
     // A missing plug-in is told in the language, over this window.
     CPaintLibThumbnailGenerater::SetMessageFn([this] { LangMessageBox("0004", MB_OK | MB_ICONHAND); });
+    // An exit asked for while the first-start wizard showed: nothing more is started.
+    if (m_exit.RunIfDue() && IsEndRequested()) return TRUE;
     if (!m_bConfigReady || !CreateDisplayWindow()) {
         VL_TRACE();
         EndDialog(IDCANCEL);
         return TRUE;
     }
-    FinishConfigWindow();
     CreateTrayIcon();
     if (!CreateThumbnailView()) {
         VL_TRACE();
@@ -154,11 +158,6 @@ bool CVLDlg::CreateDisplayWindow() {
     m_pSlideshow->RestoreNextIndex();
     m_pSlideshow->OptionsChanged();
     return m_pSlideshow->StartWorker();
-}
-
-void CVLDlg::FinishConfigWindow() {
-    SetWindowTextA(m_hWnd, kProductName);
-    SetPropA(m_hWnd, kMainWindowMarker, reinterpret_cast<HANDLE>(1));
 }
 
 void CVLDlg::CreateTrayIcon() {
@@ -308,13 +307,10 @@ void CVLDlg::OnStartHidden() {
 }
 
 void CVLDlg::OnQuitInstance() {
-    // An open sheet or wizard goes first, as cancelled; its own ending then runs before this.
-    if (CPropertySheet::CancelOpen()) {
-        PostMessageA(m_hWnd, WM_QUIT_INSTANCE, 0, 0);
-        return;
-    }
-    EndDialog(IDOK);
-    PostQuitMessage(0);
+    m_exit.Request(m_hWnd, [this] {
+        EndDialog(IDOK);
+        PostQuitMessage(0);
+    });
 }
 
 bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
@@ -324,24 +320,24 @@ bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
 }
 
 void CVLDlg::OnExit() {
-    if (CPropertySheet::CancelOpen()) {
-        PostMessageA(m_hWnd, WM_COMMAND, ID_EXIT, 0);
-        return;
-    }
-    if (m_store.IsModified()) {
-        if (!TakeValuesFromControls()) return;
-        if (m_store.IsPending()) TakePendingSettings();
-        if (!SaveTold(m_store.Save(), true)) return;
-    }
-    m_list.List().DeleteAllRows();
-    m_config.Hide();
-    EndDialog(IDOK);
+    m_exit.Request(m_hWnd, [this] {
+        if (m_store.IsModified()) {
+            if (!TakeValuesFromControls()) return;
+            if (m_store.IsPending()) TakePendingSettings();
+            if (!SaveTold(m_store.Save(), true)) return;
+        }
+        m_list.List().DeleteAllRows();
+        m_config.Hide();
+        EndDialog(IDOK);
+    });
 }
 
 void CVLDlg::OnEndSession() {
-    // The process may be ended at any moment after this returns.
+    // The process may be ended at any moment after this returns; where it is not, it ends
+    // as on "-u".
     m_store.Save();
     UnregisterHotKeys(m_hWnd);
+    OnQuitInstance();
 }
 
 void CVLDlg::OnAbout() {

@@ -13,6 +13,7 @@
 #include "display/ImageDisplay.h"
 #include "display/Slideshow.h"
 #include "display/SystemDisplay_win.h"
+#include "framework/PendingExit.h"
 #include "imageinfo/ImageInfo.h"
 #include "imagelist/DisplayList.h"
 #include "imagelist/FileSystem_win.h"
@@ -51,6 +52,8 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     bool PreTranslateMessage(MSG& msg) override;
+    // An exit asked for inside a nested loop runs here, once that loop has returned.
+    void BeforeNextMessage() override { m_exit.RunIfDue(); }
 
 private:
     // Local to this window: the other timers are the slideshow's and the online services'.
@@ -66,7 +69,6 @@ private:
     void FillControls();
     // The display window, the slideshow that shows on it and the slideshow's worker.
     bool CreateDisplayWindow();
-    void FinishConfigWindow();
     void CreateTrayIcon();
     bool CreateThumbnailView();
     void StartSlideshowTimer();
@@ -82,6 +84,7 @@ private:
 
     // --- Shell: start-up, shutdown, showing and hiding ---
     void OnStartHidden();
+    // "-u", log-off and shutdown: the nested windows go as cancelled, then the dialog ends.
     void OnQuitInstance();
     bool OnDisplayChange(WPARAM bitsPerPixel);
     void OnExit();
@@ -133,6 +136,7 @@ private:
     // Shell
     bool m_bStartHidden;
     bool m_bThreadsLeftRunning = false;
+    CPendingExit m_exit;
     HWND m_hMainWnd = nullptr;  // kept for the worker, which may ask after the window is gone
 
     // Display window

@@ -28,11 +28,14 @@ INT_PTR CDialog::DoModal(HWND owner) {
     }
     bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    BeforeNextMessage();
     if (!m_bEndModal && m_hWnd && !(GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE)) ShowWindow(m_hWnd, SW_SHOWNORMAL);
 
     m_bInModalLoop = true;
     MSG msg;
     while (!m_bEndModal) {
+        BeforeNextMessage();
+        if (m_bEndModal) break;
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0) {
             // WM_QUIT ends the loop; leave it for any outer loop as well.

@@ -24,6 +24,8 @@ public:
 
     UINT TemplateId() const { return m_nTemplateId; }
     bool IsModalLoopRunning() const { return m_bInModalLoop; }
+    // EndDialog has been called; the modal loop ends before its next message.
+    bool IsEndRequested() const { return m_bEndModal; }
 
     // The dialog object behind a window, nullptr for any other window.
     static CDialog* FromHandle(HWND hwnd);
@@ -40,6 +42,9 @@ protected:
     // Modal loop only: a chance to take a message before it is dispatched
     // (accelerators, modeless dialogs). True when it was taken.
     virtual bool PreTranslateMessage(MSG& msg);
+    // Modal loop only: before the dialog shows and each time before the loop waits, so
+    // after whatever nested loop a message ran has returned. May end the dialog.
+    virtual void BeforeNextMessage() {}
 
     bool Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

@@ -5,6 +5,8 @@
 # Ctrl + Shift + Page Down typed into a hotkey field is taken as a hotkey, not a page turn.
 # An edit pending in the configuration window survives the sheet's save. Configure and a
 # second Preferences while the sheet is open keep the one sheet; Exit and "-u" close it first.
+# "-u" while the quick setup wizard asks whether to cancel ends the program within 3 s, using
+# no processor time meanwhile, and the language chosen in the wizard is not stored.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 . "$SOURCE_DIR/tests/wine/sheet-common.bash"
@@ -108,4 +110,32 @@ velumctl_rc sync
 run_velum -u || fail "-u did not end"
 wait_velum_exit 30 || fail "-u with the sheet open did not end the program"
 [ -z "$(run_value)" ] || fail "-u left the Run value"
+echo "-u with the sheet open: ok"
+
+# 5. Quick Setup from the menu, Deutsch on its language page, Esc: the question shows; "-u".
+box_shows() { [ -n "$(velumctl boxes)" ]; }
+start_velum -r
+velumctl_rc wait-window 60 || fail "no main window"
+velumctl_rc command 32792
+sheetctl_rc wait 30 || fail "no quick setup wizard"
+sheet_next
+sheet_keys 1063 Up Return
+sheet_expect "caption after Deutsch" "Velum - Schnelleinrichtung" title
+xdotool key Escape  # the pointer is still over the sheet: the keyboard follows it
+wait_until 30 box_shows || fail "Esc in the wizard asked nothing"
+hz=$(getconf CLK_TCK)
+started=$(now_ms)
+run_velum -u || fail "-u did not end"
+before=$(cpu_ticks "$VELUM_PID")
+last=$before
+while kill -0 "$VELUM_PID" 2>/dev/null && [ $(( $(now_ms) - started )) -lt 3000 ]; do
+  last=$(cpu_ticks "$VELUM_PID" 2>/dev/null || echo "$last")
+  sleep 0.1
+done
+wait_velum_exit 0 || fail "-u with the wizard's question showing did not end the program within 3 s"
+used_ms=$(( (last - before) * 1000 / hz ))
+echo "-u ended the program in $(( $(now_ms) - started )) ms, using ${used_ms} ms of CPU meanwhile"
+[ "$used_ms" -le 500 ] || fail "the program used ${used_ms} ms of CPU while ending"
+json=$(show_settings)
+grep -qF 'vmdeu.lng' <<<"$json" && fail "the language of the cancelled wizard was stored: $json"
 echo ok
