@@ -251,14 +251,15 @@ TEST_F(ImageDisplay, ThreeHundredRendersLeaveNoGdiObjectOrHandleBehind) {
         if (i % 50 == 0) m_dlg.SetAlpha(90);
     }
     // The same with fading: half the fades cut short as Next does, half left to end.
-    m_dlg.SetFadeTime(40);
     for (int i = 0; i < 300; ++i) {
+        m_dlg.SetFadeTime(i % 2 ? 10000 : 40);
         m_dlg.SetImagePath(i % 2 ? m_green : m_red);
         ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
-        ASSERT_TRUE(m_dlg.IsFading()) << i;
         if (i % 2) {
+            ASSERT_TRUE(m_dlg.IsFading()) << i;
             m_dlg.EndFade();
         } else {
+            // On a loaded machine 40 ms may be over before the show has been worked off.
             ASSERT_TRUE(WaitForFadeEnd(m_dlg, 5000)) << i;
         }
     }
