@@ -224,7 +224,7 @@ TEST_F(ImageDisplay, AFadeCrossesFromTheLeavingWindowAndEndsWithoutATimerLeft) {
     ASSERT_TRUE(m_dlg.IsFading());
     m_dlg.Hide();
     EXPECT_FALSE(m_dlg.IsFading());
-    EXPECT_FALSE(IsWindowVisible(main) || IsWindowVisible(leaving));
+    EXPECT_FALSE(IsWindowVisible(m_dlg.FrontWindow()) || IsWindowVisible(m_dlg.LeavingWindow()));
 
     // Left alone, a fade ends by itself at the picture's alpha and stops its timer.
     m_dlg.ReShow();
