@@ -20,7 +20,7 @@ BYTE ClampAlpha(int alpha) {
 }
 }  // namespace
 
-CImageDisplayDlg::CLeavingWindow::CLeavingWindow() : CDialog(IDD_IMAGE_DISPLAY) {
+CImageDisplayDlg::CPictureWindow::CPictureWindow() : CDialog(IDD_IMAGE_DISPLAY) {
     MapMessage(WM_ERASEBKGND, [](WPARAM, LPARAM, LRESULT& result) {
         result = 1;  // the picture covers the whole window
         return true;
@@ -44,10 +44,10 @@ CImageDisplayDlg::~CImageDisplayDlg() {
         DetachHandle();
         ::DestroyWindow(hwnd);
     }
-    m_leaving.DestroyWindow();
+    m_other.DestroyWindow();
     FreeRendered(m_pending);  // a picture the window never took
     FreeRendered(m_shown);
-    FreeRendered(m_leaving.m_picture);
+    FreeRendered(m_other.m_picture);
 }
 
 bool CImageDisplayDlg::Create() {
@@ -57,11 +57,11 @@ bool CImageDisplayDlg::Create() {
         return false;
     }
     ShowWindow(m_hWnd, SW_HIDE);
-    if (!m_leaving.Create(nullptr) || !m_leaving.GetSafeHwnd()) {
+    if (!m_other.Create(nullptr) || !m_other.GetSafeHwnd()) {
         VL_TRACE();
         return false;
     }
-    ShowWindow(m_leaving.GetSafeHwnd(), SW_HIDE);
+    ShowWindow(m_other.GetSafeHwnd(), SW_HIDE);
     return true;
 }
 
@@ -82,7 +82,7 @@ bool CImageDisplayDlg::InitLayered() {
         VL_TRACE();
         return false;
     }
-    for (HWND hwnd : {m_hWnd, m_leaving.GetSafeHwnd()}) {
+    for (HWND hwnd : {m_hWnd, m_other.GetSafeHwnd()}) {
         SetWindowLongA(hwnd, GWL_EXSTYLE, kLayerStyle);
         EnableWindow(hwnd, FALSE);
         MoveWindow(hwnd, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), TRUE);
@@ -162,29 +162,21 @@ void CImageDisplayDlg::ShowPending() {
     }
     DoEndFade();  // a picture that comes during a fade ends it
     const uint32_t fadeMs = m_nFadeMs.load();
-    const bool fade = fadeMs > 0 && IsVisible() && HandOverToLeaving();
-    if (!fade) FreeRendered(m_shown);
-    m_shown = p;
-    // The new picture comes above the leaving one, transparent when it fades in.
-    SetWindowAlpha(m_hWnd, fade ? 0 : p.alpha);
-    PlacePicture(m_hWnd, p);
+    const bool fade = fadeMs > 0 && IsVisible() && FrontPicture().dc && m_other.GetSafeHwnd();
+    // A fading picture comes in the other window, transparent and above the one on show,
+    // which stays as it is: handing that one over would flash both at once on the screen.
+    if (fade) m_bOtherInFront = !m_bOtherInFront;
+    FreeRendered(FrontPicture());
+    FrontPicture() = p;
+    const HWND front = FrontWindow();
+    SetWindowAlpha(front, fade ? 0 : p.alpha);
+    PlacePicture(front, p);
     if (fade) {
         m_fade.Start(GetTickCount(), fadeMs, p.alpha);
         SetTimer(m_hWnd, kFadeTimerId, CFade::kStepMs, nullptr);
     }
     LockGuard lock(m_lock);
     m_strShownPath = p.path;
-}
-
-bool CImageDisplayDlg::HandOverToLeaving() {
-    HWND leaving = m_leaving.GetSafeHwnd();
-    if (!leaving || !m_shown.dc) return false;
-    FreeRendered(m_leaving.m_picture);
-    m_leaving.m_picture = m_shown;
-    m_shown = Pending();
-    SetWindowAlpha(leaving, m_leaving.m_picture.alpha);
-    PlacePicture(leaving, m_leaving.m_picture);
-    return true;
 }
 
 void CImageDisplayDlg::PlacePicture(HWND hwnd, const Pending& p) {
@@ -211,8 +203,8 @@ void CImageDisplayDlg::OnTimer(UINT_PTR id) {
         DoEndFade();
         return;
     }
-    SetWindowAlpha(m_hWnd, static_cast<BYTE>(a.incoming));
-    SetWindowAlpha(m_leaving.GetSafeHwnd(), static_cast<BYTE>(a.leaving));
+    SetWindowAlpha(FrontWindow(), static_cast<BYTE>(a.incoming));
+    SetWindowAlpha(LeavingWindow(), static_cast<BYTE>(a.leaving));
 }
 
 void CImageDisplayDlg::EndFade() {
@@ -224,11 +216,11 @@ void CImageDisplayDlg::DoEndFade() {
     if (!m_fade.IsRunning()) return;
     m_fade.End();
     KillTimer(m_hWnd, kFadeTimerId);
-    SetWindowAlpha(m_hWnd, static_cast<BYTE>(m_fade.Target()));
+    SetWindowAlpha(FrontWindow(), static_cast<BYTE>(m_fade.Target()));
     // Made transparent rather than hidden: under Wine without a window manager each hide of
     // the window waits two seconds for an answer that never comes. It is hidden with the display.
-    SetWindowAlpha(m_leaving.GetSafeHwnd(), 0);
-    FreeRendered(m_leaving.m_picture);
+    SetWindowAlpha(LeavingWindow(), 0);
+    FreeRendered(LeavingPicture());
 }
 
 void CImageDisplayDlg::FreeRendered(Pending& p) {
@@ -268,8 +260,9 @@ void CImageDisplayDlg::DoReShow() {
         if (m_strShownPath.empty()) return;
     }
     RECT r;
-    if (!GetWindowRect(m_hWnd, &r)) return;
-    SetWindowPos(m_hWnd, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    const HWND front = FrontWindow();
+    if (!GetWindowRect(front, &r)) return;
+    SetWindowPos(front, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
@@ -284,11 +277,11 @@ void CImageDisplayDlg::DoSetAlpha(BYTE alpha) {
         LockGuard lock(m_lock);
         if (m_pending.dc) m_pending.alpha = alpha;  // a picture on its way comes with the new alpha
     }
-    m_shown.alpha = alpha;
+    FrontPicture().alpha = alpha;
     if (m_fade.IsRunning()) {
         m_fade.SetTarget(alpha);  // the next steps rise to it
     } else {
-        SetWindowAlpha(m_hWnd, alpha);
+        SetWindowAlpha(FrontWindow(), alpha);
     }
 }
 
@@ -314,12 +307,12 @@ void CImageDisplayDlg::Hide() {
 
 void CImageDisplayDlg::DoHide() {
     DoEndFade();
-    ShowWindow(m_leaving.GetSafeHwnd(), SW_HIDE);
+    ShowWindow(m_other.GetSafeHwnd(), SW_HIDE);
     ShowWindow(m_hWnd, SW_HIDE);
 }
 
 bool CImageDisplayDlg::IsVisible() const {
-    return m_hWnd && IsWindowVisible(m_hWnd);
+    return m_hWnd && IsWindowVisible(FrontWindow());
 }
 
 void CImageDisplayDlg::MapDisplayMessages() {
@@ -355,7 +348,7 @@ void CImageDisplayDlg::MapDisplayMessages() {
 }
 
 bool CImageDisplayDlg::IsCoveredByFullScreen() const {
-    return m_hWnd && IsFullScreenProgramInFront(m_hWnd);
+    return m_hWnd && IsFullScreenProgramInFront(FrontWindow());
 }
 
 void CImageDisplayDlg::SetForegroundListener(std::function<void()> listener) {

@@ -1,5 +1,6 @@
 // The layered, click-through, topmost window in which the pictures appear, and a second one
-// for the picture that leaves while the next fades in above it.
+// like it. They take turns: the next picture fades in in the window that is not on show,
+// raised above the one that is, so that the start of a fade changes nothing on the screen.
 //
 // ShowImage renders on the worker thread; everything that touches the windows runs on the
 // thread that created them (calls from other threads are posted to it), so the worker never
@@ -54,7 +55,9 @@ public:
     int RenderCount() const { return m_nRenderCount.load(); }
     // Window thread: a fade is running (its step timer with it).
     bool IsFading() const { return m_fade.IsRunning(); }
-    HWND LeavingWindow() const { return m_leaving.GetSafeHwnd(); }
+    // The window of the picture on show (or fading in), and the other one.
+    HWND FrontWindow() const { return m_bOtherInFront ? m_other.GetSafeHwnd() : m_hWnd; }
+    HWND LeavingWindow() const { return m_bOtherInFront ? m_hWnd : m_other.GetSafeHwnd(); }
     static constexpr UINT_PTR kFadeTimerId = 1;
 
 private:
@@ -78,10 +81,10 @@ private:
 
     enum : UINT { WM_END_FADE = WM_APP + 44 };
 
-    // The window of the picture that leaves: shows what it is given, takes no input.
-    class CLeavingWindow : public CDialog {
+    // The second picture window: shows what it is given, takes no input.
+    class CPictureWindow : public CDialog {
     public:
-        CLeavingWindow();
+        CPictureWindow();
         Pending m_picture;
     };
 
@@ -96,8 +99,8 @@ private:
     void DoEndFade();
     void OnTimer(UINT_PTR id) override;
     void SetWindowAlpha(HWND hwnd, BYTE alpha);
-    // Moves the picture on show to the leaving window, in the same place with the same alpha.
-    bool HandOverToLeaving();
+    Pending& FrontPicture() { return m_bOtherInFront ? m_other.m_picture : m_shown; }
+    Pending& LeavingPicture() { return m_bOtherInFront ? m_shown : m_other.m_picture; }
     static void PlacePicture(HWND hwnd, const Pending& p);
     static void PaintPicture(HWND hwnd, const Pending& p);
     static void FreeRendered(HDC dc, HBITMAP previous);
@@ -110,9 +113,11 @@ private:
     CPaintLibThumbnailGenerater m_generator;
     CForegroundHook m_foregroundHook;
     CRuntimeRandom m_random;
-    // The picture on show, kept on the window's thread and painted from.
+    // The picture of this window, kept on the window's thread and painted from.
     Pending m_shown;
-    CLeavingWindow m_leaving;
+    CPictureWindow m_other;
+    // Written on the window's thread only.
+    std::atomic<bool> m_bOtherInFront{false};
     CFade m_fade;
     std::atomic<uint32_t> m_nFadeMs{0};
 

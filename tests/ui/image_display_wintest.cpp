@@ -47,7 +47,7 @@ bool ShowFromWorker(CImageDisplayDlg& dlg, int alpha) {
 
 RECT WindowRect(const CImageDisplayDlg& dlg) {
     RECT r = {};
-    GetWindowRect(dlg.GetSafeHwnd(), &r);
+    GetWindowRect(dlg.FrontWindow(), &r);
     return r;
 }
 
@@ -181,16 +181,22 @@ TEST_F(ImageDisplay, HidingWinsOverAPictureStillOnItsWay) {
 }
 
 TEST_F(ImageDisplay, AFadeCrossesFromTheLeavingWindowAndEndsWithoutATimerLeft) {
-    HWND main = m_dlg.GetSafeHwnd(), leaving = m_dlg.LeavingWindow();
+    const HWND main = m_dlg.GetSafeHwnd();
     m_dlg.SetFadeTime(10000);
     m_dlg.SetImagePath(m_red);
     ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
     EXPECT_FALSE(m_dlg.IsFading());  // nothing on show to fade from
-    EXPECT_EQ(WindowAlpha(main), 128);
+    EXPECT_EQ(WindowAlpha(m_dlg.FrontWindow()), 128);
 
+    // The red picture's window is left as it is; the green one comes in the other, above it.
+    const HWND leaving = m_dlg.FrontWindow();
     m_dlg.SetImagePath(m_green);
     ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
     ASSERT_TRUE(m_dlg.IsFading());
+    ASSERT_EQ(m_dlg.LeavingWindow(), leaving);
+    const HWND front = m_dlg.FrontWindow();
+    ASSERT_NE(front, leaving);
+    EXPECT_EQ(GetWindow(front, GW_HWNDNEXT), leaving);
     EXPECT_TRUE(IsWindowVisible(leaving));
     EXPECT_TRUE(GetWindowLongA(leaving, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
     EXPECT_FALSE(IsWindowEnabled(leaving));
@@ -199,16 +205,16 @@ TEST_F(ImageDisplay, AFadeCrossesFromTheLeavingWindowAndEndsWithoutATimerLeft) {
     EXPECT_EQ(r.left, 100);  // the red picture where it was
     EXPECT_EQ(r.right, 500);
     EXPECT_EQ(Place(m_dlg), "200 150 400 250");
-    EXPECT_LE(WindowAlpha(main), 4);  // rising from transparent
+    EXPECT_LE(WindowAlpha(front), 4);  // rising from transparent
     EXPECT_GE(WindowAlpha(leaving), 124);
     EXPECT_EQ(m_dlg.RenderCount(), 2);
 
     // An opacity change during the fade is where it ends; Next ends it at once.
     m_dlg.SetAlpha(200);
-    EXPECT_LE(WindowAlpha(main), 8);
+    EXPECT_LE(WindowAlpha(front), 8);
     m_dlg.EndFade();
     EXPECT_FALSE(m_dlg.IsFading());
-    EXPECT_EQ(WindowAlpha(main), 200);
+    EXPECT_EQ(WindowAlpha(front), 200);
     EXPECT_EQ(WindowAlpha(leaving), 0);
     EXPECT_FALSE(KillTimer(main, CImageDisplayDlg::kFadeTimerId));
 
@@ -218,7 +224,7 @@ TEST_F(ImageDisplay, AFadeCrossesFromTheLeavingWindowAndEndsWithoutATimerLeft) {
     ASSERT_TRUE(m_dlg.IsFading());
     m_dlg.Hide();
     EXPECT_FALSE(m_dlg.IsFading());
-    EXPECT_FALSE(IsWindowVisible(main) || IsWindowVisible(leaving));
+    EXPECT_FALSE(IsWindowVisible(m_dlg.FrontWindow()) || IsWindowVisible(m_dlg.LeavingWindow()));
 
     // Left alone, a fade ends by itself at the picture's alpha and stops its timer.
     m_dlg.ReShow();
@@ -227,8 +233,8 @@ TEST_F(ImageDisplay, AFadeCrossesFromTheLeavingWindowAndEndsWithoutATimerLeft) {
     ASSERT_TRUE(ShowFromWorker(m_dlg, 90));
     ASSERT_TRUE(m_dlg.IsFading());
     ASSERT_TRUE(WaitForFadeEnd(m_dlg, 5000));
-    EXPECT_EQ(WindowAlpha(main), 90);
-    EXPECT_EQ(WindowAlpha(leaving), 0);
+    EXPECT_EQ(WindowAlpha(m_dlg.FrontWindow()), 90);
+    EXPECT_EQ(WindowAlpha(m_dlg.LeavingWindow()), 0);
     EXPECT_FALSE(KillTimer(main, CImageDisplayDlg::kFadeTimerId));
     EXPECT_EQ(m_dlg.RenderCount(), 4);
 }
@@ -251,14 +257,15 @@ TEST_F(ImageDisplay, ThreeHundredRendersLeaveNoGdiObjectOrHandleBehind) {
         if (i % 50 == 0) m_dlg.SetAlpha(90);
     }
     // The same with fading: half the fades cut short as Next does, half left to end.
-    m_dlg.SetFadeTime(40);
     for (int i = 0; i < 300; ++i) {
+        m_dlg.SetFadeTime(i % 2 ? 10000 : 40);
         m_dlg.SetImagePath(i % 2 ? m_green : m_red);
         ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
-        ASSERT_TRUE(m_dlg.IsFading()) << i;
         if (i % 2) {
+            ASSERT_TRUE(m_dlg.IsFading()) << i;
             m_dlg.EndFade();
         } else {
+            // On a loaded machine 40 ms may be over before the show has been worked off.
             ASSERT_TRUE(WaitForFadeEnd(m_dlg, 5000)) << i;
         }
     }
