@@ -1,5 +1,9 @@
 #include "base/WideName_win.h"
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <cwchar>
 
 #include "base/Unicode.h"
@@ -18,4 +22,9 @@ std::string NameFromWide(const wchar_t* wide, size_t length) {
 
 std::string NameFromWide(const wchar_t* wide) {
     return wide ? NameFromWide(wide, std::wcslen(wide)) : std::string();
+}
+
+long ShellOpen(void* owner, const std::string& name, int show) {
+    return static_cast<long>(reinterpret_cast<INT_PTR>(
+        ShellExecuteW(static_cast<HWND>(owner), L"open", WideName(name).c_str(), nullptr, nullptr, show)));
 }

@@ -9,3 +9,6 @@ inline std::string NameFromWide(const std::wstring& wide) {
 }
 // A NUL-terminated wide buffer.
 std::string NameFromWide(const wchar_t* wide);
+
+// ShellExecute's "open" of a file or an address given as a name.
+long ShellOpen(void* owner, const std::string& name, int show);
