@@ -28,8 +28,7 @@ int CALLBACK CompareRecords(LPARAM a, LPARAM b, LPARAM context) {
     const auto* ra = reinterpret_cast<const CImageRow*>(a);
     const auto* rb = reinterpret_cast<const CImageRow*>(b);
     if (!ra || !rb) return 0;
-    // Names are UTF-8: byte order is the order of the characters' code points.
-    return CompareRows(*ra, *rb, reinterpret_cast<const SortContext*>(context)->column, nullptr);
+    return CompareRows(*ra, *rb, reinterpret_cast<const SortContext*>(context)->column);
 }
 
 // The shell's icon index, or -1 when it has none.
@@ -259,7 +258,7 @@ int CFileList::AddFileRow(const std::string& path, int32_t width, int32_t height
     item.m_nWidth = width;
     item.m_nHeight = height;
     item.m_nDepth = depth;
-    FillRowFromItem(*record, item, nullptr);
+    FillRowFromItem(*record, item);
     record->m_nIcon = FileIcon(path);
     const int row = InsertRow(RowCount(), record, 0);
     ClearSort();
@@ -273,7 +272,7 @@ int CFileList::AddFolderRow(const std::string& path, bool includeSubFolders) {
         return -1;
     }
     CImageRow* record = NewRecord();
-    FillRowFromItem(*record, CImageItem(path, true, includeSubFolders), nullptr);
+    FillRowFromItem(*record, CImageItem(path, true, includeSubFolders));
     record->m_nIcon = FolderIcon(path);
     const int row = InsertRow(RowCount(), record, 0);
     ClearSort();
@@ -287,7 +286,7 @@ void CFileList::ImageListToRows(const std::vector<CImageItem>& images) {
         DeleteAllRows();
         for (const CImageItem& item : images) {
             CImageRow* record = NewRecord();
-            FillRowFromItem(*record, item, nullptr);
+            FillRowFromItem(*record, item);
             record->m_nIcon = item.m_bIsFolder ? FolderIcon(item.m_strPath) : FileIcon(item.m_strPath);
             InsertRow(RowCount(), record, 0);
         }

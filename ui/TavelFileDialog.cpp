@@ -44,6 +44,6 @@ bool CTavelFileDialog::DoModal() {
         if (CommDlgExtendedError() != 0) VL_TRACE();
         return false;
     }
-    m_paths = ChosenPaths(NameFromWide(buffer.data(), buffer.size()), nullptr);
+    m_paths = ChosenPaths(NameFromWide(buffer.data(), buffer.size()));
     return !m_paths.empty();
 }
