@@ -70,8 +70,9 @@ TEST(Unicode, CodePageStringsBecomeNamesAndGoBackByteForByteDamagedOnesIncluded)
         EXPECT_EQ(back, ansi);
     }
     EXPECT_EQ(AnsiToName("Z\xFCrich"), "Z\xC3\xBCrich");
-    EXPECT_EQ(AnsiToName("\x81\x5C"), "\xE4\xB9\x9C");  // U+4E5C: one character, no backslash
-    EXPECT_EQ(AnsiToName("a\x80"), "a\xED\xB2\x80");    // held as the escape U+DC80
+    EXPECT_EQ(AnsiToName("\x81\x5C"), "\xE4\xB9\x9C");                  // U+4E5C: one character, no backslash
+    EXPECT_EQ(AnsiToName("a\x80"), "a\xED\xB2\x80");                    // held as the escape U+DC80
+    EXPECT_EQ(AnsiToName("\x80\x81\x5C"), "\xED\xB2\x80\xE4\xB9\x9C");  // a damaged string keeps its pairs
 }
 
 TEST(Unicode, NamesWithoutACodePageFormAreRefused) {
