@@ -34,10 +34,8 @@ int CALLBACK CompareRecords(LPARAM a, LPARAM b, LPARAM context) {
 // The shell's icon index, or -1 when it has none.
 int ShellIconIndex(const char* path, DWORD attributes, UINT flags) {
     SHFILEINFOW info{};
-    if (!SHGetFileInfoW(WideName(path).c_str(), attributes, &info, sizeof info,
-                        flags | SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
-        return -1;
-    return info.iIcon;
+    const UINT all = flags | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    return SHGetFileInfoW(WideName(path).c_str(), attributes, &info, sizeof info, all) ? info.iIcon : -1;
 }
 
 }  // namespace
@@ -371,8 +369,7 @@ void CFileList::OnGetDispInfo(NMHDR* header) {
     // The name and location columns hold names (UTF-8); the others texts in the code page.
     const bool name = item.iSubItem == 0 || item.iSubItem == 1;
     if (wide && name) {
-        const std::wstring w = WideName(text);
-        lstrcpynW(unicode->item.pszText, w.c_str(), unicode->item.cchTextMax);
+        lstrcpynW(unicode->item.pszText, WideName(text).c_str(), unicode->item.cchTextMax);
     } else if (wide) {
         AnsiToWideBuffer(text, unicode->item.pszText, unicode->item.cchTextMax);
     } else {
