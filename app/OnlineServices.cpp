@@ -8,6 +8,8 @@
 #include "res/MainMessages.h"
 #include "base/Clock.h"
 #include "base/Trace.h"
+#include "base/Unicode.h"
+#include "base/WideName_win.h"
 #include "online/Addresses.h"
 #include "online/InternetReader_win.h"
 
@@ -34,7 +36,7 @@ std::wstring Widen(const std::string& text, UINT codePage) {
 
 void OpenWebPage(HWND owner, const char* address) {
     // The shell's result is not examined: a browser that fails reports it itself.
-    ShellExecuteA(owner, "open", address, nullptr, nullptr, SW_SHOWMAXIMIZED);
+    ShellOpen(owner, AnsiToName(address), SW_SHOWMAXIMIZED);
 }
 
 void COnlineServices::Start(HWND owner) {

@@ -3,6 +3,8 @@
 #include <shellapi.h>
 
 #include "base/Trace.h"
+#include "base/Unicode.h"
+#include "base/WideName_win.h"
 #include "lang/LanguageManager.h"
 #include "online/SiteMenu.h"
 
@@ -19,6 +21,6 @@ bool OpenSite(HWND owner, const COptionData& options, UINT id) {
     std::string url;
     if (!SiteUrlForCommand(options, id, url)) return false;
     // The shell's result is not examined: a browser that fails reports it itself.
-    ShellExecuteA(owner, "open", url.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+    ShellOpen(owner, AnsiToName(url), SW_SHOWMAXIMIZED);
     return true;
 }

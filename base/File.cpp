@@ -6,7 +6,7 @@
 ReadResult ReadFileBytes(const std::string& path, std::string& out, size_t maxBytes) {
     out.clear();
     errno = 0;
-    FILE* f = std::fopen(path.c_str(), "rb");
+    FILE* f = OpenFileForReading(path);
     if (!f) return errno == ENOENT ? ReadResult::Missing : ReadResult::CannotOpen;
     ReadResult result = ReadResult::Ok;
     char buf[65536];
@@ -33,12 +33,8 @@ ReadResult ReadFileBytes(const std::string& path, std::string& out, size_t maxBy
 }
 
 bool FileExists(const std::string& path) {
-    FILE* f = std::fopen(path.c_str(), "rb");
+    FILE* f = OpenFileForReading(path);
     if (!f) return false;
     std::fclose(f);
     return true;
-}
-
-bool DeleteFileAt(const std::string& path) {
-    return std::remove(path.c_str()) == 0;
 }

@@ -1,7 +1,11 @@
 // Whole-file reading and crash-safe replacing writes, the same on Windows and natively.
 #pragma once
 #include <cstddef>
+#include <cstdio>
 #include <string>
+
+// Paths are names (UTF-8); Windows gets them in UTF-16.
+FILE* OpenFileForReading(const std::string& path);
 
 // Missing: nothing at the path; CannotOpen: there, but not readable now (locked, no rights).
 enum class ReadResult { Ok, Missing, CannotOpen, TooLarge, ReadError };

@@ -6,6 +6,14 @@
 #include "base/File.h"
 #include "base/Trace.h"
 
+FILE* OpenFileForReading(const std::string& path) {
+    return std::fopen(path.c_str(), "rb");
+}
+
+bool DeleteFileAt(const std::string& path) {
+    return std::remove(path.c_str()) == 0;
+}
+
 bool MoveFileKeeping(const std::string& from, const std::string& to) {
     // rename() would replace a file at to; a second link fails instead.
     if (::link(from.c_str(), to.c_str()) != 0) return false;

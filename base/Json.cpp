@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/Unicode.h"
+
 const JsonValue* JsonValue::Find(const std::string& key) const {
     for (const auto& m : members) {
         if (m.first == key) return &m.second;
@@ -52,12 +54,27 @@ private:
         if (c >= 'A' && c <= 'F') return c - 'A' + 10;
         return -1;
     }
-    bool StringValue(std::string& out) {
+    // out: the code-page bytes; utf8: the same string read as UTF-8 text.
+    bool StringValue(std::string& out, std::string* utf8 = nullptr) {
         ++m_pos;  // opening quote
         out.clear();
+        std::u16string wide;
+        size_t run = 0;  // where out's bytes not yet in wide begin
+        auto flush = [&] {
+            std::u16string part;
+            Utf8ToUtf16(out.substr(run), part);
+            wide += part;
+            run = out.size();
+        };
         while (m_pos < m_s.size()) {
             char c = m_s[m_pos++];
-            if (c == '"') return true;
+            if (c == '"') {
+                if (utf8) {
+                    flush();
+                    Utf16ToUtf8(wide, *utf8);
+                }
+                return true;
+            }
             if (c != '\\') {
                 out.push_back(c);
                 continue;
@@ -98,8 +115,11 @@ private:
                         v = v * 16 + h;
                     }
                     m_pos += 4;
+                    flush();
+                    wide.push_back(static_cast<char16_t>(v));
                     // Only single bytes exist in an ANSI string; anything wider cannot be kept.
                     out.push_back(v < 0x100 ? static_cast<char>(v) : '?');
+                    run = out.size();
                     break;
                 }
                 default:
@@ -179,7 +199,7 @@ private:
         }
         if (c == '"') {
             out.type = JsonValue::String;
-            return StringValue(out.text);
+            return StringValue(out.text, &out.utf8);
         }
         if (c == 't') {
             out.type = JsonValue::Bool;
@@ -206,6 +226,38 @@ private:
 bool ParseJson(const std::string& input, JsonValue& out, std::string* error) {
     out = JsonValue();
     return Parser(input, error).Document(out);
+}
+
+std::string JsonName(const std::string& name) {
+    std::string ansi;
+    if (NameToAnsi(name, ansi)) return JsonQuote(ansi);
+    std::u16string wide;
+    Utf8ToUtf16(name, wide);
+    std::string out = "{\"unicode\":\"";
+    for (char16_t c : wide) {
+        if (c == '"' || c == '\\') {
+            out.push_back('\\');
+            out.push_back(static_cast<char>(c));
+        } else if (c >= 0x20 && c <= 0x7E) {
+            out.push_back(static_cast<char>(c));
+        } else {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
+            out += buf;
+        }
+    }
+    return out + "\"}";
+}
+
+bool JsonValue::AsName(std::string& name) const {
+    if (type == String) {
+        name = AnsiToName(text);
+        return true;
+    }
+    const JsonValue* unicode = type == Object && members.size() == 1 ? Find("unicode") : nullptr;
+    if (!unicode || unicode->type != String) return false;
+    name = unicode->utf8;
+    return true;
 }
 
 std::string JsonQuote(const std::string& bytes) {
@@ -266,6 +318,10 @@ JsonWriter& JsonWriter::Key(const std::string& key) {
     m_afterKey = true;
     return *this;
 }
+JsonWriter& JsonWriter::Name(const std::string& name) {
+    return Raw(JsonName(name));
+}
+
 JsonWriter& JsonWriter::Value(const std::string& s) {
     Separate();
     m_out += JsonQuote(s);

@@ -28,5 +28,5 @@ public:
     CKeepCurrentFolder& operator=(const CKeepCurrentFolder&) = delete;
 
 private:
-    std::string m_strFolder;
+    std::wstring m_strFolder;
 };

@@ -1,8 +1,10 @@
 #include <windows.h>
 
 #include "base/Trace.h"
+#include "base/WideName_win.h"
 
 void PlatformDebugOutput(const char* text) {
-    OutputDebugStringA(text);
-    OutputDebugStringA("\n");
+    // A trace may name a file: names are UTF-8.
+    OutputDebugStringW(WideName(text).c_str());
+    OutputDebugStringW(L"\n");
 }

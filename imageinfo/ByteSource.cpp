@@ -1,10 +1,12 @@
 #include "imageinfo/ByteSource.h"
 
+#include "base/File.h"
+
 #include <cstring>
 
 bool CFileByteSource::Open(const std::string& path) {
     Close();
-    m_pFile = std::fopen(path.c_str(), "rb");
+    m_pFile = OpenFileForReading(path);
     return m_pFile != nullptr;
 }
 

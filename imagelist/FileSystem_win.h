@@ -1,4 +1,4 @@
-// The directory search of Windows (FindFirstFileA / FindNextFileA).
+// The directory search of Windows (FindFirstFileW / FindNextFileW); names in UTF-8.
 #pragma once
 #include "imagelist/FileSystem.h"
 

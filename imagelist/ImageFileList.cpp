@@ -5,6 +5,7 @@
 #include "base/File.h"
 #include "base/StringUtil.h"
 #include "base/Trace.h"
+#include "base/Unicode.h"
 #include "imagelist/FileSystem.h"
 #include "imagelist/ImageExtension.h"
 
@@ -15,6 +16,16 @@ const char kVer[] = "ver";
 const char kImage[] = "image";
 const char kPath[] = "path";
 const char kIncSubDir[] = "incsubdir";
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// A name read from a UTF-8 file, with each malformed sequence replaced: names are held well formed.
+std::string Utf8Name(const std::string& bytes) {
+    std::u16string wide;
+    std::string name;
+    Utf8ToUtf16(bytes, wide);
+    Utf16ToUtf8(wide, name);
+    return name;
+}
 
 // Files are written in text mode: every line ends in CR LF.
 void Open(std::string& out, const char* tag) {
@@ -85,14 +96,22 @@ void CImageFileList::Report(const char* key) const {
 }
 
 std::string CImageFileList::Format(const std::vector<CImageItem>& images) const {
-    std::string out;
+    // In the code page as older versions read it, unless a name has no form there.
+    std::vector<std::string> paths;
+    bool utf8 = false;
+    for (const CImageItem& item : images) {
+        paths.emplace_back();
+        if (!NameToAnsi(item.m_strPath, paths.back())) utf8 = true;
+    }
+    std::string out = utf8 ? kByteOrderMark : "";
     Open(out, kImageList);
     Open(out, kHeader);
     Element(out, kVer, m_strVersion);
     Close(out, kHeader);
-    for (const CImageItem& item : images) {
+    for (size_t i = 0; i < images.size(); ++i) {
+        const CImageItem& item = images[i];
         Open(out, kImage);
-        Element(out, kPath, item.m_strPath);
+        Element(out, kPath, utf8 ? item.m_strPath : paths[i]);
         if (item.m_bIncludeSubFolders != 0) Element(out, kIncSubDir, std::to_string(item.m_bIncludeSubFolders));
         Close(out, kImage);
     }
@@ -123,8 +142,10 @@ bool CImageFileList::Load(const std::string& path, std::vector<CImageItem>& imag
     return true;
 }
 
-bool CImageFileList::Parse(const std::string& bytes, std::vector<CImageItem>& images) {
+bool CImageFileList::Parse(const std::string& file, std::vector<CImageItem>& images) {
     images.clear();
+    const bool utf8 = file.compare(0, 3, kByteOrderMark) == 0;
+    const std::string bytes = utf8 ? file.substr(3) : file;
     TagReader in(bytes);
     std::string tag;
     if (!in.Tag(tag) || tag != kImageList) return false;
@@ -142,18 +163,19 @@ bool CImageFileList::Parse(const std::string& bytes, std::vector<CImageItem>& im
             if (!ok) break;
         } else if (tag == kImage) {
             // A missing flag means 0: the writer leaves it out exactly when it is 0.
-            std::string path;
+            std::string stored;
             int32_t includeSubFolders = 0;
             bool ok = true;
             while (ok && in.Tag(tag) && tag != endImage) {
                 std::string value;
                 if (tag == kPath) {
-                    ok = in.Value(path);
+                    ok = in.Value(stored);
                 } else if (tag == kIncSubDir && in.Value(value)) {
                     includeSubFolders = DecimalValue(value);
                 }
             }
-            if (!ok || path.empty()) break;
+            if (!ok || stored.empty()) break;
+            const std::string path = utf8 ? Utf8Name(stored) : AnsiToName(stored);
             CImageItem item;
             item.m_strPath = path;
             item.m_bIncludeSubFolders = includeSubFolders;

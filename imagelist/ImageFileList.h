@@ -1,4 +1,5 @@
-// Image list files (".iml"): the image list as tagged text in the ANSI code page.
+// Image list files (".iml"): the image list as tagged text in the ANSI code page, or in
+// UTF-8 after a byte-order mark when a name has no form in the code page.
 #pragma once
 #include <functional>
 #include <string>
@@ -26,7 +27,7 @@ public:
 
     // The file's bytes, and reading them; Load/Save without the file.
     std::string Format(const std::vector<CImageItem>& images) const;
-    bool Parse(const std::string& bytes, std::vector<CImageItem>& images);
+    bool Parse(const std::string& file, std::vector<CImageItem>& images);
 
     std::string m_strVersion = "1.1";
 

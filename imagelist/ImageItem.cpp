@@ -4,14 +4,14 @@
 
 void CImageItem::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar.WriteString(m_strPath);
+        ar.WriteName(m_strPath);
         ar.WriteInt32(m_nWidth);
         ar.WriteInt32(m_nHeight);
         ar.WriteInt32(m_nDepth);
         ar.WriteInt32(m_bIsFolder);
         ar.WriteInt32(m_bIncludeSubFolders);
     } else {
-        m_strPath = ar.ReadString();
+        m_strPath = ar.ReadName();
         m_nWidth = ar.ReadInt32();
         m_nHeight = ar.ReadInt32();
         m_nDepth = ar.ReadInt32();

@@ -23,7 +23,7 @@ private:
     std::vector<std::string> m_folders;
 };
 
-// The system's change notifications (FindFirstChangeNotificationA on Windows).
+// The system's change notifications (FindFirstChangeNotificationW on Windows).
 class IChangeNotifier {
 public:
     using Handle = void*;

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "base/WideName_win.h"
 #include "imagelist/FileSystem_win.h"
 
 namespace {
@@ -20,14 +21,14 @@ void OpenSubFolders(const std::string& folder, int depth, std::set<std::string>&
     if (depth > 128 || folder.size() >= MAX_PATH) return;
     const std::string identity = WinFolderIdentity(folder);
     if (!identity.empty() && !visited.insert(identity).second) return;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(WideName(folder + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
-        if (!lstrcmpA(data.cFileName, ".") || !lstrcmpA(data.cFileName, "..")) continue;
-        OpenSubFolders(folder + "\\" + data.cFileName, depth + 1, visited);
-    } while (FindNextFileA(find, &data));
+        if (!lstrcmpW(data.cFileName, L".") || !lstrcmpW(data.cFileName, L"..")) continue;
+        OpenSubFolders(folder + "\\" + NameFromWide(data.cFileName), depth + 1, visited);
+    } while (FindNextFileW(find, &data));
     FindClose(find);
 }
 
@@ -41,7 +42,7 @@ public:
     Handle Watch(const std::string& folder, bool directoryNames) override {
         const DWORD filter = directoryNames ? FILE_NOTIFY_CHANGE_DIR_NAME
                                             : (FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE);
-        HANDLE h = FindFirstChangeNotificationA(folder.c_str(), TRUE, filter);
+        HANDLE h = FindFirstChangeNotificationW(WideName(folder).c_str(), TRUE, filter);
         if (h == INVALID_HANDLE_VALUE) return nullptr;
         if (directoryNames && RunningUnderWine()) {
             std::string root = folder;

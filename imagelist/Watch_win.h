@@ -4,7 +4,7 @@
 
 #include "imagelist/Watch.h"
 
-// FindFirstChangeNotificationA, FindNextChangeNotification, WaitForMultipleObjects.
+// FindFirstChangeNotificationW, FindNextChangeNotification, WaitForMultipleObjects.
 IChangeNotifier& Win32ChangeNotifier();
 
 // Posts WM_FOLDERCHANGED (wParam as given, lParam 0) to the window.

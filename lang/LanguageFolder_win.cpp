@@ -2,6 +2,7 @@
 
 #include <mbstring.h>
 
+#include "base/WideName_win.h"
 #include "lang/LanguageManager.h"
 
 namespace {
@@ -11,12 +12,14 @@ public:
     void FindMatches(const std::string& searchPath, std::vector<std::string>& paths) override {
         size_t slash = searchPath.find_last_of("\\/");
         std::string folder = slash == std::string::npos ? std::string() : searchPath.substr(0, slash + 1);
-        WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA(searchPath.c_str(), &data);
+        // Paths are names (UTF-8): the program's folder may be outside the code page.
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW(WideName(searchPath).c_str(), &data);
         if (find == INVALID_HANDLE_VALUE) return;
         do {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) paths.push_back(folder + data.cFileName);
-        } while (FindNextFileA(find, &data));
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                paths.push_back(folder + NameFromWide(data.cFileName));
+        } while (FindNextFileW(find, &data));
         FindClose(find);
     }
 

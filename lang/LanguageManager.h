@@ -22,7 +22,7 @@ public:
     virtual int CompareNames(const std::string& a, const std::string& b) = 0;
 };
 
-// The search of this platform (FindFirstFileA on Windows).
+// The search of this platform (FindFirstFileW on Windows).
 ILanguageFolder& SystemLanguageFolder();
 
 class CLanguageManager {

@@ -23,11 +23,12 @@ namespace {
 
 // By full path, so that no copy in the program's or the current folder is taken instead.
 HMODULE LoadSystemLibrary(const char* name) {
-    char dir[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(dir, MAX_PATH);
+    wchar_t dir[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(dir, MAX_PATH);
     if (n == 0 || n + std::strlen(name) + 2 > MAX_PATH) return nullptr;
-    const std::string path = std::string(dir, n) + "\\" + name;
-    return LoadLibraryA(path.c_str());
+    std::wstring path = std::wstring(dir, n) + L"\\";
+    for (const char* c = name; *c; ++c) path.push_back(static_cast<wchar_t>(*c));  // an ASCII name
+    return LoadLibraryW(path.c_str());
 }
 
 template <typename Fn>

@@ -4,6 +4,7 @@
 
 #include "base/ProgramPath.h"
 #include "base/Trace.h"
+#include "base/WideName_win.h"
 
 namespace {
 
@@ -31,16 +32,16 @@ bool CPaintLibThumbnailGenerater::Load() {
     if (!m_hModule) {
         // The full path: a tg.dll in the current folder must not be picked up instead.
         const std::string path = m_strLibraryPath.empty() ? ProgramFolder() + "\\tg.dll" : m_strLibraryPath;
-        m_hModule = LoadLibraryA(path.c_str());
+        m_hModule = LoadLibraryW(WideName(path).c_str());
         if (!m_hModule) {
             VL_TRACE();
             if (g_messageFn) g_messageFn();
             return false;
         }
     }
-    if (!m_pfnThumbnail2) m_pfnThumbnail2 = Proc<Thumbnail2Fn>(m_hModule, "fn_b_GenerateThumbnail2");
+    if (!m_pfnThumbnail2) m_pfnThumbnail2 = Proc<Thumbnail2Fn>(m_hModule, "fn_b_GenerateThumbnail2W");
     if (!m_pfnThumbnail2) return false;
-    if (!m_pfnToDC) m_pfnToDC = Proc<ToDCFn>(m_hModule, "fn_b_GenerateThumbnailToDC");
+    if (!m_pfnToDC) m_pfnToDC = Proc<ToDCFn>(m_hModule, "fn_b_GenerateThumbnailToDCW");
     return m_pfnToDC != nullptr;
 }
 
@@ -57,7 +58,8 @@ bool CPaintLibThumbnailGenerater::GenerateThumbnail(const char* path, HBITMAP& b
     }
     if (!m_pfnThumbnail2 || !path) return false;
     HBITMAP made = nullptr;
-    if (!m_pfnThumbnail2(path, box.cx, box.cy, &made, &pictureWidth, &pictureHeight) || !made) return false;
+    if (!m_pfnThumbnail2(WideName(path).c_str(), box.cx, box.cy, &made, &pictureWidth, &pictureHeight) || !made)
+        return false;
     bitmap = made;
     return true;
 }
@@ -68,7 +70,7 @@ bool CPaintLibThumbnailGenerater::GenerateToDC(const char* path, uint32_t mode, 
     HDC made = nullptr;
     HBITMAP old = nullptr;
     SIZE s = size;
-    if (!m_pfnToDC(path, mode, &made, &s, &old) || !made) return false;
+    if (!m_pfnToDC(WideName(path).c_str(), mode, &made, &s, &old) || !made) return false;
     dc = made;
     previous = old;
     size = s;

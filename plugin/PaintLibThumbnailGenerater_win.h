@@ -35,8 +35,9 @@ public:
     static void SetMessageFn(MessageFn fn);
 
 private:
-    using ToDCFn = BOOL(WINAPI*)(const char*, DWORD, HDC*, SIZE*, HBITMAP*);
-    using Thumbnail2Fn = BOOL(WINAPI*)(const char*, int, int, HBITMAP*, int*, int*);
+    // The wide-path exports: a name outside the code page reaches the plug-in whole.
+    using ToDCFn = BOOL(WINAPI*)(const wchar_t*, DWORD, HDC*, SIZE*, HBITMAP*);
+    using Thumbnail2Fn = BOOL(WINAPI*)(const wchar_t*, int, int, HBITMAP*, int*, int*);
 
     std::string m_strLibraryPath;
     HMODULE m_hModule = nullptr;

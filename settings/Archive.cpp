@@ -1,6 +1,14 @@
 #include "settings/Archive.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#include "base/Unicode.h"
+
+namespace {
+const uint16_t kWideMarker = 0xFFFE;
+}
 
 CArchive::CArchive() : m_storing(true) {}
 
@@ -24,8 +32,7 @@ void CArchive::WriteBytes(const void* data, size_t size) {
     m_out.append(static_cast<const char*>(data), size);
 }
 
-void CArchive::WriteString(const std::string& s) {
-    const size_t len = s.size();
+void CArchive::WriteLength(uint32_t len) {
     if (len < 0xFF) {
         WriteUInt8(static_cast<uint8_t>(len));
     } else if (len < 0xFFFE) {
@@ -34,9 +41,27 @@ void CArchive::WriteString(const std::string& s) {
     } else {
         WriteUInt8(0xFF);
         WriteUInt16(0xFFFF);
-        WriteUInt32(static_cast<uint32_t>(len));
+        WriteUInt32(len);
     }
-    WriteBytes(s.data(), len);
+}
+
+void CArchive::WriteString(const std::string& s) {
+    WriteLength(static_cast<uint32_t>(s.size()));
+    WriteBytes(s.data(), s.size());
+}
+
+void CArchive::WriteName(const std::string& name) {
+    std::string ansi;
+    if (NameToAnsi(name, ansi)) {
+        WriteString(ansi);
+        return;
+    }
+    std::u16string wide;
+    Utf8ToUtf16(name, wide);
+    WriteUInt8(0xFF);
+    WriteUInt16(kWideMarker);
+    WriteLength(static_cast<uint32_t>(wide.size()));
+    for (char16_t c : wide) WriteUInt16(c);
 }
 
 void CArchive::Need(size_t n) const {
@@ -66,16 +91,46 @@ void CArchive::ReadBytes(void* data, size_t size) {
     m_pos += size;
 }
 
-std::string CArchive::ReadString() {
+std::string CArchive::ReadStored(bool& wide) {
     uint32_t len = ReadUInt8();
+    wide = false;
     if (len == 0xFF) {
         len = ReadUInt16();
-        if (len == 0xFFFF) len = ReadUInt32();
+        if (len == kWideMarker) {
+            wide = true;
+            len = ReadUInt8();
+            if (len == 0xFF) {
+                len = ReadUInt16();
+                if (len == 0xFFFF) len = ReadUInt32();
+            }
+        } else if (len == 0xFFFF) {
+            len = ReadUInt32();
+        }
     }
-    Need(len);  // a damaged length must not allocate more than the archive holds
-    std::string s(m_in->data() + m_pos, len);
-    m_pos += len;
-    return s;
+    const uint64_t bytes = wide ? uint64_t(len) * 2 : len;
+    Need(static_cast<size_t>(std::min<uint64_t>(bytes, SIZE_MAX)));  // never allocate more than is there
+    if (!wide) {
+        std::string s(m_in->data() + m_pos, len);
+        m_pos += len;
+        return s;
+    }
+    std::u16string text(len, u'\0');
+    for (char16_t& c : text) c = ReadUInt16();
+    std::string name;
+    Utf16ToUtf8(text, name);
+    return name;
+}
+
+std::string CArchive::ReadString() {
+    bool wide;
+    std::string s = ReadStored(wide);
+    return wide ? NameToAnsiLossy(s) : s;
+}
+
+std::string CArchive::ReadName() {
+    bool wide;
+    std::string s = ReadStored(wide);
+    return wide ? s : AnsiToName(s);
 }
 
 size_t CArchive::ReadCount(size_t minElementSize) {

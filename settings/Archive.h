@@ -1,6 +1,7 @@
 // A byte archive in the layout of the classic framework's CArchive: little-endian
-// integers and length-prefixed ANSI strings. Loading throws CArchiveException when
-// the bytes run out or a count cannot fit in what is left.
+// integers and length-prefixed strings, in the ANSI code page or in the wide form (0xFF,
+// the marker 0xFFFE, the length in UTF-16 units, UTF-16LE). Loading throws
+// CArchiveException when the bytes run out or a count cannot fit in what is left.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -27,14 +28,20 @@ public:
     void WriteUInt32(uint32_t v);
     void WriteInt32(int32_t v) { WriteUInt32(static_cast<uint32_t>(v)); }
     void WriteBytes(const void* data, size_t size);
+    // A text in the code page, stored as it is.
     void WriteString(const std::string& s);
+    // A name (UTF-8): in the code page when it has a form there, else in the wide form.
+    void WriteName(const std::string& name);
 
     uint8_t ReadUInt8();
     uint16_t ReadUInt16();
     uint32_t ReadUInt32();
     int32_t ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
     void ReadBytes(void* data, size_t size);
+    // A text in the code page; one stored in the wide form gets "?" for what the code page lacks.
     std::string ReadString();
+    // A name in either form.
+    std::string ReadName();
     // Reads an element count and refuses it unless the rest of the bytes can hold
     // that many elements of at least minElementSize bytes each.
     size_t ReadCount(size_t minElementSize);
@@ -46,6 +53,9 @@ public:
 
 private:
     void Need(size_t n) const;
+    void WriteLength(uint32_t length);
+    // The stored form: the code page's bytes, or UTF-8 when wide is set.
+    std::string ReadStored(bool& wide);
 
     bool m_storing;
     std::string m_out;

@@ -110,9 +110,9 @@ void COptionData::Serialize(CArchive& ar) {
     Field(ar, m_nThumbHeight);
     Field(ar, m_nNextIndex);
     if (ar.IsStoring()) {
-        ar.WriteString(m_strLanguageFile);
+        ar.WriteName(m_strLanguageFile);
     } else {
-        m_strLanguageFile = ar.ReadString();
+        m_strLanguageFile = ar.ReadName();
     }
     Field(ar, m_bCheckUpdate);
     Field(ar, m_bPauseOnScreenSaver);

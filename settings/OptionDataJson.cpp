@@ -6,7 +6,7 @@ std::string ImageItemToJson(const CImageItem& item) {
     JsonWriter w;
     w.BeginObject()
         .Key("path")
-        .Value(item.m_strPath)
+        .Name(item.m_strPath)
         .Key("width")
         .Value(item.m_nWidth)
         .Key("height")
@@ -58,7 +58,7 @@ std::string OptionDataToJson(const COptionData& d, uint32_t version) {
         .Key("m_nNextIndex")
         .Value(d.m_nNextIndex)
         .Key("m_strLanguageFile")
-        .Value(d.m_strLanguageFile)
+        .Name(d.m_strLanguageFile)
         .Key("m_bCheckUpdate")
         .Value(d.m_bCheckUpdate)
         .Key("m_bPauseOnScreenSaver")
@@ -131,6 +131,13 @@ bool Str(const JsonValue& obj, const char* key, std::string& field, std::string*
     return true;
 }
 
+bool Name(const JsonValue& obj, const char* key, std::string& field, std::string* error) {
+    const JsonValue* v = obj.Find(key);
+    if (!v || v->AsName(field)) return true;
+    if (error) *error = std::string("\"") + key + "\" is neither a string nor {\"unicode\": string}";
+    return false;
+}
+
 bool Expect(const JsonValue* v, JsonValue::Type type, const char* key, std::string* error) {
     if (v && v->type != type) {
         if (error) *error = std::string("\"") + key + "\" has the wrong type";
@@ -145,7 +152,7 @@ bool ImageItemFromJson(const JsonValue& json, CImageItem& item, std::string* err
         if (error) *error = "an entry is not an object";
         return false;
     }
-    return Str(json, "path", item.m_strPath, error) && Int(json, "width", item.m_nWidth, error) &&
+    return Name(json, "path", item.m_strPath, error) && Int(json, "width", item.m_nWidth, error) &&
            Int(json, "height", item.m_nHeight, error) && Int(json, "depth", item.m_nDepth, error) &&
            Int(json, "isFolder", item.m_bIsFolder, error) &&
            Int(json, "includeSubFolders", item.m_bIncludeSubFolders, error);
@@ -162,7 +169,7 @@ bool OptionDataFromJson(const JsonValue& json, COptionData& d, std::string* erro
         Int(json, "m_bEnabled", d.m_bEnabled, error) && Int(json, "m_nListViewMode", d.m_nListViewMode, error) &&
         Int(json, "m_nThumbWidth", d.m_nThumbWidth, error) && Int(json, "m_nThumbHeight", d.m_nThumbHeight, error) &&
         Int(json, "m_nNextIndex", d.m_nNextIndex, error) &&
-        Str(json, "m_strLanguageFile", d.m_strLanguageFile, error) &&
+        Name(json, "m_strLanguageFile", d.m_strLanguageFile, error) &&
         Int(json, "m_bCheckUpdate", d.m_bCheckUpdate, error) &&
         Int(json, "m_bPauseOnScreenSaver", d.m_bPauseOnScreenSaver, error) &&
         Int(json, "m_bAutoStart", d.m_bAutoStart, error) && Int(json, "m_bRefreshSites", d.m_bRefreshSites, error) &&

@@ -5,10 +5,11 @@
 
 #include "base/ProgramPath.h"
 #include "base/Trace.h"
+#include "base/WideName_win.h"
 
 namespace {
-const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-const char kInstallKey[] = "Software\\Velum";
+const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const wchar_t kInstallKey[] = L"Software\\Velum";
 
 HKEY Root(IAutoStartStore::Hive hive) {
     return hive == IAutoStartStore::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
@@ -19,11 +20,11 @@ HKEY Root(IAutoStartStore::Hive hive) {
 LONG OpenRun(IAutoStartStore::Hive hive, REGSAM access, bool create, HKEY& key) {
     key = nullptr;
     if (create && hive == IAutoStartStore::CurrentUser)
-        return RegCreateKeyExA(Root(hive), kRunKey, 0, nullptr, 0, access, nullptr, &key, nullptr);
-    return RegOpenKeyExA(Root(hive), kRunKey, 0, access, &key);
+        return RegCreateKeyExW(Root(hive), kRunKey, 0, nullptr, 0, access, nullptr, &key, nullptr);
+    return RegOpenKeyExW(Root(hive), kRunKey, 0, access, &key);
 }
 
-typedef BOOL(WINAPI* SHGetSpecialFolderPathAFn)(HWND, LPSTR, int, BOOL);
+typedef BOOL(WINAPI* SHGetSpecialFolderPathWFn)(HWND, LPWSTR, int, BOOL);
 }  // namespace
 
 std::string UserSettingsPath() {
@@ -35,22 +36,22 @@ bool CWinSettingsLocation::AppDataFolder(std::string& folder) {
     // shell32 of Windows 2000 has it; resolved at run time all the same, as older shells lack it.
     HMODULE shell = GetModuleHandleA("shell32.dll");
     if (!shell) shell = LoadLibraryA("shell32.dll");
-    auto fn = shell ? reinterpret_cast<SHGetSpecialFolderPathAFn>(
-                          reinterpret_cast<void*>(GetProcAddress(shell, "SHGetSpecialFolderPathA")))
+    auto fn = shell ? reinterpret_cast<SHGetSpecialFolderPathWFn>(
+                          reinterpret_cast<void*>(GetProcAddress(shell, "SHGetSpecialFolderPathW")))
                     : nullptr;
-    char buf[MAX_PATH + 1] = {};
+    wchar_t buf[MAX_PATH + 1] = {};
     if (!fn || !fn(nullptr, buf, CSIDL_APPDATA, FALSE)) return false;
-    folder = buf;
+    folder = NameFromWide(buf);
     return true;
 }
 
 bool CWinSettingsLocation::IsDirectory(const std::string& path) {
-    DWORD attr = GetFileAttributesA(path.c_str());
+    DWORD attr = GetFileAttributesW(WideName(path).c_str());
     return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool CWinSettingsLocation::MakeDirectory(const std::string& path) {
-    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+    return CreateDirectoryW(WideName(path).c_str(), nullptr) != 0;
 }
 
 std::string CWinSettingsLocation::ExecutablePath() {
@@ -67,7 +68,7 @@ bool CWinAutoStartStore::CanOpen(Hive hive) {
 bool CWinAutoStartStore::HasValue(Hive hive, const std::string& name) {
     HKEY key;
     if (OpenRun(hive, KEY_QUERY_VALUE, false, key) != ERROR_SUCCESS) return false;
-    LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, nullptr);
+    LONG rc = RegQueryValueExW(key, WideName(name).c_str(), nullptr, nullptr, nullptr, nullptr);
     RegCloseKey(key);
     return rc == ERROR_SUCCESS;
 }
@@ -79,8 +80,9 @@ bool CWinAutoStartStore::SetValue(Hive hive, const std::string& name, const std:
         return false;
     }
     // The size counts the terminating NUL, which readers of the value rely on.
-    LONG rc = RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                             static_cast<DWORD>(text.size() + 1));
+    const std::wstring wide = WideName(text);
+    LONG rc = RegSetValueExW(key, WideName(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                             static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
     if (rc != ERROR_SUCCESS) VL_TRACE();
     return rc == ERROR_SUCCESS;
@@ -91,31 +93,31 @@ bool CWinAutoStartStore::DeleteValue(Hive hive, const std::string& name) {
     LONG rc = OpenRun(hive, KEY_SET_VALUE, false, key);
     if (rc == ERROR_FILE_NOT_FOUND) return true;  // no Run key, so no value either
     if (rc != ERROR_SUCCESS) return false;
-    rc = RegDeleteValueA(key, name.c_str());
+    rc = RegDeleteValueW(key, WideName(name).c_str());
     RegCloseKey(key);
     return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
 }
 
 std::string CWinAutoStartStore::InstallFolder() {
     HKEY key = nullptr;
-    LONG rc = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInstallKey, 0, KEY_QUERY_VALUE, &key);
+    LONG rc = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kInstallKey, 0, KEY_QUERY_VALUE, &key);
 #if defined(_WIN64)
     // The installer is a 32-bit program: its keys are in the 32-bit view.
     if (rc != ERROR_SUCCESS)
-        rc = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInstallKey, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key);
+        rc = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kInstallKey, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key);
 #endif
     if (rc != ERROR_SUCCESS) return std::string();
-    char folder[MAX_PATH + 1] = {};
-    DWORD type = 0, size = MAX_PATH;  // one byte short, so the text always ends in a NUL
-    rc = RegQueryValueExA(key, "InstallDir", nullptr, &type, reinterpret_cast<BYTE*>(folder), &size);
+    wchar_t folder[MAX_PATH + 1] = {};
+    DWORD type = 0, size = MAX_PATH * sizeof(wchar_t);  // one short, so the text always ends in a NUL
+    rc = RegQueryValueExW(key, L"InstallDir", nullptr, &type, reinterpret_cast<BYTE*>(folder), &size);
     RegCloseKey(key);
     if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || !folder[0]) return std::string();
-    char full[MAX_PATH + 1] = {}, longName[MAX_PATH + 1] = {};
-    const DWORD n = GetFullPathNameA(folder, sizeof full, full, nullptr);
-    if (n == 0 || n >= sizeof full) return std::string();
+    wchar_t full[MAX_PATH + 1] = {}, longName[MAX_PATH + 1] = {};
+    const DWORD n = GetFullPathNameW(folder, MAX_PATH + 1, full, nullptr);
+    if (n == 0 || n >= MAX_PATH + 1) return std::string();
     // The program's own path comes in long names; so must this.
-    const DWORD m = GetLongPathNameA(full, longName, sizeof longName);
-    return m > 0 && m < sizeof longName ? std::string(longName) : std::string(full);
+    const DWORD m = GetLongPathNameW(full, longName, MAX_PATH + 1);
+    return NameFromWide(m > 0 && m < MAX_PATH + 1 ? longName : full);
 }
 
 bool ApplyAutoStart(const COptionData& data) {

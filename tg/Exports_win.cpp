@@ -1,9 +1,12 @@
-// The plug-in's two entry points. Both may run at once on different threads: every call
-// works on its own objects and frees everything it made unless it hands it over.
+// The plug-in's entry points, each with a path in the code page and one in UTF-16. All may
+// run at once on different threads: every call works on its own objects and frees
+// everything it made unless it hands it over. Inside, paths are names (UTF-8).
 #include <windows.h>
 
 #include <new>
 
+#include "base/Unicode.h"
+#include "base/WideName_win.h"
 #include "tg/Picture_win.h"
 #include "tg/core/Scale.h"
 #include "tg/core/Sizing.h"
@@ -68,10 +71,7 @@ HBITMAP Render(CPictureSource& src, const tg::RenderPlan& plan) {
     return out.Release();
 }
 
-}  // namespace
-
-extern "C" BOOL WINAPI fn_b_GenerateThumbnailToDC(const char* path, DWORD mode, HDC* dc, SIZE* size,
-                                                  HBITMAP* previous) {
+BOOL ToDC(const char* path, DWORD mode, HDC* dc, SIZE* size, HBITMAP* previous) {
     if (!path || !dc || !size || !previous) return FALSE;
     try {
         CComScope com;
@@ -102,8 +102,7 @@ extern "C" BOOL WINAPI fn_b_GenerateThumbnailToDC(const char* path, DWORD mode, 
     }
 }
 
-extern "C" BOOL WINAPI fn_b_GenerateThumbnail2(const char* path, int boxWidth, int boxHeight, HBITMAP* bitmap,
-                                               int* pictureWidth, int* pictureHeight) {
+BOOL Thumbnail(const char* path, int boxWidth, int boxHeight, HBITMAP* bitmap, int* pictureWidth, int* pictureHeight) {
     if (!path || !bitmap) return FALSE;
     try {
         CComScope com;
@@ -119,6 +118,46 @@ extern "C" BOOL WINAPI fn_b_GenerateThumbnail2(const char* path, int boxWidth, i
         if (pictureWidth) *pictureWidth = src->Width();
         if (pictureHeight) *pictureHeight = src->Height();
         return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI fn_b_GenerateThumbnailToDC(const char* path, DWORD mode, HDC* dc, SIZE* size,
+                                                  HBITMAP* previous) {
+    try {
+        return path ? ToDC(AnsiToName(path).c_str(), mode, dc, size, previous) : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+extern "C" BOOL WINAPI fn_b_GenerateThumbnailToDCW(const wchar_t* path, DWORD mode, HDC* dc, SIZE* size,
+                                                   HBITMAP* previous) {
+    try {
+        return path ? ToDC(NameFromWide(path).c_str(), mode, dc, size, previous) : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+extern "C" BOOL WINAPI fn_b_GenerateThumbnail2(const char* path, int boxWidth, int boxHeight, HBITMAP* bitmap,
+                                               int* pictureWidth, int* pictureHeight) {
+    try {
+        return path ? Thumbnail(AnsiToName(path).c_str(), boxWidth, boxHeight, bitmap, pictureWidth, pictureHeight)
+                    : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+extern "C" BOOL WINAPI fn_b_GenerateThumbnail2W(const wchar_t* path, int boxWidth, int boxHeight, HBITMAP* bitmap,
+                                                int* pictureWidth, int* pictureHeight) {
+    try {
+        return path ? Thumbnail(NameFromWide(path).c_str(), boxWidth, boxHeight, bitmap, pictureWidth, pictureHeight)
+                    : FALSE;
     } catch (...) {
         return FALSE;
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Sync.h"
+#include "base/WideName_win.h"
 #include "tg/Picture_win.h"
 #include "tg/core/LibraryPath.h"
 
@@ -128,11 +129,7 @@ public:
     bool Open(const char* path) {
         m_api = StartedGdiplus();
         if (!m_api) return false;
-        const int n = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-        if (n <= 0) return false;
-        std::vector<WCHAR> wide(n);
-        MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), n);
-        if (m_api->create(wide.data(), &m_bitmap) != 0) {
+        if (m_api->create(WideName(path).c_str(), &m_bitmap) != 0) {
             m_bitmap = nullptr;
             return false;
         }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/File.h"
+#include "base/WideName_win.h"
 #include "tg/Picture_win.h"
 
 namespace {
@@ -24,7 +25,7 @@ public:
 
     bool Open(const char* path, bool wmf) {
         if (!wmf) {
-            m_emf = GetEnhMetaFileA(path);
+            m_emf = GetEnhMetaFileW(WideName(path).c_str());
         } else {
             std::string b;
             if (ReadFileBytes(path, b, kMaxMetafileBytes) != ReadResult::Ok || b.size() < 18) return false;

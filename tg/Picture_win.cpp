@@ -85,7 +85,7 @@ private:
 
 // The orientation tag of a JPEG or TIFF file; upright when there is none or it cannot be read.
 int FileOrientation(const char* path, bool tiff) {
-    FILE* f = std::fopen(path, "rb");
+    FILE* f = OpenFileForReading(path);
     if (!f) return exif::kUpright;
     const exif::ReadAt read = [f](uint64_t offset, void* buf, size_t n) {
         return offset <= 0x7FFFFFFF && std::fseek(f, static_cast<long>(offset), SEEK_SET) == 0 &&

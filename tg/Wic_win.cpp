@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/WideName_win.h"
 #include "tg/Picture_win.h"
 
 namespace {
@@ -51,14 +52,11 @@ private:
 class CWicSource : public CPictureSource {
 public:
     bool Open(const char* path) {
-        const int n = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-        if (n <= 0) return false;
-        std::vector<wchar_t> wide(n);
-        MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), n);
+        const std::wstring wide = WideName(path);
         if (FAILED(CoCreateInstance(kClsidWicFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
                                     reinterpret_cast<void**>(&m_factory))))
             return false;
-        if (FAILED(m_factory->CreateDecoderFromFilename(wide.data(), nullptr, GENERIC_READ,
+        if (FAILED(m_factory->CreateDecoderFromFilename(wide.c_str(), nullptr, GENERIC_READ,
                                                         WICDecodeMetadataCacheOnDemand, &m_decoder)))
             return false;
         if (FAILED(m_decoder->GetFrame(0, &m_frame))) return false;

@@ -14,7 +14,7 @@ int ImageInfo(const std::vector<std::string>& args) {
         readers.GetImageInfo(path, width, height, depth);
         JsonWriter w;
         w.BeginObject();
-        w.Key("path").Value(path);
+        w.Key("path").Name(path);
         w.Key("width").Value(static_cast<int64_t>(width));
         w.Key("height").Value(static_cast<int64_t>(height));
         w.Key("depth").Value(static_cast<int64_t>(depth));

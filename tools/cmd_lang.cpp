@@ -46,7 +46,7 @@ int Catalog(const std::vector<std::string>& args) {
     JsonWriter w;
     w.BeginArray();
     for (const CLangInfo& info : mgr.GetCatalogue()) {
-        w.BeginObject().Key("name").Value(info.m_strLangName).Key("path").Value(info.m_strPath).EndObject();
+        w.BeginObject().Key("name").Value(info.m_strLangName).Key("path").Name(info.m_strPath).EndObject();
     }
     w.EndArray();
     WriteOut(w.Str() + "\n");

@@ -7,6 +7,12 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "base/Unicode.h"
+#include "base/WideName_win.h"
 #endif
 
 #include "tools/Command.h"
@@ -22,6 +28,22 @@ std::map<std::string, Entry>& Registry() {
     return registry;
 }
 
+// The words after the program's name, paths as names (UTF-8): the ANSI argv has lost what
+// the code page lacks.
+std::vector<std::string> Arguments(int argc, char** argv) {
+#ifdef _WIN32
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide) {
+        std::vector<std::string> args;
+        for (int i = 1; i < count; ++i) args.push_back(NameFromWide(wide[i]));
+        LocalFree(wide);
+        return args;
+    }
+#endif
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 int PrintUsage() {
     std::fprintf(stderr, "usage:\n");
     for (const auto& e : Registry()) std::fprintf(stderr, "  velum-tool %s\n", e.second.usage);
@@ -34,7 +56,12 @@ CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandF
 }
 
 int Fail(const std::string& reason) {
+#ifdef _WIN32
+    // A reason may hold a name; the console shows the code page.
+    std::fprintf(stderr, "velum-tool: %s\n", NameToAnsiLossy(reason).c_str());
+#else
     std::fprintf(stderr, "velum-tool: %s\n", reason.c_str());
+#endif
     return 1;
 }
 
@@ -62,10 +89,11 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
-    if (argc < 2) return PrintUsage();
-    auto it = Registry().find(argv[1]);
+    std::vector<std::string> args = Arguments(argc, argv);
+    if (args.empty()) return PrintUsage();
+    auto it = Registry().find(args[0]);
     if (it == Registry().end()) return PrintUsage();
-    std::vector<std::string> args(argv + 2, argv + argc);
+    args.erase(args.begin());
     try {
         return it->second.fn(args);
     } catch (const std::exception& e) {

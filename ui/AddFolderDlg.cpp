@@ -4,20 +4,23 @@
 
 #include "base/SystemFolder_win.h"
 #include "base/Trace.h"
+#include "base/WideName_win.h"
 #include "lang/LangKeys.h"
 
 namespace {
 
-std::string Lower(std::string s) {
-    if (!s.empty()) CharLowerBuffA(&s[0], static_cast<DWORD>(s.size()));
-    return s;
+// A name in lower case (UTF-8 has no lower case of its own bytes).
+std::string Lower(const std::string& name) {
+    std::wstring s = WideName(name);
+    if (!s.empty()) CharLowerBuffW(&s[0], static_cast<DWORD>(s.size()));
+    return NameFromWide(s);
 }
 
 // The file system path of an item of the browser; false for My Computer, a network place, ...
 bool PathOfItem(LPCITEMIDLIST pidl, std::string& path) {
-    char buf[MAX_PATH + 1] = {};
-    if (!pidl || !SHGetPathFromIDListA(pidl, buf) || !buf[0]) return false;
-    path = buf;
+    wchar_t buf[MAX_PATH + 1] = {};
+    if (!pidl || !SHGetPathFromIDListW(pidl, buf) || !buf[0]) return false;
+    path = NameFromWide(buf);
     return true;
 }
 
@@ -59,8 +62,9 @@ void CAddFolderDlg::OnInitialized(HWND browser) {
             }
         }
     }
-    char nethood[MAX_PATH + 1] = {};
-    m_strExcluded = SHGetSpecialFolderPathA(browser, nethood, CSIDL_NETHOOD, FALSE) ? Lower(nethood) : std::string();
+    wchar_t nethood[MAX_PATH + 1] = {};
+    m_strExcluded =
+        SHGetSpecialFolderPathW(browser, nethood, CSIDL_NETHOOD, FALSE) ? Lower(NameFromWide(nethood)) : std::string();
 }
 
 void CAddFolderDlg::OnSelectionChanged(HWND browser, LPARAM pidl) const {
@@ -85,15 +89,15 @@ bool BrowseForImageFolder(HWND owner, const CLanguageManager& language, std::str
     if (!language.GetString(langsec::kAddFolderDialog, "0001", caption)) caption.clear();
     if (!language.GetString(langsec::kAddFolderDialog, "0002", checkText)) checkText = "Include Sub Folders";
     CAddFolderDlg dlg(caption, checkText);
-    char display[MAX_PATH + 1] = {};
-    BROWSEINFOA bi{};
+    wchar_t display[MAX_PATH + 1] = {};
+    BROWSEINFOW bi{};
     bi.hwndOwner = owner;
     bi.pszDisplayName = display;
     bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN | BIF_STATUSTEXT | BIF_NEWDIALOGSTYLE;
     bi.lpfn = &CAddFolderDlg::BrowseCallback;
     bi.lParam = reinterpret_cast<LPARAM>(&dlg);
     const CKeepCurrentFolder keep;
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&bi);
+    LPITEMIDLIST chosen = SHBrowseForFolderW(&bi);
     bool ok = false;
     if (chosen) {
         ok = PathOfItem(chosen, path);

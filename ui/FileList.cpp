@@ -5,6 +5,8 @@
 #include "res/ConfigIds.h"
 #include "base/CodePage.h"
 #include "base/Trace.h"
+#include "base/Unicode.h"
+#include "base/WideName_win.h"
 #include "imageinfo/SummaryInfoPicker.h"
 #include "lang/LangKeys.h"
 #include "base/ResString_win.h"
@@ -26,14 +28,14 @@ int CALLBACK CompareRecords(LPARAM a, LPARAM b, LPARAM context) {
     const auto* ra = reinterpret_cast<const CImageRow*>(a);
     const auto* rb = reinterpret_cast<const CImageRow*>(b);
     if (!ra || !rb) return 0;
-    return CompareRows(*ra, *rb, reinterpret_cast<const SortContext*>(context)->column, AnsiLeadByte);
+    return CompareRows(*ra, *rb, reinterpret_cast<const SortContext*>(context)->column);
 }
 
 // The shell's icon index, or -1 when it has none.
 int ShellIconIndex(const char* path, DWORD attributes, UINT flags) {
-    SHFILEINFOA info{};
-    if (!SHGetFileInfoA(path, attributes, &info, sizeof info, flags | SHGFI_SYSICONINDEX | SHGFI_SMALLICON)) return -1;
-    return info.iIcon;
+    SHFILEINFOW info{};
+    const UINT all = flags | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    return SHGetFileInfoW(WideName(path).c_str(), attributes, &info, sizeof info, all) ? info.iIcon : -1;
 }
 
 }  // namespace
@@ -66,6 +68,8 @@ bool CFileList::Attach(HWND dialog, int id, TextLookup lookup) {
     m_strDepthFormat = LoadResString(IDS_DEPTH_FORMAT);
     if (m_strDepthFormat.empty()) m_strDepthFormat = RowTexts().depthFormat;
     Call(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kExtendedStyles);
+    // Names come back in UTF-16 (LVN_GETDISPINFOW): the code page would lose some of them.
+    Call(CCM_SETUNICODEFORMAT, TRUE);
     // The system image lists are the shell's: shared, never destroyed with the control.
     SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | LVS_AUTOARRANGE | LVS_SHAREIMAGELISTS);
     SHFILEINFOA info{};
@@ -252,7 +256,7 @@ int CFileList::AddFileRow(const std::string& path, int32_t width, int32_t height
     item.m_nWidth = width;
     item.m_nHeight = height;
     item.m_nDepth = depth;
-    FillRowFromItem(*record, item, AnsiLeadByte);
+    FillRowFromItem(*record, item);
     record->m_nIcon = FileIcon(path);
     const int row = InsertRow(RowCount(), record, 0);
     ClearSort();
@@ -266,7 +270,7 @@ int CFileList::AddFolderRow(const std::string& path, bool includeSubFolders) {
         return -1;
     }
     CImageRow* record = NewRecord();
-    FillRowFromItem(*record, CImageItem(path, true, includeSubFolders), AnsiLeadByte);
+    FillRowFromItem(*record, CImageItem(path, true, includeSubFolders));
     record->m_nIcon = FolderIcon(path);
     const int row = InsertRow(RowCount(), record, 0);
     ClearSort();
@@ -280,7 +284,7 @@ void CFileList::ImageListToRows(const std::vector<CImageItem>& images) {
         DeleteAllRows();
         for (const CImageItem& item : images) {
             CImageRow* record = NewRecord();
-            FillRowFromItem(*record, item, AnsiLeadByte);
+            FillRowFromItem(*record, item);
             record->m_nIcon = item.m_bIsFolder ? FolderIcon(item.m_strPath) : FileIcon(item.m_strPath);
             InsertRow(RowCount(), record, 0);
         }
@@ -362,10 +366,14 @@ void CFileList::OnGetDispInfo(NMHDR* header) {
     const CImageRow* record = reinterpret_cast<const CImageRow*>(item.lParam);
     if (!record) record = RecordAt(item.iItem);
     const std::string text = record ? CellText(*record, item.iSubItem) : std::string();
-    if (wide) {
+    // The name and location columns hold names (UTF-8); the others texts in the code page.
+    const bool name = item.iSubItem == 0 || item.iSubItem == 1;
+    if (wide && name) {
+        lstrcpynW(unicode->item.pszText, WideName(text).c_str(), unicode->item.cchTextMax);
+    } else if (wide) {
         AnsiToWideBuffer(text, unicode->item.pszText, unicode->item.cchTextMax);
     } else {
-        lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+        lstrcpynA(item.pszText, (name ? NameToAnsiLossy(text) : text).c_str(), item.cchTextMax);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "base/ProgramPath.h"
 #include "base/SystemFolder_win.h"
 #include "base/Trace.h"
+#include "base/WideName_win.h"
 #include "lang/LangMessageBox_win.h"
 #include "settings/OptionData.h"
 
@@ -13,7 +14,7 @@ namespace {
 HelpRequestHandler g_helpRequestHandler = nullptr;
 
 bool HelpFileExists() {
-    DWORD attributes = GetFileAttributesA(GetHelpFilePath().c_str());
+    DWORD attributes = GetFileAttributesW(WideName(GetHelpFilePath()).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -46,22 +47,22 @@ void ShowHelp(const char* topic) {
         ShowHelpFileMissing();
         return;
     }
-    // The HTML Help control is loaded only when help is asked for; ordinal 14 is HtmlHelpA.
-    typedef HWND(WINAPI * HtmlHelpFn)(HWND, LPCSTR, UINT, DWORD_PTR);
+    // The HTML Help control is loaded only when help is asked for; ordinal 15 is HtmlHelpW.
+    typedef HWND(WINAPI * HtmlHelpFn)(HWND, LPCWSTR, UINT, DWORD_PTR);
     static HMODULE control = LoadSystemLibrary("hhctrl.ocx");
     if (!control) {
         VL_TRACE();
         return;
     }
-    auto fn = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(control, MAKEINTRESOURCEA(14))));
+    auto fn = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(control, MAKEINTRESOURCEA(15))));
     if (!fn) {
         VL_TRACE();
         return;
     }
     const UINT kDisplayTopic = 0x0000, kDisplayToc = 0x0001;
-    std::string path = GetHelpFilePath();
+    const std::wstring path = WideName(GetHelpFilePath());
     if (topic && *topic)
-        fn(nullptr, path.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic));
+        fn(nullptr, path.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(WideName(topic).c_str()));
     else
         fn(nullptr, path.c_str(), kDisplayToc, 0);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "res/ConfigIds.h"
+#include "base/WideName_win.h"
 #include "base/Trace.h"
 #include "imagelist/FileSystem.h"
 #include "imagelist/ImageExtension.h"
@@ -32,7 +33,7 @@ CImageListCommands::CImageListCommands(IImageListHost& host, const CLanguageMana
     : m_host(host), m_language(language) {
     m_shellOpen = [this](const std::string& path) {
         // The shell reports its own failures.
-        ShellExecuteA(m_hWnd, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ShellOpen(m_hWnd, path, SW_SHOWNORMAL);
     };
     MapCommands();
     MapListNotifications();
@@ -202,7 +203,7 @@ void CImageListCommands::AddFolder(const std::string& path, bool includeSubFolde
 
 void CImageListCommands::DropFiles(HDROP drop) {
     if (!drop) return;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     if (count < 1) VL_TRACE();
     bool added = false;
     {
@@ -210,10 +211,11 @@ void CImageListCommands::DropFiles(HDROP drop) {
         CRedrawPause pause(count > 1 ? m_list.GetSafeHwnd() : nullptr);
         for (UINT i = 0; i < count; ++i) {
             // Each name at its own length: a dropped path may be longer than MAX_PATH.
-            const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+            const UINT length = DragQueryFileW(drop, i, nullptr, 0);
             if (length == 0) continue;
-            std::string path(length + 1, '\0');
-            path.resize(DragQueryFileA(drop, i, &path[0], length + 1));
+            std::wstring wide(length + 1, L'\0');
+            wide.resize(DragQueryFileW(drop, i, &wide[0], length + 1));
+            const std::string path = NameFromWide(wide);
             switch (PlatformFileAttributes().Kind(path)) {
                 case PathKind::Directory:
                     added = m_list.AddFolderRow(path, true) >= 0 || added;

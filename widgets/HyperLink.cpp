@@ -3,21 +3,41 @@
 #include <shellapi.h>
 
 #include "base/Trace.h"
+#include "base/Unicode.h"
+#include "base/WideName_win.h"
 #include "online/LinkOpen.h"
 
 namespace {
-// The default value of a key under HKEY_CLASSES_ROOT.
+// The default value of a key under HKEY_CLASSES_ROOT, as UTF-8: it names a program.
 bool ReadClassesRootDefault(const std::string& subKey, std::string& value) {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, subKey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
-    char buf[2048];
-    DWORD size = sizeof buf - 1, type = 0;
-    LONG rc = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size);
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, WideName(subKey).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    wchar_t buf[2048];
+    DWORD size = sizeof buf - sizeof(wchar_t), type = 0;
+    LONG rc = RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size);
     RegCloseKey(key);
     if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
-    buf[size < sizeof buf ? size : sizeof buf - 1] = '\0';
-    value = buf;
+    buf[size / sizeof(wchar_t) < 2048 ? size / sizeof(wchar_t) : 2047] = L'\0';
+    value = NameFromWide(buf);
     return true;
+}
+
+// WinExec without the code page: the browser's folder may be outside it.
+long RunCommandLine(const std::string& line, int show) {
+    std::wstring wide = WideName(line);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(show);
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(nullptr, &wide[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? static_cast<long>(error) : 0;
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return 33;  // what WinExec answers for a started program: above 31
 }
 }  // namespace
 
@@ -51,13 +71,13 @@ void CHyperLink::Detach() {
 }
 
 long CHyperLink::GotoURL(const std::string& address, int showCommand) {
-    long result = static_cast<long>(
-        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, showCommand)));
+    const std::string name = AnsiToName(address);
+    long result = ShellOpen(nullptr, name, showCommand);
     if (result > 32) return result;
     std::string htmClass, command;
     if (!ReadClassesRootDefault(".htm", htmClass)) return result;
     if (!ReadClassesRootDefault(htmClass + "\\shell\\open\\command", command)) return result;
-    return static_cast<long>(WinExec(BrowserCommandLine(command, address).c_str(), static_cast<UINT>(showCommand)));
+    return RunCommandLine(BrowserCommandLine(command, name), showCommand);
 }
 
 void CHyperLink::Follow() {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Json.h"
+#include "base/Unicode.h"
 
 namespace {
 
@@ -60,3 +61,22 @@ TEST(Json, WriterSeparatesMembersAndElements) {
 }
 
 }  // namespace
+
+// A name with a form in the code page is a plain string; any other is {"unicode": ...}.
+TEST(Json, NamesOutsideTheCodePageAreUnicodeObjectsAndReadBackTheSame) {
+    EXPECT_EQ(JsonName("Z\xC3\xBCrich"), "\"Z\\u00FCrich\"");
+    const std::string name = "\"\xCE\xA9\xF0\x9F\x98\x80\xED\xB2\x80";  // a quote, omega, U+1F600, an escaped byte
+    const std::string json = JsonName(name);
+    EXPECT_EQ(json, "{\"unicode\":\"\\\"\\u03A9\\uD83D\\uDE00\\uDC80\"}");
+    JsonValue v;
+    ASSERT_TRUE(ParseJson("[" + json + ",\"Z\\u00FCrich\",{\"unicode\":\"\xCE\xA9\\u00fc\"},{\"unicode\":1},{}]", v));
+    std::string back;
+    ASSERT_TRUE(v.items[0].AsName(back));
+    EXPECT_EQ(back, name);
+    ASSERT_TRUE(v.items[1].AsName(back));
+    EXPECT_EQ(back, "Z\xC3\xBCrich");
+    ASSERT_TRUE(v.items[2].AsName(back));  // raw UTF-8 and escapes mixed
+    EXPECT_EQ(back, "\xCE\xA9\xC3\xBC");
+    EXPECT_FALSE(v.items[3].AsName(back));
+    EXPECT_FALSE(v.items[4].AsName(back));
+}

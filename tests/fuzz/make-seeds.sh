@@ -61,6 +61,13 @@ echo '{"m_nInterval":10,"m_strLanguageFile":"C:\\x\\vmeng.lng",
        "m_images":[{"path":"C:\\pics","isFolder":1,"includeSubFolders":0},{"path":"C:\\a\u00e4.jpg"}],
        "m_sites":[{"name":"A","url":"http://a.example","description":"d"}]}' |
   "$tool" settings write settings_fuzz/images.dat
+# Names outside the code page: stored wide in the settings file, as UTF-8 in an image list.
+echo '{"m_strLanguageFile":{"unicode":"C:\\Zdj\u0119cia\\vmeng.lng"},
+       "m_images":[{"path":{"unicode":"C:\\\u03a9\u03bc\u03ad\u03b3\u03b1.bmp"}},{"path":"C:\\Z\u00fcrich"}]}' |
+  "$tool" settings write settings_fuzz/unicode.dat
+mkdir -p imagelist_fuzz
+echo '[{"path":{"unicode":"C:\\Zdj\u0119cia"},"includeSubFolders":1},{"path":{"unicode":"C:\\\ud83d\ude00.jpg"}}]' |
+  "$tool" imagelist write imagelist_fuzz/unicode.iml
 printf '<wallpaper_site>\r\n<name>One</name>\r\n<url>http://one.example</url>\r\n<description>first</description>\r\n</wallpaper_site>\r\n<wallpaper_site>\r\n<name>Two</name>\r\n<url>http://two.example</url>\r\n</wallpaper_site>\r\n' >sitelist_fuzz/two.txt
 # Server answers: a text first (version, news, address), then the bytes the fake server plays.
 printf '10a01\r\n\000\001\002\003\004\005\006\007\010\011\012\013hello world\000\000\000' >answer_fuzz/version.bin

@@ -65,7 +65,7 @@ TEST(ImageFileList, SavedListLoadsBackAsItWas) {
     fs.kinds["C:\\x.jpg"] = PathKind::File;
     // A folder without its sub-folders used to come back with them.
     std::vector<CImageItem> saved = {Entry("C:\\pics", 1, 1), Entry("C:\\flat", 1, 0), Entry("C:\\x.jpg", 0, 1),
-                                     Entry("C:\\x.jpg", 0, 0), Entry(" \xE4\xFC spaced ", 1, 1)};
+                                     Entry("C:\\x.jpg", 0, 0), Entry(" \xC3\xA4\xC3\xBC spaced ", 1, 1)};
     const std::string file = TempPath("roundtrip.iml");
     CImageFileList writer(&fs);
     ASSERT_TRUE(writer.Save(file, saved));
@@ -75,6 +75,32 @@ TEST(ImageFileList, SavedListLoadsBackAsItWas) {
     EXPECT_EQ(loaded, saved);
     EXPECT_EQ(reader.m_strVersion, "1.1");
     DeleteFileAt(file);
+}
+
+// Older versions read only the code page: a file is in UTF-8 only when a name needs it.
+TEST(ImageFileList, NamesOutsideTheCodePageMakeAUtf8FileWithAByteOrderMark) {
+    FakeAttributes fs;
+    CImageFileList list(&fs);
+    const std::string entries = "<image>\r\n<path>C:\\Z\xFCrich.jpg</path>\r\n</image>\r\n";
+    const std::string head = "<image list>\r\n<header>\r\n<ver>1.1</ver>\r\n</header>\r\n";
+    EXPECT_EQ(list.Format({Entry("C:\\Z\xC3\xBCrich.jpg", 0, 0)}), head + entries + "</image list>");
+    const std::string utf8 = list.Format({Entry("C:\\Z\xC3\xBCrich.jpg", 0, 0), Entry("C:\\\xCE\xA9", 1, 1)});
+    EXPECT_EQ(utf8, "\xEF\xBB\xBF" + head + "<image>\r\n<path>C:\\Z\xC3\xBCrich.jpg</path>\r\n</image>\r\n" +
+                        "<image>\r\n<path>C:\\\xCE\xA9</path>\r\n<incsubdir>1</incsubdir>\r\n</image>\r\n" +
+                        "</image list>");
+    // Read back: each form by its own rule; a damaged sequence in UTF-8 is replaced.
+    Parsed p = ParseText(utf8);
+    ASSERT_EQ(p.items.size(), 2u);
+    EXPECT_EQ(p.items[1].m_strPath, "C:\\\xCE\xA9");
+    p = ParseText(head + entries + "<image><path>\x81\x5C</path></image>");
+    ASSERT_EQ(p.items.size(), 2u);
+    EXPECT_EQ(p.items[0].m_strPath, "C:\\Z\xC3\xBCrich.jpg");
+    EXPECT_EQ(p.items[1].m_strPath, "\xE4\xB9\x9C");  // a double-byte character, no backslash
+    EXPECT_EQ(ParseText("\xEF\xBB\xBF<image list><image><path>a\xC0\xAF</path></image>").items[0].m_strPath,
+              "a\xEF\xBF\xBD\xEF\xBF\xBD");
+    // A damaged code-page name is written back byte for byte.
+    p = ParseText("<image list><image><path>\x80\x81</path></image>");
+    EXPECT_NE(list.Format(p.items).find("<path>\x80\x81</path>"), std::string::npos);
 }
 
 TEST(ImageFileList, TagsIgnoreCaseAndBlanksButValuesAreKept) {

@@ -6,6 +6,7 @@
 
 #include "base/ProgramPath.h"
 #include "base/Sync.h"
+#include "base/WideName_win.h"
 #include "tests/support_win/ProcessCounts.h"
 #include "plugin/PaintLibThumbnailGenerater_win.h"
 
@@ -139,6 +140,31 @@ TEST_F(PluginTest, EveryPixelIsOpaqueAndThumbnailsReplaceTheOldBitmap) {
     // A failure still frees what the target held.
     EXPECT_FALSE(m_gen.GenerateThumbnail(TempFile("velum-missing.png").c_str(), bmp, SIZE{32, 32}));
     EXPECT_EQ(bmp, nullptr);
+    DeleteFileA(emf.c_str());
+}
+
+// velum.exe passes names through the wide exports; the code-page ones stay for other callers.
+TEST_F(PluginTest, NamesOutsideTheCodePageRenderAndTheCodePageExportsRemain) {
+    const std::string emf = Emf("velum-plain.emf", 100, 50);
+    const std::string greek = TempFile("velum-\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1.emf");
+    ASSERT_TRUE(CopyFileW(WideName(emf).c_str(), WideName(greek).c_str(), FALSE));
+    SIZE got;
+    EXPECT_TRUE(RenderAndCheck(greek, 3 | (1u << 16), SIZE{100, 100}, got));
+    HBITMAP bmp = nullptr;
+    EXPECT_TRUE(m_gen.GenerateThumbnail(greek.c_str(), bmp, SIZE{32, 32}));
+    DeleteObject(bmp);
+
+    HMODULE tg = GetModuleHandleW(WideName(PluginPath()).c_str());
+    ASSERT_NE(tg, nullptr);
+    using AnsiThumbnail = BOOL(WINAPI*)(const char*, int, int, HBITMAP*, int*, int*);
+    auto ansi = reinterpret_cast<AnsiThumbnail>(reinterpret_cast<void*>(GetProcAddress(tg, "fn_b_GenerateThumbnail2")));
+    ASSERT_NE(ansi, nullptr);
+    bmp = nullptr;
+    int w = 0, h = 0;
+    EXPECT_TRUE(ansi(emf.c_str(), 32, 32, &bmp, &w, &h));
+    EXPECT_GT(w, 0);
+    DeleteObject(bmp);
+    DeleteFileW(WideName(greek).c_str());
     DeleteFileA(emf.c_str());
 }
 

@@ -138,13 +138,17 @@ TEST(OptionDataJson, FadeTimeIsShownAndWrittenAndAMissingKeyKeepsTheDefault) {
 }
 
 TEST(SettingsFile, KeepsAnsiBytesAndBytesAfterTheLastSlotAreIgnored) {
+    std::string bytes = FirstEdgeCaseBytes();
+    // A language path with a byte that is no character and a NUL, written back as it was.
+    const std::string ansi("C:\\\xE4\xF6\x80\x00x\x81", 9);
+    bytes.replace(bytes.find("C:\\V\\en.lng") - 1, 12, Bytes({9}) + ansi);
     COptionData d;
-    d.m_strLanguageFile = std::string("C:\\\xE4\xF6\x80\x00x", 8);
+    ASSERT_TRUE(LoadSettingsBytes(bytes + Le32(1000) + "trailing junk", d));
+    EXPECT_EQ(SaveSettingsBytes(d), bytes + Le32(1000));
+    // The site list's texts stay in the code page too.
     d.m_sites.emplace_back("N\xFC", "http://a", "d\x01");
-    std::string bytes = SaveSettingsBytes(d) + "trailing junk";
     COptionData back;
-    ASSERT_TRUE(LoadSettingsBytes(bytes, back));
-    EXPECT_EQ(back.m_strLanguageFile, d.m_strLanguageFile);
+    ASSERT_TRUE(LoadSettingsBytes(SaveSettingsBytes(d), back));
     EXPECT_EQ(back.m_sites, d.m_sites);
 }
 
@@ -233,6 +237,38 @@ TEST(Archive, StringPrefixesHaveOneThreeAndSevenBytes) {
         EXPECT_EQ(in.ReadString(), s);
         EXPECT_EQ(in.Remaining(), 0u);
     }
+}
+
+// A name without a form in the code page: 0xFF, the marker 0xFFFE, the length in UTF-16
+// units with the usual prefix, UTF-16LE. Older versions take such a file for damaged.
+TEST(SettingsFile, NamesOutsideTheCodePageAreStoredWide) {
+    COptionData d = FirstEdgeCase();
+    d.m_strLanguageFile = "C:\\\xCE\xA9";                                  // C:\ and a Greek omega
+    d.m_images[1].m_strPath = std::string(300, 'x') + "\xF0\x9F\x98\x80";  // and one beyond the BMP
+    std::string want = FirstEdgeCaseBytes();
+    want.replace(want.find("C:\\V\\en.lng") - 1, 12, Bytes({0xFF, 0xFE, 0xFF, 4, 'C', 0, ':', 0, '\\', 0, 0xA9, 0x03}));
+    std::string wide;
+    for (int i = 0; i < 300; ++i) wide += Bytes({'x', 0});
+    want.replace(want.find("a.jpg") - 1, 6,
+                 Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x2E, 0x01}) + wide + Bytes({0x3D, 0xD8, 0x00, 0xDE}));
+    const std::string bytes = SaveSettingsBytes(d);
+    EXPECT_EQ(bytes, want + Le32(1000));
+    COptionData back;
+    ASSERT_TRUE(LoadSettingsBytes(bytes, back));
+    EXPECT_EQ(back.m_strLanguageFile, d.m_strLanguageFile);
+    EXPECT_EQ(back.m_images, d.m_images);
+
+    // Damaged: cut inside a character (an odd byte left), a length past the end, 4 G characters.
+    const size_t at = want.find(Bytes({0xFF, 0xFE, 0xFF, 4}));
+    for (const std::string& damaged :
+         {want.substr(0, at + 9), want.substr(0, at + 3) + Bytes({0xFE}) + want.substr(at + 4),
+          want.substr(0, at + 3) + Bytes({0xFF, 0xFF, 0xFF}) + Le32(0xFFFFFFFFu) + want.substr(at + 4)}) {
+        COptionData none;
+        EXPECT_FALSE(LoadSettingsBytes(damaged, none));
+    }
+    // A text of the site list stored wide by another writer reads in the code page.
+    CArchive in(Bytes({0xFF, 0xFE, 0xFF, 2, 0xFC, 0, 0xA9, 0x03}));
+    EXPECT_EQ(in.ReadString(), "\xFC?");
 }
 
 TEST(OptionData, DefaultsResetEverythingAndDifferFromTheConstructedValuesWhereDocumented) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "res/ConfigIds.h"
+#include "base/WideName_win.h"
 #include "framework/Dialog.h"
 #include "imageinfo/ImageInfo.h"
 #include "tests/support_win/TempFolder.h"
@@ -397,6 +398,27 @@ TEST_F(FileListTest, TheListsKeysRemoveSelectAndInvert) {
     EXPECT_EQ(List().RecordCount(), 2u);
     EXPECT_EQ(host.modified, 1);
     EXPECT_EQ(host.resets, 1);
+}
+
+// Names are UTF-8; the list asks for them in UTF-16 and sorts them by code point.
+TEST_F(FileListTest, NamesOutsideTheCodePageShowAsTheyAreAndSortByCodePoint) {
+    const std::string omega = "\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1.bmp", zurich = "Z\xC3\xBCrich.jpg";
+    host.options.m_images = {File("C:\\\xE6\x97\xA5\\" + omega), File("C:\\" + zurich), File("C:\\plain.bmp")};
+    Open();
+    auto wide = [this](int row, int column) {
+        wchar_t buf[256] = {};
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = buf;
+        item.cchTextMax = 256;
+        SendMessageW(listHwnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return NameFromWide(buf);
+    };
+    EXPECT_EQ(wide(0, 0), omega);
+    EXPECT_EQ(wide(0, 1), "C:\\\xE6\x97\xA5");
+    EXPECT_EQ(Cell(1, 0), "Z\xFCrich.jpg");  // an ANSI reader gets the code page's form (1252)
+    ClickHeader(0);
+    EXPECT_EQ(wide(0, 0) + " " + wide(1, 0) + " " + wide(2, 0), zurich + " plain.bmp " + omega);
 }
 
 TEST_F(FileListTest, EveryEntryMakesARowAndComesBackAsItWas) {

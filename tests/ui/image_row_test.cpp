@@ -8,17 +8,14 @@
 
 namespace {
 
-// Shift-JIS: the code page in which a trail byte can be 0x5C, the backslash.
-bool ShiftJisLead(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-const std::string kHyo = "\x95\x5C";  // one double-byte character whose second byte is 0x5C
+// U+8868, which in Shift-JIS ends in the byte 0x5C; in UTF-8 no byte of it is a backslash.
+const std::string kHyo = "\xE8\xA1\xA8";
 
 RowPathParts Split(const std::string& path) {
-    return SplitRowPath(path, ShiftJisLead);
+    return SplitRowPath(path);
 }
 RowPathParts SplitFolder(const std::string& path) {
-    return SplitFolderRowPath(path, ShiftJisLead);
+    return SplitFolderRowPath(path);
 }
 
 TEST(RowPath, NameAndLocationOfFilesFoldersAndDriveRoots) {
@@ -52,21 +49,14 @@ TEST(RowPath, LongPathsSplitWhole) {
     EXPECT_EQ(SplitFolder(folder + "\\").name, "folder39");
 }
 
-TEST(RowPath, TheSecondByteOfADoubleByteCharacterIsNoBackslash) {
-    // C:\Pics\<hyo>: the path ends in byte 0x5C, which is not a backslash.
+TEST(RowPath, NamesOutsideTheCodePageSplitWhole) {
     const std::string file = "C:\\Pics\\" + kHyo;
     EXPECT_EQ(Split(file).name, kHyo);
     EXPECT_EQ(Split(file).location, "C:\\Pics");
-    EXPECT_FALSE(EndsInBackslash(file, ShiftJisLead));
+    EXPECT_FALSE(EndsInBackslash(file));
     EXPECT_EQ(SplitFolder(file).name, kHyo);
-    EXPECT_EQ(SplitFolder(file).location, "C:\\Pics");
-    // A folder named <hyo> with a real trailing backslash.
     EXPECT_EQ(SplitFolder("C:\\" + kHyo + "\\").name, kHyo);
     EXPECT_EQ(Split("C:\\" + kHyo + "\\sea.jpg").location, "C:\\" + kHyo);
-    // In a single-byte code page the same byte is a backslash.
-    EXPECT_EQ(SplitRowPath(file, nullptr).location, "C:\\Pics\\\x95");
-    // A lead byte at the very end stands alone.
-    EXPECT_EQ(Split("C:\\a\\\x95").name, "\x95");
 }
 
 TEST(RowPath, EveryEntryComesBackAsItWent) {
@@ -81,12 +71,12 @@ TEST(RowPath, EveryEntryComesBackAsItWent) {
         item.m_nHeight = -480;
         item.m_nDepth = 24;
         CImageRow row(1);
-        FillRowFromItem(row, item, ShiftJisLead);
+        FillRowFromItem(row, item);
         EXPECT_EQ(ItemFromRow(row), item) << c.path;
         EXPECT_EQ(row.m_nState, c.folder ? CImageRow::kNothingToMake : CImageRow::kNoThumbnail) << c.path;
     }
     CImageRow root(2);
-    FillRowFromItem(root, CImageItem("\\", true, true), ShiftJisLead);
+    FillRowFromItem(root, CImageItem("\\", true, true));
     EXPECT_EQ(root.m_strName, "\\");
 }
 
@@ -104,20 +94,19 @@ CImageRow& Row(CImageRow& row, const std::string& name, int32_t width, bool fold
 TEST(RowCompare, ByEachColumn) {
     CImageRow a(1), b(2);
     // Case-sensitive: capitals first.
-    EXPECT_LT(CompareRows(Row(a, "Zebra.jpg", 10), Row(b, "apple.jpg", 20), 0, ShiftJisLead), 0);
-    EXPECT_LT(CompareRows(a, b, 1, ShiftJisLead), 0);
-    EXPECT_EQ(CompareRows(a, a, 0, ShiftJisLead), 0);
+    EXPECT_LT(CompareRows(Row(a, "Zebra.jpg", 10), Row(b, "apple.jpg", 20), 0), 0);
+    EXPECT_LT(CompareRows(a, b, 1), 0);
+    EXPECT_EQ(CompareRows(a, a, 0), 0);
     // A prefix goes first.
-    EXPECT_LT(CompareRows(Row(a, "sea", 1), Row(b, "sea.jpg", 1), 0, ShiftJisLead), 0);
-    // A double-byte character compares by its 16-bit value, above every single byte:
-    // 0x955C after 0xA0, although its first byte 0x95 is below 0xA0.
-    EXPECT_GT(CompareRows(Row(a, kHyo, 1), Row(b, "\xA0", 1), 0, ShiftJisLead), 0);
-    EXPECT_LT(CompareRows(a, b, 0, nullptr), 0);
+    EXPECT_LT(CompareRows(Row(a, "sea", 1), Row(b, "sea.jpg", 1), 0), 0);
+    // By code point: U+8868 after U+00E9 and before U+FF41, whatever their lengths in bytes.
+    EXPECT_GT(CompareRows(Row(a, kHyo, 1), Row(b, "\xC3\xA9", 1), 0), 0);
+    EXPECT_LT(CompareRows(Row(a, kHyo, 1), Row(b, "\xEF\xBD\x81", 1), 0), 0);
     // Numbers are signed: the height of a top-down picture is negative.
-    EXPECT_LT(CompareRows(Row(a, "a", 30), Row(b, "b", 20), 3, ShiftJisLead), 0);
-    EXPECT_GT(CompareRows(a, b, 2, ShiftJisLead), 0);
-    EXPECT_GT(CompareRows(a, b, 4, ShiftJisLead), 0);
-    EXPECT_EQ(CompareRows(a, b, 6, ShiftJisLead), 0);
+    EXPECT_LT(CompareRows(Row(a, "a", 30), Row(b, "b", 20), 3), 0);
+    EXPECT_GT(CompareRows(a, b, 2), 0);
+    EXPECT_GT(CompareRows(a, b, 4), 0);
+    EXPECT_EQ(CompareRows(a, b, 6), 0);
 }
 
 TEST(RowCompare, FoldersWithoutSubFoldersThenWithThenFiles) {
@@ -126,10 +115,10 @@ TEST(RowCompare, FoldersWithoutSubFoldersThenWithThenFiles) {
     Row(deep, "a", 0, true, true);
     Row(file, "a", 5);
     Row(other, "b", 9);
-    EXPECT_LT(CompareRows(plain, deep, 5, nullptr), 0);
-    EXPECT_LT(CompareRows(deep, file, 5, nullptr), 0);
-    EXPECT_GT(CompareRows(file, plain, 5, nullptr), 0);
-    EXPECT_EQ(CompareRows(file, other, 5, nullptr), 0);
+    EXPECT_LT(CompareRows(plain, deep, 5), 0);
+    EXPECT_LT(CompareRows(deep, file, 5), 0);
+    EXPECT_GT(CompareRows(file, plain, 5), 0);
+    EXPECT_EQ(CompareRows(file, other, 5), 0);
 }
 
 TEST(RowCells, SizesOnlyOnceKnownAndTheFolderFlagInTheLanguage) {
@@ -181,7 +170,7 @@ TEST(RowOpen, OnlyExistingFoldersAndPicturesOpen) {
     };
     for (const Case& c : cases) {
         CImageRow row(1);
-        FillRowFromItem(row, CImageItem(c.path, c.folder, false), nullptr);
+        FillRowFromItem(row, CImageItem(c.path, c.folder, false));
         EXPECT_EQ(MayOpenRow(row, c.kind), c.opens) << c.path;
     }
 }

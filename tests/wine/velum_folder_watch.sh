@@ -1,5 +1,6 @@
 # velum.exe shows the pictures of a listed folder and its sub-folders, and takes in a
-# picture added later to a sub-folder that existed before it started.
+# picture added later to a sub-folder that existed before it started. Names outside the
+# code page (1252 here) work: pictures, a sub-folder, and the settings folder itself.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -29,4 +30,42 @@ wait_colour 300 200 0 255 0 "the picture added after that"
 
 run_velum -u || fail "-u did not end by itself"
 wait_velum_exit 30 || fail "-u did not end the running instance"
+echo "folder watch: ok"
+
+# Every picture of a folder named outside the code page, its sub-folder's too, appears in
+# turn; the settings come from, and are saved to, an application data folder outside the
+# code page, and are read again at the next start.
+mkdir -p 'uni/Zdjęcia' 'Użytkownik Ωμέγα/AppData'
+convert -size 400x300 xc:'rgb(255,0,0)' uni/plain.bmp
+convert -size 400x300 xc:'rgb(0,255,0)' 'uni/Ωμέγα.bmp'
+convert -size 400x300 xc:'rgb(0,0,255)' 'uni/日本.bmp'
+convert -size 400x300 xc:'rgb(255,255,0)' 'uni/Zdjęcia/lato.bmp'
+appdata=$(winepath -w "$TEST_TMP/Użytkownik Ωμέγα/AppData")
+"$WINE" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' /v AppData \
+  /t REG_EXPAND_SZ /d "$appdata" /f </dev/null >/dev/null 2>&1 || fail "cannot point AppData elsewhere"
+dir="$TEST_TMP/Użytkownik Ωμέγα/AppData/Velum"
+mkdir -p "$dir"
+uni=$(winepath -w "$TEST_TMP/uni" | sed 's/\\/\\\\/g')
+tool settings write "$appdata\\Velum\\vm.dat" <<<"{\"m_nInterval\":2,\"m_nSequence\":0,\"m_nSizeMode\":3,\"m_nOpacity\":100,
+  \"m_nFadeMs\":0,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_nNextIndex\":-1,
+  \"m_region\":{\"m_nWidth\":400,\"m_nHeight\":300,\"m_nLeft\":100,\"m_nTop\":50,\"m_nFitMode\":0,\"m_nPositionMode\":1},
+  \"m_images\":[{\"path\":\"$uni\",\"isFolder\":1,\"includeSubFolders\":1}]}" || fail "velum-tool settings write"
+cp "$dir/vm.dat" written.dat
+start_velum -r
+velumctl_rc wait-window 60 || fail "no main window with the settings folder outside the code page"
+WAIT_COLOUR_S=40
+wait_colour 300 200 255 0 0 "plain.bmp"
+wait_colour 300 200 0 255 0 "Ωμέγα.bmp"
+wait_colour 300 200 0 0 255 "日本.bmp"
+wait_colour 300 200 255 255 0 "Zdjęcia\\lato.bmp"
+run_velum -u || fail "-u did not end by itself"
+wait_velum_exit 30 || fail "-u did not end the running instance"
+! cmp -s written.dat "$dir/vm.dat" || fail "nothing was saved in $dir"
+ls "$dir" | grep -q '\.bad' && fail "the settings file was set aside: $(ls "$dir")"
+start_velum -r
+velumctl_rc wait-window 60 || fail "no main window at the second start"
+wait_colour 300 200 0 0 255 "日本.bmp after the restart"
+run_velum -u || fail "-u did not end by itself"
+wait_velum_exit 30 || fail "-u did not end the running instance"
+ls "$dir" | grep -q '\.bad' && fail "the saved settings file was set aside: $(ls "$dir")"
 echo ok

@@ -87,6 +87,35 @@ looped=$($tool displaylist loop.iml | tr -d '\r' | sed 's/.*\\loop\\//' | sort |
 expect_fail 1 displaylist bad.iml
 expect_fail 2 displaylist
 
+# Names outside the code page (1252 here): the display list gives them whole (in UTF-8 after
+# a byte-order mark, as such an image list file is written), a Western name stays in the
+# code page, and image list and settings files round-trip through JSON. Paths are taken in
+# Unicode, the file name of the list included.
+mkdir -p uni/Zdjęcia
+for f in plain.bmp Ωμέγα.bmp 日本.bmp Zdjęcia/lato.bmp; do : > "uni/$f"; done
+printf '[{"path":"%s","includeSubFolders":1}]' "${root//\\/\\\\}\\\\uni" | $tool imagelist write 'uni\Ωλίστα.iml'
+[ "$(head -c 3 uni/Ωλίστα.iml | od -An -tx1 | tr -d ' ')" != efbbbf ] || fail "an ASCII list got a byte-order mark"
+$tool displaylist 'uni\Ωλίστα.iml' | tr -d '\r' > unidisplay.txt
+[ "$(head -c 3 unidisplay.txt | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "display list not in UTF-8: $(od -c unidisplay.txt | head)"
+got=$(sed '1s/^\xEF\xBB\xBF//; s/.*\\uni\\//' unidisplay.txt | sort | tr '\n' ' ')
+[ "$got" = "Zdjęcia\\lato.bmp plain.bmp Ωμέγα.bmp 日本.bmp " ] || fail "display list: $got"
+printf '[{"path":"C:\\\\Z\\u00fcrich.jpg"},{"path":{"unicode":"C:\\\\\\u65e5\\u672c.bmp"}},{"path":{"unicode":"C:\\\\\\ud83d\\ude00"}}]' |
+  $tool imagelist write uni.iml
+[ "$(head -c 3 uni.iml | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "no byte-order mark: $(od -c uni.iml | head -2)"
+grep -q 'Zürich.jpg' uni.iml || fail "the Western name is not UTF-8 in: $(cat uni.iml)"
+shown=$($tool imagelist show uni.iml)
+grep -qF '"path":"C:\\Z\u00FCrich.jpg"' <<<"$shown" || fail "Western name: $shown"
+grep -qF '"path":{"unicode":"C:\\\u65E5\u672C.bmp"}' <<<"$shown" || fail "Japanese name: $shown"
+grep -qF '{"unicode":"C:\\\uD83D\uDE00"}' <<<"$shown" || fail "a name beyond the BMP: $shown"
+$tool imagelist write again.iml <<<"$shown"
+cmp -s uni.iml again.iml || fail "the image list did not round-trip"
+$tool settings write uni.dat <<<'{"m_strLanguageFile":{"unicode":"C:\\Zdj\u0119cia\\vmeng.lng"},"m_images":'"$shown"'}'
+$tool settings show uni.dat | $tool settings write uniback.dat
+cmp -s uni.dat uniback.dat || fail "the settings file did not round-trip"
+shown=$($tool settings show uni.dat)
+grep -qF '"m_strLanguageFile":{"unicode":"C:\\Zdj\u0119cia\\vmeng.lng"}' <<<"$shown" || fail "settings: $shown"
+echo "names outside the code page: ok"
+
 # lang: the catalogue sorted by name with the Windows file search (any letter case, files
 # without an info section left out); lookups give the raw ANSI bytes, escapes processed.
 out=$($tool lang catalog "$lng" | tr -d '\r')

@@ -13,7 +13,7 @@ std::string DialogFilter(const std::string& filter, LeadByteTest lead) {
     return out;
 }
 
-std::vector<std::string> ChosenPaths(const std::string& buffer, LeadByteTest lead) {
+std::vector<std::string> ChosenPaths(const std::string& buffer) {
     std::vector<std::string> parts;
     for (size_t i = 0; i < buffer.size();) {
         const size_t end = buffer.find('\0', i);
@@ -24,7 +24,7 @@ std::vector<std::string> ChosenPaths(const std::string& buffer, LeadByteTest lea
     }
     if (parts.size() <= 1) return parts;
     const std::string folder = parts.front();
-    const std::string joint = EndsInBackslash(folder, lead) ? "" : "\\";
+    const std::string joint = EndsInBackslash(folder) ? "" : "\\";
     std::vector<std::string> paths;
     for (size_t k = 1; k < parts.size(); ++k) {
         // A name typed as a full path comes back as typed.

@@ -12,5 +12,5 @@ std::string DialogFilter(const std::string& filter, LeadByteTest lead);
 // The dialog's result: one full path, or a folder followed by the names chosen in it,
 // each ended by a zero, the list by a second zero. A name is joined to the folder with a
 // backslash unless the folder ends in one (a drive's root); a name typed as a full path
-// stays as it is.
-std::vector<std::string> ChosenPaths(const std::string& buffer, LeadByteTest lead);
+// stays as it is. The buffer holds names (UTF-8).
+std::vector<std::string> ChosenPaths(const std::string& buffer);

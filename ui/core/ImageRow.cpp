@@ -5,39 +5,10 @@
 
 namespace {
 
-// Bytes of the character that starts at i: 2 for a lead byte that has a byte after it.
-size_t CharLength(const std::string& s, size_t i, LeadByteTest lead) {
-    return (lead && i + 1 < s.size() && lead(static_cast<unsigned char>(s[i]))) ? 2 : 1;
-}
-
-// The character at i as one number (a double-byte one as lead * 256 + trail); advances i.
-unsigned NextChar(const std::string& s, size_t& i, LeadByteTest lead) {
-    const unsigned first = static_cast<unsigned char>(s[i]);
-    if (CharLength(s, i, lead) == 2) {
-        const unsigned second = static_cast<unsigned char>(s[i + 1]);
-        i += 2;
-        return (first << 8) | second;
-    }
-    ++i;
-    return first;
-}
-
-// Where the last character of s starts; npos for an empty string.
-size_t LastCharStart(const std::string& s, LeadByteTest lead) {
-    size_t last = std::string::npos;
-    for (size_t i = 0; i < s.size(); i += CharLength(s, i, lead)) last = i;
-    return last;
-}
-
-int CompareText(const std::string& a, const std::string& b, LeadByteTest lead) {
-    size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        const unsigned ca = NextChar(a, i, lead), cb = NextChar(b, j, lead);
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (i < a.size()) return 1;
-    if (j < b.size()) return -1;
-    return 0;
+// Names are UTF-8: the order of their bytes (unsigned) is the order of their code points.
+int CompareText(const std::string& a, const std::string& b) {
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
 int CompareNumbers(int32_t a, int32_t b) {
@@ -63,16 +34,14 @@ std::string ReplaceNumber(const std::string& format, int32_t value) {
 
 }  // namespace
 
-RowPathParts SplitRowPath(const std::string& path, LeadByteTest lead) {
+RowPathParts SplitRowPath(const std::string& path) {
     size_t nameStart = 0;
     size_t lastBackslash = std::string::npos;
-    for (size_t i = 0; i < path.size();) {
-        const size_t n = CharLength(path, i, lead);
-        if (n == 1 && (path[i] == '\\' || path[i] == ':')) {
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '\\' || path[i] == ':') {
             if (path[i] == '\\') lastBackslash = i;
             if (i + 1 < path.size() && path[i + 1] != '\\') nameStart = i + 1;
         }
-        i += n;
     }
     RowPathParts parts;
     parts.name = path.substr(nameStart);
@@ -80,24 +49,20 @@ RowPathParts SplitRowPath(const std::string& path, LeadByteTest lead) {
     return parts;
 }
 
-bool EndsInBackslash(const std::string& path, LeadByteTest lead) {
-    const size_t last = LastCharStart(path, lead);
-    return last != std::string::npos && last + 1 == path.size() && path[last] == '\\';
+bool EndsInBackslash(const std::string& path) {
+    return !path.empty() && path.back() == '\\';
 }
 
-RowPathParts SplitFolderRowPath(const std::string& path, LeadByteTest lead) {
-    if (!EndsInBackslash(path, lead)) return SplitRowPath(path, lead);
+RowPathParts SplitFolderRowPath(const std::string& path) {
+    if (!EndsInBackslash(path)) return SplitRowPath(path);
     const std::string rest = path.substr(0, path.size() - 1);
-    const size_t last = LastCharStart(rest, lead);
-    if (last != std::string::npos && last + 1 == rest.size() && rest[last] == ':')
-        return RowPathParts{path, std::string()};
-    return SplitRowPath(rest, lead);
+    if (!rest.empty() && rest.back() == ':') return RowPathParts{path, std::string()};
+    return SplitRowPath(rest);
 }
 
-void FillRowFromItem(CImageRow& row, const CImageItem& item, LeadByteTest lead) {
+void FillRowFromItem(CImageRow& row, const CImageItem& item) {
     row.m_strPath = item.m_strPath;
-    const RowPathParts parts =
-        item.m_bIsFolder ? SplitFolderRowPath(item.m_strPath, lead) : SplitRowPath(item.m_strPath, lead);
+    const RowPathParts parts = item.m_bIsFolder ? SplitFolderRowPath(item.m_strPath) : SplitRowPath(item.m_strPath);
     // A path without a name of its own (a lone backslash) shows itself.
     row.m_strName = parts.name.empty() ? item.m_strPath : parts.name;
     row.m_strLocation = parts.location;
@@ -116,12 +81,12 @@ CImageItem ItemFromRow(const CImageRow& row) {
     return item;
 }
 
-int CompareRows(const CImageRow& a, const CImageRow& b, int column, LeadByteTest lead) {
+int CompareRows(const CImageRow& a, const CImageRow& b, int column) {
     switch (column) {
         case 0:
-            return CompareText(a.m_strName, b.m_strName, lead);
+            return CompareText(a.m_strName, b.m_strName);
         case 1:
-            return CompareText(a.m_strLocation, b.m_strLocation, lead);
+            return CompareText(a.m_strLocation, b.m_strLocation);
         case 2:
             return CompareNumbers(a.m_nWidth, b.m_nWidth);
         case 3:

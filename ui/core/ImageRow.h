@@ -53,25 +53,22 @@ struct RowPathParts {
 
 // Name: what follows the last "\" or ":" that is followed by a character other than
 // "\"; the whole path when there is none. Location: what precedes the last "\", empty
-// when that is the first character or there is none. Steps by whole characters, so the
-// second byte of a double-byte character is never taken for a backslash.
-RowPathParts SplitRowPath(const std::string& path, LeadByteTest lead);
+// when that is the first character or there is none. Paths are names (UTF-8), in which a
+// byte 0x5C is always a backslash.
+RowPathParts SplitRowPath(const std::string& path);
 // A folder's path: a trailing backslash is dropped first, except after a drive's colon
 // (D:\ is its own name, without a location).
-RowPathParts SplitFolderRowPath(const std::string& path, LeadByteTest lead);
-// True when the last character of path is a backslash (not a double-byte character's
-// second byte).
-bool EndsInBackslash(const std::string& path, LeadByteTest lead);
+RowPathParts SplitFolderRowPath(const std::string& path);
+bool EndsInBackslash(const std::string& path);
 
 // An image list entry as a row, and back.
-void FillRowFromItem(CImageRow& row, const CImageItem& item, LeadByteTest lead);
+void FillRowFromItem(CImageRow& row, const CImageItem& item);
 CImageItem ItemFromRow(const CImageRow& row);
 
 // Negative when a goes first. Columns 0 and 1 compare names and locations character by
-// character in the code page (case-sensitive, a double-byte character by its 16-bit
-// value); 2 to 4 width, height and depth; 5 puts folders without sub-folders, then
+// character (case-sensitive, by code point); 2 to 4 width, height and depth; 5 puts folders without sub-folders, then
 // folders with them, then files. Any other column: equal.
-int CompareRows(const CImageRow& a, const CImageRow& b, int column, LeadByteTest lead);
+int CompareRows(const CImageRow& a, const CImageRow& b, int column);
 
 struct RowTexts {
     std::string depthFormat = "%d bit";  // its %d is the depth

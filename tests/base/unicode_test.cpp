@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "base/Unicode.h"
+
+namespace {
+
+std::u16string Wide(const std::string& utf8) {
+    std::u16string out;
+    EXPECT_TRUE(Utf8ToUtf16(utf8, out)) << utf8;
+    return out;
+}
+
+TEST(Unicode, WellFormedTextRoundTripsAtEveryLength) {
+    // One, two, three and four bytes; the last a pair of surrogates in UTF-16.
+    const std::string text = "a\xC3\xBC\xE6\x97\xA5\xF0\x9F\x98\x80z";
+    const std::u16string wide = Wide(text);
+    EXPECT_EQ(wide, (std::u16string{u'a', 0xFC, 0x65E5, 0xD83D, 0xDE00, u'z'}));
+    std::string back;
+    EXPECT_TRUE(Utf16ToUtf8(wide, back));
+    EXPECT_EQ(back, text);
+    EXPECT_EQ(Wide("\xF4\x8F\xBF\xBF"), (std::u16string{0xDBFF, 0xDFFF}));  // U+10FFFF, the last
+}
+
+TEST(Unicode, EachMalformedSequenceBecomesOneReplacement) {
+    const char16_t R = 0xFFFD;
+    const struct {
+        const char* bytes;
+        std::u16string wide;
+    } cases[] = {
+        {"\xC0\xAF", {R, R}},          // overlong '/': a lead that is never valid
+        {"x\xE0\x80\xAF", {u'x', R}},  // overlong three-byte form
+        {"\xF0\x80\x80\xAF", {R}},     // overlong four-byte form
+        {"\xED\xA0\x80", {R}},         // a high surrogate encoded
+        {"\xED\xB0\x80", {R}},         // a low surrogate that is no byte escape
+        {"\xF4\x90\x80\x80", {R}},     // past U+10FFFF
+        {"\xE6\x97", {R}},             // cut at the end
+        {"\xE6\x97z", {R, u'z'}},      // cut before a character, which survives
+        {"\x80z", {R, u'z'}},          // a stray continuation byte
+        {"\xFF", {R}},
+    };
+    for (const auto& c : cases) {
+        std::u16string out;
+        EXPECT_FALSE(Utf8ToUtf16(c.bytes, out)) << c.bytes;
+        EXPECT_EQ(out, c.wide) << c.bytes;
+    }
+    std::string out;
+    EXPECT_FALSE(Utf16ToUtf8(std::u16string{u'a', 0xD83D}, out));  // a high surrogate left alone
+    EXPECT_EQ(out, "a\xEF\xBF\xBD");
+    EXPECT_FALSE(Utf16ToUtf8(std::u16string{0xDE00, u'b'}, out));  // a low one without its pair
+    EXPECT_EQ(out,
+              "\xEF\xBF\xBD"
+              "b");
+}
+
+// The native build's code page: 0x81..0x9F lead a pair, 0x80 stands for nothing,
+// 0xA0..0xFF are Latin-1 (see CodePage_posix.cpp).
+TEST(Unicode, CodePageStringsBecomeNamesAndGoBackByteForByteDamagedOnesIncluded) {
+    const std::string cases[] = {
+        "C:\\Z\xFCrich.jpg",
+        "C:\\\x81\x5C\\x.jpg",  // a pair whose trail byte is a backslash
+        "C:\\\x80.jpg",         // a byte for no character
+        "C:\\\x81",             // a lead byte cut by the end
+        "C:\\\x81\x0Ax",        // a lead byte before a byte that cannot trail
+        "\x81\x80\x81\x81\x40",
+    };
+    for (const std::string& ansi : cases) {
+        const std::string name = AnsiToName(ansi);
+        std::string back;
+        EXPECT_TRUE(NameToAnsi(name, back)) << ansi;
+        EXPECT_EQ(back, ansi);
+    }
+    EXPECT_EQ(AnsiToName("Z\xFCrich"), "Z\xC3\xBCrich");
+    EXPECT_EQ(AnsiToName("\x81\x5C"), "\xE4\xB9\x9C");                  // U+4E5C: one character, no backslash
+    EXPECT_EQ(AnsiToName("a\x80"), "a\xED\xB2\x80");                    // held as the escape U+DC80
+    EXPECT_EQ(AnsiToName("\x80\x81\x5C"), "\xED\xB2\x80\xE4\xB9\x9C");  // a damaged string keeps its pairs
+}
+
+TEST(Unicode, NamesWithoutACodePageFormAreRefused) {
+    std::string ansi;
+    EXPECT_FALSE(NameToAnsi("\xCE\xA9.bmp", ansi));      // Greek capital omega
+    EXPECT_FALSE(NameToAnsi("\xF0\x9F\x98\x80", ansi));  // beyond the multilingual plane
+    EXPECT_FALSE(NameToAnsi("bad\xC0\xAF", ansi));       // malformed
+    EXPECT_TRUE(NameToAnsi("", ansi));
+    EXPECT_EQ(ansi, "");
+    // For a window or a trace: what the code page lacks is a question mark, escapes are bytes.
+    EXPECT_EQ(NameToAnsiLossy("\xCE\xA9\xC3\xBC\xF0\x9F\x98\x80\xED\xB2\x80"), "?\xFC?\x80");
+}
+
+}  // namespace
