@@ -82,12 +82,21 @@ help_message vmxx.lng
 end_copy
 
 # Code page 932 (Wine takes it from the locale), the Japanese file: the Cancel button reads
-# back through the window as the file's Shift-JIS bytes.
-write_settings "{\"m_strLanguageFile\":\"${folder//\\/\\\\}\\\\vmjpn.lng\",\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[{\"path\":\"C:\\\\x.jpg\"}]}"
+# back through the window as the file's Shift-JIS bytes. A folder named 表 (95 5C in Shift-JIS:
+# its trail byte is a backslash), stored in the code page, plays its picture.
+mkdir -p "$TEST_TMP/表"
+convert -size 400x300 xc:'rgb(255,0,0)' "$TEST_TMP/表/red.bmp"
+# velum-tool's plain JSON strings are code-page bytes: 表 is \u0095 and a backslash.
+table="$(winepath -w "$TEST_TMP" | sed 's/\\/\\\\/g')\\\\\\u0095\\\\"
+LC_ALL=ja_JP.UTF-8 write_settings "{\"m_strLanguageFile\":\"${folder//\\/\\\\}\\\\vmjpn.lng\",\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,
+  \"m_nInterval\":5,\"m_nSizeMode\":3,\"m_nOpacity\":100,\"m_nFadeMs\":0,
+  \"m_region\":{\"m_nWidth\":400,\"m_nHeight\":300,\"m_nLeft\":100,\"m_nTop\":50,\"m_nFitMode\":0,\"m_nPositionMode\":1},
+  \"m_images\":[{\"path\":\"$table\",\"isFolder\":1,\"includeSubFolders\":0}]}"
 LC_ALL=ja_JP.UTF-8 start_copy
 velumctl_rc wait-window 60 || fail "no main window with vmjpn.lng ($(velumctl boxes))"
 got=$(LC_ALL=ja_JP.UTF-8 velumctl item-text 2)
 got=$(printf %s "$got" | od -An -tx1 | tr -d ' \n')
 [ "$got" = 834c83838393835a838b ] || fail "code page 932: Cancel reads $got, not \"Kyanseru\" in Shift-JIS"
+wait_colour 300 200 255 0 0 "the picture in the folder 表"
 end_copy
 echo ok
