@@ -267,7 +267,8 @@ TEST(SettingsFile, NamesOutsideTheCodePageAreStoredWide) {
         EXPECT_FALSE(LoadSettingsBytes(damaged, none));
     }
     // A text of the site list stored wide by another writer reads in the code page.
-    CArchive in(Bytes({0xFF, 0xFE, 0xFF, 2, 0xFC, 0, 0xA9, 0x03}));
+    const std::string wideText = Bytes({0xFF, 0xFE, 0xFF, 2, 0xFC, 0, 0xA9, 0x03});
+    CArchive in(wideText);  // keeps a reference to its bytes
     EXPECT_EQ(in.ReadString(), "\xFC?");
 }
 
