@@ -239,6 +239,9 @@ TEST(ThumbnailBounds, SizesAndLimits) {
     EXPECT_EQ(LiveThumbnailBound({128, 128}, 70), 1024u);
     EXPECT_EQ(LiveThumbnailBound({32, 32}, 400), kMaxLiveThumbnails);
     EXPECT_EQ(LiveThumbnailBound({256, 256}, 200), 600u);
+    // The cap gives way to the cells on screen plus one screen (32 x 32 cells, maximized).
+    EXPECT_EQ(LiveThumbnailBound({32, 32}, 999), kMaxLiveThumbnails);
+    EXPECT_EQ(LiveThumbnailBound({32, 32}, 1500), 3000u);
     EXPECT_EQ(ThumbnailWorkerCount(0), 1);
     EXPECT_EQ(ThumbnailWorkerCount(64), 4);
 }

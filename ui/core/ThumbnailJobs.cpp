@@ -16,8 +16,10 @@ size_t LiveThumbnailBound(const ThumbnailBox& box, size_t cellsOnScreen) {
     const size_t kBudgetBytes = size_t(64) << 20;
     const size_t bytes = size_t(box.width > 0 ? box.width : 1) * size_t(box.height > 0 ? box.height : 1) * 4;
     size_t bound = std::max<size_t>(64, kBudgetBytes / bytes);
-    bound = std::max(bound, cellsOnScreen * 3);
-    return std::min(bound, kMaxLiveThumbnails);
+    bound = std::min(std::max(bound, cellsOnScreen * 3), kMaxLiveThumbnails);
+    // Whatever the cap, never below the cells on screen plus one screen: else the rows on
+    // screen lose theirs and are remade at every repaint.
+    return std::max(bound, cellsOnScreen * 2);
 }
 
 int ThumbnailWorkerCount(int processors) {

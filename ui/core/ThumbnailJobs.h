@@ -26,8 +26,9 @@ struct ThumbnailBox {
 ThumbnailBox EffectiveThumbnailBox(int32_t width, int32_t height);
 
 // How many thumbnails may live at once for a box: a memory budget of 64 MiB of 32-bit
-// pixels, at most 2,000 (GDI objects are limited per process), at least 64; and at least
-// three screens of cells, so that the rows on screen never lose theirs.
+// pixels, at least 64, and three screens of cells; at most 2,000 (GDI objects are limited
+// per process) unless the cells on screen plus one screen need more (a maximized window of
+// small thumbnails: some 8,000 on the largest screens, still under the 10,000 a process has).
 constexpr size_t kMaxLiveThumbnails = 2000;
 size_t LiveThumbnailBound(const ThumbnailBox& box, size_t cellsOnScreen);
 
