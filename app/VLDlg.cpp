@@ -7,6 +7,7 @@
 #include "res/TrayIds.h"
 #include "res/VelumIds.h"
 #include "app/AboutDlg.h"
+#include "base/Sync.h"
 #include "ui/Help.h"
 #include "ui/HotKeys.h"
 #include "app/TrayMenu.h"
@@ -398,17 +399,18 @@ void CVLDlg::OnDestroy() {
     // Saved first: a thread that does not stop may mean ending the process at once.
     m_store.Save();
     CPaintLibThumbnailGenerater::SetMessageFn(nullptr);
-    if (!m_thumbs.Stop()) m_bThreadsLeftRunning = true;
+    // Every thread shares one time limit: Exit ends within 3 s, whatever a thread waits
+    // for on an unreachable share.
+    const Deadline deadline(2000);
+    if (!m_thumbs.Stop(deadline.LeftMs())) m_bThreadsLeftRunning = true;
     m_config.Destroy();
     UnregisterHotKeys(m_hWnd);
-    StopFolderWatcher();
+    StopFolderWatcher(deadline.LeftMs());
 }
 
-void CVLDlg::StopFolderWatcher() {
-    // The worker too, as its rebuild starts the watcher. Exit ends within 3 s, whatever a
-    // thread waits for on an unreachable share.
-    const uint32_t kStopMs = 2000;
-    if (m_pSlideshow ? StopBackgroundThreads(*m_pSlideshow, m_watcher, kStopMs) : m_watcher.StopWithin(kStopMs)) return;
+void CVLDlg::StopFolderWatcher(uint32_t ms) {
+    // The worker too, as its rebuild starts the watcher.
+    if (m_pSlideshow ? StopBackgroundThreads(*m_pSlideshow, m_watcher, ms) : m_watcher.StopWithin(ms)) return;
     m_bThreadsLeftRunning = true;
     m_tray.RemoveIcon();
 }

@@ -127,7 +127,7 @@ private:
     }
 
     // --- Shutdown of the subsystems ---
-    void StopFolderWatcher();
+    void StopFolderWatcher(uint32_t ms);
 
     // Settings
     CSettingsStore m_store;

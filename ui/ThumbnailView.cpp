@@ -166,7 +166,7 @@ void CThumbnailView::OnThumbnailSizeChanged() {
     if (m_list.IsAttached()) InvalidateRect(m_list.GetSafeHwnd(), nullptr, TRUE);
 }
 
-bool CThumbnailView::Stop() {
+bool CThumbnailView::Stop(uint32_t ms) {
     m_bStopped = true;
     m_queue.Clear();
     bool ended = true;
@@ -175,7 +175,7 @@ bool CThumbnailView::Stop() {
         // A worker inside the plug-in may be waiting for this thread (COM, GDI): sent
         // messages are answered while it finishes its job.
         const DWORD start = GetTickCount();
-        while (!(ended = m_workers->WaitEnded(10)) && GetTickCount() - start < CThumbnailWorkers::kStopMs) {
+        while (!(ended = m_workers->WaitEnded(10)) && GetTickCount() - start < ms) {
             MSG msg;
             PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
         }

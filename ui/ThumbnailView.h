@@ -35,7 +35,8 @@ public:
     void OnThumbnailSizeChanged();
     // Waits for the jobs in flight and frees the thumbnails; false when a worker did not
     // end in time (it keeps the plug-in instance it uses).
-    bool Stop();
+    // Waits at most ms for the workers (answering sent messages meanwhile).
+    bool Stop(uint32_t ms = CThumbnailWorkers::kStopMs);
 
     size_t LiveCount() const { return m_book.Count(); }
     size_t LiveBound() const { return m_nBound; }

@@ -175,7 +175,16 @@ CThumbnailWorkers::CThumbnailWorkers(int count, MakeFn make, DeliverFn deliver, 
     : m_shared(std::make_shared<Shared>(std::max(1, count), std::move(make), std::move(deliver), std::move(onStart))) {}
 
 CThumbnailWorkers::~CThumbnailWorkers() {
-    Stop(kStopMs);
+    bool waited;
+    {
+        LockGuard guard(m_shared->lock);
+        waited = m_shared->stopping;
+    }
+    // Asked to stop already, the owner has waited as long as it could: not again.
+    if (waited)
+        RequestStop();
+    else
+        Stop(kStopMs);
 }
 
 bool CThumbnailWorkers::HandOut(ThumbnailJob job) {

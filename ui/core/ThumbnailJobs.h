@@ -134,7 +134,7 @@ public:
 
     // onStart runs first on each new worker (its priority); may be empty.
     CThumbnailWorkers(int count, MakeFn make, DeliverFn deliver, std::function<void()> onStart = {});
-    ~CThumbnailWorkers();  // Stop(kStopMs)
+    ~CThumbnailWorkers();  // Stop(kStopMs), unless a stop was asked for before
     CThumbnailWorkers(const CThumbnailWorkers&) = delete;
     CThumbnailWorkers& operator=(const CThumbnailWorkers&) = delete;
 
