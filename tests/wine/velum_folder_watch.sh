@@ -41,6 +41,15 @@ convert -size 400x300 xc:'rgb(0,255,0)' 'uni/Ωμέγα.bmp'
 convert -size 400x300 xc:'rgb(0,0,255)' 'uni/日本.bmp'
 convert -size 400x300 xc:'rgb(255,255,0)' 'uni/Zdjęcia/lato.bmp'
 appdata=$(winepath -w "$TEST_TMP/Użytkownik Ωμέγα/AppData")
+# The prefix serves the scripts after this one too: its application data folder goes back.
+shell_folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
+old_appdata=$("$WINE" reg query "$shell_folders" /v AppData </dev/null 2>/dev/null | tr -d '\r' |
+  sed -n 's/^ *AppData *REG_EXPAND_SZ *//p')
+[ -n "$old_appdata" ] || fail "no application data folder to put back"
+restore_appdata() {
+  "$WINE" reg add "$shell_folders" /v AppData /t REG_EXPAND_SZ /d "$old_appdata" /f </dev/null >/dev/null 2>&1
+}
+trap 'velum_cleanup; restore_appdata' EXIT
 "$WINE" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' /v AppData \
   /t REG_EXPAND_SZ /d "$appdata" /f </dev/null >/dev/null 2>&1 || fail "cannot point AppData elsewhere"
 dir="$TEST_TMP/Użytkownik Ωμέγα/AppData/Velum"
