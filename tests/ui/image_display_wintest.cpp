@@ -236,12 +236,12 @@ TEST_F(ImageDisplay, ThreeHundredRendersLeaveNoGdiObjectOrHandleBehind) {
         ASSERT_TRUE(ShowFromWorker(m_dlg, 100 + i % 100));
         if (i % 50 == 0) m_dlg.SetAlpha(90);
     }
-    // The same with fading: half the fades cut short as Next does, half left to end.
+    // The same with fading: half the fades cut short as Next does, half left to end (on a
+    // loaded machine a 40 ms fade may be over before it is looked at).
     m_dlg.SetFadeTime(40);
     for (int i = 0; i < 300; ++i) {
         m_dlg.SetImagePath(i % 2 ? m_green : m_red);
         ASSERT_TRUE(ShowFromWorker(m_dlg, 128));
-        ASSERT_TRUE(m_dlg.IsFading()) << i;
         if (i % 2) {
             m_dlg.EndFade();
         } else {
