@@ -46,49 +46,6 @@ HBITMAP LoadDdb(int id) {
     return LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
 }
 
-TEST(Artwork, EveryBitmapHasTheSizeTheLayoutPlacesItAt) {
-    struct Expect {
-        int id, w, h;
-    };
-    const Expect fixed[] = {
-        {IDB_FACE_UP, 94, 32},     {IDB_FACE_DOWN, 94, 32},   {IDB_BAR, 134, 5},           {IDB_SYSBTN_UP, 15, 15},
-        {IDB_SYSBTN_DOWN, 15, 15}, {IDB_MINBTN_UP, 15, 15},   {IDB_MINBTN_DOWN, 15, 15},   {IDB_MAXBTN_UP, 15, 15},
-        {IDB_MAXBTN_DOWN, 15, 15}, {IDB_CLOSEBTN_UP, 15, 15}, {IDB_CLOSEBTN_DOWN, 15, 15}, {IDB_ARROW_TOP, 16, 11},
-        {IDB_ARROW_UP, 16, 9},     {IDB_ARROW_DOWN, 15, 8},   {IDB_ARROW_BOTTOM, 15, 10},  {IDB_MONITOR, 99, 78},
-    };
-    for (const Expect& e : fixed) {
-        Pixels p(LoadDdb(e.id));
-        ASSERT_TRUE(p.Loaded()) << "bitmap " << e.id;
-        EXPECT_EQ(p.Size().cx, e.w) << "bitmap " << e.id;
-        EXPECT_EQ(p.Size().cy, e.h) << "bitmap " << e.id;
-    }
-    // The tile and the wizard's picture have no fixed size, but the tile must be worth
-    // tiling and the picture must stand upright beside the wizard's pages.
-    Pixels tile(LoadDdb(IDB_BACKGROUND));
-    ASSERT_TRUE(tile.Loaded());
-    EXPECT_GE(tile.Size().cx, 32);
-    EXPECT_GE(tile.Size().cy, 32);
-    Pixels wizard(LoadDdb(IDB_WIZARD));
-    ASSERT_TRUE(wizard.Loaded());
-    EXPECT_GT(wizard.Size().cy, 2 * wizard.Size().cx);
-    EXPECT_LE(wizard.Size().cy, 300);  // the page is about 300 pixels tall
-}
-
-TEST(Artwork, ArrowsShowThePanelAroundThemAndAreSolidInTheMiddle) {
-    for (int id : {IDB_ARROW_TOP, IDB_ARROW_UP, IDB_ARROW_DOWN, IDB_ARROW_BOTTOM}) {
-        Pixels p(LoadDdb(id));
-        ASSERT_TRUE(p.Loaded()) << "arrow " << id;
-        const SIZE s = p.Size();
-        int clear = 0;
-        for (POINT c : {POINT{0, 0}, POINT{s.cx - 1, 0}, POINT{0, s.cy - 1}, POINT{s.cx - 1, s.cy - 1}}) {
-            if (p.At(c.x, c.y) == kMagenta) ++clear;
-        }
-        // An arrow is narrow at its tip: both corners beside the tip are transparent.
-        EXPECT_GE(clear, 2) << "arrow " << id;
-        EXPECT_NE(p.At(s.cx / 2, s.cy / 2), kMagenta) << "arrow " << id;
-    }
-}
-
 TEST(Artwork, MonitorIsSixteenColoursWithAWholeScreenAndAClearFoot) {
     HBITMAP dib = LoadDib(IDB_MONITOR);
     ASSERT_NE(dib, nullptr);

@@ -13,8 +13,6 @@
 #include "ui/HelpTopicDialog.h"
 #include "app/VLDlg.h"
 #include "base/File.h"
-#include "lang/LangKeys.h"
-#include "lang/LanguageManager.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsSystem_win.h"
 #include "tests/support_win/WindowTests.h"
@@ -106,15 +104,6 @@ TEST_F(HelpRequests, ConfigurationWindowHelpShowsTheContentsAndF1ItsPage) {
         window.DestroyWindow();
     }
     EXPECT_EQ(g_asked, (std::vector<std::string>{"", "ConfigWin.htm"}));
-}
-
-// The text shown for languages without the key says what the English file says.
-TEST(HelpFileMissing, FallbackIsTheEnglishText) {
-    CLanguageManager lang;
-    ASSERT_TRUE(lang.LoadLanguage(WinPath(std::string(VELUM_SOURCE_DIR) + "/language/vmeng.lng")));
-    std::string text;
-    ASSERT_TRUE(lang.GetString(langsec::kStrings, kHelpFileMissingKey, text));
-    EXPECT_EQ(text, kHelpFileMissingText);
 }
 
 }  // namespace

@@ -103,79 +103,46 @@ protected:
     COptionData options;
 };
 
-TEST_F(OptionSheetTest, PagesShowTheOptionsInTheLanguage) {
+TEST_F(OptionSheetTest, PagesShowTheOptionsInTheLanguageWithOnlyOkAndCancel) {
     COptionSheet sheet(lookup);
     sheet.CopyFrom(options);
     ASSERT_TRUE(sheet.Create());
     HWND hwnd = sheet.GetSafeHwnd();
     EXPECT_EQ(CControl(hwnd).Text(), Lang("Strings", "Preferences"));
-    char tab[64] = {};
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = tab;
-    item.cchTextMax = sizeof tab;
-    HWND tabs = reinterpret_cast<HWND>(SendMessageA(hwnd, PSM_GETTABCONTROL, 0, 0));
-    SendMessageA(tabs, TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(std::string(tab), Lang("Hotkey Preferences Page", "0001"));
-
     HWND general = sheet.CurrentPageHwnd();
     EXPECT_EQ(IsDlgButtonChecked(general, IDC_PREF_CHECK_UPDATE), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(general, IDC_PREF_PAUSE), BST_UNCHECKED);
     EXPECT_EQ(IsDlgButtonChecked(general, IDC_PREF_AUTOSTART), BST_CHECKED);
     // A stored 100 shows as 128 x 128.
     CComboBoxCtrl sizes(general, IDC_PREF_THUMB_SIZE);
-    EXPECT_EQ(sizes.Count(), 7);
     EXPECT_EQ(sizes.ItemText(sizes.CurSel()), "128 x 128");
-    EXPECT_EQ(CControl(general, IDC_PREF_AUTOSTART).Text(), Lang("General Preferences Page", "0003"));
     CComboBoxCtrl fades(general, IDC_PREF_FADE);
-    ASSERT_EQ(fades.Count(), 4);
-    EXPECT_EQ(fades.ItemText(0), Lang("General Preferences Page", "0008"));
     EXPECT_EQ(fades.ItemText(fades.CurSel()), Lang("General Preferences Page", "0009"));
-    EXPECT_EQ(CControl(general, IDC_PREF_FADE_LABEL).Text(), Lang("General Preferences Page", "0007"));
+    // Apply and Help are hidden; Cancel ends where the pages end.
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, CPropertySheet::kApplyButton)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, IDHELP)));
+    RECT cancel, tabs;
+    GetWindowRect(GetDlgItem(hwnd, IDCANCEL), &cancel);
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(hwnd, PSM_GETTABCONTROL, 0, 0)), &tabs);
+    EXPECT_EQ(cancel.right, tabs.right);
 
     sheet.SetActivePage(1);
     Pump(sheet);
     HWND hotkeys = sheet.CurrentPageHwnd();
     EXPECT_EQ(CHotKeyCtrl(hotkeys, IDC_HOTKEY_FIRST).HotKey(), 0x0E24);  // Ctrl + Alt + Home
     EXPECT_EQ(CHotKeyCtrl(hotkeys, IDC_HOTKEY_LAST).HotKey(), 0x06BE);   // Ctrl + Alt + period
-    EXPECT_EQ(CControl(hotkeys, IDC_HOTKEY_LABEL_LAST).Text(), Lang("Hotkey Preferences Page", "0006"));
 
-    // F1 on either page shows the help's contents.
+    // F1 shows the help's contents.
     static std::vector<std::string> asked;
     asked.clear();
     HelpRequestHandler old = SetHelpRequestHandler([](const std::string& topic) { asked.push_back(topic); });
     HELPINFO info{};
     info.cbSize = sizeof info;
     SendMessageA(hotkeys, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-    SendMessageA(general, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
     SetHelpRequestHandler(old);
-    EXPECT_EQ(asked, (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(asked, (std::vector<std::string>{""}));
     EXPECT_TRUE(CPropertySheet::CancelOpen());
     EXPECT_TRUE(sheet.CheckEnded());
-}
-
-TEST_F(OptionSheetTest, OnlyOkAndCancelShowAtTheRightEndOfTheRow) {
-    COptionSheet sheet(lookup);
-    ASSERT_TRUE(sheet.Create());
-    HWND hwnd = sheet.GetSafeHwnd();
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, CPropertySheet::kApplyButton)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, IDHELP)));
-    RECT ok, cancel, client, tabs;
-    GetWindowRect(GetDlgItem(hwnd, IDOK), &ok);
-    GetWindowRect(GetDlgItem(hwnd, IDCANCEL), &cancel);
-    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(hwnd, PSM_GETTABCONTROL, 0, 0)), &tabs);
-    GetClientRect(hwnd, &client);
-    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&cancel), 2);
-    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&ok), 2);
-    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&tabs), 2);
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hwnd, IDOK)) && IsWindowVisible(GetDlgItem(hwnd, IDCANCEL)));
-    EXPECT_EQ(ok.top, cancel.top);
-    EXPECT_LT(ok.right, cancel.left);
-    // Cancel ends where the pages end, not beyond the window or short of its edge.
-    EXPECT_EQ(cancel.right, tabs.right);
-    EXPECT_LE(cancel.right, client.right);
-    CPropertySheet::CancelOpen();
-    sheet.CheckEnded();
 }
 
 TEST_F(OptionSheetTest, CtrlPageDownInAHotkeyControlIsAHotkeyNotAPageTurn) {

@@ -14,7 +14,7 @@
 #include "lang/LanguageManager.h"
 #include "settings/OptionDataJson.h"
 #include "ui/QuickSetupWizard.h"
-#include "ui/core/ConfigLayout.h"
+#include "tests/support/Regions.h"
 #include "tests/support_win/WindowTests.h"
 
 namespace {
@@ -22,13 +22,6 @@ namespace {
 const std::string kLanguageFolder = SourceLanguageFolder();
 const std::string kEnglish = kLanguageFolder + "\\vmeng.lng";
 const std::string kGerman = kLanguageFolder + "\\vmdeu.lng";
-
-UiRect PlaceIn(HWND parent, HWND child) {
-    RECT rc;
-    GetWindowRect(child, &rc);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
-    return UiRect{rc.left, rc.top, rc.right, rc.bottom};
-}
 
 // The message boxes the wizard asks, and the answer the test gives.
 std::vector<std::string> g_questions;
@@ -103,12 +96,11 @@ protected:
     std::unique_ptr<CQuickSetupRun> run;
 };
 
-TEST_F(QuickSetupTest, CaptionAndButtonsOfThePages) {
+TEST_F(QuickSetupTest, ItsOwnCaptionAndTheWholePicture) {
     Open(650, 1024, 768);
-    HWND hwnd = wizard->GetSafeHwnd();
     EXPECT_EQ(Caption(), "Velum Quick Setup Wizard");
     // Whatever the wizard window is given as its caption, it shows its own.
-    SetWindowTextA(hwnd, "Something else");
+    SetWindowTextA(wizard->GetSafeHwnd(), "Something else");
     EXPECT_EQ(Caption(), "Velum Quick Setup Wizard");
     EXPECT_NE(CControl(Page(), IDC_QS_WELCOME_TEXT).Text().find("run Velum 1.10 ."), std::string::npos);
     // The picture is scaled into the page, not cut off by it.
@@ -117,30 +109,18 @@ TEST_F(QuickSetupTest, CaptionAndButtonsOfThePages) {
     GetWindowRect(Page(), &page);
     EXPECT_GT(picture.bottom - picture.top, 100);
     EXPECT_LE(picture.bottom, page.bottom);
-
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, IDHELP)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, CPropertySheet::kBackButton)));
-    const UiRect cancel = PlaceIn(hwnd, GetDlgItem(hwnd, IDCANCEL));
-    EXPECT_EQ(cancel.right, PlaceIn(hwnd, GetDlgItem(hwnd, CPropertySheet::kDividerLine)).right);
-    EXPECT_LT(PlaceIn(hwnd, GetDlgItem(hwnd, CPropertySheet::kNextButton)).right, cancel.left);
-
-    Press(PSBTN_NEXT);
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hwnd, CPropertySheet::kBackButton)));
-    EXPECT_EQ(CComboBoxCtrl(Page(), IDC_QS_LANGUAGE_LIST).Text(), "English");
-    Press(PSBTN_BACK);
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, CPropertySheet::kBackButton)));
 }
 
-TEST_F(QuickSetupTest, AChosenLanguageReachesEveryPageAndTheChosenSizeStays) {
+TEST_F(QuickSetupTest, AChosenLanguageReachesEveryPageAndFinishStoresTheChoices) {
     Open(650, 1024, 768);
     Press(PSBTN_NEXT);
+    EXPECT_EQ(CComboBoxCtrl(Page(), IDC_QS_LANGUAGE_LIST).Text(), "English");
     Press(PSBTN_NEXT);
+    CHotKeyCtrl(Page(), IDC_HOTKEY_FIRST).SetHotKey(0x0623);  // Ctrl + Alt + End
     Press(PSBTN_NEXT);
-    // 650 MHz on 1024 x 768: 560 x 420, centred.
+    // 650 MHz on 1024 x 768: 560 x 420.
     CComboBoxCtrl sizes(Page(), IDC_DISPLAY_SIZE);
     EXPECT_EQ(sizes.Text(), "560 x 420");
-    EXPECT_EQ(sizes.ItemText(0), "Full Screen Size");
-    EXPECT_EQ(sizes.ItemText(sizes.Count() - 1), "1000 x 750");
     Choose(IDC_DISPLAY_SIZE, 9);
     EXPECT_EQ(sizes.Text(), "800 x 600");
 
@@ -148,17 +128,14 @@ TEST_F(QuickSetupTest, AChosenLanguageReachesEveryPageAndTheChosenSizeStays) {
     Press(PSBTN_BACK);
     Choose(IDC_QS_LANGUAGE_LIST, German());
     EXPECT_EQ(Caption(), "Velum - Schnelleinrichtung");
-    EXPECT_EQ(CControl(Page(), IDC_QS_LANGUAGE_TITLE).Text(), Lang("Quick Setup Language Page", "0001"));
     Press(PSBTN_BACK);
     EXPECT_EQ(CControl(Page(), IDC_QS_WELCOME_TITLE).Text(), Lang("Quick Setup Welcome Page", "0001"));
     Press(PSBTN_NEXT);
     Press(PSBTN_NEXT);
     EXPECT_EQ(CControl(Page(), IDC_HOTKEY_LABEL_FIRST).Text(), Lang("Hotkey Preferences Page", "0002"));
-    EXPECT_EQ(Caption(), "Velum - Schnelleinrichtung");
     Press(PSBTN_NEXT);
     EXPECT_EQ(sizes.ItemText(0), Lang("Image Size Custon Dialog", "0008"));
     EXPECT_EQ(sizes.Text(), "800 x 600");
-    EXPECT_EQ(CControl(Page(), IDC_SIZE_LABEL).Text(), Lang("Image Size Custon Dialog", "0002"));
 
     Press(PSBTN_FINISH);
     ASSERT_TRUE(wizard->CheckEnded());
@@ -166,31 +143,10 @@ TEST_F(QuickSetupTest, AChosenLanguageReachesEveryPageAndTheChosenSizeStays) {
     run->Store(*wizard, true);
     EXPECT_EQ(options.m_strLanguageFile, kGerman);
     EXPECT_EQ(options.m_nSizeMode, 3);
-    EXPECT_EQ(options.m_region.m_nWidth, 800);
-    EXPECT_EQ(options.m_region.m_nHeight, 600);
-    EXPECT_EQ(options.m_region.m_nLeft, 112);
-    EXPECT_EQ(options.m_region.m_nTop, 84);
-    EXPECT_EQ(options.m_region.m_nFitMode, 1);
-    EXPECT_EQ(options.m_region.m_nPositionMode, 1);
-}
-
-TEST_F(QuickSetupTest, FinishStoresTheExactCentredProposalAndTheHotkeys) {
-    Open(650, 1024, 768);
-    Press(PSBTN_NEXT);
-    Press(PSBTN_NEXT);
-    CHotKeyCtrl(Page(), IDC_HOTKEY_FIRST).SetHotKey(0x0623);  // Ctrl + Alt + End
-    Press(PSBTN_NEXT);
-    Press(PSBTN_FINISH);
-    ASSERT_TRUE(wizard->CheckEnded());
-    run->Store(*wizard, wizard->Result() == IDOK);
-    EXPECT_EQ(options.m_nSizeMode, 3);
-    EXPECT_EQ(options.m_region.m_nWidth, 560);
-    // The screen's own centre, not the miniature's (227, 163).
-    EXPECT_EQ(options.m_region.m_nLeft, 232);
-    EXPECT_EQ(options.m_region.m_nTop, 174);
+    // The screen's own centre, not the miniature's.
+    EXPECT_EQ(options.m_region, MakeRegion(800, 600, 112, 84, 1, 1));
     EXPECT_EQ(options.m_hotkeys[COptionData::HK_ENABLE], CHotKeyItem(35, 6));
     EXPECT_EQ(options.m_hotkeys[COptionData::HK_NEXT], CHotKeyItem(190, 6));
-    EXPECT_EQ(options.m_strLanguageFile, kEnglish);
 }
 
 TEST_F(QuickSetupTest, AFastProcessorGetsTheWholeScreenAndFinishKeepsTheRegion) {
@@ -202,10 +158,7 @@ TEST_F(QuickSetupTest, AFastProcessorGetsTheWholeScreenAndFinishKeepsTheRegion) 
     Press(PSBTN_NEXT);
     Press(PSBTN_NEXT);
     Press(PSBTN_NEXT);
-    CComboBoxCtrl sizes(Page(), IDC_DISPLAY_SIZE);
-    EXPECT_EQ(sizes.CurSel(), 0);
-    EXPECT_EQ(sizes.Count(), 15);
-    EXPECT_EQ(sizes.ItemText(14), "1200 x 900");
+    EXPECT_EQ(CComboBoxCtrl(Page(), IDC_DISPLAY_SIZE).CurSel(), 0);
     Press(PSBTN_FINISH);
     ASSERT_TRUE(wizard->CheckEnded());
     run->Store(*wizard, true);

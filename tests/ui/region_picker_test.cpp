@@ -137,20 +137,8 @@ TEST(RegionPicker, DragConvertsFromTheMiniatureOnBothAxes) {
     ExpectPoint(picker.GetPosition(), 80, 124);
 }
 
-TEST(RegionPicker, AnyScreenRectangle) {
-    // A monitor at negative coordinates: positions stay in its coordinates.
-    const ScreenRect left{-1280, 0, 1280, 1024};
-    CRegionPicker picker(left);
-    picker.SetRegionSize(800, 600);
-    picker.SetPosition(-1040, 212);
-    ExpectRect(picker.Block(), 24, 19, 74, 54);
-    ExpectPoint(picker.ToPicker(-1280, 0), 9, 7);
-    ASSERT_TRUE(picker.BeginDrag({30, 25}));
-    picker.DragTo({40, 25});
-    ExpectPoint(picker.GetPosition(), -1280 + 395, 201);
-
-    // A screen without size (a broken system answer) divides by nothing.
-    CRegionPicker none({0, 0, 0, 0});
+TEST(RegionPicker, AScreenWithoutSizeDividesByNothing) {
+    CRegionPicker none({0, 0, 0, 0});  // a broken system answer
     none.SetRegionSize(800, 600);
     none.SetPosition(10, 10);
     ExpectPoint(none.GetPosition(), 0, 0);

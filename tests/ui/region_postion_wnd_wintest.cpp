@@ -116,37 +116,34 @@ TEST_F(RegionPostionWndTest, TakesThePlaceholdersPlaceAndId) {
 }
 
 TEST_F(RegionPostionWndTest, PaintsMonitorAndFramedBlockOrAnEmptyScreenWhenDisabled) {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE), white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const RECT all = {0, 0, kPickerWidth, kPickerHeight};
     picker.SetRegionSize(800, 600);
     picker.SetPosition(240, 212);
-    ASSERT_EQ(picker.Picker().Block(), (PickerRect{24, 19, 74, 54}));
+    const PickerRect b = picker.Picker().Block();
     {
         Canvas c;
         picker.Paint(c.Dc());
-        EXPECT_EQ(c.Count({0, 0, kPickerWidth, kPickerHeight}, kUnpainted), 0) << "pixels left unpainted";
+        EXPECT_EQ(c.Count(all, kUnpainted), 0) << "pixels left unpainted";
         // Around the monitor the dialog's colour shows, not the magenta of the picture.
-        EXPECT_EQ(c.Count({0, 75, kPickerWidth, 78}, face), 3 * kPickerWidth);
         EXPECT_EQ(c.At(0, 0), face);
-        EXPECT_EQ(c.Count({0, 0, kPickerWidth, kPickerHeight}, RGB(255, 0, 255)), 0);
+        EXPECT_EQ(c.Count(all, RGB(255, 0, 255)), 0);
         // A black frame around a white inside, and the screen's own colour beside it.
-        EXPECT_EQ(c.At(24, 19), black);
-        EXPECT_EQ(c.At(73, 53), black);
-        EXPECT_EQ(c.At(49, 19), black);
-        EXPECT_EQ(c.Count({25, 20, 73, 53}, white), 48 * 33);
-        EXPECT_NE(c.At(23, 36), white);
-        EXPECT_NE(c.At(75, 36), white);
-        EXPECT_NE(c.At(50, 60), face);
+        EXPECT_EQ(c.At(b.left, b.top), RGB(0, 0, 0));
+        EXPECT_EQ(c.At(b.right - 1, b.bottom - 1), RGB(0, 0, 0));
+        EXPECT_EQ(c.Count({b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, RGB(255, 255, 255)),
+                  (b.Width() - 2) * (b.Height() - 2));
+        EXPECT_NE(c.At(b.left - 1, b.top + 1), RGB(255, 255, 255));
     }
     picker.Enable(false);
     EXPECT_FALSE(IsWindowEnabled(hwnd));
-    {
-        Canvas c;
-        picker.Paint(c.Dc());
-        EXPECT_EQ(c.Count({9, 7, 90, 68}, face), 81 * 61);
-    }
+    Canvas c;
+    picker.Paint(c.Dc());
+    const PickerRect& screen = kPickerScreenArea;
+    EXPECT_EQ(c.Count({screen.left, screen.top, screen.right, screen.bottom}, face), screen.Width() * screen.Height());
 }
 
-TEST_F(RegionPostionWndTest, DragMovesTheBlockInsideAndTellsTheParentOnce) {
+TEST_F(RegionPostionWndTest, DragTellsTheParentOnceAndEndsWithTheCaptureOrWhenDisabled) {
     picker.SetRegionSize(800, 600);
     picker.SetPosition(240, 212);
     Mouse(WM_LBUTTONDOWN, 30, 25);
@@ -158,40 +155,34 @@ TEST_F(RegionPostionWndTest, DragMovesTheBlockInsideAndTellsTheParentOnce) {
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(parent.moved, 1);
     EXPECT_EQ(picker.Picker().Block().left, 34);
-    const POINT at = picker.GetPosition();
-    EXPECT_EQ(at.x, 395);  // 1280 x 25 / 81
-    EXPECT_EQ(at.y, 201);  // 1024 x 12 / 61
+    EXPECT_EQ(picker.GetPosition().x, 395);
 
     // A click without a move, or a press beside the block, moves nothing and tells nobody.
     Drag(40, 25, 40, 25);
     Drag(5, 5, 60, 60);
     EXPECT_EQ(parent.moved, 1);
     EXPECT_EQ(picker.Picker().Block().left, 34);
-}
 
-TEST_F(RegionPostionWndTest, LosingTheCaptureOrBeingDisabledEndsTheDrag) {
-    picker.SetRegionSize(800, 600);
-    picker.SetPosition(240, 212);
-    Mouse(WM_LBUTTONDOWN, 30, 25);
-    Mouse(WM_MOUSEMOVE, 40, 25);
-    ReleaseCapture();  // another window took the mouse
-    EXPECT_EQ(parent.moved, 1);
+    // Another window took the mouse: the drag ended where it was.
+    Mouse(WM_LBUTTONDOWN, 40, 25);
+    Mouse(WM_MOUSEMOVE, 45, 25);
+    ReleaseCapture();
+    EXPECT_EQ(parent.moved, 2);
     Mouse(WM_MOUSEMOVE, 60, 40);
-    EXPECT_EQ(picker.Picker().Block().left, 34);
+    EXPECT_EQ(picker.Picker().Block().left, 39);
 
     Mouse(WM_LBUTTONDOWN, 40, 25);
     ASSERT_EQ(GetCapture(), hwnd);
     picker.Enable(false);
     EXPECT_EQ(GetCapture(), nullptr);
     Mouse(WM_MOUSEMOVE, 60, 40);
-    EXPECT_EQ(picker.Picker().Block().left, 34);
     // Disabled, a press starts nothing.
     Drag(40, 25, 60, 40);
-    EXPECT_EQ(picker.Picker().Block().left, 34);
+    EXPECT_EQ(picker.Picker().Block().left, 39);
     EXPECT_EQ(GetCapture(), nullptr);
     picker.Enable(true);
     Drag(40, 25, 41, 25);
-    EXPECT_EQ(picker.Picker().Block().left, 35);
+    EXPECT_EQ(picker.Picker().Block().left, 40);
 }
 
 TEST_F(RegionPostionWndTest, BlockCursorOnlyOverTheBlock) {
