@@ -235,4 +235,22 @@ velumctl_rc sync
 read -r x y w h < <(velumctl list-icon-rect $LIST 0)
 wait_colour $(( x + w / 2 )) $(( y + h / 2 )) 0 160 0 "the thumbnail cell"
 echo "thumbnail cell: ok"
+
+# 8. A picture named outside the code page, chosen in the system's open dialog, keeps its
+#    real name in the list and in the settings.
+convert -size 20x10 xc:blue 'pics/Ωμέγα 日本.bmp'
+restart_with ""
+velumctl_rc dialog-wait 30 || fail "Add Image Files did not open for the Unicode name"
+velumctl_rc dialog-set-text 1148 "$(win "$TEST_TMP/pics")"
+velumctl_rc dialog-command 1
+sleep 1
+velumctl_rc dialog-set-text 1148 '"Ωμέγα 日本.bmp"'
+velumctl_rc dialog-command 1
+velumctl_rc dialog-gone 15 || fail "the open dialog did not close"
+rows=$(velumctl list-rows $LIST)
+[ "$rows" = "Ωμέγα 日本.bmp|$(win "$TEST_TMP/pics")|20|10|24 bit|" ] || fail "row of the Unicode name: $rows"
+velumctl_rc command 1
+wait_state hidden
+show_settings | grep -qF '{"unicode":' || fail "the name was not stored in its Unicode form: $(show_settings)"
+echo "unicode name: ok"
 echo ok

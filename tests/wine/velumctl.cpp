@@ -63,7 +63,9 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
+#include <shellapi.h>
 
+#include "base/WideName_win.h"
 #include "res/MainMessages.h"
 #include "res/TrayIds.h"
 #include "settings/HotKey.h"
@@ -328,20 +330,21 @@ private:
     size_t m_size;
 };
 
+// Read as the system stores it (wide) and printed as UTF-8: names outside the code page too.
 std::string ItemText(HWND list, int row, int column) {
-    const size_t textSize = 1024;
-    RemoteBlock block(list, sizeof(LVITEMA) + textSize);
+    const size_t textChars = 1024;
+    RemoteBlock block(list, sizeof(LVITEMW) + textChars * sizeof(wchar_t));
     if (!block.Valid()) return std::string();
-    LVITEMA item{};
+    LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = block.At(sizeof item);
-    item.cchTextMax = static_cast<int>(textSize);
-    char text[1024] = {};
+    item.pszText = reinterpret_cast<LPWSTR>(block.At(sizeof item));
+    item.cchTextMax = static_cast<int>(textChars);
+    wchar_t text[1024] = {};
     if (!block.Write(0, &item, sizeof item) ||
-        !SendTimeout(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.At(0))) ||
-        !block.Read(sizeof item, text, sizeof text - 1))
+        !SendTimeout(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.At(0))) ||
+        !block.Read(sizeof item, text, sizeof text - sizeof(wchar_t)))
         return std::string();
-    return text;
+    return NameFromWide(text);
 }
 
 // A rectangle that the window writes into its own memory, printed on the screen.
@@ -464,7 +467,14 @@ int DialogCommand(HWND main, int argc, char** argv) {
         return 1;
     }
     if (!strcmp(cmd, "dialog-set-text") && argc == 4) {
-        return SendTimeout(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3])) ? 0 : 1;
+        // From the wide command line: a file name outside the code page arrives whole.
+        int wideCount = 0;
+        LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &wideCount);
+        const bool ok = wide && wideCount == argc &&
+                        SendMessageTimeoutW(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide[3]), SMTO_ABORTIFHUNG,
+                                            10000, nullptr);
+        LocalFree(wide);
+        return ok ? 0 : 1;
     }
     if (!strcmp(cmd, "dialog-rect")) {
         RECT rc;
