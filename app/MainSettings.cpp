@@ -2,8 +2,6 @@
 // that was busy at the start, saves that failed, and the values the controls hold.
 #include "app/VLDlg.h"
 
-#include "base/Unicode.h"
-
 #include "lang/LangMessageBox_win.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/HotKeys.h"
@@ -43,8 +41,7 @@ bool CVLDlg::SaveTold(SettingsSave result, bool exiting) {
     if (result == SettingsSave::Saved) return true;
     const UINT flags = (exiting ? MB_YESNO : MB_OK) | MB_ICONWARNING;
     // The message is a text in the code page; the path is a name.
-    return ::LangMessageBox(m_hWnd, exiting ? kEndUnsavedKey : kNotSavedKey, flags, NameToAnsiLossy(m_store.Path())) !=
-           IDNO;
+    return ::LangMessageBox(m_hWnd, exiting ? kEndUnsavedKey : kNotSavedKey, flags, m_store.Path()) != IDNO;
 }
 
 bool CVLDlg::TakeValuesFromControls() {

@@ -3,17 +3,24 @@
 #include <string>
 
 #include "base/Trace.h"
+#include "base/WideName_win.h"
 #include "lang/LangKeys.h"
 #include "lang/LanguageManager.h"
 #include "settings/OptionData.h"
 
-int LangMessageBox(HWND owner, const char* key, UINT flags, const std::string& lineBelow) {
+int LangMessageBox(HWND owner, const char* key, UINT flags, const std::string& nameBelow) {
     std::string text;
     if (!GetLanguageManager().GetString(langsec::kStrings, key, text)) {
         VL_TRACE_MSG(key);
         return -1;
     }
-    if (!lineBelow.empty()) text += "\n\n" + lineBelow;
     if (owner && !IsWindow(owner)) owner = nullptr;
-    return MessageBoxA(owner, text.c_str(), kProductName, flags);
+    if (nameBelow.empty()) return MessageBoxA(owner, text.c_str(), kProductName, flags);
+    // The language's text is in the code page, the name is not: the box is shown wide.
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    wide += L"\n\n" + WideName(nameBelow);
+    const std::wstring caption = WideName(kProductName);
+    return MessageBoxW(owner, wide.c_str(), caption.c_str(), flags);
 }

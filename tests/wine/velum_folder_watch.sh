@@ -74,6 +74,15 @@ ls "$dir" | grep -q '\.bad' && fail "the settings file was set aside: $(ls "$dir
 start_velum -r
 velumctl_rc wait-window 60 || fail "no main window at the second start"
 wait_colour 300 200 0 0 255 "日本.bmp after the restart"
+# A save that fails names the file with its folder outside the code page whole.
+mkdir "$dir/vm.dat.new"
+velumctl_rc command 32771
+wait_state visible
+velumctl_rc set-text 1017 7
+velumctl_rc command 1
+out=$(velumctl --utf8 answer-box 30) || fail "no message for the failed save"
+[[ $out == *'Użytkownik Ωμέγα\AppData\Velum\vm.dat'* ]] || fail "the failed save names: $out"
+rmdir "$dir/vm.dat.new"
 run_velum -u || fail "-u did not end by itself"
 wait_velum_exit 30 || fail "-u did not end the running instance"
 ls "$dir" | grep -q '\.bad' && fail "the saved settings file was set aside: $(ls "$dir")"

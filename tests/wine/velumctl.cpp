@@ -43,6 +43,7 @@
 //                                   and prints its text in hex, since the ANSI bytes do not
 //                                   survive the console; exit 1 on time-out
 //   velumctl boxes                  prints the text of every message box titled "Velum"
+// Before answer-box, "--utf8" prints the box's text as UTF-8 read wide instead of its hex.
 // Before answer-box or boxes, "--title T" looks for boxes titled T instead, and "--yes"
 // answers Yes.
 // The image list (list view ID) and the dialogs it opens, through memory in velum.exe's
@@ -151,7 +152,9 @@ bool g_answerYes = false;
 struct Box {
     HWND hwnd;
     std::string text;
+    std::string utf8;  // read wide: names outside the code page whole
 };
+bool g_printUtf8 = false;
 
 BOOL CALLBACK CollectBox(HWND hwnd, LPARAM lParam) {
     char title[64] = {}, cls[64] = {}, text[1024] = {};
@@ -161,7 +164,9 @@ BOOL CALLBACK CollectBox(HWND hwnd, LPARAM lParam) {
     HWND label = GetDlgItem(hwnd, 0xFFFF);
     if (strcmp(cls, "#32770") == 0 && strcmp(title, g_boxTitle) == 0 && label && IsWindowVisible(hwnd)) {
         GetWindowTextA(label, text, sizeof text);
-        reinterpret_cast<std::vector<Box>*>(lParam)->push_back({hwnd, text});
+        wchar_t wide[1024] = {};
+        GetWindowTextW(label, wide, 1024);
+        reinterpret_cast<std::vector<Box>*>(lParam)->push_back({hwnd, text, NameFromWide(wide)});
     }
     return TRUE;
 }
@@ -180,6 +185,10 @@ int AnswerBox(double seconds, const char* want) {
             UINT button = GetDlgItem(box.hwnd, IDNO) ? IDNO : IDOK;
             if (g_answerYes && GetDlgItem(box.hwnd, IDYES)) button = IDYES;
             PostMessageA(box.hwnd, WM_COMMAND, button, 0);
+            if (g_printUtf8) {
+                printf("%s\n", box.utf8.c_str());
+                return 0;
+            }
             for (unsigned char c : box.text) printf("%02x", c);
             printf("\n");
             return 0;
@@ -579,8 +588,12 @@ int main(int argc, char** argv) {
         argv += 2;
         argc -= 2;
     }
-    while (argc >= 2 && (!strcmp(argv[1], "--title") || !strcmp(argv[1], "--yes"))) {
-        if (!strcmp(argv[1], "--yes")) {
+    while (argc >= 2 && (!strcmp(argv[1], "--title") || !strcmp(argv[1], "--yes") || !strcmp(argv[1], "--utf8"))) {
+        if (!strcmp(argv[1], "--utf8")) {
+            g_printUtf8 = true;
+            --argc;
+            ++argv;
+        } else if (!strcmp(argv[1], "--yes")) {
             g_answerYes = true;
             --argc;
             ++argv;
