@@ -228,24 +228,29 @@ bool ParseJson(const std::string& input, JsonValue& out, std::string* error) {
     return Parser(input, error).Document(out);
 }
 
+namespace {
+// One byte or UTF-16 unit of a JSON string: printable ASCII as it is, the rest as \uXXXX.
+void AppendEscaped(std::string& out, unsigned unit) {
+    if (unit == '"' || unit == '\\') {
+        out.push_back('\\');
+        out.push_back(static_cast<char>(unit));
+    } else if (unit >= 0x20 && unit <= 0x7E) {
+        out.push_back(static_cast<char>(unit));
+    } else {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04X", unit & 0xFFFFu);
+        out += buf;
+    }
+}
+}  // namespace
+
 std::string JsonName(const std::string& name) {
     std::string ansi;
     if (NameToAnsi(name, ansi)) return JsonQuote(ansi);
     std::u16string wide;
     Utf8ToUtf16(name, wide);
     std::string out = "{\"unicode\":\"";
-    for (char16_t c : wide) {
-        if (c == '"' || c == '\\') {
-            out.push_back('\\');
-            out.push_back(static_cast<char>(c));
-        } else if (c >= 0x20 && c <= 0x7E) {
-            out.push_back(static_cast<char>(c));
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
-            out += buf;
-        }
-    }
+    for (char16_t c : wide) AppendEscaped(out, c);
     return out + "\"}";
 }
 
@@ -262,18 +267,7 @@ bool JsonValue::AsName(std::string& name) const {
 
 std::string JsonQuote(const std::string& bytes) {
     std::string out = "\"";
-    for (unsigned char c : bytes) {
-        if (c == '"' || c == '\\') {
-            out.push_back('\\');
-            out.push_back(static_cast<char>(c));
-        } else if (c >= 0x20 && c <= 0x7E) {
-            out.push_back(static_cast<char>(c));
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04X", c);
-            out += buf;
-        }
-    }
+    for (unsigned char c : bytes) AppendEscaped(out, c);
     out.push_back('"');
     return out;
 }

@@ -62,6 +62,15 @@ restart_with() {  # restart_with JSON-IMAGES
   wait_state visible
 }
 win() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+# In the open dialog that shows: into FOLDER, then NAMES as the file name text, and OK.
+choose_files() {  # choose_files FOLDER NAMES
+  velumctl_rc dialog-set-text 1148 "$(win "$1")"
+  velumctl_rc dialog-command 1
+  sleep 1
+  velumctl_rc dialog-set-text 1148 "$2"
+  velumctl_rc dialog-command 1
+  velumctl_rc dialog-gone 15 || fail "the open dialog did not close"
+}
 
 # Pictures of known sizes, a folder on drive C: for the folder browser (which finds only
 # what exists when it opens), and a file that is no image list.
@@ -78,12 +87,7 @@ restart_with ""
 title=$(velumctl dialog-wait 30) || fail "Add Image Files did not open at the start"
 echo "dialog at the start: $title"
 # Into the pictures' folder, then three names in an order of the user's own.
-velumctl_rc dialog-set-text 1148 "$(win "$TEST_TMP/pics")"
-velumctl_rc dialog-command 1
-sleep 1
-velumctl_rc dialog-set-text 1148 '"c.bmp" "a.jpg" "b.tga"'
-velumctl_rc dialog-command 1
-velumctl_rc dialog-gone 15 || fail "the open dialog did not close"
+choose_files "$TEST_TMP/pics" '"c.bmp" "a.jpg" "b.tga"'
 rows=$(velumctl list-rows $LIST)
 echo "$rows"
 want_rows="c.bmp|$(win "$TEST_TMP/pics")|2|2|24 bit|
@@ -241,12 +245,7 @@ echo "thumbnail cell: ok"
 convert -size 20x10 xc:blue 'pics/Ωμέγα 日本.bmp'
 restart_with ""
 velumctl_rc dialog-wait 30 || fail "Add Image Files did not open for the Unicode name"
-velumctl_rc dialog-set-text 1148 "$(win "$TEST_TMP/pics")"
-velumctl_rc dialog-command 1
-sleep 1
-velumctl_rc dialog-set-text 1148 '"Ωμέγα 日本.bmp"'
-velumctl_rc dialog-command 1
-velumctl_rc dialog-gone 15 || fail "the open dialog did not close"
+choose_files "$TEST_TMP/pics" '"Ωμέγα 日本.bmp"'
 rows=$(velumctl list-rows $LIST)
 [ "$rows" = "Ωμέγα 日本.bmp|$(win "$TEST_TMP/pics")|20|10|24 bit|" ] || fail "row of the Unicode name: $rows"
 velumctl_rc command 1
