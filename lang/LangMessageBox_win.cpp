@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/Trace.h"
+#include "base/Unicode.h"
 #include "base/WideName_win.h"
 #include "lang/LangKeys.h"
 #include "lang/LanguageManager.h"
@@ -17,10 +18,7 @@ int LangMessageBox(HWND owner, const char* key, UINT flags, const std::string& n
     if (owner && !IsWindow(owner)) owner = nullptr;
     if (nameBelow.empty()) return MessageBoxA(owner, text.c_str(), kProductName, flags);
     // The language's text is in the code page, the name is not: the box is shown wide.
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-    wide += L"\n\n" + WideName(nameBelow);
+    const std::wstring wide = WideName(AnsiToName(text)) + L"\n\n" + WideName(nameBelow);
     const std::wstring caption = WideName(kProductName);
     return MessageBoxW(owner, wide.c_str(), caption.c_str(), flags);
 }
