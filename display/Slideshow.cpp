@@ -42,10 +42,6 @@ void CSlideshow::SetRebuild(RebuildFn rebuild) {
     m_rebuild = std::move(rebuild);
 }
 
-void CSlideshow::SetRebuildEnded(std::function<void()> post) {
-    m_rebuildEnded = std::move(post);
-}
-
 bool CSlideshow::StartWorker() {
     if (m_worker.IsRunning()) return true;
     // Unnamed: nothing opens it by name, and a name lets any program take or signal it.
@@ -105,27 +101,11 @@ void CSlideshow::SetTimer() {
 }
 
 void CSlideshow::Tick() {
-    Tick(true);
-}
-
-void CSlideshow::OnRebuildEnded() {
-    // Only for a rebuild this program's worker did: the message can come from anyone. A list
-    // still empty waits for the next tick, so an empty folder is not read again and again.
-    if (m_tickWaiting.exchange(false)) Tick(false);
-}
-
-void CSlideshow::Tick(bool mayRebuild) {
     if (m_options.m_images.empty() || !m_options.m_bEnabled || m_owner.IsConfigWindowVisible()) return;
     if (m_options.m_bPauseOnScreenSaver && m_system.IsScreenSaverRunning()) return;
     if (StepAsideForFullScreen()) return;
     if (m_list.IsEmpty()) {
-        if (!mayRebuild) return;
-        if (m_event && m_worker.IsRunning() && m_rebuildEnded) {
-            m_rebuildWanted = true;
-            m_event->Set();
-            return;
-        }
-        RebuildDisplayList();  // no worker: nothing else would do it
+        RebuildDisplayList();
         if (m_list.IsEmpty()) return;
     }
     bool random = m_options.m_nSequence == 1;
@@ -143,7 +123,6 @@ void CSlideshow::Tick(bool mayRebuild) {
     }
     m_nCurrentImage = m_nNextImage;
     m_display.SetImagePath(path);
-    m_showWanted = true;
     if (m_event) m_event->Set();
 
     m_nNextImage = random ? RandomImageIndex() : m_nNextImage + 1;
@@ -293,14 +272,6 @@ void CSlideshow::WorkerLoop() {
         m_event->Wait();
         if (m_stop) return;
         try {
-            if (m_rebuildWanted.exchange(false)) {
-                RebuildDisplayList();
-                m_tickWaiting = true;
-                if (m_rebuildEnded) m_rebuildEnded();
-                if (!m_showWanted.exchange(false)) continue;
-            } else {
-                m_showWanted = false;
-            }
             WorkerStep();
         } catch (...) {
             VL_TRACE();

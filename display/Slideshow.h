@@ -62,9 +62,6 @@ public:
     CSlideshow& operator=(const CSlideshow&) = delete;
 
     void SetRebuild(RebuildFn rebuild);
-    // Called on the worker when a rebuild a tick asked for has ended; it brings the UI
-    // thread to OnRebuildEnded (a posted message that carries nothing).
-    void SetRebuildEnded(std::function<void()> post);
 
     // Start-up: creates the event and starts the worker. False when the event cannot be made.
     bool StartWorker();
@@ -83,10 +80,7 @@ public:
     static uint32_t TimerPeriodMs(int32_t intervalSeconds);
     void SetTimer();
 
-    // With an empty display list the worker rebuilds it: the user-interface thread never
-    // reads folders. The tick that found it empty runs when the rebuild has ended.
     void Tick();
-    void OnRebuildEnded();
     void StartSlideshow();
     void ToggleEnabled();
     void OnPreviousImage();
@@ -116,7 +110,6 @@ public:
     void* EventHandle() const { return m_event ? m_event->NativeHandle() : nullptr; }
 
 private:
-    void Tick(bool mayRebuild);
     void WorkerLoop();
     // Pauses like the screen saver, and hides the pictures, while a full-screen program is in front.
     bool StepAsideForFullScreen();
@@ -129,7 +122,6 @@ private:
     ISlideshowOwner& m_owner;
     IClock& m_clock;
     RebuildFn m_rebuild;
-    std::function<void()> m_rebuildEnded;
     CRuntimeRandom m_random;
 
     // UI thread only.
@@ -142,10 +134,6 @@ private:
     std::atomic<bool> m_pauseOnScreenSaver{true};
     std::atomic<uint32_t> m_lastFolderChange{0};
     std::atomic<bool> m_rebuilding{false};
-    // A tick asked the worker for a rebuild; the worker has one for the UI thread to take.
-    std::atomic<bool> m_rebuildWanted{false};
-    std::atomic<bool> m_tickWaiting{false};
-    std::atomic<bool> m_showWanted{false};
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_steppedAside{false};
 

@@ -427,41 +427,6 @@ TEST(SlideshowWorker, FolderChangesRebuildOnlyAfterFiveQuietSeconds) {
     EXPECT_NE(rig.show.LastFolderChange(), 0u);
 }
 
-TEST(SlideshowRebuild, AnEmptyListIsBuiltByTheWorkerAndTheTickThatWaitedRunsWhenItEnds) {
-    Rig rig(2);
-    std::thread::id rebuiltOn;
-    const std::thread::id ui = std::this_thread::get_id();
-    rig.show.SetRebuild([&](const std::vector<CImageItem>&) {
-        rebuiltOn = std::this_thread::get_id();
-        ++rig.rebuilds;
-        return Pictures(rig.pictures);
-    });
-    Event ended(true, false);
-    rig.show.SetRebuildEnded([&ended] { ended.Set(); });
-    rig.show.OnRebuildEnded();  // anyone may post it: without a rebuild it does nothing
-    EXPECT_EQ(rig.w.Paths(), "");
-    ASSERT_TRUE(rig.show.StartWorker());
-    rig.show.Tick();
-    ASSERT_TRUE(ended.Wait(5000));
-    EXPECT_NE(rebuiltOn, ui);
-    EXPECT_EQ(rig.w.Paths(), "");  // shown only once the UI thread has the list
-    rig.show.OnRebuildEnded();
-    EXPECT_EQ(rig.w.Paths(), "p0 ");
-    rig.show.OnRebuildEnded();
-    EXPECT_EQ(rig.w.Paths(), "p0 ");
-
-    // A folder with no pictures: read once per tick, not again at the end of each read.
-    rig.pictures = 0;
-    rig.show.ResetDisplayList();
-    ended.Reset();
-    rig.show.Tick();
-    ASSERT_TRUE(ended.Wait(5000));
-    rig.show.OnRebuildEnded();
-    SleepMs(50);
-    EXPECT_EQ(rig.rebuilds, 2);
-    EXPECT_TRUE(rig.show.StopWorker(5000));
-}
-
 TEST(SlideshowRebuild, ARebuildFromAnOldImageListDoesNotOverwriteAReset) {
     Rig rig(3);
     std::string seen;
