@@ -156,6 +156,8 @@ bool CVLDlg::CreateDisplayWindow() {
     // folder changes have been quiet); the slideshow keeps the busy flag and the stamp.
     m_watcher.SetOwner(FolderChangedPoster(m_hWnd));
     m_pSlideshow->SetRebuild([this](const std::vector<CImageItem>& images) { return m_rebuild.BuildPaths(images); });
+    const HWND self = m_hWnd;
+    m_pSlideshow->SetRebuildEnded([self] { PostMessageA(self, WM_DISPLAYLIST_READY, 0, 0); });
     m_pSlideshow->RestoreNextIndex();
     m_pSlideshow->OptionsChanged();
     return m_pSlideshow->StartWorker();
@@ -232,6 +234,9 @@ void CVLDlg::MapShellMessages() {
 void CVLDlg::MapSlideshowCommands() {
     MapMessageTaken(WM_FOLDERCHANGED, [this](WPARAM, LPARAM) {
         if (m_pSlideshow) m_pSlideshow->OnFolderChanged();
+    });
+    MapMessageTaken(WM_DISPLAYLIST_READY, [this](WPARAM, LPARAM) {
+        if (m_pSlideshow) m_pSlideshow->OnRebuildEnded();
     });
     MapMessage(WM_HOTKEY, [this](WPARAM wParam, LPARAM, LRESULT& result) {
         result = 0;

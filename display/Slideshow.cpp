@@ -42,6 +42,10 @@ void CSlideshow::SetRebuild(RebuildFn rebuild) {
     m_rebuild = std::move(rebuild);
 }
 
+void CSlideshow::SetRebuildEnded(std::function<void()> post) {
+    m_rebuildEnded = std::move(post);
+}
+
 bool CSlideshow::StartWorker() {
     if (m_worker.IsRunning()) return true;
     // Unnamed: nothing opens it by name, and a name lets any program take or signal it.
@@ -101,11 +105,16 @@ void CSlideshow::SetTimer() {
 }
 
 void CSlideshow::Tick() {
+    Tick(true);
+}
+
+void CSlideshow::Tick(bool mayRebuild) {
     if (m_options.m_images.empty() || !m_options.m_bEnabled || m_owner.IsConfigWindowVisible()) return;
     if (m_options.m_bPauseOnScreenSaver && m_system.IsScreenSaverRunning()) return;
     if (StepAsideForFullScreen()) return;
     if (m_list.IsEmpty()) {
-        RebuildDisplayList();
+        if (!mayRebuild || WaitForWorkerList(0)) return;
+        RebuildDisplayList();  // no worker: nothing else would build it
         if (m_list.IsEmpty()) return;
     }
     bool random = m_options.m_nSequence == 1;
@@ -123,6 +132,7 @@ void CSlideshow::Tick() {
     }
     m_nCurrentImage = m_nNextImage;
     m_display.SetImagePath(path);
+    m_showWanted = true;
     if (m_event) m_event->Set();
 
     m_nNextImage = random ? RandomImageIndex() : m_nNextImage + 1;
@@ -159,19 +169,47 @@ void CSlideshow::ToggleEnabled() {
 }
 
 void CSlideshow::OnPreviousImage() {
-    m_system.KillSlideshowTimer();
-    m_display.EndFade();
-    m_nNextImage = m_nCurrentImage - 1;
-    Tick();
-    SetTimer();
+    Step(-1);
 }
 
 void CSlideshow::OnNextImage() {
+    Step(+1);
+}
+
+void CSlideshow::Step(int8_t by) {
     m_system.KillSlideshowTimer();
     m_display.EndFade();
-    m_nNextImage = m_nCurrentImage + 1;
-    Tick();
+    if (!WaitForWorkerList(by)) {
+        m_nNextImage = m_nCurrentImage + by;
+        Tick();
+    }
     SetTimer();
+}
+
+bool CSlideshow::WaitForWorkerList(int8_t step) {
+    if (step != 0 && m_waiting.empty()) return false;  // a step with a list at hand runs now
+    if (!m_event || !m_worker.IsRunning() || !m_rebuildEnded) return false;
+    // One rebuild per image list: ticks that come while it runs do not ask again.
+    if (m_waiting.empty() || m_askedGeneration != m_listGeneration) {
+        m_askedGeneration = m_listGeneration;
+        ++m_rebuildsAsked;
+        m_event->Set();
+    }
+    if (step != 0 || m_waiting.empty() || m_waiting.back() != 0) m_waiting.push_back(step);
+    return true;
+}
+
+void CSlideshow::OnRebuildEnded() {
+    // The message can come from any program: only a rebuild that served the last request counts.
+    if (m_waiting.empty() || m_rebuildsServed.load() != m_rebuildsAsked.load()) return;
+    std::vector<int8_t> waiting;
+    waiting.swap(m_waiting);
+    // In their order, as if the list had been at hand; a list still empty waits for the next
+    // tick, so that an empty folder is not read again and again.
+    for (int8_t step : waiting) {
+        if (step != 0) m_nNextImage = m_nCurrentImage + step;
+        Tick(false);
+    }
 }
 
 void CSlideshow::OnIncreaseOpacity() {
@@ -204,6 +242,7 @@ void CSlideshow::ResetDisplayList() {
         m_list.Clear();
     }
     m_nNextImage = kNotChosen;
+    m_waiting.clear();  // steps through the old list mean nothing in the new one
 }
 
 bool CSlideshow::RebuildDisplayList() {
@@ -272,7 +311,14 @@ void CSlideshow::WorkerLoop() {
         m_event->Wait();
         if (m_stop) return;
         try {
-            WorkerStep();
+            const uint32_t asked = m_rebuildsAsked.load();
+            if (asked != m_rebuildsServed.load()) {
+                RebuildDisplayList();
+                m_rebuildsServed = asked;
+                m_rebuildEnded();
+            }
+            // A wake-up only for a rebuild shows nothing.
+            if (m_showWanted.exchange(false)) WorkerStep();
         } catch (...) {
             VL_TRACE();
         }

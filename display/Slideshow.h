@@ -62,6 +62,9 @@ public:
     CSlideshow& operator=(const CSlideshow&) = delete;
 
     void SetRebuild(RebuildFn rebuild);
+    // Called on the worker when a rebuild a tick asked for has ended; it brings the UI
+    // thread to OnRebuildEnded (a posted message that carries nothing).
+    void SetRebuildEnded(std::function<void()> post);
 
     // Start-up: creates the event and starts the worker. False when the event cannot be made.
     bool StartWorker();
@@ -80,7 +83,11 @@ public:
     static uint32_t TimerPeriodMs(int32_t intervalSeconds);
     void SetTimer();
 
+    // With an empty display list and a running worker, the worker builds the list: the
+    // user-interface thread never reads folders. The ticks and steps given meanwhile run
+    // in their order when it has ended.
     void Tick();
+    void OnRebuildEnded();
     void StartSlideshow();
     void ToggleEnabled();
     void OnPreviousImage();
@@ -110,6 +117,10 @@ public:
     void* EventHandle() const { return m_event ? m_event->NativeHandle() : nullptr; }
 
 private:
+    void Tick(bool mayRebuild);
+    void Step(int8_t by);
+    // True when the tick (0) or step waits for the worker's list.
+    bool WaitForWorkerList(int8_t step);
     void WorkerLoop();
     // Pauses like the screen saver, and hides the pictures, while a full-screen program is in front.
     bool StepAsideForFullScreen();
@@ -122,11 +133,14 @@ private:
     ISlideshowOwner& m_owner;
     IClock& m_clock;
     RebuildFn m_rebuild;
+    std::function<void()> m_rebuildEnded;
     CRuntimeRandom m_random;
 
     // UI thread only.
     int32_t m_nNextImage = kNotChosen;
     int32_t m_nCurrentImage = -1;
+    std::vector<int8_t> m_waiting;  // ticks (0) and steps (-1, +1) waiting for the list
+    uint64_t m_askedGeneration = 0;
 
     // Read by the worker.
     std::atomic<bool> m_enabled{true};
@@ -134,6 +148,9 @@ private:
     std::atomic<bool> m_pauseOnScreenSaver{true};
     std::atomic<uint32_t> m_lastFolderChange{0};
     std::atomic<bool> m_rebuilding{false};
+    std::atomic<uint32_t> m_rebuildsAsked{0};
+    std::atomic<uint32_t> m_rebuildsServed{0};
+    std::atomic<bool> m_showWanted{false};
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_steppedAside{false};
 

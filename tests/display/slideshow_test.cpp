@@ -447,6 +447,49 @@ TEST(SlideshowRebuild, ARebuildFromAnOldImageListDoesNotOverwriteAReset) {
     EXPECT_EQ(rig.list.Count(), 2u);
 }
 
+// A folder on a share that does not answer: the user-interface thread never waits for it.
+// The tick and the steps given meanwhile run in their order once the list is there.
+TEST(SlideshowRebuild, TheWorkerBuildsAnEmptyListAndWhatWaitedRunsInOrderWhenItEnds) {
+    Rig rig(5);
+    Event release(true, false), ended(false, false);
+    std::atomic<bool> onUiThread{false};
+    const std::thread::id ui = std::this_thread::get_id();
+    rig.show.SetRebuild([&](const std::vector<CImageItem>&) {
+        if (std::this_thread::get_id() == ui) onUiThread = true;
+        release.Wait(5000);
+        ++rig.rebuilds;
+        return Pictures(rig.pictures);
+    });
+    rig.show.SetRebuildEnded([&ended] { ended.Set(); });
+    ASSERT_TRUE(rig.show.StartWorker());
+    rig.show.StartSlideshow();
+    for (void (CSlideshow::*step)() : {&CSlideshow::OnNextImage, &CSlideshow::OnNextImage, &CSlideshow::Tick,
+                                       &CSlideshow::Tick, &CSlideshow::OnPreviousImage, &CSlideshow::OnNextImage})
+        (rig.show.*step)();
+    rig.show.OnRebuildEnded();  // posted by another program before the list is there
+    EXPECT_EQ(rig.w.Paths(), "");
+    release.Set();
+    ASSERT_TRUE(ended.Wait(5000));
+    rig.show.OnRebuildEnded();
+    // The two ticks in a row are one: the timer's ticks while it waited do not pile up.
+    EXPECT_EQ(rig.w.Paths(), "p0 p1 p2 p3 p2 p3 ");
+    EXPECT_EQ(rig.options.m_nNextIndex, 4);
+    EXPECT_FALSE(onUiThread.load());
+    rig.show.OnRebuildEnded();
+    EXPECT_EQ(rig.w.Paths(), "p0 p1 p2 p3 p2 p3 ");
+
+    // A folder with no pictures is read once per tick, not again as each read ends.
+    rig.pictures = 0;
+    rig.show.ResetDisplayList();
+    rig.show.Tick();
+    ASSERT_TRUE(ended.Wait(5000));
+    rig.show.OnRebuildEnded();
+    EXPECT_FALSE(ended.Wait(300));
+    EXPECT_TRUE(rig.show.StopWorker(5000));
+    EXPECT_EQ(rig.rebuilds, 2);
+    EXPECT_EQ(rig.w.Paths(), "p0 p1 p2 p3 p2 p3 ");
+}
+
 TEST(SlideshowRebuild, ASecondRebuildReturnsAtOnceAndANoticeDuringARebuildStaysPending) {
     Rig rig(3);
     bool inner = true;
