@@ -408,6 +408,7 @@ void CVLDlg::OnDestroy() {
     // for on an unreachable share.
     const Deadline deadline(2000);
     if (!m_thumbs.Stop(deadline.LeftMs())) m_bThreadsLeftRunning = true;
+    if (!m_list.StopHeaderReads(deadline.LeftMs())) m_bThreadsLeftRunning = true;
     m_config.Destroy();
     UnregisterHotKeys(m_hWnd);
     StopFolderWatcher(deadline.LeftMs());

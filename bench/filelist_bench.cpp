@@ -1,5 +1,5 @@
 // The image list view with many rows, in the configuration window's own template, shown
-// on the screen: adding the files of a list in one go (headers read), sorting by each
+// on the screen: adding the files of a list in one go (until the last size read is shown), sorting by each
 // column and reversing, and filling the rows from an image list as the window opens.
 //   filelist_bench LIST.txt [REPEAT]   LIST.txt: one Windows path a line
 // Prints one line per step: "name ms"; the best of REPEAT runs (default 3).
@@ -103,6 +103,11 @@ int main(int argc, char** argv) {
         Settle(hwnd);
         double t = NowMs();
         window.commands.AddFiles(paths);
+        // Until the last size is shown: the header thread reads them after the rows came.
+        while (window.commands.SizesPending()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+            Settle(hwnd);
+        }
         Settle(hwnd);
         steps[0].Take(NowMs() - t);
         images = list.RowsToImageList();

@@ -8,6 +8,8 @@ enum : unsigned int {
     WM_FOLDERCHANGED = 0x0400 + 201,
     // Posted by the slideshow's worker when the display list a tick waited for is built; carries nothing.
     WM_DISPLAYLIST_READY = 0x0400 + 202,
+    // Posted by the header reader when sizes of added files wait to be shown; carries nothing.
+    WM_HEADERS_READY = 0x0400 + 203,
     // The tray icon's mouse events, and its menu about to open (wParam: the menu).
     WM_TRAY_NOTIFY = 0x0400 + 1000,
     WM_START_HIDDEN = 0x0400 + 1001,

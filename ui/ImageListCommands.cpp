@@ -11,6 +11,7 @@
 #include "ui/AddFolderDlg.h"
 #include "ui/TavelFileDialog.h"
 #include "base/ResString_win.h"
+#include "res/MainMessages.h"
 
 namespace {
 
@@ -41,6 +42,10 @@ CImageListCommands::CImageListCommands(IImageListHost& host, const CLanguageMana
 
 bool CImageListCommands::Attach(HWND window) {
     m_hWnd = window;
+    IImageListHost& host = m_host;
+    m_headers.reset(new CHeaderJobs([&host](const std::string& path, int32_t& width, int32_t& height,
+                                            int32_t& depth) { host.GetImageInfo(path, width, height, depth); },
+                                    [window] { PostMessageA(window, WM_HEADERS_READY, 0, 0); }));
     return m_list.Attach(window, IDC_IMAGE_LIST, m_language.Lookup());
 }
 
@@ -70,6 +75,7 @@ void CImageListCommands::MapCommands() {
     MapCommand(ID_SAVE_IMAGE_LIST, [this](UINT) { OnSaveImageList(); });
     MapCommand(ID_ADD_IMAGE_FILES, [this](UINT) { OnAddImageFiles(); });
     MapCommand(ID_ADD_IMAGE_FOLDER, [this](UINT) { OnAddImageFolder(); });
+    MapMessageTaken(WM_HEADERS_READY, [this](WPARAM, LPARAM) { ShowSizes(); });
     MapMessage(WM_DROPFILES, [this](WPARAM wParam, LPARAM, LRESULT& result) {
         DropFiles(reinterpret_cast<HDROP>(wParam));
         result = 0;
@@ -182,16 +188,38 @@ void CImageListCommands::RowsAdded(bool sizeColumns) {
     m_host.ResetDisplayList();
 }
 
+int CImageListCommands::AddFileRow(const std::string& path) {
+    const int row = m_list.AddFileRow(path, 0, 0, 0);
+    const CImageRow* record = m_list.RecordAt(row);
+    if (!record) return row;
+    if (m_headers && m_headers->Add(record->Id(), path)) return row;
+    // No thread to read it: the size stays unknown rather than the window waiting.
+    VL_TRACE();
+    return row;
+}
+
+void CImageListCommands::ShowSizes() {
+    bool shown = false;
+    for (const HeaderResult& result : m_headers ? m_headers->Take() : std::vector<HeaderResult>()) {
+        // By identity: the row may have moved or gone since it was handed out.
+        CImageRow* record = m_list.RecordById(result.id);
+        if (!record || result.width <= 0) continue;
+        record->m_nWidth = result.width;
+        record->m_nHeight = result.height;
+        record->m_nDepth = result.depth;
+        shown = true;
+    }
+    if (!shown) return;
+    // Rows sorted by a size column are no longer in that order.
+    if (m_list.SortColumn() >= 2 && m_list.SortColumn() <= 4) m_list.ClearSort();
+    InvalidateRect(m_list.GetSafeHwnd(), nullptr, FALSE);
+}
+
 void CImageListCommands::AddFiles(const std::vector<std::string>& paths) {
     if (paths.empty()) return;
-    CWaitCursor wait;
     {
         CRedrawPause pause(m_list.GetSafeHwnd());
-        for (const std::string& path : paths) {
-            int32_t width = 0, height = 0, depth = 0;
-            m_host.GetImageInfo(path, width, height, depth);
-            m_list.AddFileRow(path, width, height, depth);
-        }
+        for (const std::string& path : paths) AddFileRow(path);
     }
     RowsAdded(true);
 }
@@ -221,11 +249,7 @@ void CImageListCommands::DropFiles(HDROP drop) {
                     added = m_list.AddFolderRow(path, true) >= 0 || added;
                     break;
                 case PathKind::File:
-                    if (IsImageFile(path)) {
-                        int32_t width = 0, height = 0, depth = 0;
-                        m_host.GetImageInfo(path, width, height, depth);
-                        added = m_list.AddFileRow(path, width, height, depth) >= 0 || added;
-                    }
+                    if (IsImageFile(path)) added = AddFileRow(path) >= 0 || added;
                     break;
                 case PathKind::Missing:
                     break;

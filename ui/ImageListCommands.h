@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "imagelist/ImageItem.h"
 #include "lang/LanguageManager.h"
 #include "ui/FileList.h"
+#include "ui/core/HeaderJobs.h"
 
 class IImageListHost {
 public:
@@ -23,6 +25,8 @@ public:
     // next: the display list is emptied and the next tick rebuilds it.
     virtual void ResetDisplayList() = 0;
     // The picture's width, height and depth from its header; width 0 when no reader knows it.
+    // Called on the thread that reads headers, which may outlive the host: what it uses
+    // must stay (the readers are the header thread's alone).
     virtual void GetImageInfo(const std::string& path, int32_t& width, int32_t& height, int32_t& depth) = 0;
     // A text of section "Strings" in a message box captioned with the program's name.
     virtual int LangMessageBox(const char* key, UINT flags) = 0;
@@ -52,6 +56,7 @@ public:
     void MoveUp() { MoveRows(MoveSelectedUp, -1); }
     void MoveDown() { MoveRows(MoveSelectedDown, -1); }
     void MoveToBottom() { MoveRows(MoveSelectedToBottom, kLastRow); }
+    // The rows come at once; their sizes as the header thread reads them.
     void AddFiles(const std::vector<std::string>& paths);
     void AddFolder(const std::string& path, bool includeSubFolders);
     void DropFiles(HDROP drop);
@@ -60,6 +65,10 @@ public:
     bool SaveImageListTo(const std::string& path);
     void OpenFirstSelected();
     void OnListKey(WORD key);
+    // Headers of added files not yet shown (for tests and the benchmark).
+    size_t SizesPending() const { return m_headers ? m_headers->Pending() : 0; }
+    // At the end: within the time left of the shared stop limit.
+    bool StopHeaderReads(uint32_t ms) { return !m_headers || m_headers->Stop(ms); }
 
     // What a double click hands to the shell; tests watch instead of opening.
     void SetShellOpen(std::function<void(const std::string& path)> open) { m_shellOpen = std::move(open); }
@@ -77,10 +86,14 @@ private:
     void OnSaveImageList();
     // After rows were added: the sizes shown, the edit noted, the slideshow to start afresh.
     void RowsAdded(bool sizeColumns);
+    // A file row whose size the header thread reads; -1 when no row was added.
+    int AddFileRow(const std::string& path);
+    void ShowSizes();
 
     IImageListHost& m_host;
     const CLanguageManager& m_language;
     HWND m_hWnd = nullptr;
     CFileList m_list;
     std::function<void(const std::string&)> m_shellOpen;
+    std::unique_ptr<CHeaderJobs> m_headers;
 };

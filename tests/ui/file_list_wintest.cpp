@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -39,11 +41,13 @@ struct Host : IConfigWindowHost, IImageListHost {
     int resets = 0;
     std::vector<std::string> messages;
     CImageInfoReaders readers;
+    std::atomic<DWORD> readOn{0};
 
     COptionData& Options() override { return options; }
     void SetModified() override { ++modified; }
     void ResetDisplayList() override { ++resets; }
     void GetImageInfo(const std::string& path, int32_t& width, int32_t& height, int32_t& depth) override {
+        readOn = GetCurrentThreadId();
         readers.GetImageInfo(path, width, height, depth);
     }
     int LangMessageBox(const char* key, UINT) override {
@@ -137,6 +141,15 @@ protected:
         host.resets = 0;
     }
     CFileList& List() { return dlg->commands.List(); }
+    // The sizes come from the header thread: shown when the window is told.
+    void WaitForSizes() {
+        for (int i = 0; i < 500 && dlg->commands.SizesPending(); ++i) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+            if (dlg->commands.SizesPending()) Sleep(10);
+        }
+        EXPECT_NE(host.readOn.load(), GetCurrentThreadId()) << "a header was read on the window's thread";
+    }
     std::string Cell(int row, int column) {
         char buf[1024] = {};
         LVITEMA item{};
@@ -210,6 +223,7 @@ TEST_F(FileListTest, HeaderClicksSortThenReverseAndAnAdditionMakesTheNextClickSo
 
     // The 6-pixel-wide picture goes at the end, and the header no longer claims an order.
     dlg->commands.AddFiles({added});
+    WaitForSizes();
     EXPECT_EQ(Names(), "a.jpg c.jpg b.jpg added.jpg");
     EXPECT_EQ(Cell(3, 2), "6");
     EXPECT_EQ(List().Header().SortColumn(), -1);
@@ -250,6 +264,7 @@ TEST_F(FileListTest, ADropAddsFoldersAndPicturesAndSkipsTheRest) {
                      MakeDrop({album, folder + "\\notes.txt", picture, folder + "\\scan.tif", folder + "\\gone.jpg"})),
                  0);
     ASSERT_EQ(List().RowCount(), 3);
+    WaitForSizes();
     EXPECT_EQ(Names(), "z.jpg album sea.jpg");
     EXPECT_EQ(Cell(1, 1), folder);
     EXPECT_EQ(Cell(1, 5), "Yes");

@@ -88,12 +88,13 @@ title=$(velumctl dialog-wait 30) || fail "Add Image Files did not open at the st
 echo "dialog at the start: $title"
 # Into the pictures' folder, then three names in an order of the user's own.
 choose_files "$TEST_TMP/pics" '"c.bmp" "a.jpg" "b.tga"'
-rows=$(velumctl list-rows $LIST)
-echo "$rows"
 want_rows="c.bmp|$(win "$TEST_TMP/pics")|2|2|24 bit|
 a.jpg|$(win "$TEST_TMP/pics")|64|48|24 bit|
 b.tga|$(win "$TEST_TMP/pics")|30|10|24 bit|"
-[ "$rows" = "$want_rows" ] || fail "rows after Add Image Files: $rows"
+# The sizes fill in as the header thread reads them.
+rows_are() { rows=$(velumctl list-rows $LIST); [ "$rows" = "$1" ]; }
+wait_until 20 rows_are "$want_rows" || fail "rows after Add Image Files: $rows"
+echo "$rows"
 velumctl_rc command 1
 wait_state hidden
 [ "$(stored)" = "c.bmp 2 2 24 0 0
