@@ -1,10 +1,7 @@
 #include "app/TrayMenu.h"
 
-#include <shellapi.h>
-
+#include "app/OnlineServices.h"
 #include "base/Trace.h"
-#include "base/Unicode.h"
-#include "base/WideName_win.h"
 #include "lang/LanguageManager.h"
 #include "online/SiteMenu.h"
 
@@ -20,7 +17,6 @@ void PrepareTrayMenu(HMENU menu, COptionData& options, const MenuTextLookup& loo
 bool OpenSite(HWND owner, const COptionData& options, UINT id) {
     std::string url;
     if (!SiteUrlForCommand(options, id, url)) return false;
-    // The shell's result is not examined: a browser that fails reports it itself.
-    ShellOpen(owner, AnsiToName(url), SW_SHOWMAXIMIZED);
+    OpenWebPage(owner, url.c_str());
     return true;
 }
