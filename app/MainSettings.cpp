@@ -2,6 +2,7 @@
 // that was busy at the start, saves that failed, and the values the controls hold.
 #include "app/VLDlg.h"
 
+#include "lang/LangKeys.h"
 #include "lang/LangMessageBox_win.h"
 #include "settings/SettingsSystem_win.h"
 #include "ui/HotKeys.h"
@@ -41,7 +42,7 @@ bool CVLDlg::SaveTold(SettingsSave result, bool exiting) {
     if (result == SettingsSave::Saved) return true;
     const UINT flags = (exiting ? MB_YESNO : MB_OK) | MB_ICONWARNING;
     // The message is a text in the code page; the path is a name.
-    return ::LangMessageBox(m_hWnd, exiting ? kEndUnsavedKey : kNotSavedKey, flags, m_store.Path()) != IDNO;
+    return ::LangMessageBox(m_hWnd, exiting ? strkey::kEndUnsaved : strkey::kNotSaved, flags, m_store.Path()) != IDNO;
 }
 
 bool CVLDlg::TakeValuesFromControls() {

@@ -8,6 +8,7 @@
 #include "res/VelumIds.h"
 #include "app/AboutDlg.h"
 #include "base/Sync.h"
+#include "lang/LangKeys.h"
 #include "ui/Help.h"
 #include "ui/HotKeys.h"
 #include "app/TrayMenu.h"
@@ -71,7 +72,7 @@ BOOL CVLDlg::OnInitDialog() {
     LoadLanguageStep();
     FillControls();
     // A missing plug-in is told in the language, over this window.
-    CPaintLibThumbnailGenerater::SetMessageFn([this] { LangMessageBox("0004", MB_OK | MB_ICONHAND); });
+    CPaintLibThumbnailGenerater::SetMessageFn([this] { LangMessageBox(strkey::kPluginMissing, MB_OK | MB_ICONHAND); });
     // An exit asked for while the first-start wizard showed: nothing more is started.
     if (m_exit.RunIfDue() && IsEndRequested()) return TRUE;
     if (!m_bConfigReady || !CreateDisplayWindow()) {
@@ -321,7 +322,7 @@ void CVLDlg::OnQuitInstance() {
 
 bool CVLDlg::OnDisplayChange(WPARAM bitsPerPixel) {
     if (bitsPerPixel >= 16) return false;
-    if (LangMessageBox("0006", MB_YESNO) == IDYES) OpenDisplaySettings();
+    if (LangMessageBox(strkey::kNeedMoreColours, MB_YESNO) == IDYES) OpenDisplaySettings();
     return true;
 }
 

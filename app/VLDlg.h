@@ -59,8 +59,6 @@ private:
     // Local to this window: the other timers are the slideshow's and the online services'.
     static constexpr UINT_PTR kPendingSettingsTimer = 1101;
     static constexpr UINT kPendingSettingsRetryMs = 1000;
-    static constexpr const char* kNotSavedKey = "0008";
-    static constexpr const char* kEndUnsavedKey = "0009";
     // --- Start-up steps, in their order ---
     void InitSystemMenuAndIcons();
     void CreateConfigWindow();

@@ -8,6 +8,7 @@
 #include "base/Unicode.h"
 #include "imagelist/FileSystem.h"
 #include "imagelist/ImageExtension.h"
+#include "lang/LangKeys.h"
 
 namespace {
 const char kImageList[] = "image list";
@@ -121,7 +122,7 @@ std::string CImageFileList::Format(const std::vector<CImageItem>& images) const 
 
 bool CImageFileList::Save(const std::string& path, const std::vector<CImageItem>& images) {
     if (!WriteFileReplacing(path, Format(images))) {
-        Report("0002");
+        Report(strkey::kSaveListFailed);
         return false;
     }
     return true;
@@ -132,11 +133,11 @@ bool CImageFileList::Load(const std::string& path, std::vector<CImageItem>& imag
     std::string bytes;
     if (ReadFileBytes(path, bytes, kMaxFileBytes) != ReadResult::Ok) {
         VL_TRACE();
-        Report("0003");
+        Report(strkey::kLoadListFailed);
         return false;
     }
     if (!Parse(bytes, images)) {
-        Report("0003");
+        Report(strkey::kLoadListFailed);
         return false;
     }
     return true;

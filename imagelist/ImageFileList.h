@@ -18,7 +18,7 @@ public:
     explicit CImageFileList(IFileAttributes* attributes = nullptr);
     virtual ~CImageFileList() = default;
 
-    // The user-visible failure ("0002" saving, "0003" loading); nothing is shown when unset.
+    // The user-visible failure (a key of section "Strings"); nothing is shown when unset.
     void SetFailureReporter(std::function<void(const char* key)> report) { m_report = std::move(report); }
 
     bool Save(const std::string& path, const std::vector<CImageItem>& images);

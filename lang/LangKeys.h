@@ -1,6 +1,7 @@
-// The section names the program looks up, and the keys of the windows that have no text
-// table yet (the windows' tables in ui/core and lang/MenuText hold the rest): a test
-// holds each shipped language file to both.
+// The section names the program looks up, the keys of its messages and small dialogs
+// (named in the code only through the constants here), and the list that the help page on
+// language files shows and a test holds each shipped language file to; the windows' text
+// tables in ui/core and lang/MenuText hold the other keys.
 #pragma once
 #include <cstddef>
 
@@ -27,6 +28,25 @@ constexpr char kImageSizeCustomDialog[] = "Image Size Custon Dialog";
 constexpr char kAddFolderDialog[] = "Add Image Folder Dialog";
 }  // namespace langsec
 
+// Messages of section "Strings".
+namespace strkey {
+constexpr char kYes[] = "Yes";
+constexpr char kNo[] = "No";
+constexpr char kSelectFilesFirst[] = "0001";
+constexpr char kSaveListFailed[] = "0002";
+constexpr char kLoadListFailed[] = "0003";
+constexpr char kPluginMissing[] = "0004";
+constexpr char kNeedMoreColours[] = "0006";
+constexpr char kHelpFileMissing[] = "0007";
+constexpr char kNotSaved[] = "0008";
+constexpr char kEndUnsaved[] = "0009";
+}  // namespace strkey
+
+namespace addfolderkey {
+constexpr char kCaption[] = "0001";
+constexpr char kIncludeSubFolders[] = "0002";
+}  // namespace addfolderkey
+
 struct LangKeyRef {
     const char* section;
     const char* key;
@@ -36,16 +56,16 @@ struct LangKeyRef {
 constexpr const char* kFontSections[] = {langsec::kCommandButton, langsec::kListModeButton, langsec::kDisplayOption};
 
 constexpr LangKeyRef kProgramLangKeys[] = {
-    {langsec::kStrings, "Yes"},
-    {langsec::kStrings, "No"},
-    {langsec::kStrings, "0001"},
-    {langsec::kStrings, "0002"},
-    {langsec::kStrings, "0003"},
-    {langsec::kStrings, "0004"},
-    {langsec::kStrings, "0006"},
-    {langsec::kStrings, "0007"},
-    {langsec::kStrings, "0008"},
-    {langsec::kStrings, "0009"},
+    {langsec::kStrings, strkey::kYes},
+    {langsec::kStrings, strkey::kNo},
+    {langsec::kStrings, strkey::kSelectFilesFirst},
+    {langsec::kStrings, strkey::kSaveListFailed},
+    {langsec::kStrings, strkey::kLoadListFailed},
+    {langsec::kStrings, strkey::kPluginMissing},
+    {langsec::kStrings, strkey::kNeedMoreColours},
+    {langsec::kStrings, strkey::kHelpFileMissing},
+    {langsec::kStrings, strkey::kNotSaved},
+    {langsec::kStrings, strkey::kEndUnsaved},
     {langsec::kImageSizeCustomDialog, "0001"},
     {langsec::kImageSizeCustomDialog, "0002"},
     {langsec::kImageSizeCustomDialog, "0003"},
@@ -56,8 +76,8 @@ constexpr LangKeyRef kProgramLangKeys[] = {
     {langsec::kImageSizeCustomDialog, "0008"},
     {langsec::kImageSizeCustomDialog, "0009"},
     {langsec::kImageSizeCustomDialog, "0010"},
-    {langsec::kAddFolderDialog, "0001"},
-    {langsec::kAddFolderDialog, "0002"},
+    {langsec::kAddFolderDialog, addfolderkey::kCaption},
+    {langsec::kAddFolderDialog, addfolderkey::kIncludeSubFolders},
 };
 
 constexpr size_t kProgramLangKeyCount = sizeof(kProgramLangKeys) / sizeof(kProgramLangKeys[0]);

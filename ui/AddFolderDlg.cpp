@@ -86,8 +86,9 @@ bool CAddFolderDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT&) {
 bool BrowseForImageFolder(HWND owner, const CLanguageManager& language, std::string& path, bool& includeSubFolders) {
     const HRESULT com = CoInitialize(nullptr);
     std::string caption, checkText;
-    if (!language.GetString(langsec::kAddFolderDialog, "0001", caption)) caption.clear();
-    if (!language.GetString(langsec::kAddFolderDialog, "0002", checkText)) checkText = "Include Sub Folders";
+    if (!language.GetString(langsec::kAddFolderDialog, addfolderkey::kCaption, caption)) caption.clear();
+    if (!language.GetString(langsec::kAddFolderDialog, addfolderkey::kIncludeSubFolders, checkText))
+        checkText = "Include Sub Folders";
     CAddFolderDlg dlg(caption, checkText);
     wchar_t display[MAX_PATH + 1] = {};
     BROWSEINFOW bi{};

@@ -351,8 +351,8 @@ std::string CFileList::CellText(const CImageRow& row, int column) const {
     texts.depthFormat = m_strDepthFormat;
     if (column == 5 && row.m_bIsFolder && m_lookup) {
         std::string text;
-        if (m_lookup(langsec::kStrings, "Yes", text)) texts.yes = text;
-        if (m_lookup(langsec::kStrings, "No", text)) texts.no = text;
+        if (m_lookup(langsec::kStrings, strkey::kYes, text)) texts.yes = text;
+        if (m_lookup(langsec::kStrings, strkey::kNo, text)) texts.no = text;
     }
     return RowCellText(row, column, texts);
 }

@@ -6,6 +6,7 @@
 #include "base/SystemFolder_win.h"
 #include "base/Trace.h"
 #include "base/WideName_win.h"
+#include "lang/LangKeys.h"
 #include "lang/LangMessageBox_win.h"
 #include "settings/OptionData.h"
 
@@ -22,7 +23,7 @@ bool HelpFileExists() {
 void ShowHelpFileMissing() {
     HWND owner = GetActiveWindow();
     const UINT flags = MB_OK | MB_ICONEXCLAMATION;
-    if (LangMessageBox(owner, kHelpFileMissingKey, flags) == -1)
+    if (LangMessageBox(owner, strkey::kHelpFileMissing, flags) == -1)
         MessageBoxA(owner, kHelpFileMissingText, kProductName, flags);
 }
 

@@ -7,9 +7,7 @@ constexpr char kHelpConfigWindow[] = "ConfigWin.htm";
 constexpr char kHelpImageSizeCustomDialog[] = "image_size_custom_dialog.htm";
 constexpr char kHelpAboutBox[] = "about.htm";
 
-// Key of section "Strings" telling that the help file is missing, and the text shown when
-// the current language lacks it.
-constexpr char kHelpFileMissingKey[] = "0007";
+// The text shown when the current language lacks its message of the missing help file.
 constexpr char kHelpFileMissingText[] =
     "The help file vm.chm is missing from Velum's program folder. Please install Velum again.";
 

@@ -8,6 +8,7 @@
 #include "imagelist/FileSystem.h"
 #include "imagelist/ImageExtension.h"
 #include "imagelist/ImageFileList.h"
+#include "lang/LangKeys.h"
 #include "ui/AddFolderDlg.h"
 #include "ui/TavelFileDialog.h"
 #include "base/ResString_win.h"
@@ -118,7 +119,7 @@ void CImageListCommands::MapListNotifications() {
 // Editing the rows
 
 void CImageListCommands::NothingSelected() {
-    m_host.LangMessageBox("0001", MB_OK | MB_ICONINFORMATION);
+    m_host.LangMessageBox(strkey::kSelectFilesFirst, MB_OK | MB_ICONINFORMATION);
 }
 
 void CImageListCommands::Remove() {

@@ -2,9 +2,6 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
-#include <filesystem>
-#include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <utility>
@@ -141,58 +138,6 @@ TEST(LanguageFilesTest, TheJapaneseFileIsInCodePage932) {
     EXPECT_NE(iconv(cd, &in, &inLeft, &to, &outLeft), static_cast<size_t>(-1)) << "bad byte at " << in - bytes.data();
     EXPECT_EQ(inLeft, 0u);
     iconv_close(cd);
-}
-
-}  // namespace
-
-namespace {
-
-std::string ReadSource(const std::filesystem::path& path) {
-    std::string text;
-    EXPECT_EQ(ReadFileBytes(path.string(), text, 4u << 20), ReadResult::Ok) << path;
-    return text;
-}
-
-// The windows' code names its keys as literals or through the section constants; every
-// one it names must be in the list the language files are held to.
-TEST(LanguageFilesTest, KeysNamedInTheProgramsCodeAreListed) {
-    const std::filesystem::path root(VELUM_SOURCE_DIR);
-    std::map<std::string, std::string> sectionOf;  // "kMenu" -> "Menu"
-    const std::string keysHeader = ReadSource(root / "lang" / "LangKeys.h");
-    const std::regex constant(R"re(constexpr char (k\w+)\[\] = "([^"]*)";)re");
-    for (std::sregex_iterator it(keysHeader.begin(), keysHeader.end(), constant), end; it != end; ++it)
-        sectionOf[(*it)[1]] = (*it)[2];
-    std::set<std::pair<std::string, std::string>> listed;
-    std::set<std::string> listedSections, namedSections;
-    for (const LangKeyRef& ref : ProgramKeys()) {
-        listed.insert({AsciiLower(ref.section), AsciiLower(ref.key)});
-        listedSections.insert(ref.section);
-    }
-    for (const auto& named : sectionOf) namedSections.insert(named.second);
-    ASSERT_EQ(namedSections, listedSections);  // the header was read, and no section lacks keys
-
-    const std::regex lookup(R"re(GetString\(\s*(?:"([^"]*)"|langsec::(k\w+))\s*,\s*"([^"]*)")re");
-    const std::regex box(R"re(LangMessageBox\(\s*(?:[\w:>.-]+\s*,\s*)?"([^"]*)")re");
-    size_t seen = 0;
-    for (const char* folder : {"app", "ui", "widgets", "display", "imagelist", "online", "plugin", "settings"}) {
-        if (!std::filesystem::exists(root / folder)) continue;
-        for (const auto& file : std::filesystem::recursive_directory_iterator(root / folder)) {
-            const std::string ext = file.path().extension().string();
-            if (ext != ".cpp" && ext != ".h") continue;
-            const std::string text = ReadSource(file.path());
-            for (std::sregex_iterator it(text.begin(), text.end(), lookup), end; it != end; ++it) {
-                std::string section = (*it)[1].matched ? (*it)[1].str() : sectionOf[(*it)[2]];
-                EXPECT_TRUE(listed.count({AsciiLower(section), AsciiLower((*it)[3])}))
-                    << file.path() << ": [" << section << "] " << (*it)[3];
-                ++seen;
-            }
-            for (std::sregex_iterator it(text.begin(), text.end(), box), end; it != end; ++it) {
-                EXPECT_TRUE(listed.count({"strings", AsciiLower((*it)[1])})) << file.path() << ": " << (*it)[1];
-                ++seen;
-            }
-        }
-    }
-    EXPECT_GT(seen, 0u);  // the colour-depth message at least
 }
 
 }  // namespace
