@@ -32,25 +32,12 @@ INT_PTR CDialog::DoModal(HWND owner) {
     if (!m_bEndModal && m_hWnd && !(GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE)) ShowWindow(m_hWnd, SW_SHOWNORMAL);
 
     m_bInModalLoop = true;
-    MSG msg;
-    while (!m_bEndModal) {
-        BeforeNextMessage();
-        if (m_bEndModal) break;
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            // WM_QUIT ends the loop; leave it for any outer loop as well.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (got == -1) {
-            VL_TRACE();
-            break;
-        }
-        if (PreTranslateMessage(msg)) continue;
-        if (m_hWnd && IsDialogMessageA(m_hWnd, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    RunModalLoop(
+        [this] {
+            if (!m_bEndModal) BeforeNextMessage();
+            return m_bEndModal;
+        },
+        [this](MSG& msg) { return PreTranslateMessage(msg) || (m_hWnd && IsDialogMessageA(m_hWnd, &msg)); });
     m_bInModalLoop = false;
 
     if (ownerWasEnabled) EnableWindow(owner, TRUE);

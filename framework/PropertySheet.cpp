@@ -261,24 +261,11 @@ INT_PTR CPropertySheet::DoModal(HWND owner) {
         EnableWindow(owner, FALSE);
         m_hDisabledOwner = owner;
     }
-    MSG msg;
-    while (!CheckEnded()) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            // WM_QUIT: the sheet goes as cancelled; the quit stays for the outer loop.
-            EndModal(IDCANCEL);
-            CheckEnded();
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (got == -1) {
-            VL_TRACE();
-            EndModal(IDCANCEL);
-            continue;
-        }
-        if (PreTranslate(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    if (RunModalLoop([this] { return CheckEnded(); }, [this](MSG& msg) { return PreTranslate(msg); }) !=
+        ModalLoopEnd::Ended) {
+        // WM_QUIT or a broken queue: the sheet goes as cancelled.
+        EndModal(IDCANCEL);
+        CheckEnded();
     }
     return m_nResult;
 }

@@ -118,3 +118,22 @@ bool CWindowBase::Dispatch(CWindowBase* self, UINT msg, WPARAM wParam, LPARAM lP
         return false;
     }
 }
+
+ModalLoopEnd RunModalLoop(const std::function<bool()>& ended, const std::function<bool(MSG& msg)>& take) {
+    MSG msg;
+    while (!ended()) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return ModalLoopEnd::Quit;
+        }
+        if (got == -1) {
+            VL_TRACE();
+            return ModalLoopEnd::Failed;
+        }
+        if (take(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return ModalLoopEnd::Ended;
+}

@@ -8,9 +8,15 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "framework/MessageMap.h"
+
+// The message loop of a modal window: runs until ended() is true, each message first offered
+// to take (the window's own keys). WM_QUIT ends it and is posted again for the outer loop.
+enum class ModalLoopEnd { Ended, Quit, Failed };
+ModalLoopEnd RunModalLoop(const std::function<bool()>& ended, const std::function<bool(MSG& msg)>& take);
 
 class CWindowBase : public CMessageMap {
 public:
