@@ -2,8 +2,7 @@
 
 #include "base/Trace.h"
 
-CDialog::CDialog(UINT templateId, HINSTANCE instance)
-    : m_hInstance(instance ? instance : GetModuleHandleA(nullptr)), m_nTemplateId(templateId) {}
+CDialog::CDialog(UINT templateId, HINSTANCE instance) : CTemplateWindow(templateId, instance) {}
 
 CDialog::~CDialog() {
     // A modeless dialog that outlives its object must not call back into it.
@@ -91,23 +90,10 @@ bool CDialog::PreTranslateMessage(MSG&) {
 }
 
 bool CDialog::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (msg == WM_INITDIALOG) {
-        result = OnInitDialog();
-        return true;
-    }
-    if (CWindowBase::Route(msg, wParam, lParam, result)) return true;
-    switch (msg) {
-        case WM_COMMAND:
-            return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_TIMER:
-            OnTimer(static_cast<UINT_PTR>(wParam));
-            return true;
-        case WM_DESTROY:
-            OnDestroy();
-            return true;
-        default:
-            return false;
-    }
+    if (CTemplateWindow::Route(msg, wParam, lParam, result)) return true;
+    if (msg != WM_TIMER) return false;
+    OnTimer(static_cast<UINT_PTR>(wParam));
+    return true;
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

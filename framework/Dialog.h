@@ -9,7 +9,7 @@
 // messages answer through the return value itself, the rest through DWLP_MSGRESULT.
 INT_PTR DialogAnswer(HWND hwnd, UINT msg, LRESULT result);
 
-class CDialog : public CWindowBase {
+class CDialog : public CTemplateWindow {
 public:
     explicit CDialog(UINT templateId, HINSTANCE instance = nullptr);
     ~CDialog() override;
@@ -22,7 +22,6 @@ public:
     void EndDialog(INT_PTR result);
     void DestroyWindow();
 
-    UINT TemplateId() const { return m_nTemplateId; }
     bool IsModalLoopRunning() const { return m_bInModalLoop; }
     // EndDialog has been called; the modal loop ends before its next message.
     bool IsEndRequested() const { return m_bEndModal; }
@@ -31,12 +30,10 @@ public:
     static CDialog* FromHandle(HWND hwnd);
 
 protected:
-    virtual BOOL OnInitDialog() { return TRUE; }
-    // True when the command was handled. The default takes menu, accelerator and button
-    // clicks (codes 0 and 1) that no map took: IDOK and IDCANCEL.
-    virtual bool OnCommand(UINT id, UINT notifyCode, HWND control);
+    // Takes menu, accelerator and button clicks (codes 0 and 1) that no map took: IDOK
+    // and IDCANCEL.
+    bool OnCommand(UINT id, UINT notifyCode, HWND control) override;
     virtual void OnTimer(UINT_PTR id) { (void)id; }
-    virtual void OnDestroy() {}
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // Modal loop only: a chance to take a message before it is dispatched
@@ -51,8 +48,6 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-    HINSTANCE m_hInstance;
-    UINT m_nTemplateId;
     bool m_bInModalLoop = false;
     bool m_bModeless = false;
     bool m_bEndModal = false;

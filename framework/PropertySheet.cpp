@@ -24,15 +24,10 @@ void DropContextHelp(LPARAM dialogTemplate) {
 // ---------------------------------------------------------------------------------------
 // Pages
 
-CPropertyPage::CPropertyPage(UINT templateId, HINSTANCE instance)
-    : m_hInstance(instance ? instance : GetModuleHandleA(nullptr)), m_nTemplateId(templateId) {}
+CPropertyPage::CPropertyPage(UINT templateId, HINSTANCE instance) : CTemplateWindow(templateId, instance) {}
 
 CPropertyPage::~CPropertyPage() {
     DetachHandle();
-}
-
-bool CPropertyPage::OnCommand(UINT, UINT, HWND) {
-    return false;
 }
 
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -53,24 +48,11 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
 }
 
 bool CPropertyPage::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (msg == WM_INITDIALOG) {
-        result = OnInitDialog();
-        return true;
-    }
     if (msg == WM_NOTIFY && lParam) {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (header->hwndFrom == GetParent(m_hWnd) && OnSheetNotify(header->code, result)) return true;
     }
-    if (CWindowBase::Route(msg, wParam, lParam, result)) return true;
-    switch (msg) {
-        case WM_COMMAND:
-            return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_DESTROY:
-            OnDestroy();
-            return true;
-        default:
-            return false;
-    }
+    return CTemplateWindow::Route(msg, wParam, lParam, result);
 }
 
 bool CPropertyPage::OnSheetNotify(UINT code, LRESULT& result) {

@@ -14,12 +14,11 @@
 
 class CPropertySheet;
 
-class CPropertyPage : public CWindowBase {
+class CPropertyPage : public CTemplateWindow {
 public:
     explicit CPropertyPage(UINT templateId, HINSTANCE instance = nullptr);
     ~CPropertyPage() override;
 
-    UINT TemplateId() const { return m_nTemplateId; }
     // The tab's text (in a wizard: nothing shown); empty keeps the template's caption.
     // Taken when the sheet is created.
     void SetTitle(std::string title) { m_strTitle = std::move(title); }
@@ -29,10 +28,6 @@ public:
     CPropertySheet* Sheet() const { return m_pSheet; }
 
 protected:
-    virtual BOOL OnInitDialog() { return TRUE; }
-    // True when the command was handled.
-    virtual bool OnCommand(UINT id, UINT notifyCode, HWND control);
-    virtual void OnDestroy() {}
     // The page is about to be shown; false keeps it from being shown.
     virtual bool OnSetActive() { return true; }
     // The page is about to be left (another page, OK, Back, Next); false keeps it.
@@ -56,8 +51,6 @@ private:
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     bool OnSheetNotify(UINT code, LRESULT& result);
 
-    HINSTANCE m_hInstance;
-    UINT m_nTemplateId;
     std::string m_strTitle;
     CPropertySheet* m_pSheet = nullptr;
 };

@@ -119,6 +119,27 @@ bool CWindowBase::Dispatch(CWindowBase* self, UINT msg, WPARAM wParam, LPARAM lP
     }
 }
 
+bool CTemplateWindow::OnCommand(UINT, UINT, HWND) {
+    return false;
+}
+
+bool CTemplateWindow::Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_INITDIALOG) {
+        result = OnInitDialog();
+        return true;
+    }
+    if (CWindowBase::Route(msg, wParam, lParam, result)) return true;
+    switch (msg) {
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DESTROY:
+            OnDestroy();
+            return true;
+        default:
+            return false;
+    }
+}
+
 ModalLoopEnd RunModalLoop(const std::function<bool()>& ended, const std::function<bool(MSG& msg)>& take) {
     MSG msg;
     while (!ended()) {

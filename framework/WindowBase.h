@@ -55,3 +55,23 @@ private:
 
 // The control a message is about, for reflection; nullptr for other messages.
 HWND ReflectionTarget(UINT msg, WPARAM wParam, LPARAM lParam);
+
+// A window made from a dialog template (a dialog or a property page): WM_INITDIALOG,
+// WM_COMMAND and WM_DESTROY reach the virtual handlers once the maps have had them.
+class CTemplateWindow : public CWindowBase {
+public:
+    CTemplateWindow(UINT templateId, HINSTANCE instance)
+        : m_hInstance(instance ? instance : GetModuleHandleA(nullptr)), m_nTemplateId(templateId) {}
+    UINT TemplateId() const { return m_nTemplateId; }
+
+protected:
+    virtual BOOL OnInitDialog() { return TRUE; }
+    // True when the command was handled.
+    virtual bool OnCommand(UINT id, UINT notifyCode, HWND control);
+    virtual void OnDestroy() {}
+
+    bool Route(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    const HINSTANCE m_hInstance;
+    const UINT m_nTemplateId;
+};
