@@ -11,6 +11,7 @@
 
 #include "display/Slideshow.h"
 #include "imagelist/Watch.h"
+#include "tests/imagelist/FakeNotifier.h"
 #include "settings/HotKey.h"
 #include "tests/support/TraceCapture.h"
 
@@ -505,29 +506,6 @@ private:
     Event m_called{true, false}, m_open{true, false};
 };
 
-// Change notifications whose set-up passes the gate; the stop signals are events.
-class GatedNotifier : public IChangeNotifier {
-public:
-    explicit GatedNotifier(Gate& watch) : m_watch(watch) {}
-    Handle NewStopSignal() override { return new Event(true, false); }
-    void SetStop(Handle stop) override { static_cast<Event*>(stop)->Set(); }
-    void ResetStop(Handle stop) override { static_cast<Event*>(stop)->Reset(); }
-    void CloseStop(Handle stop) override { delete static_cast<Event*>(stop); }
-    Handle Watch(const std::string&, bool) override {
-        m_watch.Pass();
-        return this;
-    }
-    bool Rearm(Handle) override { return true; }
-    void Close(Handle) override {}
-    int Wait(Handle stop, const std::vector<Handle>&) override {
-        static_cast<Event*>(stop)->Wait();
-        return kStopped;
-    }
-
-private:
-    Gate& m_watch;
-};
-
 // Runs the shutdown on a thread of its own: true when it ended within 3 s, with its answer.
 bool StopsInTime(CSlideshow& show, CFolderWatcher& watcher, std::thread& stopper, bool& stopped) {
     auto done = std::make_shared<std::atomic<bool>>(false);
@@ -543,7 +521,8 @@ bool StopsInTime(CSlideshow& show, CFolderWatcher& watcher, std::thread& stopper
 
 TEST(SlideshowShutdown, EndsInTimeWhileTheWatcherHangsInAChangeNotification) {
     Gate watch;
-    GatedNotifier notifier(watch);
+    FakeNotifier notifier;
+    notifier.onWatch = [&watch] { watch.Pass(); };
     CFolderWatcher watcher(notifier);
     watcher.AddFolder("\\\\server\\pics");
     watcher.Start();
