@@ -225,6 +225,12 @@ TEST(Archive, StringPrefixesHaveOneThreeAndSevenBytes) {
         EXPECT_EQ(in.ReadString(), s);
         EXPECT_EQ(in.Remaining(), 0u);
     }
+    // A wide name takes the same prefixes after its marker.
+    CArchive out;
+    const std::string longName = std::string(70000, 'x') + "\xCE\xA9";
+    out.WriteName(longName);
+    CArchive in(out.Bytes());
+    EXPECT_EQ(in.ReadName(), longName);
 }
 
 // A name without a form in the code page: 0xFF, the marker 0xFFFE, the length in UTF-16
