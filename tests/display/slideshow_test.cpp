@@ -444,6 +444,27 @@ TEST(SlideshowRebuild, ASecondRebuildReturnsAtOnceAndANoticeDuringARebuildStaysP
     EXPECT_EQ(rig.list.Count(), 2u);
 }
 
+// The user confirms the configuration window while a rebuild scans on the worker. The two
+// threads meet through relaxed flags only, so that only the slideshow's own locks order
+// their use of the image list (what ThreadSanitizer checks).
+TEST(SlideshowThreads, OptionsChangeWhileTheWorkerRebuilds) {
+    Rig rig(0);
+    std::atomic<bool> scanning{false}, done{false};
+    rig.show.SetRebuild([&](const std::vector<CImageItem>&) {
+        scanning.store(true, std::memory_order_relaxed);
+        while (!done.load(std::memory_order_relaxed)) SleepMs(1);
+        return Pictures(2);
+    });
+    Thread worker;
+    ASSERT_TRUE(worker.Start([&] { rig.show.RebuildDisplayList(); }));
+    while (!scanning.load(std::memory_order_relaxed)) SleepMs(1);
+    rig.options.m_images.push_back(CImageItem("C:\\more", true, true));
+    rig.show.OptionsChanged();
+    done.store(true, std::memory_order_relaxed);
+    worker.Join();
+    EXPECT_EQ(rig.list.Count(), 2u);  // an edit without a reset keeps what the scan found
+}
+
 // The worker rebuilds the list (of changing length) while the UI thread ticks, steps,
 // toggles, edits and changes the opacity. Every path handed over and shown must come whole
 // from one list.
