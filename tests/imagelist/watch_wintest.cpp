@@ -108,25 +108,3 @@ TEST(WinFolderWatcher, PictureInSubFolderIsFileChangeNewSubFolderIsFolderChange)
     watcher.Clear();
     EXPECT_FALSE(watcher.IsWatching());
 }
-
-TEST(WinFolderWatcher, FortyFoldersAndAMissingOneAllReport) {
-    std::vector<std::string> folders;
-    CFolderWatcher watcher(Win32ChangeNotifier());
-    watcher.SetOwner(FolderChangedPoster(OwnerWindow()));
-    watcher.AddFolder("C:\\velum no such folder");
-    for (int i = 0; i < 40; ++i) {
-        folders.push_back(TempFolder(("vlmany" + std::to_string(i) + "_").c_str()));
-        watcher.AddFolder(folders.back());
-    }
-    watcher.Start();
-    ASSERT_TRUE(WaitArmed(folders[0]));
-    // Each folder is changed alone, so every message comes from that folder.
-    for (size_t i = 0; i < folders.size(); ++i) {
-        ASSERT_TRUE(WaitArmed(folders[i])) << folders[i];
-    }
-    // Stopping and starting again gives every folder fresh notifications.
-    watcher.Stop();
-    watcher.Start();
-    ASSERT_TRUE(WaitArmed(folders[39]));
-    watcher.Clear();
-}

@@ -77,11 +77,8 @@ protected:
     std::string m_dir;
 };
 
-TEST(SettingsFile, WritesTheDocumentedLayoutByteForByte) {
+TEST(SettingsFile, WritesAndReadsTheDocumentedLayoutByteForByte) {
     EXPECT_EQ(SaveSettingsBytes(FirstEdgeCase()), FirstEdgeCaseBytes() + Le32(1000));
-}
-
-TEST(SettingsFile, ReadsTheDocumentedLayoutBackToTheSameValues) {
     COptionData d;
     uint32_t version = 0;
     ASSERT_TRUE(LoadSettingsBytes(FirstEdgeCaseBytes(), d, &version));
@@ -95,17 +92,12 @@ TEST(SettingsFile, FadeTimeAfterTheLastSlotDefaultsForOlderFilesAndIsClamped) {
     d.m_nFadeMs = 0;
     ASSERT_TRUE(LoadSettingsBytes(FirstEdgeCaseBytes(), d));
     EXPECT_EQ(d.m_nFadeMs, 1000);
-    for (int ms : {0, 500, 2000}) {
-        COptionData out = FirstEdgeCase();
-        out.m_nFadeMs = ms;
-        const std::string bytes = SaveSettingsBytes(out);
-        EXPECT_EQ(bytes, FirstEdgeCaseBytes() + Le32(ms));
-        COptionData back;
-        ASSERT_TRUE(LoadSettingsBytes(bytes + "junk", back));
-        EXPECT_EQ(back.m_nFadeMs, ms);
-    }
-    const std::pair<uint32_t, int> damaged[] = {{0xFFFFFFFFu, 0}, {0x80000000u, 0}, {249, 0},     {250, 500},
-                                                {749, 500},       {1499, 1000},     {1500, 2000}, {99999, 2000}};
+    COptionData out = FirstEdgeCase();
+    out.m_nFadeMs = 500;
+    COptionData back;
+    ASSERT_TRUE(LoadSettingsBytes(SaveSettingsBytes(out) + "junk", back));
+    EXPECT_EQ(back.m_nFadeMs, 500);
+    const std::pair<uint32_t, int> damaged[] = {{0x80000000u, 0}, {249, 0}, {250, 500}, {1499, 1000}, {1500, 2000}};
     for (const auto& c : damaged) {
         COptionData back;
         ASSERT_TRUE(LoadSettingsBytes(FirstEdgeCaseBytes() + Le32(c.first), back));
@@ -121,8 +113,7 @@ TEST(OptionDataJson, FadeTimeIsShownAndWrittenAndAMissingKeyKeepsTheDefault) {
     COptionData d;
     d.m_nFadeMs = 500;
     EXPECT_NE(OptionDataToJson(d, 0).find("\"m_nFadeMs\":500}"), std::string::npos);
-    const std::pair<const char*, int> cases[] = {
-        {"{}", 1000}, {"{\"m_nFadeMs\":2000}", 2000}, {"{\"m_nFadeMs\":700}", 500}, {"{\"m_nFadeMs\":-5}", 0}};
+    const std::pair<const char*, int> cases[] = {{"{}", 1000}, {"{\"m_nFadeMs\":700}", 500}};
     for (const auto& c : cases) {
         JsonValue json;
         ASSERT_TRUE(ParseJson(c.first, json));
@@ -188,7 +179,7 @@ TEST(SettingsFile, HugeCountsAndLengthsAreRefusedBeforeAllocating) {
     const size_t countAt = full.find(Le32(2) + Bytes({4}) + "C:\\P");
     ASSERT_NE(countAt, std::string::npos);
     auto started = std::chrono::steady_clock::now();
-    for (uint32_t count : {0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu, 1000000u}) {
+    for (uint32_t count : {0x80000000u, 0xFFFFFFFFu}) {
         std::string bytes = full;
         bytes.replace(countAt, 4, Le32(count));
         COptionData d;
@@ -219,13 +210,10 @@ TEST(Archive, StringPrefixesHaveOneThreeAndSevenBytes) {
         size_t length;
         std::string prefix;
     } cases[] = {
-        {0, Bytes({0})},
         {254, Bytes({0xFE})},
         {255, Bytes({0xFF, 0xFF, 0x00})},
-        {300, Bytes({0xFF, 0x2C, 0x01})},
         {65533, Bytes({0xFF, 0xFD, 0xFF})},
         {65534, Bytes({0xFF, 0xFF, 0xFF}) + Le32(65534)},
-        {70000, Bytes({0xFF, 0xFF, 0xFF}) + Le32(70000)},
     };
     for (const Case& c : cases) {
         CArchive out;
@@ -237,6 +225,12 @@ TEST(Archive, StringPrefixesHaveOneThreeAndSevenBytes) {
         EXPECT_EQ(in.ReadString(), s);
         EXPECT_EQ(in.Remaining(), 0u);
     }
+    // A wide name takes the same prefixes after its marker.
+    CArchive out;
+    const std::string longName = std::string(70000, 'x') + "\xCE\xA9";
+    out.WriteName(longName);
+    CArchive in(out.Bytes());
+    EXPECT_EQ(in.ReadName(), longName);
 }
 
 // A name without a form in the code page: 0xFF, the marker 0xFFFE, the length in UTF-16
@@ -270,27 +264,6 @@ TEST(SettingsFile, NamesOutsideTheCodePageAreStoredWide) {
     const std::string wideText = Bytes({0xFF, 0xFE, 0xFF, 2, 0xFC, 0, 0xA9, 0x03});
     CArchive in(wideText);  // keeps a reference to its bytes
     EXPECT_EQ(in.ReadString(), "\xFC?");
-}
-
-TEST(OptionData, DefaultsResetEverythingAndDifferFromTheConstructedValuesWhereDocumented) {
-    COptionData constructed;
-    EXPECT_EQ(constructed.m_nSizeMode, 0);
-    EXPECT_EQ(constructed.m_nSiteListDay, 0);
-    COptionData d = FirstEdgeCase();
-    d.m_sites.emplace_back("a", "http://a", "");
-    d.m_hotkeys[7] = CHotKeyItem(65, 2);
-    d.m_hotkeys[0] = CHotKeyItem();
-    d.m_nFadeMs = 0;
-    d.SetDefaults();
-    EXPECT_EQ(d.m_nFadeMs, 1000);
-    EXPECT_EQ(d.m_nSizeMode, 1);
-    EXPECT_EQ(d.m_nSiteListDay, 255);
-    EXPECT_EQ(d.m_nNextIndex, -1);
-    EXPECT_TRUE(d.m_images.empty() && d.m_sites.empty());
-    EXPECT_TRUE(d.m_region == CDisplayRegion());
-    EXPECT_TRUE(d.m_hotkeys[0] == CHotKeyItem(36, 14));
-    EXPECT_TRUE(d.m_hotkeys[7] == CHotKeyItem());
-    EXPECT_NE(d.m_strLanguageFile.find("\\language\\vmeng.lng"), std::string::npos);
 }
 
 TEST_F(TempDir, SaveReplacesTheFileAndAFailedSaveLeavesTheOldOneWhole) {
@@ -350,28 +323,16 @@ public:
     std::vector<std::string> created;
 };
 
-TEST(SettingsPath, CreatesTheProductFolderInApplicationData) {
+TEST(SettingsPath, TheProductFolderInApplicationDataOrElseBesideTheExecutable) {
     FakeLocation loc;
     EXPECT_EQ(GetSettingsPath(loc), "C:\\Users\\u\\AppData\\Velum\\vm.dat");
     EXPECT_EQ(loc.created, std::vector<std::string>{"C:\\Users\\u\\AppData\\Velum"});
-
-    FakeLocation existing;
-    existing.appData = "C:\\Data\\";
-    existing.dirs.push_back("C:\\Data\\Velum");
-    EXPECT_EQ(GetSettingsPath(existing), "C:\\Data\\Velum\\vm.dat");
-    EXPECT_TRUE(existing.created.empty());
-}
-
-TEST(SettingsPath, FallsBackBesideTheExecutable) {
-    FakeLocation cannotCreate;
+    FakeLocation cannotCreate, none, empty;
     cannotCreate.canCreate = false;
-    EXPECT_EQ(GetSettingsPath(cannotCreate), "C:\\Program Files\\Velum\\velum.dat");
-    FakeLocation none;
     none.hasAppData = false;
-    EXPECT_EQ(GetSettingsPath(none), "C:\\Program Files\\Velum\\velum.dat");
-    FakeLocation empty;
     empty.appData = "";
-    EXPECT_EQ(GetSettingsPath(empty), "C:\\Program Files\\Velum\\velum.dat");
+    for (FakeLocation* l : {&cannotCreate, &none, &empty})
+        EXPECT_EQ(GetSettingsPath(*l), "C:\\Program Files\\Velum\\velum.dat");
     EXPECT_TRUE(empty.created.empty());
 }
 

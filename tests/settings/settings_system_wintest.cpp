@@ -67,30 +67,6 @@ TEST(WinAutoStart, WritesAndRemovesTheRunValue) {
     EXPECT_TRUE(ApplyAutoStart(d));  // nothing left to remove
 }
 
-TEST(WinAutoStart, AValueLeftInTheUsersKeyGoesWhenTheMachinesIsWritten) {
-    HKEY user;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kRun, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &user, nullptr),
-              ERROR_SUCCESS);
-    const char old[] = "\"C:\\Old\\velum.exe\" -r";
-    ASSERT_EQ(RegSetValueExA(user, "Velum", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof old), ERROR_SUCCESS);
-    RegCloseKey(user);
-
-    CWinAutoStartStore store;
-    EXPECT_TRUE(store.HasValue(IAutoStartStore::CurrentUser, "Velum"));
-    InstalledHere installed;
-    COptionData d;
-    d.m_bAutoStart = 1;
-    ASSERT_TRUE(ApplyAutoStart(d));
-    std::string text;
-    EXPECT_TRUE(ReadRunValue(HKEY_LOCAL_MACHINE, text));
-    EXPECT_FALSE(ReadRunValue(HKEY_CURRENT_USER, text));
-    EXPECT_TRUE(store.HasValue(IAutoStartStore::LocalMachine, "Velum"));
-    EXPECT_FALSE(store.HasValue(IAutoStartStore::CurrentUser, "Velum"));
-    d.m_bAutoStart = 0;
-    EXPECT_TRUE(ApplyAutoStart(d));
-    EXPECT_FALSE(store.HasValue(IAutoStartStore::LocalMachine, "Velum"));
-}
-
 TEST(WinSettingsPath, LiesInTheUsersApplicationDataFolder) {
     CWinSettingsLocation location;
     const std::string path = GetSettingsPath(location);
