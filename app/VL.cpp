@@ -8,6 +8,7 @@
 #include "base/SystemFolder_win.h"
 #include "base/Trace.h"
 #include "display/SystemDisplay_win.h"
+#include "lang/LangMessageBox_win.h"
 #include "lang/LanguageManager.h"
 #include "settings/SettingsSystem_win.h"
 #include "base/ResString_win.h"
@@ -15,7 +16,7 @@
 namespace {
 
 int ResMessageBox(UINT textId, UINT flags) {
-    return MessageBoxA(nullptr, LoadResString(textId).c_str(), kProductName, flags);
+    return MessageText(nullptr, LoadResString(textId), flags);
 }
 
 struct FindContext {

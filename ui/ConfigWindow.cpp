@@ -6,6 +6,7 @@
 #include "res/ConfigIds.h"
 #include "base/Trace.h"
 #include "lang/LangKeys.h"
+#include "lang/LangMessageBox_win.h"
 #include "ui/ImageSizeCustomDlg.h"
 #include "ui/core/ConfigLayout.h"
 #include "ui/core/ConfigTexts.h"
@@ -219,7 +220,7 @@ bool CConfigWindow::TakeValues() {
         std::string text = check == IntervalCheck::NotInteger
                                ? LoadResString(IDS_PARSE_INT)
                                : FormatRangeMessage(LoadResString(IDS_PARSE_INT_RANGE), kIntervalMin, kIntervalMax);
-        MessageBoxA(m_hWnd, text.c_str(), kProductName, MB_OK | MB_ICONEXCLAMATION);
+        MessageText(m_hWnd, text, MB_OK | MB_ICONEXCLAMATION);
         interval.Focus();
         interval.SelectAll();
         return false;

@@ -23,8 +23,7 @@ bool HelpFileExists() {
 void ShowHelpFileMissing() {
     HWND owner = GetActiveWindow();
     const UINT flags = MB_OK | MB_ICONEXCLAMATION;
-    if (LangMessageBox(owner, strkey::kHelpFileMissing, flags) == -1)
-        MessageBoxA(owner, kHelpFileMissingText, kProductName, flags);
+    if (LangMessageBox(owner, strkey::kHelpFileMissing, flags) == -1) MessageText(owner, kHelpFileMissingText, flags);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "res/SetupIds.h"
 #include "base/Trace.h"
+#include "lang/LangMessageBox_win.h"
 #include "lang/MenuText.h"
 #include "settings/Version.h"
 #include "ui/core/SetupPages.h"
@@ -265,7 +266,7 @@ void CQuickSetupWizard::ApplyLanguage() {
 
 bool CQuickSetupWizard::ConfirmCancel() const {
     const std::string question = TextOrEnglish(Lookup(), kWizardCancelText);
-    return MessageBoxA(m_hWnd, question.c_str(), kProductName, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageText(m_hWnd, question, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void CQuickSetupWizard::OnInitSheet() {
