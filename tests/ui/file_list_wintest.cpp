@@ -350,17 +350,18 @@ TEST_F(FileListTest, NamesOutsideTheCodePageShowAsTheyAreAndSortByCodePoint) {
 TEST_F(FileListTest, EveryEntryComesBackAsItWasAndWideCellsStayInTheirBuffer) {
     host.options.m_images = {File("C:\\" + std::string(120, 'n') + ".jpg", 640), File("\\x.jpg")};
     Open();
-    // The list's wide request: cut to its buffer, never past it.
+    // The list's wide request for a text of the code page ("24 bit"): cut to its buffer, never past it.
     for (int room : {1, 5}) {
         wchar_t buffer[8];
         std::fill(buffer, buffer + 8, L'#');
         NMLVDISPINFOW info{};
         info.hdr.code = LVN_GETDISPINFOW;
         info.item.mask = LVIF_TEXT;
+        info.item.iSubItem = 4;
         info.item.pszText = buffer;
         info.item.cchTextMax = room;
         List().OnGetDispInfo(&info.hdr);
-        EXPECT_EQ(std::wstring(buffer), std::wstring(static_cast<size_t>(room - 1), L'n')) << room;
+        EXPECT_EQ(std::wstring(buffer), std::wstring(L"24 bit").substr(0, static_cast<size_t>(room - 1))) << room;
         EXPECT_EQ(buffer[room], L'#') << room;
     }
     std::vector<CImageItem> taken = host.options.m_images;
