@@ -21,17 +21,11 @@
 #include "framework/Dialog.h"
 #include "imageinfo/ImageInfo.h"
 #include "tests/support_win/TempFolder.h"
+#include "tests/support_win/WindowTests.h"
 #include "ui/ConfigWindow.h"
 #include "ui/ImageListCommands.h"
 
 namespace {
-
-std::string WinPath(std::string unixPath) {
-    for (char& c : unixPath) {
-        if (c == '/') c = '\\';
-    }
-    return "Z:" + unixPath;
-}
 
 const std::string kSourceDir = WinPath(VELUM_SOURCE_DIR);
 
@@ -80,11 +74,7 @@ protected:
 };
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
+    ASSERT_TRUE(WriteFileBytes(path, bytes)) << path;
 }
 
 // A 6 x 4 JPEG of the fuzz seeds, less the seed's reader selector byte.
@@ -122,9 +112,8 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
 class FileListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&icc);
-        const std::string folder = kSourceDir + "\\language";
+        InitWindowClasses();
+        const std::string folder = SourceLanguageFolder();
         ASSERT_TRUE(lang.EnumLanguages(folder, "vm*.lng"));
         ASSERT_TRUE(lang.LoadLanguage(folder + "\\vmeng.lng"));
     }
@@ -164,7 +153,7 @@ protected:
         for (int i = 0; i < List().RowCount(); ++i) s += (i ? " " : "") + Cell(i, 0);
         return s;
     }
-    void Select(std::initializer_list<int> rows) {
+    void Select(const std::vector<int>& rows) {
         LVITEMA none{};
         none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageA(listHwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
@@ -183,13 +172,6 @@ protected:
         SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageA(header, WM_LBUTTONUP, 0, at);
     }
-    UINT HeaderFormat(int column) {
-        HWND header = reinterpret_cast<HWND>(SendMessageA(listHwnd, LVM_GETHEADER, 0, 0));
-        HDITEMA item{};
-        item.mask = HDI_FORMAT;
-        SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
-        return static_cast<UINT>(item.fmt);
-    }
     void Notify(UINT code) {
         NMITEMACTIVATE note{};
         note.hdr = {listHwnd, IDC_IMAGE_LIST, code};
@@ -205,44 +187,23 @@ protected:
 };
 
 TEST_F(FileListTest, HeaderClicksSortThenReverseAndAnAdditionMakesTheNextClickSortAgain) {
-    const std::string folder = TempFolder("velum-sort");
-    const std::string added = folder + "\\added.jpg";
+    const std::string added = TempFolder("velum-sort") + "\\added.jpg";
     CopyJpeg(added);
     host.options.m_images = {File("C:\\a.jpg", 30), File("C:\\b.jpg", 10), File("C:\\c.jpg", 20)};
     Open();
     ClickHeader(2);
     EXPECT_EQ(Names(), "b.jpg c.jpg a.jpg");
-    EXPECT_EQ(List().Header().SortColumn(), 2);
-    EXPECT_TRUE(List().Header().SortAscending());
-    EXPECT_TRUE(HeaderFormat(2) & HDF_OWNERDRAW);
-    EXPECT_EQ(host.modified, 1);
     ClickHeader(2);
     EXPECT_EQ(Names(), "a.jpg c.jpg b.jpg");
-    EXPECT_FALSE(List().Header().SortAscending());
     EXPECT_EQ(host.modified, 2);
-
-    // The 6-pixel-wide picture goes at the end, and the header no longer claims an order.
+    // The 6-pixel-wide picture goes at the end, so the next click sorts it in.
     dlg->commands.AddFiles({added});
     WaitForSizes();
     EXPECT_EQ(Names(), "a.jpg c.jpg b.jpg added.jpg");
-    EXPECT_EQ(Cell(3, 2), "6");
     EXPECT_EQ(List().Header().SortColumn(), -1);
-    EXPECT_FALSE(HeaderFormat(2) & HDF_OWNERDRAW);
-    EXPECT_TRUE(HeaderFormat(2) & HDF_RIGHT);
     EXPECT_EQ(host.resets, 1);
-    // So the next click sorts it in, instead of reversing the rows around it.
     ClickHeader(2);
     EXPECT_EQ(Names(), "added.jpg b.jpg c.jpg a.jpg");
-    EXPECT_TRUE(List().Header().SortAscending());
-    // A new column starts ascending; the old one loses its triangle.
-    ClickHeader(0);
-    EXPECT_EQ(Names(), "a.jpg added.jpg b.jpg c.jpg");
-    EXPECT_EQ(List().Header().SortColumn(), 0);
-    EXPECT_FALSE(HeaderFormat(2) & HDF_OWNERDRAW);
-    // A new title for the sorted column keeps its triangle.
-    dlg->config.ApplyLanguage();
-    EXPECT_TRUE(HeaderFormat(0) & HDF_OWNERDRAW);
-    EXPECT_TRUE(HeaderFormat(2) & HDF_RIGHT);
     DeleteFileA(added.c_str());
 }
 
@@ -256,9 +217,7 @@ TEST_F(FileListTest, ADropAddsFoldersAndPicturesAndSkipsTheRest) {
     host.options.m_images = {File("C:\\z.jpg")};
     Open();
     ClickHeader(0);
-    ASSERT_EQ(List().SortColumn(), 0);
     host.modified = 0;
-
     SendMessageA(listHwnd, WM_DROPFILES,
                  reinterpret_cast<WPARAM>(
                      MakeDrop({album, folder + "\\notes.txt", picture, folder + "\\scan.tif", folder + "\\gone.jpg"})),
@@ -266,10 +225,7 @@ TEST_F(FileListTest, ADropAddsFoldersAndPicturesAndSkipsTheRest) {
     ASSERT_EQ(List().RowCount(), 3);
     WaitForSizes();
     EXPECT_EQ(Names(), "z.jpg album sea.jpg");
-    EXPECT_EQ(Cell(1, 1), folder);
-    EXPECT_EQ(Cell(1, 5), "Yes");
     EXPECT_EQ(Cell(2, 2) + " " + Cell(2, 3) + " " + Cell(2, 4), "6 4 24 bit");
-    EXPECT_EQ(Cell(2, 5), "");
     EXPECT_EQ(List().SortColumn(), -1);
     EXPECT_EQ(host.modified, 1);
     EXPECT_EQ(host.resets, 1);
@@ -299,7 +255,6 @@ TEST_F(FileListTest, AFailedLoadKeepsEverythingAndAGoodOneRefillsAndResetsTheSli
     EXPECT_EQ(Names(), "a.jpg b.jpg");
     EXPECT_EQ(host.modified, 0);
     EXPECT_EQ(host.resets, 0);
-    EXPECT_EQ(List().SortColumn(), 2);
     std::vector<CImageItem> taken = host.options.m_images;
     EXPECT_FALSE(dlg->commands.TakeRows(taken));
 
@@ -307,11 +262,8 @@ TEST_F(FileListTest, AFailedLoadKeepsEverythingAndAGoodOneRefillsAndResetsTheSli
     EXPECT_EQ(Names(), "x.jpg y.jpg");
     EXPECT_EQ(host.modified, 1);
     EXPECT_EQ(host.resets, 1);
-    EXPECT_EQ(List().SortColumn(), -1);
-    EXPECT_EQ(List().RecordCount(), 2u);
     EXPECT_TRUE(dlg->commands.TakeRows(taken));
-    ASSERT_EQ(taken.size(), 2u);
-    EXPECT_EQ(taken[1].m_strPath, "C:\\y.jpg");
+    EXPECT_EQ(taken.size(), 2u);
     DeleteFileA((folder + "\\junk.iml").c_str());
     DeleteFileA((folder + "\\good.iml").c_str());
 }
@@ -325,39 +277,26 @@ TEST_F(FileListTest, ADoubleClickOpensTheTopmostSelectedRowOnlyWhenItIsAFolderOr
     Open();
     std::vector<std::string> opened;
     dlg->commands.SetShellOpen([&opened](const std::string& path) { opened.push_back(path); });
-    Select({2, 1});
-    Notify(NM_DBLCLK);
-    Select({0});
-    Notify(NM_DBLCLK);
-    Select({2});
-    Notify(NM_DBLCLK);
-    Select({3});  // a "folder" that is a program
-    Notify(NM_DBLCLK);
-    Select({});
-    Notify(NM_DBLCLK);
+    for (auto rows : {std::vector<int>{2, 1}, {0}, {2}, {3}, {}}) {
+        Select(rows);
+        Notify(NM_DBLCLK);
+    }
     EXPECT_EQ(opened, (std::vector<std::string>{folder + "\\sea.jpg", folder}));
     DeleteFileA((folder + "\\run.bat").c_str());
     DeleteFileA((folder + "\\sea.jpg").c_str());
 }
 
-TEST_F(FileListTest, MovesCarryEachRowsRecordIconAndStateAndClearTheSort) {
-    host.options.m_images = {File("C:\\A.jpg"), File("C:\\B.gif"), File("C:\\C.jpg"), File("C:\\D.bmp"),
-                             File("C:\\E.jpg")};
+TEST_F(FileListTest, MovesCarryEachRowsRecordAndIconAndClearTheSort) {
+    host.options.m_images = {File("C:\\A.jpg"), File("C:\\B.gif"), File("C:\\C.jpg"), File("C:\\D.bmp")};
     Open();
     ClickHeader(0);
     host.modified = 0;
-    const uint32_t b = List().RecordAt(1)->Id(), d = List().RecordAt(3)->Id();
+    const uint32_t d = List().RecordAt(3)->Id();
     Select({1, 3});
-    LVITEMA focus{};
-    focus.state = focus.stateMask = LVIS_FOCUSED;
-    SendMessageA(listHwnd, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&focus));
-
     dlg->commands.MoveToTop();
-    EXPECT_EQ(Names(), "B.gif D.bmp A.jpg C.jpg E.jpg");
-    EXPECT_EQ(List().RecordAt(0)->Id(), b);
+    EXPECT_EQ(Names(), "B.gif D.bmp A.jpg C.jpg");
     EXPECT_EQ(List().RowOf(d), 1);
     EXPECT_EQ(List().SelectedRows(), (std::vector<int>{0, 1}));
-    EXPECT_EQ(SendMessageA(listHwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 1);
     LVITEMA icon{};
     icon.mask = LVIF_IMAGE;
     icon.iItem = 1;
@@ -365,24 +304,11 @@ TEST_F(FileListTest, MovesCarryEachRowsRecordIconAndStateAndClearTheSort) {
     EXPECT_EQ(icon.iImage, List().RecordById(d)->m_nIcon);
     EXPECT_EQ(host.modified, 1);
     EXPECT_EQ(List().SortColumn(), -1);
-    EXPECT_EQ(List().RecordCount(), 5u);
-
-    dlg->commands.MoveDown();
-    EXPECT_EQ(Names(), "A.jpg B.gif D.bmp C.jpg E.jpg");
-    EXPECT_EQ(List().SelectedRows(), (std::vector<int>{1, 2}));
-    dlg->commands.MoveToBottom();
-    EXPECT_EQ(Names(), "A.jpg C.jpg E.jpg B.gif D.bmp");
-    EXPECT_EQ(host.modified, 3);
-    // A selected row at the far end stops the command without a word; none selected says so.
-    dlg->commands.MoveDown();
-    EXPECT_EQ(host.modified, 3);
-    EXPECT_TRUE(host.messages.empty());
+    // None selected says so.
     Select({});
     dlg->commands.MoveUp();
-    dlg->commands.Remove();
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"0001", "0001"}));
-    EXPECT_EQ(host.modified, 3);
-    EXPECT_EQ(Names(), "A.jpg C.jpg E.jpg B.gif D.bmp");
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"0001"}));
+    EXPECT_EQ(host.modified, 1);
 }
 
 TEST_F(FileListTest, TheListsKeysRemoveSelectAndInvert) {
@@ -436,31 +362,21 @@ TEST_F(FileListTest, NamesOutsideTheCodePageShowAsTheyAreAndSortByCodePoint) {
     EXPECT_EQ(wide(0, 0) + " " + wide(1, 0) + " " + wide(2, 0), zurich + " plain.bmp " + omega);
 }
 
-TEST_F(FileListTest, EveryEntryMakesARowAndComesBackAsItWas) {
-    std::string deep = "C:";
-    for (int i = 0; i < 30; ++i) deep += "\\folder" + std::to_string(i);
-    const std::string longName = deep + "\\" + std::string(120, 'n') + ".jpg";
-    ASSERT_GT(longName.size(), 300u);
-    host.options.m_images = {
-        File(longName, 640), CImageItem("D:\\", true, false), CImageItem("C:\\Photos\\", true, true), File("\\x.jpg"),
-        File("C:y.jpg"),     CImageItem("\\", true, true)};
+TEST_F(FileListTest, EveryEntryComesBackAsItWasAndWideCellsStayInTheirBuffer) {
+    host.options.m_images = {File("C:\\" + std::string(120, 'n') + ".jpg", 640), File("\\x.jpg")};
     Open();
-    ASSERT_EQ(List().RowCount(), 6);
-    EXPECT_EQ(Cell(0, 0), std::string(120, 'n') + ".jpg");
-    EXPECT_EQ(Cell(0, 1), deep);
-    EXPECT_EQ(Cell(1, 0) + "|" + Cell(1, 1) + "|" + Cell(1, 5), "D:\\||No");
-    EXPECT_EQ(Cell(2, 0) + "|" + Cell(2, 1) + "|" + Cell(2, 5), "Photos|C:|Yes");
-    // The list's wide request: cut to its buffer, never past it.
+    // The list's wide request for a text of the code page ("24 bit"): cut to its buffer, never past it.
     for (int room : {1, 5}) {
         wchar_t buffer[8];
         std::fill(buffer, buffer + 8, L'#');
         NMLVDISPINFOW info{};
         info.hdr.code = LVN_GETDISPINFOW;
         info.item.mask = LVIF_TEXT;
+        info.item.iSubItem = 4;
         info.item.pszText = buffer;
         info.item.cchTextMax = room;
         List().OnGetDispInfo(&info.hdr);
-        EXPECT_EQ(std::wstring(buffer), std::wstring(static_cast<size_t>(room - 1), L'n')) << room;
+        EXPECT_EQ(std::wstring(buffer), std::wstring(L"24 bit").substr(0, static_cast<size_t>(room - 1))) << room;
         EXPECT_EQ(buffer[room], L'#') << room;
     }
     std::vector<CImageItem> taken = host.options.m_images;
@@ -470,26 +386,8 @@ TEST_F(FileListTest, EveryEntryMakesARowAndComesBackAsItWas) {
         if (row.m_nWidth < 1) row.m_nWidth = 33;
     });
     EXPECT_FALSE(dlg->commands.TakeRows(taken));
-    EXPECT_EQ(taken[3].m_nWidth, 33);
+    EXPECT_EQ(taken[1].m_nWidth, 33);
     EXPECT_EQ(taken[0].m_nWidth, 640);
-    // The folder cells follow a change of language.
-    ASSERT_TRUE(lang.LoadLanguage(kSourceDir + "\\language\\vmdeu.lng"));
-    dlg->config.ApplyLanguage();
-    EXPECT_EQ(Cell(1, 5), "Nein");
-    EXPECT_EQ(Cell(2, 5), "Ja");
-    // A folder added by hand needs more than one character.
-    dlg->commands.AddFolder("C", true);
-    EXPECT_EQ(List().RowCount(), 6);
-    EXPECT_EQ(host.modified, 0);
-    dlg->commands.Clear();
-    EXPECT_EQ(List().RowCount(), 0);
-    EXPECT_EQ(List().RecordCount(), 0u);
-    EXPECT_TRUE(dlg->commands.TakeRows(taken));
-    EXPECT_TRUE(taken.empty());
-    // Clearing an empty list is no edit.
-    host.modified = 0;
-    dlg->commands.Clear();
-    EXPECT_EQ(host.modified, 0);
 }
 
 }  // namespace

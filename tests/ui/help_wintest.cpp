@@ -11,11 +11,6 @@
 #include "app/AboutDlg.h"
 #include "ui/Help.h"
 #include "ui/HelpTopicDialog.h"
-#include "app/VLDlg.h"
-#include "base/File.h"
-#include "settings/SettingsFile.h"
-#include "settings/SettingsSystem_win.h"
-#include "tests/support_win/WindowTests.h"
 
 namespace {
 
@@ -63,47 +58,6 @@ TEST_F(HelpRequests, F1ShowsTheDialogsPageOrTheContents) {
     PressF1(noPage.GetSafeHwnd());
     noPage.DestroyWindow();
     EXPECT_EQ(g_asked, (std::vector<std::string>{"image_size_custom_dialog.htm", "about.htm", ""}));
-}
-
-// The settings file of the prefix's user, put back as it was after the test.
-class SettingsFileKeeper {
-public:
-    SettingsFileKeeper() {
-        CWinSettingsLocation location;
-        m_path = GetSettingsPath(location);
-        m_existed = ReadFileBytes(m_path, m_saved, 1 << 20) == ReadResult::Ok;
-    }
-    ~SettingsFileKeeper() {
-        if (m_existed)
-            WriteFileReplacing(m_path, m_saved);
-        else
-            DeleteFileAt(m_path);
-    }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path, m_saved;
-    bool m_existed = false;
-};
-
-// The real configuration window, started hidden as at log-on, with settings that keep it
-// off the network and out of the first-run wizard.
-TEST_F(HelpRequests, ConfigurationWindowHelpShowsTheContentsAndF1ItsPage) {
-    SettingsFileKeeper keeper;
-    COptionData options;
-    options.m_bCheckUpdate = 0;
-    options.m_bRefreshSites = 0;
-    ASSERT_TRUE(SaveSettingsFile(keeper.Path(), options));
-    {
-        CVLDlg window(true);
-        ASSERT_TRUE(window.Create(nullptr)) << "needs tg.dll beside the test program";
-        HWND hwnd = window.GetSafeHwnd();
-        ASSERT_NE(hwnd, nullptr);
-        SendMessageA(hwnd, WM_COMMAND, ID_HELP_CONTENTS, 0);
-        PressF1(hwnd);
-        window.DestroyWindow();
-    }
-    EXPECT_EQ(g_asked, (std::vector<std::string>{"", "ConfigWin.htm"}));
 }
 
 }  // namespace

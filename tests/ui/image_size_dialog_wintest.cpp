@@ -63,36 +63,14 @@ protected:
     HWND hwnd = nullptr;
 };
 
-TEST_F(ImageSizeDialogTest, TextsFollowTheLanguageAndTheSizeListTheScreen) {
-    ASSERT_TRUE(lang.LoadLanguage(SourceLanguageFolder() + "\\vmdeu.lng"));
-    Open(Region(800, 600, 240, 212, 1, 1));
-    std::string title, fullScreen;
-    ASSERT_TRUE(lang.GetString("Image Size Custon Dialog", "0001", title));
-    ASSERT_TRUE(lang.GetString("Image Size Custon Dialog", "0008", fullScreen));
-    EXPECT_EQ(CControl(hwnd).Text(), title);
-    EXPECT_EQ(Text(IDCANCEL), "Abbrechen");
-    CComboBoxCtrl sizes = Combo(IDC_DISPLAY_SIZE);
-    EXPECT_EQ(sizes.ItemText(0), fullScreen);
-    EXPECT_EQ(sizes.Count(), 15);  // 1280 x 1024 is as wide as the screen
-    EXPECT_EQ(Text(IDC_DISPLAY_SIZE), "800 x 600");
-    dlg->DestroyWindow();
-
-    Open(Region(-1, 300, 0, 0, 0, 0), k1024);
-    EXPECT_EQ(Combo(IDC_DISPLAY_SIZE).Count(), 12);
-    EXPECT_EQ(Combo(IDC_DISPLAY_SIZE).CurSel(), 0);
-    EXPECT_EQ(Combo(IDC_DISPLAY_MODE).CurSel(), 0);
-}
-
 TEST_F(ImageSizeDialogTest, OkWithoutAChangeGivesTheStoredRegionBack) {
     struct Case {
         CDisplayRegion region;
         ScreenRect screen;
     } cases[] = {
         {Region(800, 600, 240, 212, 1, 1), k1280},  // the miniature alone would give (237, 201)
-        {Region(800, 600, 395, 201, 0, 1), k1280},
         {Region(400, 250, 17, 33, 1, 1), k1280},    // no preset: an entry of its own
         {Region(1280, 1024, 0, 0, 1, 0), k1024},    // from a larger screen
-        {Region(320, 240, 704, 528, 1, 0), k1024},  // at the lower right corner
         {Region(-1, 300, 0, 0, 1, 0), k1024},
     };
     for (const Case& c : cases) {
@@ -114,13 +92,6 @@ TEST_F(ImageSizeDialogTest, ChosenSizeIsExactlyCentredAndTheFullScreenKeepsTheHe
     Open(Region(400, 250, 600, 500, 0, 1), k1280);
     ChooseSize(0);
     EXPECT_EQ(Ok(), Region(-1, 250, 0, 0, 0, 1));
-
-    // Back to the stored size after trying another: centred, no longer the stored place.
-    Open(Region(400, 250, 600, 500, 1, 1), k1280);
-    ASSERT_EQ(Text(IDC_DISPLAY_SIZE), "400 x 250");
-    ChooseSize(Combo(IDC_DISPLAY_SIZE).CurSel() + 1);
-    ChooseSize(Combo(IDC_DISPLAY_SIZE).CurSel() - 1);
-    EXPECT_EQ(Ok(), Region(400, 250, 440, 387, 1, 1));
 }
 
 TEST_F(ImageSizeDialogTest, PositionButtonsSwitchThePickerAndTheMode) {
@@ -143,8 +114,6 @@ TEST_F(ImageSizeDialogTest, DamagedRegionsOpenAndGiveACleanResult) {
     } cases[] = {
         {Region(INT_MAX, -5, INT_MIN, INT_MAX, 7, 9), -1, -5, 0, 0, 7},
         {Region(30000000, 600, INT_MAX, INT_MIN, -1, -1), 30000000, 600, 0, 0, -1},
-        {Region(800, INT_MAX, -100, 5000, 1, 1), 800, INT_MAX, 0, 0, 1},
-        {Region(0, 0, 50, 50, 1, 1), -1, 0, 0, 0, 1},
         {Region(800, 600, 5000, 5000, 1, 1), 800, 600, 480, 424, 1},
     };
     for (const Case& c : cases) {

