@@ -46,12 +46,6 @@ sheet_next() {
   sheet_click 12324
   sheet_expect "page after Next" $(( page + 1 )) page
 }
-sheet_back() {
-  local page
-  page=$(sheetctl page)
-  sheet_click 12323
-  sheet_expect "page after Back" $(( page - 1 )) page
-}
 
 # The hotkey of hotkey control VALUE (key | flags << 8) as the settings file keeps it.
 hotkey_json() { echo "{\"m_wVirtualKey\":$(( $1 & 255 )),\"m_wModifiers\":$(( $1 >> 8 ))}"; }
