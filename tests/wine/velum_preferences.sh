@@ -16,7 +16,7 @@ velumctl_rc sync
 # 1. Start with Windows and a hotkey typed in, OK; the new hotkey turns the slideshow off.
 velumctl_rc command 32775
 sheetctl_rc wait 30 || fail "Preferences did not open the sheet"
-sheet_click 1053
+sheet_click 1034
 sheet_keys 1050 ctrl+Tab
 sheet_expect "Ctrl + Tab" 1 page
 sheet_keys 1040 ctrl+alt+End
