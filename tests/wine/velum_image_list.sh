@@ -22,16 +22,6 @@ click_dialog() {  # click_dialog ID
   read -r x y w h < <(velumctl dialog-rect "$1")
   xdotool mousemove --sync $(center_of "$x" "$y" "$w" "$h") click 1
 }
-wait_for() {  # wait_for WANT COMMAND...: polls until the command prints WANT
-  local want=$1 deadline=$(( $(date +%s) + 15 )) got
-  shift
-  while :; do
-    got=$("$@")
-    [ "$got" = "$want" ] && return 0
-    [ "$(date +%s)" -lt "$deadline" ] || fail "'$*' printed '$got', expected '$want'"
-    sleep 0.2
-  done
-}
 win() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 # In the open dialog that shows: into FOLDER, then NAMES as the file name text, and OK.
 choose_files() {  # choose_files FOLDER NAMES
@@ -55,8 +45,7 @@ mkdir -p "$folder_unix/sub"
 
 # 1. A first start with an empty list: Add Image Files opens by itself.
 write_settings '{"m_nInterval":30,"m_nListViewMode":0,"m_bCheckUpdate":0,"m_bRefreshSites":0,"m_images":[]}'
-start_velum
-velumctl_rc wait-window 60 || fail "no main window"
+launch_velum
 wait_state visible
 title=$(velumctl dialog-wait 30) || fail "Add Image Files did not open at the start"
 echo "dialog at the start: $title"
@@ -118,15 +107,13 @@ echo "keys and save: ok"
 
 # 4. One thumbnail cell on the screen shows its picture; a text file named .jpg counts as
 #    unreadable and gets an icon.
-velumctl_rc command 32773
-wait_velum_exit 30 || fail "Exit did not end the program"
+exit_velum
 WM_THUMBNAIL_COUNT=2045  # WM_USER + 1021
 convert -size 240x160 "xc:rgb(0,160,0)" BMP3:green.bmp
 echo "not a picture" >notes.jpg
 entry() { echo "{\"path\":\"$(win "$TEST_TMP/$1" | sed 's/\\/\\\\/g')\",\"width\":$2,\"height\":$3,\"depth\":$4,\"isFolder\":0,\"includeSubFolders\":0}"; }
 write_settings "{\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_nListViewMode\":1,\"m_nThumbWidth\":128,\"m_nThumbHeight\":128,\"m_images\":[$(entry green.bmp 240 160 24),$(entry notes.jpg 0 0 0)]}"
-start_velum
-velumctl_rc wait-window 60 || fail "no main window after the restart"
+launch_velum
 wait_state visible
 count() { velumctl message $WM_THUMBNAIL_COUNT "$1" 0; }
 made() { [ "$(count 0)" = 1 ]; }

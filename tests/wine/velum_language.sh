@@ -40,12 +40,6 @@ help_message() {  # help_message FILE
   [ "$got" = "$want" ] || fail "$1: the help message is $got, want $want"
 }
 
-# Answered boxes linger hidden under Wine and, titled "Velum" too, would take velumctl's
-# commands: "-u" finds the main window by its marker instead.
-end_copy() {
-  run_velum -u
-  wait_velum_exit 30 || fail "-u did not end velum.exe"
-}
 
 # start_with PATH EXPECTED-0006 KEPT-FILE: the shipped folder, PATH stored as the language:
 # no message at the start, message "0006" (a colour depth below 16 bits) in the language
@@ -63,7 +57,9 @@ start_with() {
   wait "$sender" || true
   [ "$out" = "$want" ] || fail "$1: message 0006 is $out"
   help_message "$3"
-  end_copy
+  # Answered boxes linger hidden under Wine, titled "Velum" too, and would take Exit: "-u"
+  # finds the main window by its marker.
+  end_by_u
   got=$(show_settings | grep -o '"m_strLanguageFile":"[^"]*"' | cut -d'"' -f4 | sed 's/\\\\/\\/g')
   [ "${got,,}" = "${folder,,}\\$3" ] || fail "$1: the settings keep '$got', not $3"
 }
@@ -86,5 +82,5 @@ got=$(LC_ALL=ja_JP.UTF-8 velumctl item-text 2)
 got=$(printf %s "$got" | od -An -tx1 | tr -d ' \n')
 [ "$got" = 834c83838393835a838b ] || fail "code page 932: Cancel reads $got, not \"Kyanseru\" in Shift-JIS"
 wait_colour 300 200 255 0 0 "the picture in the folder 表"
-end_copy
+end_by_u
 echo ok

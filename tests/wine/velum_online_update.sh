@@ -22,14 +22,8 @@ start_with_check() {
     \"m_sites\":[{\"name\":\"Kept\",\"url\":\"http://kept.example/\",\"description\":\"\"}]}"
   : >"$SERVER_LOG"
   : >"$SERVER_LOG.headers"
-  start_velum -r
-  velumctl_rc wait-window 60 || fail "no main window"
+  launch_velum -r
   velumctl_rc sync || fail "main window does not answer"
-}
-
-stop_velum() {
-  velumctl_rc command 32773 || fail "cannot post Exit"
-  wait_velum_exit 30 || fail "Exit did not end the program"
 }
 
 port=$(free_port)
@@ -50,7 +44,7 @@ echo "newer version: box with the news, Yes opened $(browser_url 1)"
 # A fresh copy each time, and the cookie that came with version.txt is not sent back.
 [ "$(grep -c -i $'\tCache-Control: no-cache' "$SERVER_LOG.headers")" = 2 ] || fail "not asked for fresh copies: $(cat "$SERVER_LOG.headers")"
 ! grep -q -i $'\tCookie:' "$SERVER_LOG.headers" || fail "a cookie was sent: $(cat "$SERVER_LOG.headers")"
-stop_velum
+exit_velum
 
 # 2. m_bCheckUpdate 0 with a stale site list: only the site list is fetched, and it ends in
 #    exactly the sites that velum-tool sites parse gives for the same text, with today's day
@@ -70,8 +64,7 @@ echo "velum-tool sites parse: $want"
 
 write_settings '{"m_bCheckUpdate":0,"m_bRefreshSites":1,"m_nSiteListDay":0,"m_sites":[]}'
 : >"$SERVER_LOG"
-start_velum -r
-velumctl_rc wait-window 60 || fail "no main window"
+launch_velum -r
 wait_request /vm/wpsitelist.txt 30 || fail "wpsitelist.txt was not asked for: $(cat "$SERVER_LOG")"
 
 # The list is taken over on the user-interface thread once the download is in.
@@ -87,7 +80,7 @@ for _ in $(seq 1 20); do
 done
 [ "$first" = "http://alpha.example/walls" ] || fail "the first site item opened $first"
 [ "$(requests_for /vm/version.txt)" = 0 ] || fail "requests without the update check: $(cat "$SERVER_LOG")"
-stop_velum
+exit_velum
 got=$(show_settings)
 python3 - "$want" "$got" "$(date +%-d)" <<'PY' || fail "the saved sites differ from velum-tool sites parse"
 import json, sys
@@ -117,7 +110,7 @@ velumctl_rc sync
 sleep 2
 [ -z "$(news_boxes)" ] && [ "$(requests_for /vm/version.txt)" = 1 ] || fail "asked twice in one run: $(cat "$SERVER_LOG")"
 echo "server down: no box; after timer 1002 the box, once"
-stop_velum
+exit_velum
 
 # 4. Exit while the server holds the request unanswered.
 touch "$SERVER_ROOT/vm/version.txt.hang"
@@ -137,13 +130,12 @@ SERVER_TLS=certificate start_server "$port"
 write_settings "{\"m_bCheckUpdate\":1,\"m_bRefreshSites\":1,\"m_nSiteListDay\":0,
   \"m_sites\":[{\"name\":\"Kept\",\"url\":\"http://kept.example/\",\"description\":\"\"}]}"
 : >"$SERVER_LOG"
-start_velum -r
-velumctl_rc wait-window 60 || fail "no main window"
+launch_velum -r
 tunnels() { [ "$(grep -c '^CONNECT ' "$SERVER_LOG")" -ge 2 ]; }
 wait_until 30 tunnels || fail "no https attempt for both files: $(cat "$SERVER_LOG")"
 velumctl_rc sync
 [ -z "$(grep -v '^CONNECT ' "$SERVER_LOG")" ] || fail "asked over plain http after a certificate error: $(cat "$SERVER_LOG")"
 [ -z "$(news_boxes)" ] || fail "a box after a certificate error"
-stop_velum
+exit_velum
 grep -qF '"name":"Kept"' <<<"$(show_settings)" || fail "the stored site list changed: $(show_settings)"
 echo "untrusted certificate: no plain http, no box, the sites kept"

@@ -9,8 +9,7 @@ cd "$TEST_TMP"
 
 write_settings '{"m_nInterval":1000,"m_bCheckUpdate":0,"m_bRefreshSites":0,"m_bAutoStart":0,
   "m_images":[{"path":"C:\\a.jpg"},{"path":"C:\\b.jpg"},{"path":"C:\\c.jpg"}]}'
-start_velum -r
-velumctl_rc wait-window 60 || fail "no main window"
+launch_velum -r
 velumctl_rc sync
 
 # 1. Start with Windows and a hotkey typed in, OK; the new hotkey turns the slideshow off.
@@ -18,7 +17,7 @@ velumctl_rc command 32775
 sheetctl_rc wait 30 || fail "Preferences did not open the sheet"
 sheet_click 1034
 sheet_keys 1050 ctrl+Tab
-sheet_expect "Ctrl + Tab" 1 page
+wait_for 1 sheetctl page
 sheet_keys 1040 ctrl+alt+End
 value=$(sheetctl hotkey 1040)
 [ $(( value & 255 )) = 35 ] && [ $(( value >> 8 & 6 )) = 6 ] || fail "Ctrl + Alt + End not taken: $value"
@@ -34,8 +33,7 @@ read -r x y w h < <(velumctl rect)
 xdotool mousemove --sync $(( x + w / 2 )) $(( y + h / 2 ))
 xdotool key ctrl+alt+End
 velumctl_rc sync
-velumctl_rc command 32773
-wait_velum_exit 30 || fail "Exit did not end the program"
+exit_velum
 json=$(show_settings)
 [ "$(json_field "$json" m_bAutoStart)" = 1 ] || fail "start with Windows not stored"
 grep -qF "$(hotkey_json "$value")" <<<"$json" || fail "Enable/Disable hotkey $value not stored: $json"
@@ -44,15 +42,13 @@ echo "ok and hotkeys: ok"
 
 # 2. Configure brings the open sheet forward instead of the window; "-u" with the sheet open
 # ends the program and removes the Run value.
-start_velum -r
-velumctl_rc wait-window 60 || fail "no main window"
+launch_velum -r
 velumctl_rc command 32775
 sheetctl_rc wait 30 || fail "no sheet"
 velumctl_rc command 32771
 velumctl_rc sync
 [ "$(velumctl visible)" = hidden ] || fail "Configure opened the window behind the sheet"
-run_velum -u || fail "-u did not end"
-wait_velum_exit 30 || fail "-u with the sheet open did not end the program"
+end_by_u
 [ -z "$(run_value)" ] || fail "-u left the Run value"
 echo "-u with the sheet open: ok"
 

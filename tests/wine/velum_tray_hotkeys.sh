@@ -12,18 +12,13 @@ settings='{"m_nInterval":1000,"m_nOpacity":25,"m_nNextIndex":0,
            "m_images":[{"path":"C:\\a.jpg"},{"path":"C:\\b.jpg"},{"path":"C:\\c.jpg"}]}'
 start() {
   write_settings "$settings"
-  start_velum -r
-  velumctl_rc wait-window 60 || fail "no main window"
+  launch_velum -r
   velumctl_rc sync || fail "main window does not answer"
-}
-quit() {
-  velumctl_rc command 32773 || fail "cannot post Exit"
-  wait_velum_exit 30 || fail "Exit did not end the program"
 }
 run_once() {  # $@: hotkey ids to post; prints the settings saved at the end
   start
   [ $# -eq 0 ] || velumctl hotkey "$@" >&2 || fail "posting hotkeys $*"
-  quit
+  exit_velum
   show_settings
 }
 
@@ -53,7 +48,7 @@ echo "tray icon saturation: enabled $on, disabled $off, enabled again $again"
 [ "$(velumctl visible)" = hidden ] || fail "configuration window open before the double click"
 velumctl_rc double-click-icon || fail "double click not delivered"
 [ "$(velumctl visible)" = visible ] || fail "double click did not open the configuration window"
-quit
+exit_velum
 
 # 2. Hotkeys, against a run without them.
 base=$(run_once)
@@ -80,5 +75,5 @@ start
 velumctl hotkeys-taken || fail "a hotkey is missing while Ctrl + Alt + Home is held elsewhere"
 touch "$TEST_TMP/release"
 wait $holder || fail "holder: $(cat "$TEST_TMP/hold.log")"
-quit
+exit_velum
 echo "ok"
