@@ -27,30 +27,12 @@ sheet_keys() {
   xdotool key --delay 100 "$@"
 }
 
-# sheet_expect WHAT WANT CMD...: polls sheetctl CMD until it prints WANT (10 s).
-sheet_expect() {
-  local what=$1 want=$2 got deadline=$(( $(date +%s) + 10 ))
-  shift 2
-  while :; do
-    got=$(sheetctl "$@") || true
-    [ "$got" = "$want" ] && return 0
-    [ "$(date +%s)" -lt "$deadline" ] || fail "$what: '$got', expected '$want'"
-    sleep 0.2
-  done
-}
-
 # sheet_next: Next, and waits for the page after the current one.
 sheet_next() {
   local page
   page=$(sheetctl page)
   sheet_click 12324
-  sheet_expect "page after Next" $(( page + 1 )) page
-}
-sheet_back() {
-  local page
-  page=$(sheetctl page)
-  sheet_click 12323
-  sheet_expect "page after Back" $(( page - 1 )) page
+  wait_for $(( page + 1 )) sheetctl page
 }
 
 # The hotkey of hotkey control VALUE (key | flags << 8) as the settings file keeps it.

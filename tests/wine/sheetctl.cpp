@@ -7,7 +7,6 @@
 //   sheetctl title            prints its caption
 //   sheetctl page             prints the index of its current page
 //   sheetctl point ID         prints "X Y", the screen point in the middle of control ID, for xdotool
-//   sheetctl shown ID         prints "shown" or "hidden" for control ID
 //   sheetctl combo ID         prints "INDEX TEXT" of the selection of combo box ID
 //   sheetctl hotkey ID        prints the value of hotkey control ID (key | flags << 8)
 #include <windows.h>
@@ -113,10 +112,6 @@ int main(int argc, char** argv) {
         RECT rc;
         GetWindowRect(item, &rc);
         printf("%ld %ld\n", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        return 0;
-    }
-    if (!strcmp(cmd, "shown")) {
-        printf("%s\n", IsWindowVisible(item) ? "shown" : "hidden");
         return 0;
     }
     if (!strcmp(cmd, "combo")) {

@@ -48,29 +48,20 @@ near "$(colour_at t_big.bmp 32 5)" 220,20,20 && near "$(colour_at t_big.bmp 32 3
 out=$($tool render pic.ico --size-mode 0 --fit 0 --width 400 --height 300)
 case "$out" in '{"width":48,"height":32,'*) ;; *) echo "ico: $out"; fail=1 ;; esac
 
-# Size modes against a 1280x1024 screen.
-check_size() {
-  local got; got=$($tool render pic.png "$@" | sed 's/,"msPerRender".*//')
-  [ "$got" = "$want" ] || { echo "render $*: $got, want $want"; fail=1; }
-}
-want='{"width":240,"height":160' check_size --size-mode 0 --fit 0 --width 400 --height 300
-want='{"width":1280,"height":853' check_size --size-mode 1 --fit 0 --width 400 --height 300
-want='{"width":1280,"height":1024' check_size --size-mode 2 --fit 0 --width 400 --height 300
-want='{"width":240,"height":160' check_size --size-mode 3 --fit 0 --width 100 --height 100
-want='{"width":450,"height":300' check_size --size-mode 3 --fit 1 --width 800 --height 300
+# Tiled covers the 1280x1024 screen (the fitted sizes are arithmetic, tested natively).
+got=$($tool render pic.png --size-mode 2 --fit 0 --width 400 --height 300 | sed 's/,"msPerRender".*//')
+[ "$got" = '{"width":1280,"height":1024' ] || { echo "tiled render: $got"; fail=1; }
 # Tiled: the picture repeats from the top-left, so row 170 is red again.
 $tool render pic.png --size-mode 2 --fit 0 --width 1 --height 1 --out tiled.bmp >/dev/null
 near "$(colour_at tiled.bmp 250 170)" 220,20,20 || { echo "tiled: $(colour_at tiled.bmp 250 170)"; fail=1; }
 
 # Damaged, foreign and missing files: exit 1 (or a picture, for a codec that shows what it has).
-head -c 18 pic.tga > cut.tga
-head -c 300 pic.pcx > cut.pcx
 head -c 400 pic.png > cut.png
 head -c 700 pic.jpg > cut.jpg
 head -c 2000 pic.bmp > cut.bmp
 printf 'not a picture at all, just text\n' > junk.pic
-cp junk.pic junk.pct; cp junk.pic junk.pict; cp junk.pic junk.emf; cp junk.pic junk.wmf; cp junk.pic junk.gif
-for f in cut.tga cut.pcx cut.png cut.jpg cut.bmp junk.pic junk.pct junk.pict junk.emf junk.wmf junk.gif missing.png; do
+cp junk.pic junk.emf; cp junk.pic junk.wmf
+for f in cut.png cut.jpg cut.bmp junk.pic junk.emf junk.wmf missing.png; do
   set +e
   out=$($tool render "$f" --size-mode 1 --fit 0 --width 400 --height 300 2>/dev/null); rc=$?
   $tool thumbnail "$f" --box 64 64 >/dev/null 2>&1; rc2=$?
@@ -78,15 +69,8 @@ for f in cut.tga cut.pcx cut.png cut.jpg cut.bmp junk.pic junk.pct junk.pict jun
   case "$f" in cut.jpg|cut.bmp|cut.png) ok="0 1" ;; *) ok="1" ;; esac
   [[ " $ok " == *" $rc "* && " $ok " == *" $rc2 "* ]] || { echo "$f: render exit $rc ($out), thumbnail exit $rc2"; fail=1; }
 done
-# Over the decoded-size budget: 20000 x 20000 pixels fails cleanly.
-python3 -c "
-import struct,sys
-sys.stdout.buffer.write(struct.pack('<BBBHHBHHHHBB',0,0,10,0,0,0,0,0,20000,20000,24,0)+bytes([0xFF,1,2,3])*40000)" > huge.tga
-set +e; $tool render huge.tga --size-mode 1 --fit 0 --width 400 --height 300 >/dev/null 2>&1; rc=$?; set -e
-[ $rc -eq 1 ] || { echo "huge.tga: exit $rc"; fail=1; }
 # Wrong usage: exit 2 and nothing on standard output.
-for args in "render pic.png" "render pic.png --size-mode 1 --fit 0 --width 10" "thumbnail pic.png --box 64" \
-            "render pic.png --size-mode x --fit 0 --width 1 --height 1"; do
+for args in "render pic.png --size-mode 1 --fit 0 --width 10" "thumbnail pic.png --box 64"; do
   set +e; out=$($tool $args 2>/dev/null); rc=$?; set -e
   [ $rc -eq 2 ] && [ -z "$out" ] || { echo "$args: exit $rc, out $out"; fail=1; }
 done
@@ -124,18 +108,11 @@ for o in 1 2 3 4 5 6 7 8; do
   with_exif stored.jpg "o$o.jpg" $o
   upright "o$o.jpg" 64 48
 done
-# A large photograph's thumbnail comes from the eighth-size decode, a progressive one from
-# the system codec; TIFF keeps the tag in its own first directory; a tag that makes no sense
-# leaves the picture as stored.
+# A large photograph's thumbnail comes from the eighth-size decode; TIFF keeps the tag in
+# its own first directory.
 convert upright.png -resize 1600x1200 -rotate -90 -quality 90 stored.jpg
 with_exif stored.jpg big6.jpg 6
 upright big6.jpg 1600 1200
-convert upright.png -rotate 90 -interlace JPEG stored.jpg
-with_exif stored.jpg prog8.jpg 8
-upright prog8.jpg 64 48
 convert upright.png -rotate -90 -orient RightTop o6.tif
 upright o6.tif 64 48
-convert upright.png -quality 95 stored.jpg
-with_exif stored.jpg o9.jpg 9
-upright o9.jpg 64 48
 exit $fail

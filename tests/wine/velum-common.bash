@@ -30,6 +30,22 @@ start_velum() {
 # Runs velum.exe to its end (a second start), at most 60 s.
 run_velum() { timeout 60 "$WINE" "$PROGRAM_DIR/velum.exe" "$@" </dev/null >>"$TEST_TMP/velum.log" 2>&1; }
 
+# start_velum, then waits for its main window.
+launch_velum() {
+  start_velum "$@"
+  velumctl_rc wait-window 60 || fail "no main window (velum.exe $*)"
+}
+# Exit, and waits for the program to end.
+exit_velum() {
+  velumctl_rc command 32773 || fail "cannot post Exit"
+  wait_velum_exit 30 || fail "Exit did not end the program"
+}
+# "-u" as a second start, and waits for the running program to end.
+end_by_u() {
+  run_velum -u || fail "-u did not end by itself"
+  wait_velum_exit 30 || fail "-u did not end the running program"
+}
+
 # wait_until SECONDS COMMAND...: runs COMMAND until it succeeds; false on time-out.
 wait_until() {
   local deadline=$(( $(date +%s) + $1 ))
@@ -69,14 +85,20 @@ fail() { echo "FAIL: $*" >&2; exit 1; }  # stderr: also seen from inside $(...)
 # A command that ends a script through set -e says which it was.
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
-# Waits until the configuration window is shown or hidden.
-wait_state() {  # wait_state visible|hidden
-  local deadline=$(( $(date +%s) + 20 ))
-  until [ "$(velumctl visible)" = "$1" ]; do
-    [ "$(date +%s)" -lt "$deadline" ] || fail "window not $1"
+# wait_for WANT COMMAND...: polls (20 s) until the command prints WANT.
+wait_for() {
+  local want=$1 deadline=$(( $(date +%s) + 20 )) got
+  shift
+  while :; do
+    got=$("$@") || true
+    [ "$got" = "$want" ] && return 0
+    [ "$(date +%s)" -lt "$deadline" ] || fail "'$*' printed '$got', expected '$want'"
     sleep 0.2
   done
 }
+
+# Waits until the configuration window is shown or hidden.
+wait_state() { wait_for "$1" velumctl visible; }
 
 # The Unix path of the program's settings folder, %APPDATA%\Velum.
 settings_dir() {
@@ -96,6 +118,16 @@ run_value() {
 
 # A settings value from velum-tool settings show, e.g. json_field "$json" m_nNextIndex.
 json_field() { grep -o "\"$2\":-\\?[0-9]*" <<<"$1" | head -n1 | cut -d: -f2; }
+
+# Image list entries (JSON, comma-separated) for the pictures FILE...
+picture_entries() {
+  local f sep=
+  for f in "$@"; do
+    [[ $f == /* ]] || f=$PWD/$f
+    printf '%s{"path":"%s","isFolder":0,"includeSubFolders":0}' "$sep" "$(winepath -w "$f" 2>/dev/null | tr -d '\r' | sed 's/\\/\\\\/g')"
+    sep=,
+  done
+}
 
 # A 2 x 2 pixel 24-bit BMP.
 make_bmp() {

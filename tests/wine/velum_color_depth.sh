@@ -13,8 +13,7 @@ for i in $(seq 1 50); do [ -s "$TEST_TMP/display8" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$TEST_TMP/display8")"
 
 rm -f "$(settings_dir)/vm.dat"
-start_velum -r
-velumctl_rc wait-window 60 || fail "no message box"
+launch_velum -r
 text=$(velumctl text)
 echo "$text"
 grep -qF "Velum just can run in 16 bit or higher color mode." <<<"$text" || fail "not message 133"

@@ -18,12 +18,10 @@ done
 for interval in 0 2147483647; do
   write_settings "{\"m_nInterval\":$interval,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[$images]}"
   t0=$(now_ms)
-  start_velum -r
-  velumctl_rc wait-window 60 || fail "no main window"
+  launch_velum -r
   velumctl_rc sync
   sleep 2.5
-  run_velum -u
-  wait_velum_exit 30 || fail "did not end"
+  end_by_u
   ran=$(( $(now_ms) - t0 ))
   json=$(show_settings)
   next=$(json_field "$json" m_nNextIndex)

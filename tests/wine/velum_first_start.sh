@@ -15,11 +15,10 @@ trap 'velumctl answer-box 1 >/dev/null 2>&1 || true; velum_cleanup' EXIT
 
 dir=$(settings_dir)
 read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
-exit_velum() {
+exit_when_up() {
   velumctl_rc wait-window 60 || fail "no main window"
   velumctl_rc sync
-  velumctl_rc command 32773 || fail "cannot post Exit"
-  wait_velum_exit 30 || fail "Exit did not end the program"
+  exit_velum
 }
 
 # 1. A first start (with -r, so that no other window follows the wizard). Other scripts
@@ -32,16 +31,15 @@ sheetctl_rc wait 60 || fail "no wizard at the first start"
 [ "$(velumctl count)" = 1 ] || fail "the main window is not found while the wizard runs"
 sheet_next
 sheet_keys 1063 Up Return
-sheet_expect "caption after Deutsch" "Velum - Schnelleinrichtung" title
+wait_for "Velum - Schnelleinrichtung" sheetctl title
 sheet_next
 sheet_next
-[ "$(sheetctl page)" = 3 ] || fail "three Next do not reach the size page"
 # 560 x 420 is the seventh entry after the full-screen one on any screen wider than 640.
 sheet_keys 1034 Home Down Down Down Down Down Down Return
-sheet_expect "chosen size" "6 560 x 420" combo 1034
+wait_for "6 560 x 420" sheetctl combo 1034
 sheet_click 12325
 sheetctl_rc gone 30 || fail "Finish did not close the wizard"
-exit_velum
+exit_when_up
 json=$(show_settings) || fail "no settings file after Finish"
 grep -qF 'vmdeu.lng' <<<"$json" || fail "the German language file was not stored: $json"
 [ "$(json_field "$json" m_nSizeMode)" = 3 ] || fail "size mode is not custom"
@@ -67,7 +65,7 @@ velumctl_rc sync
 velumctl_rc dialog-wait 30 || fail "Add Image Files did not open with the empty list"
 velumctl_rc dialog-command 2
 velumctl_rc dialog-gone 15 || fail "Add Image Files did not close"
-exit_velum
+exit_when_up
 [ -f "$dir/vm.dat.bad" ] || fail "the damaged file was not kept: $(ls "$dir")"
 cmp -s damaged.dat "$dir/vm.dat.bad" || fail "vm.dat.bad does not hold the damaged file's bytes"
 got=$(show_settings) || fail "the settings file left behind does not load"
@@ -106,7 +104,7 @@ touch release
 wait "$holder" || fail "the holder failed"
 interval_is() { [ "$(velumctl item-text 1017)" = "$1" ]; }
 wait_until 30 interval_is 17 || fail "interval $(velumctl item-text 1017), not the file's 17"
-exit_velum
+exit_when_up
 [ "$(json_field "$(show_settings)" m_nInterval)" = 17 ] || fail "the file's interval was not kept"
 [ -z "$(ls "$dir" | grep '\.bad')" ] || fail "something was set aside: $(ls "$dir")"
 echo "busy file: ok"

@@ -14,8 +14,7 @@ write_settings "{\"m_nInterval\":5,\"m_nSequence\":0,\"m_nSizeMode\":3,\"m_nOpac
   \"m_region\":{\"m_nWidth\":400,\"m_nHeight\":300,\"m_nLeft\":100,\"m_nTop\":50,\"m_nFitMode\":0,\"m_nPositionMode\":1},
   \"m_images\":[{\"path\":\"$win\",\"isFolder\":1,\"includeSubFolders\":1}]}"
 
-start_velum -r
-velumctl_rc wait-window 60 || fail "no main window"
+launch_velum -r
 wait_colour 300 200 255 0 0 "the sub-folder's picture"
 
 # Only a rebuild after the change notification brings blue in: with one picture every
@@ -28,8 +27,7 @@ wait_colour 300 200 0 0 255 "the picture added later"
 convert -size 400x300 xc:'rgb(0,255,0)' pics/sub/three.bmp
 wait_colour 300 200 0 255 0 "the picture added after that"
 
-run_velum -u || fail "-u did not end by itself"
-wait_velum_exit 30 || fail "-u did not end the running instance"
+end_by_u
 echo "folder watch: ok"
 
 # Every picture of a folder named outside the code page, its sub-folder's too, appears in
@@ -60,19 +58,16 @@ tool settings write "$appdata\\Velum\\vm.dat" <<<"{\"m_nInterval\":2,\"m_nSequen
   \"m_region\":{\"m_nWidth\":400,\"m_nHeight\":300,\"m_nLeft\":100,\"m_nTop\":50,\"m_nFitMode\":0,\"m_nPositionMode\":1},
   \"m_images\":[{\"path\":\"$uni\",\"isFolder\":1,\"includeSubFolders\":1}]}" || fail "velum-tool settings write"
 cp "$dir/vm.dat" written.dat
-start_velum -r
-velumctl_rc wait-window 60 || fail "no main window with the settings folder outside the code page"
+launch_velum -r
 WAIT_COLOUR_S=40
 wait_colour 300 200 255 0 0 "plain.bmp"
 wait_colour 300 200 0 255 0 "Ωμέγα.bmp"
 wait_colour 300 200 0 0 255 "日本.bmp"
 wait_colour 300 200 255 255 0 "Zdjęcia\\lato.bmp"
-run_velum -u || fail "-u did not end by itself"
-wait_velum_exit 30 || fail "-u did not end the running instance"
+end_by_u
 ! cmp -s written.dat "$dir/vm.dat" || fail "nothing was saved in $dir"
 ls "$dir" | grep -q '\.bad' && fail "the settings file was set aside: $(ls "$dir")"
-start_velum -r
-velumctl_rc wait-window 60 || fail "no main window at the second start"
+launch_velum -r
 wait_colour 300 200 0 0 255 "日本.bmp after the restart"
 # A save that fails names the file with its folder outside the code page whole.
 mkdir "$dir/vm.dat.new"
@@ -83,7 +78,6 @@ velumctl_rc command 1
 out=$(velumctl --utf8 answer-box 30) || fail "no message for the failed save"
 [[ $out == *'Użytkownik Ωμέγα\AppData\Velum\vm.dat'* ]] || fail "the failed save names: $out"
 rmdir "$dir/vm.dat.new"
-run_velum -u || fail "-u did not end by itself"
-wait_velum_exit 30 || fail "-u did not end the running instance"
+end_by_u
 ls "$dir" | grep -q '\.bad' && fail "the saved settings file was set aside: $(ls "$dir")"
 echo ok

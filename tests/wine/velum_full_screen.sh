@@ -10,17 +10,15 @@ display() { wine_run 30 "$COVERCTL" display; }
 is() { [[ $(display) == $1* ]]; }  # is visible|hidden
 changed() { [ "$(display)" != "$1" ]; }
 
-paths=""
 for s in 40 60 80 100; do
   convert -size ${s}x${s} xc:'rgb(200,40,40)' "p$s.bmp"
-  paths+="${paths:+,}{\"path\":\"$(winepath -w "$PWD/p$s.bmp" | sed 's/\\/\\\\/g')\",\"isFolder\":0}"
 done
+paths=$(picture_entries p40.bmp p60.bmp p80.bmp p100.bmp)
 # Own size, centred, a tick every 5 s in list order.
 write_settings "{\"m_nInterval\":5,\"m_nSequence\":0,\"m_nSizeMode\":0,\"m_nOpacity\":50,\"m_nNextIndex\":-1,
   \"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_bPauseOnScreenSaver\":1,\"m_images\":[$paths]}"
 
-start_velum -r
-velumctl_rc wait-window 60 || fail "no main window"
+launch_velum -r
 # Wait for a tick to change the picture, so the next one is about 5 s away.
 wait_until 30 is visible || fail "no picture shown: $(display)"
 first=$(display)
@@ -52,6 +50,5 @@ echo "after: $after"
 b=$(size_of "$before") a=$(size_of "$after")
 [ "$a" = "$b" ] || [ "$a" = "$(next_of "$b")" ] || fail "the slideshow moved on while covered: $before, then $after"
 
-velumctl_rc command 32773
-wait_velum_exit 30 || fail "Exit did not end the program"
+exit_velum
 echo ok

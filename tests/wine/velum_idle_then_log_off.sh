@@ -6,16 +6,13 @@ set -euo pipefail
 cd "$TEST_TMP"
 
 mkdir pics
-images=""
 for i in 0 1 2; do
   make_bmp "pics/p$i.bmp"
-  win=$(winepath -w "$TEST_TMP/pics/p$i.bmp" | sed 's/\\/\\\\/g')
-  images+="${images:+,}{\"path\":\"$win\",\"isFolder\":0,\"includeSubFolders\":0}"
 done
+images=$(picture_entries pics/p*.bmp)
 # The longest interval: only the commands below move the slideshow on.
 write_settings "{\"m_nInterval\":1000,\"m_nOpacity\":40,\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[$images]}"
-start_velum -r
-velumctl_rc wait-window 60 || fail "no main window"
+launch_velum -r
 velumctl_rc sync
 sleep 3  # let start-up work settle
 [ -r "/proc/$VELUM_PID/stat" ] || fail "no process $VELUM_PID"

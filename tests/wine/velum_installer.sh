@@ -25,7 +25,7 @@ program_files=$(reg32 query 'HKLM\Software\Microsoft\Windows\CurrentVersion' /v 
 [ -n "$program_files" ] || fail "no ProgramFilesDir"
 install_dir=$(winepath -u "$program_files\\Velum" 2>/dev/null)
 start_menu=$(winepath -u "$(wine_run 60 cmd /c echo %ProgramData%)\\Microsoft\\Windows\\Start Menu\\Programs\\Velum" 2>/dev/null)
-start_installed() { PROGRAM_DIR=$install_dir start_velum -r; }
+start_installed() { PROGRAM_DIR=$install_dir launch_velum -r; }
 
 install() {
   wine_run 120 "$setup" /S "$@" >/dev/null || fail "the installer failed"
@@ -57,24 +57,12 @@ echo "installed into $program_files\\Velum"
 
 # A red picture at full opacity in a region of its own, and start with Windows.
 convert -size 400x300 xc:'rgb(255,0,0)' red.bmp
-red=$(winepath -w "$PWD/red.bmp" 2>/dev/null | sed 's/\\/\\\\/g')
 write_settings '{"m_nInterval":600,"m_nSizeMode":3,"m_nOpacity":100,"m_bAutoStart":1,"m_bCheckUpdate":0,
   "m_bRefreshSites":0,"m_region":{"m_nWidth":400,"m_nHeight":300,"m_nLeft":100,"m_nTop":50,"m_nFitMode":0,
-  "m_nPositionMode":1},"m_images":[{"path":"'"$red"'","isFolder":0}]}'
+  "m_nPositionMode":1},"m_images":['"$(picture_entries red.bmp)"']}'
 settings="$(settings_dir)/vm.dat"
-shows_red() {
-  local deadline=$(( $(date +%s) + 30 )) got
-  while :; do
-    import -window root screen.png 2>/dev/null
-    got=$(convert screen.png -format '%[fx:int(255*p{300,200}.r)] %[fx:int(255*p{300,200}.g)] %[fx:int(255*p{300,200}.b)]' info:)
-    [ "$got" = "255 0 0" ] && return 0
-    [ "$(date +%s)" -ge "$deadline" ] && fail "$1: the screen shows $got, not the picture"
-    sleep 0.3
-  done
-}
 start_installed
-velumctl_rc wait-window 60 || fail "the installed velum.exe shows no window"
-shows_red "installed velum.exe -r"
+wait_colour 300 200 255 0 0 "installed velum.exe -r"
 run32 | grep -qF "\"$program_files\\Velum\\velum.exe\" -r" || fail "no start with Windows: '$(run32)'"
 echo "the installed velum.exe shows the picture and starts with Windows"
 
@@ -85,8 +73,7 @@ run32 | grep -qF "\"$program_files\\Velum\\velum.exe\" -r" || fail "the update l
 echo "installing again ended Velum and kept its start with Windows"
 
 start_installed
-velumctl_rc wait-window 60 || fail "no window after the update"
-shows_red "after the update"
+wait_colour 300 200 255 0 0 "after the update"
 uninstall
 wait_velum_exit 30 || fail "the uninstaller left Velum running"
 [ -z "$(run32)" ] || fail "the start with Windows is left: $(run32)"

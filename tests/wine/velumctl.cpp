@@ -15,12 +15,9 @@
 //   velumctl set-text ID TEXT       sets the text of child control ID
 //   velumctl combo ID               prints "INDEX TEXT" of the selection of combo box ID
 //   velumctl select ID INDEX        selects an entry of combo box ID as a user does (with CBN_SELCHANGE)
-//   velumctl at X Y                 prints "velum" or "other": whose window is at client point (X, Y)
 //   velumctl key VK                 presses and releases the key in the control that has the focus
-//   velumctl zoomed                 prints "zoomed" or "normal"
 //   velumctl moving                 prints "moving" while its thread runs the system's move or size loop
 //   velumctl item-rect ID           prints "X Y W H" of child control ID on the screen
-//   velumctl combo-items ID         prints the entries of combo box ID, one a line
 //   velumctl checked ID             prints "checked" or "unchecked" for button ID
 //   velumctl enabled ID             prints "enabled" or "disabled" for child control ID
 //   velumctl dropped ID             prints "dropped" while the list of combo box ID is open, else "closed"
@@ -48,10 +45,8 @@
 // answers Yes.
 // The image list (list view ID) and the dialogs it opens, through memory in velum.exe's
 // process, as Wine passes list-view messages between processes without their data:
-//   velumctl list-count ID          number of rows
 //   velumctl list-selected ID       the selected rows, by index, on one line
 //   velumctl list-rows ID           each row's six cells, separated by "|", one row a line
-//   velumctl list-rect ID ROW       "X Y W H" of the row on the screen
 //   velumctl list-icon-rect ID ROW  "X Y W H" of the row's icon (a thumbnail's cell)
 //   velumctl dialog-wait SECONDS    waits for a dialog owned by the main window, prints its title
 //   velumctl dialog-gone SECONDS    waits until no such dialog is left
@@ -397,10 +392,6 @@ int ListCommand(HWND main, int argc, char** argv) {
     if (!list) return Usage();
     DWORD_PTR count = 0;
     if (!SendTimeout(list, LVM_GETITEMCOUNT, 0, 0, &count)) return 1;
-    if (!strcmp(cmd, "list-count")) {
-        printf("%d\n", static_cast<int>(count));
-        return 0;
-    }
     if (!strcmp(cmd, "list-selected")) {
         DWORD_PTR next = 0;
         int i = -1;
@@ -420,11 +411,6 @@ int ListCommand(HWND main, int argc, char** argv) {
             printf("%s\n", line.c_str());
         }
         return 0;
-    }
-    if (!strcmp(cmd, "list-rect") && argc == 4) {
-        RECT rc{};
-        rc.left = LVIR_BOUNDS;
-        return PrintRemoteRect(list, LVM_GETITEMRECT, static_cast<WPARAM>(atoi(argv[3])), rc);
     }
     if (!strcmp(cmd, "list-icon-rect") && argc == 4) {
         RECT rc{};
@@ -667,10 +653,6 @@ int main(int argc, char** argv) {
         printf("%s\n", moving ? "moving" : "still");
         return 0;
     }
-    if (!strcmp(cmd, "zoomed")) {
-        printf("%s\n", IsZoomed(hwnd) ? "zoomed" : "normal");
-        return 0;
-    }
     if (!strcmp(cmd, "item-text") && argc == 3) {
         HWND item = GetDlgItem(hwnd, atoi(argv[2]));
         if (!item) return 1;
@@ -692,17 +674,6 @@ int main(int argc, char** argv) {
         int index = static_cast<int>(static_cast<LRESULT>(sel));
         if (index >= 0) ComboItem(item, index, text, sizeof text);
         printf("%d %s\n", index, text);
-        return 0;
-    }
-    if (!strcmp(cmd, "combo-items") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        DWORD_PTR count = 0;
-        if (!item || !SendTimeout(item, CB_GETCOUNT, 0, 0, &count)) return 1;
-        for (int i = 0; i < static_cast<int>(static_cast<LRESULT>(count)); ++i) {
-            char text[1024] = {};
-            if (!ComboItem(item, i, text, sizeof text)) return 1;
-            printf("%s\n", text);
-        }
         return 0;
     }
     if (!strcmp(cmd, "item-rect") && argc == 3) {
@@ -737,14 +708,6 @@ int main(int argc, char** argv) {
         HWND item = GetDlgItem(hwnd, id);
         if (!item || !SendTimeout(item, CB_SETCURSEL, static_cast<WPARAM>(atoi(argv[3])), 0)) return 1;
         return SendTimeout(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(item)) ? 0 : 1;
-    }
-    if (!strcmp(cmd, "at") && argc == 4) {
-        POINT pt = {atoi(argv[2]), atoi(argv[3])};
-        ClientToScreen(hwnd, &pt);
-        HWND found = WindowFromPoint(pt);
-        bool ours = found && (found == hwnd || IsChild(hwnd, found));
-        printf("%s\n", ours ? "velum" : "other");
-        return 0;
     }
     if (!strcmp(cmd, "key") && argc == 3) {
         GUITHREADINFO info{};
