@@ -4,45 +4,6 @@
 
 namespace {
 
-// Is client point (x, y) inside the window's shape?
-bool InRegion(int w, int h, int x, int y) {
-    UiRect r[kRegionRectCount];
-    ConfigRegionRects(w, h, r);
-    for (const UiRect& rect : r) {
-        if (rect.Contains(x, y)) return true;
-    }
-    return false;
-}
-
-TEST(ConfigRegion, TheDesktopShowsBesideTheBarsAndBandsAndBodyAreWhole) {
-    EXPECT_FALSE(InRegion(532, 413, 50, 39));
-    EXPECT_TRUE(InRegion(532, 413, 100, 39));
-    EXPECT_FALSE(InRegion(532, 413, 500, 352));
-    for (int y : {0, 36, 42, 349, 412}) {
-        EXPECT_TRUE(InRegion(532, 413, 0, y)) << y;
-        EXPECT_TRUE(InRegion(532, 413, 531, y)) << y;
-    }
-    EXPECT_FALSE(InRegion(532, 413, 532, 412));
-    EXPECT_TRUE(InRegion(1280, 1024, 1279, 1023));  // maximized
-}
-
-TEST(ConfigLayout, TheBodyStaysInsideAndTheOptionsCentredAtAnySize) {
-    const ConfigLayout small = LayoutConfigWindow(532, 413), big = LayoutConfigWindow(1280, 1024);
-    for (const ConfigLayout* l : {&small, &big}) {
-        const int w = l == &small ? 532 : 1280, h = l == &small ? 413 : 1024;
-        // Nothing of the body reaches into the button band or past the right edge.
-        for (const UiRect& r :
-             {l->list, l->opacity, l->sequence, l->interval, l->sizeMode, l->top, l->up, l->down, l->bottom}) {
-            EXPECT_LE(r.bottom, h - 63);
-            EXPECT_LE(r.right, w - 4);
-        }
-        // OK and Cancel split the band in three equal gaps.
-        EXPECT_EQ(l->ok.left, l->cancel.left - l->ok.right);
-    }
-    EXPECT_EQ(big.opacity.left - small.opacity.left, (1280 - 532) / 2);
-    EXPECT_EQ(big.list.Width() - small.list.Width(), 1280 - 532);
-}
-
 TEST(BorderZone, EdgesOfEachZone) {
     const int w = 532, h = 413;
     EXPECT_EQ(BorderZone(3, 200, w, h), kZoneLeft);
@@ -53,15 +14,6 @@ TEST(BorderZone, EdgesOfEachZone) {
     EXPECT_EQ(BorderZone(200, h - 4, w, h), kZoneBottom);
     EXPECT_EQ(BorderZone(3, 4, w, h), kZoneLeft);
     EXPECT_EQ(BorderZone(w - 1, h - 1, w, h), kZoneBottomRight);
-}
-
-TEST(Resize, PastTheMinimumTheLeftEdgeStillFollowsAndTheWindowSlides) {
-    const UiRect start = {100, 50, 632, 463};  // 532 x 413
-    UiRect r = ResizedWindowRect(kZoneLeft, start, 80, 0);
-    int w = r.Width(), h = r.Height();
-    ClampWindowSize(w, h, 1280, 1024);
-    EXPECT_EQ(r.left, 180);
-    EXPECT_EQ(w, 532);
 }
 
 TEST(Resize, EachZoneMovesOnlyItsEdges) {

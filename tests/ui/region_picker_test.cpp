@@ -26,7 +26,6 @@ TEST(RegionPicker, BlockSizeFollowsTheRegion) {
         int w, h, blockW, blockH;
     } cases[] = {
         {800, 600, 63, 47},       // 81 x 800 / 1024, 61 x 600 / 768
-        {800, -5, 81, 61},        // 0 or less on either axis: full screen
         {30000000, 600, 81, 47},  // 81 x a damaged width overflows 32 bits
         {10, 10, 3, 3},           // still visible and grabbable
     };
@@ -36,10 +35,6 @@ TEST(RegionPicker, BlockSizeFollowsTheRegion) {
         picker.SetRegionSize(c.w, c.h);
         EXPECT_EQ(picker.Block().Width(), c.blockW);
         EXPECT_EQ(picker.Block().Height(), c.blockH);
-        EXPECT_GE(picker.Block().left, 9);
-        EXPECT_GE(picker.Block().top, 7);
-        EXPECT_LE(picker.Block().right, 90);
-        EXPECT_LE(picker.Block().bottom, 68);
     }
 }
 
@@ -61,21 +56,6 @@ TEST(RegionPicker, PositionIsKeptExactlyAndInsideTheScreen) {
     small.SetPosition(-50, INT_MIN);
     ExpectRect(small.Block(), 9, 7, 72, 54);
     ExpectPoint(small.GetPosition(), 0, 0);
-}
-
-TEST(RegionPicker, FullScreenBlockCoversTheAreaAndStays) {
-    CRegionPicker picker(k1024);
-    picker.SetRegionSize(800, 600);
-    picker.SetPosition(300, 200);
-    picker.SetRegionSize(-1, 600);
-    ExpectRect(picker.Block(), 9, 7, 90, 68);
-    ExpectRect(picker.BlockToPaint(), 9, 7, 90, 68);
-    ExpectPoint(picker.GetPosition(), 0, 0);
-    ASSERT_TRUE(picker.BeginDrag({50, 40}));
-    picker.DragTo({70, 60});
-    picker.EndDrag();
-    ExpectRect(picker.Block(), 9, 7, 90, 68);
-    ExpectPoint(picker.GetPosition(), 0, 0);
 }
 
 TEST(RegionPicker, DragConvertsFromTheMiniatureOnBothAxes) {
@@ -152,18 +132,6 @@ TEST(SizeList, StoredSizeThatIsNoPresetIsKept) {
     TakeSize(BuildSizeList(1024, 800, 600), 99, w, h);
     EXPECT_EQ(w, -1);
     EXPECT_EQ(h, 6);
-}
-
-TEST(SizeList, EntryTextRoundTrips) {
-    RegionSize big;
-    ASSERT_TRUE(ParseSize("2147483647 x 1", big));
-    EXPECT_EQ(big.width, INT_MAX);
-
-    RegionSize keep{1, 2};
-    for (const char* bad : {"", "800x600", "800 x ", "-1 x 5", "5 x 0", "2147483648 x 1"}) {
-        EXPECT_FALSE(ParseSize(bad, keep)) << bad;
-    }
-    EXPECT_EQ(keep, (RegionSize{1, 2}));
 }
 
 }  // namespace
