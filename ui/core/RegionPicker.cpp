@@ -170,32 +170,6 @@ std::string FormatSize(const RegionSize& size) {
     return std::to_string(size.width) + " x " + std::to_string(size.height);
 }
 
-namespace {
-// A positive decimal number that fits an int, read from text[pos...]; pos moves past it.
-bool ReadPositive(const std::string& text, size_t& pos, int& value) {
-    int64_t v = 0;
-    const size_t start = pos;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        v = v * 10 + (text[pos] - '0');
-        if (v > std::numeric_limits<int>::max()) return false;
-        ++pos;
-    }
-    if (pos == start || v == 0) return false;
-    value = static_cast<int>(v);
-    return true;
-}
-}  // namespace
-
-bool ParseSize(const std::string& text, RegionSize& size) {
-    size_t pos = 0;
-    RegionSize s;
-    if (!ReadPositive(text, pos, s.width) || text.compare(pos, 3, " x ") != 0) return false;
-    pos += 3;
-    if (!ReadPositive(text, pos, s.height) || pos != text.size()) return false;
-    size = s;
-    return true;
-}
-
 SizeList BuildSizeList(int screenWidth, int storedWidth, int storedHeight) {
     SizeList list;
     for (const RegionSize& s : SizePresets()) {

@@ -101,8 +101,6 @@ const std::vector<RegionSize>& SizePresets();
 
 // "%d x %d"
 std::string FormatSize(const RegionSize& size);
-// Reads what FormatSize writes; false for anything else, a number that does not fit or a size below 1.
-bool ParseSize(const std::string& text, RegionSize& size);
 
 // The size list after its full-screen entry: the presets narrower than the screen, plus a
 // stored size that is none of them (in width order), so that OK without a choice keeps it.
