@@ -43,32 +43,4 @@ TEST(Sync, AnAutoResetEventWakesOneWaitAManualOneStaysSet) {
     EXPECT_FALSE(manual.Wait(0));
 }
 
-TEST(Sync, ThreadsRunOnceJoinWaitsAndLocksSerialiseAndNest) {
-    Event go(true, false);
-    Mutex lock;
-    long counter = 0;
-    std::atomic<int> runs{0};
-    auto add = [&] {
-        go.Wait();
-        ++runs;
-        for (int i = 0; i < 100000; ++i) {
-            LockGuard outer(lock);
-            LockGuard inner(lock);  // a critical section may be entered again by its owner
-            ++counter;
-        }
-    };
-    Thread a, b;
-    ASSERT_TRUE(a.Start(add));
-    ASSERT_TRUE(b.Start(add));
-    EXPECT_FALSE(a.Start(add));
-    EXPECT_TRUE(a.IsRunning());
-    EXPECT_FALSE(a.Join(20));  // still waiting for go
-    go.Set();
-    EXPECT_TRUE(a.Join());
-    EXPECT_TRUE(b.Join());
-    EXPECT_FALSE(a.IsRunning());
-    EXPECT_EQ(runs, 2);
-    EXPECT_EQ(counter, 200000);
-}
-
 }  // namespace

@@ -5,58 +5,12 @@
 
 namespace {
 
-TEST(Json, BytesOutsidePrintableAsciiRoundTripAsU00XX) {
-    std::string all;
-    for (int i = 0; i < 256; ++i) all.push_back(static_cast<char>(i));
-    const std::string quoted = JsonQuote(all);
-    EXPECT_NE(quoted.find("\\u0000"), std::string::npos);
-    EXPECT_NE(quoted.find("\\u00FF"), std::string::npos);
-    EXPECT_NE(quoted.find("\\\""), std::string::npos);
-    EXPECT_NE(quoted.find("\\\\"), std::string::npos);
-    EXPECT_NE(quoted.find(" !"), std::string::npos);
+// The console tool reads documents a person wrote; a deep one must not exhaust the stack.
+TEST(Json, DeepNestingIsRefused) {
     JsonValue v;
-    ASSERT_TRUE(ParseJson(quoted, v));
-    EXPECT_EQ(v.text, all);
-}
-
-TEST(Json, ParsesNestedDocumentsAndKeepsKeyOrder) {
-    JsonValue v;
-    ASSERT_TRUE(ParseJson(" {\"b\": [1, -2, 3.5e1], \"a\": {\"x\": true, \"y\": null}, \"s\": \"\\n\\u00e4\"} ", v));
-    ASSERT_EQ(v.members.size(), 3u);
-    EXPECT_EQ(v.members[0].first, "b");
-    EXPECT_EQ(v.Find("b")->items[1].AsInt(), -2);
-    EXPECT_EQ(v.Find("b")->items[2].AsInt(), 35);
-    EXPECT_TRUE(v.Find("a")->Find("x")->boolean);
-    EXPECT_EQ(v.Find("s")->text, "\n\xE4");
-}
-
-TEST(Json, RejectsBrokenInputWithoutCrashing) {
-    const char* bad[] = {"", "[1,", "{\"a\" 1}", "\"abc", "[1] x", "{\"a\":\"\\u12\"}", "{\"a\":1,}"};
-    for (const char* text : bad) {
-        JsonValue v;
-        std::string error;
-        EXPECT_FALSE(ParseJson(text, v, &error)) << text;
-        EXPECT_FALSE(error.empty());
-    }
-    JsonValue v;
-    EXPECT_FALSE(ParseJson(std::string(100000, '['), v));
-}
-
-TEST(Json, WriterSeparatesMembersAndElements) {
-    JsonWriter w;
-    w.BeginObject()
-        .Key("a")
-        .Value(1)
-        .Key("b")
-        .BeginArray()
-        .Value("x")
-        .Value(2)
-        .EndArray()
-        .Key("c")
-        .BeginObject()
-        .EndObject()
-        .EndObject();
-    EXPECT_EQ(w.Str(), "{\"a\":1,\"b\":[\"x\",2],\"c\":{}}");
+    std::string error;
+    EXPECT_FALSE(ParseJson(std::string(100000, '['), v, &error));
+    EXPECT_FALSE(error.empty());
 }
 
 }  // namespace

@@ -4,23 +4,6 @@
 
 namespace {
 
-std::u16string Wide(const std::string& utf8) {
-    std::u16string out;
-    EXPECT_TRUE(Utf8ToUtf16(utf8, out)) << utf8;
-    return out;
-}
-
-TEST(Unicode, WellFormedTextRoundTripsAtEveryLength) {
-    // One, two, three and four bytes; the last a pair of surrogates in UTF-16.
-    const std::string text = "a\xC3\xBC\xE6\x97\xA5\xF0\x9F\x98\x80z";
-    const std::u16string wide = Wide(text);
-    EXPECT_EQ(wide, (std::u16string{u'a', 0xFC, 0x65E5, 0xD83D, 0xDE00, u'z'}));
-    std::string back;
-    EXPECT_TRUE(Utf16ToUtf8(wide, back));
-    EXPECT_EQ(back, text);
-    EXPECT_EQ(Wide("\xF4\x8F\xBF\xBF"), (std::u16string{0xDBFF, 0xDFFF}));  // U+10FFFF, the last
-}
-
 TEST(Unicode, EachMalformedSequenceBecomesOneReplacement) {
     const char16_t R = 0xFFFD;
     const struct {
@@ -69,17 +52,6 @@ TEST(Unicode, CodePageStringsBecomeNamesAndGoBackByteForByteDamagedOnesIncluded)
     EXPECT_EQ(AnsiToName("\x81\x5C"), "\xE4\xB9\x9C");                  // U+4E5C: one character, no backslash
     EXPECT_EQ(AnsiToName("a\x80"), "a\xED\xB2\x80");                    // held as the escape U+DC80
     EXPECT_EQ(AnsiToName("\x80\x81\x5C"), "\xED\xB2\x80\xE4\xB9\x9C");  // a damaged string keeps its pairs
-}
-
-TEST(Unicode, NamesWithoutACodePageFormAreRefused) {
-    std::string ansi;
-    EXPECT_FALSE(NameToAnsi("\xCE\xA9.bmp", ansi));      // Greek capital omega
-    EXPECT_FALSE(NameToAnsi("\xF0\x9F\x98\x80", ansi));  // beyond the multilingual plane
-    EXPECT_FALSE(NameToAnsi("bad\xC0\xAF", ansi));       // malformed
-    EXPECT_TRUE(NameToAnsi("", ansi));
-    EXPECT_EQ(ansi, "");
-    // For a window or a trace: what the code page lacks is a question mark, escapes are bytes.
-    EXPECT_EQ(NameToAnsiLossy("\xCE\xA9\xC3\xBC\xF0\x9F\x98\x80\xED\xB2\x80"), "?\xFC?\x80");
 }
 
 }  // namespace

@@ -27,45 +27,13 @@ TEST(FadeAlpha, TheOverlapLetsThroughAsMuchDesktopAsEitherEnd) {
     EXPECT_EQ(CFade::LeavingAlpha(300, 100), 0);
 }
 
-TEST(FadeSchedule, RisesLinearlyOverTheDurationAndEndsAtTheTarget) {
+TEST(FadeSchedule, GoesOnAcrossTheWrapOfTheTickCount) {
     CFade fade;
-    EXPECT_TRUE(fade.At(5).done);  // nothing started
-    fade.Start(1000, 1000, 127);
-    ASSERT_TRUE(fade.IsRunning());
-    CFade::Alphas a = fade.At(1000);
-    EXPECT_EQ(a.incoming, 0);
-    EXPECT_EQ(a.leaving, 127);
-    EXPECT_FALSE(a.done);
-    a = fade.At(1500);
-    EXPECT_EQ(a.incoming, 64);
-    EXPECT_EQ(a.leaving, CFade::LeavingAlpha(64, 127));
-    EXPECT_FALSE(a.done);
-    a = fade.At(1999);
-    EXPECT_FALSE(a.done);
-    a = fade.At(2000);
-    EXPECT_TRUE(a.done);
-    EXPECT_EQ(a.incoming, 127);
-    EXPECT_EQ(a.leaving, 0);
-
-    // The tick count wraps during the fade.
     fade.Start(0xFFFFFF00u, 1000, 200);
-    a = fade.At(244);  // 256 + 244 = 500 ms in
+    CFade::Alphas a = fade.At(244);  // 256 + 244 = 500 ms in
     EXPECT_EQ(a.incoming, 100);
     EXPECT_FALSE(a.done);
-}
-
-TEST(FadeSchedule, AnOpacityChangeBecomesTheEndValueAndEndingJumpsThere) {
-    CFade fade;
-    fade.Start(0, 1000, 100);
-    fade.SetTarget(200);
-    EXPECT_EQ(fade.At(500).incoming, 100);
-    EXPECT_EQ(fade.At(1000).incoming, 200);
-    fade.End();
-    EXPECT_FALSE(fade.IsRunning());
-    const CFade::Alphas a = fade.At(1);
-    EXPECT_TRUE(a.done);
-    EXPECT_EQ(a.incoming, 200);
-    EXPECT_EQ(a.leaving, 0);
+    EXPECT_TRUE(fade.At(744).done);
 }
 
 TEST(FadeSchedule, NeverLongerThanHalfTheIntervalAndOffAtZero) {

@@ -42,18 +42,3 @@ TEST(MonitorLayout, CustomRegionOnAnyMonitorIsClippedToTheMonitorOfItsCentre) {
     // A region from a damaged file far off every monitor stays where it says, uncut.
     EXPECT_EQ(Place(3, MakeRegion(400, 300, 100000, 100, 0, 1), 400, 300), (Placement{100000, 100, 400, 300, 0, 0}));
 }
-
-TEST(MonitorLayout, RandomPositionStaysOnTheRegionsMonitor) {
-    // Right monitor 1024 x 768 at (1920, 200): 624 and 468 pixels of room for 400 x 300.
-    EXPECT_EQ(Place(3, MakeRegion(400, 300, 2000, 300, 0, 0), 800, 600, {1000, 50}),
-              (Placement{1920 + 376, 200 + 50, 400, 300, 200, 150}));
-    EXPECT_EQ(Place(3, MakeRegion(400, 300, -900, 500, 0, 0), 100, 80, {5000, 7}),
-              (Placement{-1280 + 5000 % 1180, 7, 100, 80, 0, 0}));
-}
-
-TEST(MonitorLayout, OtherSizeModesAndFullScreenRegionsStayOnThePrimary) {
-    const CDisplayRegion onTheLeft = MakeRegion(400, 300, -1000, 100, 0, 1);
-    for (int mode : {0, 1, 2}) EXPECT_EQ(Place(mode, onTheLeft, 100, 100), (Placement{910, 490, 100, 100, 0, 0}));
-    EXPECT_EQ(Place(3, MakeRegion(-1, 300, -1000, 100, 0, 1), 1920, 1080), (Placement{0, 0, 1920, 1080, 0, 0}));
-    EXPECT_EQ(Place(1, onTheLeft, 2000, 1000), (Placement{-40, 40, 2000, 1000, 0, 0}));
-}

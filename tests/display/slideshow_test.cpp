@@ -123,46 +123,6 @@ TEST(SlideshowTick, ListOrderWrapsAndKeepsTheIndexAfterTheLastShown) {
     EXPECT_EQ(rig.rebuilds, 1);
 }
 
-TEST(SlideshowTick, DoesNothingWhileAnyConditionFails) {
-    Rig rig(3);
-    rig.show.Tick();
-    rig.options.m_bEnabled = 0;
-    rig.show.Tick();
-    rig.options.m_bEnabled = 1;
-    rig.w.configVisible = true;
-    rig.show.Tick();
-    rig.w.configVisible = false;
-    rig.w.screenSaver = true;
-    EXPECT_EQ(rig.Ticks(1), "p0 ");
-    EXPECT_EQ(rig.options.m_nNextIndex, 1);
-    rig.options.m_bPauseOnScreenSaver = 0;  // then the screen saver does not stop it
-    EXPECT_EQ(rig.Ticks(1), "p0 p1 ");
-    rig.options.m_images.clear();
-    EXPECT_EQ(rig.Ticks(1), "p0 p1 ");
-
-    // An empty folder: a rebuild at every tick, nothing shown, nothing chosen.
-    Rig empty(0);
-    EXPECT_EQ(empty.Ticks(3), "");
-    EXPECT_EQ(empty.rebuilds, 3);
-    EXPECT_EQ(empty.options.m_nNextIndex, -1);
-    EXPECT_EQ(empty.show.NextImage(), CSlideshow::kNotChosen);
-}
-
-TEST(SlideshowTick, StartsWhereItStoppedOrAfterAnEditFromTheFirstPicture) {
-    EXPECT_EQ(Rig(5, 3).Ticks(1), "p3 ");
-    Rig past(5, 7);  // the folder lost pictures since
-    EXPECT_EQ(past.Ticks(1), "p0 ");
-    EXPECT_EQ(past.options.m_nNextIndex, 1);
-    EXPECT_EQ(Rig(5, -1).show.NextImage(), CSlideshow::kNotChosen);  // -1: none chosen
-
-    Rig edited(4);
-    edited.Ticks(3);
-    edited.show.ResetDisplayList();
-    EXPECT_TRUE(edited.list.IsEmpty());
-    EXPECT_EQ(edited.Ticks(1), "p0 p1 p2 p0 ");
-    EXPECT_EQ(edited.rebuilds, 2);
-}
-
 TEST(SlideshowSteps, PreviousAndNextWrapAtBothEndsAndRestartTheTimer) {
     Rig rig(3);
     rig.options.m_nInterval = 7;
@@ -188,61 +148,6 @@ TEST(SlideshowSteps, PreviousAndNextWrapAtBothEndsAndRestartTheTimer) {
     rig.show.OnPreviousImage();
     EXPECT_EQ(rig.w.Paths(), "p0 p2 p0 p1 p2 p0 ");
     EXPECT_EQ(rig.w.timer, "kill set kill set ");
-}
-
-TEST(SlideshowToggle, DisablingHidesAndStopsEnablingShowsAtOnce) {
-    Rig rig(3);
-    rig.show.ToggleEnabled();
-    EXPECT_EQ(rig.options.m_bEnabled, 0);
-    EXPECT_FALSE(rig.w.trayEnabled);
-    EXPECT_EQ(rig.w.hides, 1);
-    EXPECT_EQ(rig.w.timer, "kill ");
-
-    rig.clock.tick = 123456;
-    rig.show.ToggleEnabled();
-    EXPECT_EQ(rig.options.m_bEnabled, 1);
-    EXPECT_TRUE(rig.w.trayEnabled);
-    EXPECT_EQ(rig.w.timer, "kill set ");
-    EXPECT_EQ(rig.w.reshows, 1);
-    EXPECT_EQ(rig.w.Paths(), "p0 ");
-    EXPECT_FALSE(rig.w.modified);
-
-    // Enabled while the configuration window is open: the timer runs, nothing is shown yet.
-    rig.show.ToggleEnabled();
-    rig.w.configVisible = true;
-    rig.show.ToggleEnabled();
-    EXPECT_EQ(rig.w.timer, "kill set kill set ");
-    EXPECT_EQ(rig.w.Paths(), "p0 ");
-}
-
-// A full-screen program in front (a game, a film) hides the pictures until it goes.
-TEST(SlideshowFullScreen, StepsAsideWhileCoveredAndComesBackWhenTheProgramGoes) {
-    Rig rig(3);
-    ASSERT_TRUE(rig.w.listener);
-    rig.show.Tick();
-    rig.w.covered = true;
-    rig.w.listener();
-    rig.show.Tick();
-    rig.show.Tick();
-    rig.show.WorkerStep();  // a picture rendered just as it came: hidden again
-    EXPECT_EQ(rig.options.m_nNextIndex, 1);
-    EXPECT_EQ(rig.w.Paths(), "p0 ");
-    EXPECT_EQ(rig.w.hides, 4);
-    rig.w.covered = false;
-    rig.w.listener();  // it ended: the same picture comes back at once, once
-    rig.w.listener();
-    EXPECT_EQ(rig.w.reshows, 1);
-    EXPECT_EQ(rig.Ticks(1), "p0 p1 ");
-
-    // Without the pause preference, a full-screen program changes nothing.
-    rig.options.m_bPauseOnScreenSaver = 0;
-    rig.show.OptionsChanged();
-    rig.w.covered = true;
-    rig.w.listener();
-    EXPECT_EQ(rig.Ticks(1), "p0 p1 p2 ");
-    EXPECT_EQ(rig.w.hides, 4);
-    { CSlideshow gone{rig.options, rig.list, rig.w, rig.w, rig.w, rig.clock}; }
-    EXPECT_FALSE(rig.w.listener);  // no call reaches a slideshow that is gone
 }
 
 TEST(SlideshowFade, TheDisplayGetsTheFadeTimeAndNextOrPreviousEndAFadeFirst) {
@@ -324,53 +229,6 @@ TEST(SlideshowActions, EachHotKeySlotRunsTheActionOfItsCommand) {
     EXPECT_EQ(rig.options.m_bEnabled, 0);
     EXPECT_EQ(SlideshowActionOfHotKey(13), nullptr);
     EXPECT_EQ(SlideshowActionOfHotKey(0), nullptr);
-}
-
-TEST(SlideshowRandom, TheIndexStaysInTheListWhateverTheCounter) {
-    CRuntimeRandom high(0xFFFFFFFFu);  // the state wraps at 32 bits
-    for (int i = 0; i < 1000; ++i) ASSERT_LE(static_cast<unsigned>(high.Next()), 0x7FFFu);
-    Rig rig(7);
-    EXPECT_EQ(rig.show.RandomImageIndex(), 0);  // empty display list
-    rig.list.Assign(Pictures(7));
-    for (uint64_t counter : {0x100000005ull, 0xFFFFFF9Cull, 0x80000000ull - 41}) {
-        rig.show.SeedRandom(1);
-        rig.clock.counter = counter;
-        const int32_t index = rig.show.RandomImageIndex();
-        EXPECT_TRUE(index >= 0 && index < 7) << counter;
-    }
-}
-
-TEST(SlideshowWorker, ShowsWithTheAlphaOfTheOpacityOnlyWhenEverythingAllows) {
-    Rig rig;
-    TraceCapture quiet;
-    auto step = [&rig](int opacity, int enabled) {
-        rig.options.m_nOpacity = opacity;
-        rig.options.m_bEnabled = enabled;
-        rig.show.OptionsChanged();
-        rig.show.WorkerStep();
-    };
-    step(25, 1);
-    rig.w.configVisible = true;
-    step(25, 1);
-    rig.w.configVisible = false;
-    rig.w.depth = 8;
-    step(25, 1);
-    rig.w.depth = 16;
-    step(0, 1);
-    step(100, 0);
-    step(100, 1);
-    EXPECT_EQ(rig.w.Shown(), "@63 @255 ");
-    EXPECT_EQ(rig.w.hides, 0);
-
-    // A picture rendered while the configuration window opened is hidden again; the pending
-    // rebuild waits for a later wake-up.
-    rig.w.onShow = [&rig] { rig.w.configVisible = true; };
-    rig.show.OnFolderChanged();
-    rig.clock.tick = rig.clock.tick + 6000;
-    rig.show.WorkerStep();
-    EXPECT_EQ(rig.w.hides, 1);
-    EXPECT_EQ(rig.rebuilds, 0);
-    EXPECT_NE(rig.show.LastFolderChange(), 0u);
 }
 
 TEST(SlideshowWorker, FolderChangesRebuildOnlyAfterFiveQuietSeconds) {
@@ -463,28 +321,6 @@ TEST(SlideshowRebuild, TheWorkerBuildsAnEmptyListAndWhatWaitedRunsInOrderWhenItE
     EXPECT_TRUE(rig.show.StopWorker(5000));
     EXPECT_EQ(rig.rebuilds, 2);
     EXPECT_EQ(rig.w.Paths(), "p0 p1 p2 p3 p2 p3 ");
-}
-
-TEST(SlideshowRebuild, ASecondRebuildReturnsAtOnceAndANoticeDuringARebuildStaysPending) {
-    Rig rig(3);
-    bool inner = true;
-    rig.show.SetRebuild([&](const std::vector<CImageItem>&) {
-        inner = rig.show.RebuildDisplayList();
-        rig.show.OnFolderChanged();  // a folder changes while the scan runs
-        return Pictures(3);
-    });
-    EXPECT_TRUE(rig.show.RebuildDisplayList());
-    EXPECT_FALSE(inner);
-    EXPECT_NE(rig.show.LastFolderChange(), 0u);
-
-    // A throwing rebuild leaves an empty list and the next one can run.
-    rig.show.SetRebuild([](const std::vector<CImageItem>&) -> std::vector<std::string> { throw 1; });
-    TraceCapture quiet;
-    EXPECT_TRUE(rig.show.RebuildDisplayList());
-    EXPECT_TRUE(rig.list.IsEmpty());
-    rig.show.SetRebuild([](const std::vector<CImageItem>&) { return Pictures(2); });
-    EXPECT_TRUE(rig.show.RebuildDisplayList());
-    EXPECT_EQ(rig.list.Count(), 2u);
 }
 
 // The user confirms the configuration window while a rebuild scans on the worker. The two

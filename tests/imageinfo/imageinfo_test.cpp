@@ -1,14 +1,9 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <string>
-#include <vector>
 
 #include "imageinfo/BmpInfoPicker.h"
 #include "imageinfo/GifSummaryInfoPicker.h"
-#include "imageinfo/ImageInfo.h"
 #include "imageinfo/JpgSummaryInfoPicker.h"
 #include "imageinfo/PCXSummaryInfoPicker.h"
 #include "imageinfo/TGASummaryInfoPicker.h"
@@ -118,35 +113,6 @@ TEST(HeaderReaders, FixedHeadersGiveTheirFields) {
     EXPECT_EQ(v.depth, -16);  // a signed byte
 }
 
-TEST(HeaderReaders, ExtensionDecidesTheReader) {
-    CImageInfoReaders readers;
-    auto reader = [&](const std::string& path) -> int {
-        for (size_t i = 0; i < readers.Readers().size(); ++i)
-            if (readers.Readers()[i]->Supports(path)) return int(i);
-        return -1;
-    };
-    const std::pair<const char*, int> cases[] = {
-        {"C:\\pics\\photo.JPG", 1}, {"a.b.Dib", 0}, {"x.pcx", 4}, {"C:\\my.bmp\\photo", -1}, {"photo.jpg ", -1},
-    };
-    for (const auto& c : cases) EXPECT_EQ(reader(c.first), c.second) << c.first;
-}
-
-TEST(JpegWalk, SizeComesFromTheFirstFrameWhateverTheComponents) {
-    Values v = ReadJpeg(kSoi + Jfif() + Frame(0xC0, 1920, 1080) + Scan());
-    EXPECT_TRUE(v.ok);
-    EXPECT_EQ(v.width, 1920);
-    EXPECT_EQ(v.height, 1080);
-    EXPECT_EQ(v.depth, 24);
-    // No start-of-image, leading junk and fill bytes before markers.
-    v = ReadJpeg("junk\xFF\xFF\xFF" + Frame(0xCF, 7, 9).substr(1) + "\xFF\xFF" + Scan());
-    EXPECT_TRUE(v.ok);
-    EXPECT_EQ(v.width, 7);
-    // A second frame header does not replace the first.
-    v = ReadJpeg(kSoi + Frame(0xC1, 10, 20) + Frame(0xC3, 30, 40) + Scan());
-    EXPECT_EQ(v.width, 10);
-    EXPECT_EQ(v.height, 20);
-}
-
 // Each segment's content holds bytes that look like a frame of another size or an early
 // scan; the walk must step over them by the segment's own structure.
 TEST(JpegWalk, SegmentsAreSkippedByTheirStructure) {
@@ -171,40 +137,6 @@ TEST(JpegWalk, SegmentsAreSkippedByTheirStructure) {
     EXPECT_EQ(ReadJpeg(kSoi + small + "\xFF\xD0\xFF\x01" + tail).width, 11);
 }
 
-TEST(JpegWalk, DamagedOrForeignStreamsFail) {
-    const std::string tail = Frame(0xC0, 11, 12) + Scan();
-    EXPECT_FALSE(ReadJpeg(kSoi + "\xFF\xE0" + BE16(2) + "JFIF" + tail).ok);
-    EXPECT_FALSE(ReadJpeg(kSoi + Jfif().substr(0, 15)).ok);
-    EXPECT_FALSE(ReadJpeg(kSoi + Frame(0xC0, 11, 12, 0) + Scan()).ok);
-    // A table that does not fit its segment.
-    EXPECT_FALSE(ReadJpeg(kSoi + Segment(0xDB, std::string(64, 0)) + tail).ok);
-    EXPECT_FALSE(ReadJpeg(kSoi + Segment(0xC4, std::string(16, 0) + "\x05") + tail).ok);
-    // A scan before any frame leaves no size.
-    EXPECT_FALSE(ReadJpeg(kSoi + Scan() + Frame(0xC0, 11, 12) + Scan()).ok);
-}
-
-// A JFIF extension segment (APP0 "JFXX", here with a thumbnail that holds a decoy frame)
-// follows the JFIF header in many camera and editor files.
-TEST(JpegWalk, AnApp0OtherThanJfifIsSkippedByItsLength) {
-    const std::string tail = Frame(0xC0, 11, 12) + Scan();
-    const std::string jfxx = Segment(0xE0, std::string("JFXX\0\x10", 6) + Frame(0xC0, 999, 999) + "\xFF\xDA");
-    EXPECT_EQ(ReadJpeg(kSoi + Jfif() + jfxx + tail).width, 11);
-    EXPECT_EQ(ReadJpeg(kSoi + jfxx + tail).height, 12);
-    EXPECT_FALSE(ReadJpeg(kSoi + "\xFF\xE0" + BE16(600) + "JFXX" + tail).ok);
-}
-
-TEST(JpegWalk, SegmentLengthsBelowTwoOrPastTheEndFail) {
-    const std::string tail = Frame(0xC0, 11, 12) + Scan();
-    for (int marker : {0xE1, 0xDB, 0xC4, 0xDD, 0xC0}) {
-        for (unsigned len : {0u, 1u}) {
-            EXPECT_FALSE(ReadJpeg(kSoi + "\xFF" + char(marker) + BE16(len) + std::string(40, 1) + tail).ok)
-                << std::hex << marker << " length " << len;
-        }
-    }
-    // An APP1 that claims more bytes than the file holds.
-    EXPECT_FALSE(ReadJpeg(kSoi + tail.substr(0, 5) + "\xFF\xE1" + BE16(60000) + tail).ok);
-}
-
 // The walk stops after a fixed number of bytes instead of reading a huge file to its end.
 TEST(JpegWalk, ReadsAtMostTheScanBudget) {
     std::string filler(CJpgSummaryInfoPicker::kMaxScanBytes - 64, '\xFF');
@@ -212,56 +144,6 @@ TEST(JpegWalk, ReadsAtMostTheScanBudget) {
     EXPECT_TRUE(ReadJpeg(filler + tail).ok);
     filler.append(128, '\xFF');
     EXPECT_FALSE(ReadJpeg(filler + tail).ok);
-}
-
-class ImageInfoFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/velum-imageinfo-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        m_dir = tmpl;
-    }
-    void TearDown() override {
-        for (const std::string& f : m_files) std::remove(f.c_str());
-        rmdir(m_dir.c_str());
-    }
-    std::string Write(const std::string& name, const std::string& bytes) {
-        const std::string path = m_dir + "/" + name;
-        FILE* f = std::fopen(path.c_str(), "wb");
-        EXPECT_NE(f, nullptr);
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-        m_files.push_back(path);
-        return path;
-    }
-    std::string m_dir;
-    std::vector<std::string> m_files;
-};
-
-TEST_F(ImageInfoFiles, FirstMatchingReaderDecidesAndFailureKeepsCallersValues) {
-    CImageInfoReaders readers;
-    int32_t w = 5, h = 6, d = 7;
-    readers.GetImageInfo(Write("a.GIF", Gif(300, 200, 0xF4)), w, h, d);
-    EXPECT_EQ(w, 300);
-    EXPECT_EQ(h, 200);
-    EXPECT_EQ(d, 5);
-    readers.GetImageInfo(Write("b.jpeg", kSoi + Jfif() + Frame(0xC2, 64, 48, 1) + Scan()), w, h, d);
-    EXPECT_EQ(w, 64);
-    EXPECT_EQ(h, 48);
-    EXPECT_EQ(d, 24);
-    // A GIF named as a bitmap: the bitmap reader fails and no other reader is asked.
-    h = 6, d = 7;
-    readers.GetImageInfo(Write("c.bmp", Gif(300, 200, 0)), w, h, d);
-    EXPECT_EQ(w, 0);
-    EXPECT_EQ(h, 6);
-    EXPECT_EQ(d, 7);
-    w = 9;
-    readers.GetImageInfo(m_dir + "/missing.tga", w, h, d);
-    EXPECT_EQ(w, 0);
-    w = 9;
-    readers.GetImageInfo(Write("f.tga", std::string(18, 1)), w, h, d);
-    EXPECT_EQ(w, 257);
-    EXPECT_EQ(d, 1);
 }
 
 }  // namespace

@@ -45,12 +45,6 @@ struct Rig {
 };
 }  // namespace
 
-TEST(FolderSet, LowerCasedSortedAndEachOnce) {
-    CFolderSet set;
-    for (const char* p : {"C:\\Pics", "c:\\pics", "D:\\a", "C:\\PICS\\Sub", "c:\\a\xC4", "C:\\A", "d:\\A"}) set.Add(p);
-    EXPECT_EQ(set.Folders(), (std::vector<std::string>{"c:\\a", "c:\\a\xC4", "c:\\pics", "c:\\pics\\sub", "d:\\a"}));
-}
-
 TEST(FolderWatcher, ReportsFilesAsOneAndSubFoldersAsZeroAndArmsAgain) {
     Rig rig;
     EXPECT_EQ(rig.watcher.AddFolder("C:\\Watched"), 0);
@@ -95,85 +89,4 @@ TEST(FolderWatcher, StartReturnsOnlyOnceEveryThreadHasItsNotificationsOpen) {
     EXPECT_EQ(rig.fake.opened, 80);
     rig.watcher.Clear();
     rig.fake.ExpectAllReleased();
-}
-
-TEST(FolderWatcher, UnwatchableFolderIsLeftOutAndTriedAgainAtRestart) {
-    Rig rig;
-    rig.fake.unwatchable.insert("e:\\unplugged");
-    rig.watcher.AddFolder("E:\\Unplugged");
-    rig.watcher.AddFolder("C:\\Here");
-    rig.watcher.Start();
-    ASSERT_TRUE(rig.Waiting(1));
-    ASSERT_TRUE(rig.Change("c:\\here", false, 1));
-    // The rebuild starts the watcher afresh: the folder is back by then.
-    rig.watcher.Stop();
-    rig.fake.unwatchable.clear();
-    rig.watcher.Start();
-    ASSERT_TRUE(rig.Waiting(1));
-    ASSERT_TRUE(rig.Change("e:\\unplugged", true, 2));
-    rig.watcher.Clear();
-    rig.fake.ExpectAllReleased();
-}
-
-TEST(FolderWatcher, NotificationThatCannotBeArmedIsOpenedAgainOrDropped) {
-    Rig rig;
-    rig.watcher.AddFolder("C:\\x");
-    rig.watcher.Start();
-    ASSERT_TRUE(rig.Waiting(1));
-    rig.fake.Locked([&] { rig.fake.failRearm = true; });
-    ASSERT_TRUE(rig.Change("c:\\x", false, 1));
-    ASSERT_TRUE(rig.Waiting(1, 3));
-    // Gone meanwhile: its slot is dropped and the other notification still works.
-    rig.fake.Locked([&] { rig.fake.unwatchable.insert("c:\\x"); });
-    ASSERT_TRUE(rig.Change("c:\\x", false, 2));
-    ASSERT_TRUE(rig.Waiting(1));
-    ASSERT_TRUE(rig.Change("c:\\x", true, 3));
-    rig.watcher.Clear();
-    rig.fake.ExpectAllReleased();
-}
-
-TEST(FolderWatcher, FailedWaitEndsWatchingUntilCleared) {
-    Rig rig;
-    rig.watcher.AddFolder("C:\\x");
-    rig.fake.Locked([&] { rig.fake.failWaits = true; });
-    rig.watcher.Start();
-    ASSERT_TRUE(rig.fake.WaitUntil([&] { return rig.fake.closed == 2; }));
-    // The flag stays set, so only a Clear (the next rebuild) brings a new thread.
-    EXPECT_TRUE(rig.watcher.IsWatching());
-    rig.watcher.Start();
-    EXPECT_EQ(rig.fake.opened, 2);
-    rig.watcher.Clear();
-    rig.fake.Locked([&] { rig.fake.failWaits = false; });
-    rig.watcher.AddFolder("C:\\x");
-    rig.watcher.Start();
-    ASSERT_TRUE(rig.Waiting(1, 4));
-    EXPECT_EQ(rig.fake.stopsCreated, 2);
-    rig.watcher.Clear();
-    rig.fake.ExpectAllReleased();
-}
-
-TEST(FolderWatcher, AddingWhileWatchingRestartsWithTheNewFolder) {
-    Rig rig;
-    rig.watcher.Start();  // an empty set waits on the stop signal alone
-    ASSERT_TRUE(rig.Waiting(1));
-    EXPECT_EQ(rig.fake.widestWait, 0u);
-    rig.watcher.AddFolder("C:\\New");
-    EXPECT_TRUE(rig.watcher.IsWatching());
-    ASSERT_TRUE(rig.Waiting(1, 2));
-    ASSERT_TRUE(rig.Change("c:\\new", false, 1));
-    rig.watcher.Stop();
-    rig.watcher.Stop();
-    EXPECT_EQ(rig.fake.stopsCreated, 1);
-    rig.fake.ExpectAllReleased();
-}
-
-TEST(FolderWatcher, NoStopSignalMeansNoWatching) {
-    Rig rig;
-    TraceCapture trace;
-    rig.watcher.AddFolder("C:\\x");
-    rig.fake.failStop = true;
-    rig.watcher.SetWatching(true);
-    EXPECT_FALSE(rig.watcher.IsWatching());
-    EXPECT_EQ(rig.fake.opened, 0);
-    EXPECT_TRUE(trace.Has("; error msg: Unable to create event"));
 }

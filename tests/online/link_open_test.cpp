@@ -15,16 +15,4 @@ TEST(BrowserCommandLine, PlaceholderIsReplacedByTheAddress) {
     EXPECT_EQ(BrowserCommandLine("b.exe %1 -new-window", "u"), "b.exe  u");
 }
 
-TEST(BrowserCommandLine, LineWithoutPlaceholderIsKeptWhole) {
-    EXPECT_EQ(BrowserCommandLine("b.exe -url", "http://a.example/"), "b.exe -url http://a.example/");
-    EXPECT_EQ(BrowserCommandLine("", "u"), " u");
-    // A lone '%' or "%2" is no placeholder.
-    EXPECT_EQ(BrowserCommandLine("b.exe %2 %", "u"), "b.exe %2 % u");
-}
-
-TEST(HyperLinkErrorMessage, KnownCodesAndTheUnknownRest) {
-    EXPECT_EQ(HyperLinkErrorMessage(1), "Unable to open hyperlink:\n\nUnknown Error (1) occurred.");
-    EXPECT_EQ(HyperLinkErrorMessage(-5), "Unable to open hyperlink:\n\nUnknown Error (-5) occurred.");
-}
-
 }  // namespace

@@ -8,12 +8,6 @@
 
 namespace {
 
-std::string Record(const std::string& name, const std::string& url, const std::string& description = "") {
-    std::string r = "<wallpaper_site>\r\n<name>" + name + "</name>\r\n<url>" + url + "</url>\r\n";
-    if (!description.empty()) r += "<description>" + description + "</description>\r\n";
-    return r + "</wallpaper_site>\r\n";
-}
-
 TEST(ParseSite, TagsIgnoreCaseAndBlanksAndTheAddressIsNormalised) {
     const std::string text =
         "junk < Wallpaper_Site >\n<  NAME >  Big Pics  </name>< URL>  HTTP://Pics.Example.COM/A  </URL>"
@@ -34,50 +28,6 @@ TEST(ParseSite, TagsIgnoreCaseAndBlanksAndTheAddressIsNormalised) {
     EXPECT_EQ(site.m_strUrl, "http://b");
 }
 
-TEST(ParseSite, MalformedRecordsFail) {
-    const char* bad[] = {
-        "<wallpaper_site><name>a</name><wallpaper_site><url>http://a</url></wallpaper_site>",  // second start
-        "<wallpaper_site><name> </name><url>http://a</url></wallpaper_site>",                  // blank name
-        "<wallpaper_site><name>a</name><url>www.a.example</url></wallpaper_site>",             // no scheme
-        "<wallpaper_site><name>a</name><url>http://a",                                         // no '<' after value
-        "<wallpaper_sites><name>a</name><url>http://a</url></wallpaper_site>",                 // no start tag
-    };
-    for (const char* text : bad) {
-        CSiteItem site;
-        long long pos = 0;
-        EXPECT_FALSE(ParseSite(site, text, pos)) << text;
-    }
-    CSiteItem site;
-    long long pos = -1;
-    EXPECT_FALSE(ParseSite(site, Record("a", "http://a"), pos));
-}
-
-TEST(SiteList, ADownloadKeepsItsFirst25RecordsUpToTheFirstBadOne) {
-    std::string text;
-    for (int i = 0; i < 40; ++i)
-        text += Record("Site " + std::to_string(i), "http://s" + std::to_string(i) + ".example");
-    COptionData d;
-    d.UpdateSiteList(text, 17);
-    ASSERT_EQ(d.m_sites.size(), 25u);
-    EXPECT_EQ(d.m_sites[24].m_strUrl, "http://s24.example");
-    EXPECT_EQ(d.m_nSiteListDay, 17);
-
-    // A record without a description keeps the one before; a bad record ends the list.
-    d.UpdateSiteList(Record("One", "http://one", "first") + Record("Two", "http://two") + Record("Bad", "one.example") +
-                         Record("Three", "http://three"),
-                     9);
-    ASSERT_EQ(d.m_sites.size(), 2u);
-    EXPECT_EQ(d.m_sites[1].m_strDescription, "first");
-
-    // Nothing usable: the old list and day stay.
-    const auto before = d.m_sites;
-    for (const std::string& none : {std::string(), std::string("no tags"), Record("x", "www.example.com")}) {
-        d.UpdateSiteList(none, 20);
-        EXPECT_EQ(d.m_sites, before) << none;
-        EXPECT_EQ(d.m_nSiteListDay, 9);
-    }
-}
-
 TEST(SiteList, RefreshIsDueWhenNeverDoneOrFiveDaysOld) {
     COptionData d;
     struct Case {
@@ -90,21 +40,6 @@ TEST(SiteList, RefreshIsDueWhenNeverDoneOrFiveDaysOld) {
         d.m_nSiteListDay = static_cast<uint8_t>(c.stamp);
         EXPECT_EQ(d.IsSiteListRefreshDue(c.today), c.due) << c.stamp << " " << c.today;
     }
-}
-
-TEST(SiteMenu, AnEmptyListGetsTheTwoBuiltInSitesOnce) {
-    COptionData d;
-    auto entries = SiteMenuEntries(d);
-    ASSERT_EQ(entries.size(), 2u);
-    ASSERT_EQ(d.m_sites.size(), 2u);
-    EXPECT_EQ(entries[1].id, 37101u);
-    EXPECT_EQ(entries[0].text, d.m_sites[0].m_strName);
-    EXPECT_EQ(SiteMenuEntries(d).size(), 2u);
-    for (CSiteItem site : d.m_sites) EXPECT_TRUE(IsValidSite(site)) << site.m_strUrl;
-    // A list that is not empty is left alone.
-    d.m_sites.resize(1);
-    d.SetDefaultSites();
-    EXPECT_EQ(d.m_sites.size(), 1u);
 }
 
 TEST(SiteMenu, OfThirtySitesOnlyTheFirstTwentySixAreListedAndOpen) {

@@ -106,19 +106,6 @@ TEST(FetchText, TheBodyIsReadToItsEndInWhateverPartsItArrives) {
     }
 }
 
-TEST(FetchText, OnlyStatus200CountsAsAnAnswer) {
-    for (int status : {404, 503}) {
-        FakeTransport t;
-        Answer a = Ok("<html>Please log in</html>");
-        a.head.status = status;
-        t.answers = {a};
-        FetchResult r = Fetch(t);
-        // A proxy or server that cannot get through now is worth another try later.
-        EXPECT_EQ(r.failure, status == 503 ? FetchFailure::Unavailable : FetchFailure::Status) << status;
-        EXPECT_EQ(t.delivered, 0u) << "the body of a " << status << " was read";
-    }
-}
-
 TEST(FetchText, TheAnnouncedLengthMustBeMetExactly) {
     struct Case {
         std::string length;

@@ -52,14 +52,6 @@ TEST(NewsText, ControlCharactersGoAndACutKeepsWholeCharacters) {
     EXPECT_EQ(cut.substr(cut.size() - 5), "\xC3\xA4...");
 }
 
-TEST(NewsText, Utf8IsToldFromTheAnsiCodePage) {
-    EXPECT_TRUE(
-        IsValidUtf8("Gr\xC3\xBC\xC3\x9F"
-                    "e \xE2\x82\xAC \xF0\x9F\x98\x80"));
-    for (const char* bad : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
-        EXPECT_FALSE(IsValidUtf8(bad)) << bad;
-}
-
 // Answers by address, and remembers what was asked.
 class FakeFetcher : public ITextFetcher {
 public:
@@ -120,74 +112,6 @@ TEST(UpdateCheck, OnlyAMissingConnectionAsksForARetry) {
         f.answers[kNewsFileAddress] = c.news;
         EXPECT_EQ(RunUpdateCheck(f, kVelumVersion).kind, c.want) << f.asked.size();
     }
-}
-
-TEST(SiteListDownload, HandsOverTheTextOrSaysWhetherToRetry) {
-    FakeFetcher f;
-    f.answers[kSiteListFileAddress] = FakeFetcher::Text("<wallpaper_site>");
-    EXPECT_EQ(RunSiteListDownload(f).text, "<wallpaper_site>");
-    for (FetchFailure failure : {FetchFailure::CannotConnect, FetchFailure::ShortBody}) {
-        f.answers[kSiteListFileAddress] = FakeFetcher::Failure(failure);
-        SiteListOutcome o = RunSiteListDownload(f);
-        EXPECT_EQ(o.offline, failure == FetchFailure::CannotConnect);
-        EXPECT_TRUE(o.text.empty());
-    }
-}
-
-TEST(DownloadSlot, OnceARunAndRetriesOnlyWhenAwaited) {
-    CDownloadSlot slot;
-    // A result or a timer that nobody waits for changes nothing.
-    EXPECT_FALSE(slot.Finish(false));
-    EXPECT_FALSE(slot.BeginRetry());
-    ASSERT_TRUE(slot.Begin());
-    EXPECT_FALSE(slot.Begin());
-    EXPECT_FALSE(slot.BeginRetry());
-    ASSERT_TRUE(slot.Finish(true));
-    EXPECT_EQ(slot.GetState(), CDownloadSlot::WaitingRetry);
-    EXPECT_FALSE(slot.Begin());
-    EXPECT_FALSE(slot.Finish(false));
-    ASSERT_TRUE(slot.BeginRetry());
-    EXPECT_FALSE(slot.BeginRetry());
-    ASSERT_TRUE(slot.Finish(false));
-    EXPECT_EQ(slot.GetState(), CDownloadSlot::Done);
-    EXPECT_FALSE(slot.Begin());
-    EXPECT_FALSE(slot.BeginRetry());
-    EXPECT_FALSE(slot.Finish(true));
-
-    CDownloadSlot failed;
-    ASSERT_TRUE(failed.Begin());
-    failed.Abandon();
-    EXPECT_FALSE(failed.Begin());
-    EXPECT_FALSE(failed.Finish(false));
-}
-
-TEST(OnlineMailbox, DetachedThreadsHandOverWhileTheReaderTakes) {
-    COnlineMailbox& box = OnlineMailbox();
-    SiteListOutcome drained;
-    while (box.TakeSiteList(drained)) {
-    }
-    // Shared: the thread may still be inside Set when the wait returns.
-    auto done = std::make_shared<Event>(true, false);
-    ASSERT_TRUE(StartDetachedThread([&box, done] {
-        for (int i = 0; i < 2000; ++i) {
-            SiteListOutcome o;
-            o.text = std::string(100, static_cast<char>('a' + i % 26));
-            box.PutSiteList(o);
-        }
-        done->Set();
-    }));
-    int taken = 0;
-    SiteListOutcome o;
-    while (!done->Wait(0)) {
-        if (box.TakeSiteList(o)) {
-            ++taken;
-            ASSERT_EQ(o.text.size(), 100u);
-            ASSERT_EQ(o.text.find_first_not_of(o.text[0]), std::string::npos);
-        }
-    }
-    while (box.TakeSiteList(o)) ++taken;
-    EXPECT_GE(taken, 1);
-    EXPECT_FALSE(box.TakeSiteList(o)) << "a result is taken once";
 }
 
 }  // namespace

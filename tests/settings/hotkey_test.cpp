@@ -58,16 +58,6 @@ public:
     std::string log;
 };
 
-TEST(RegisterHotKeys, DefaultsRegisterAllFiveAfterReleasingThem) {
-    COptionData d;
-    FakeRegistrar r;
-    EXPECT_TRUE(RegisterHotKeys(d.m_hotkeys, r));
-    EXPECT_EQ(r.log, "U10 U11 U12 U19 U20 R10 R11 R12 R19 R20 ");
-    EXPECT_EQ(r.registered.size(), 5u);
-    UnregisterHotKeys(r);
-    EXPECT_TRUE(r.registered.empty());
-}
-
 TEST(RegisterHotKeys, AComboHeldElsewhereFailsAloneAndIsTracedWithItsSlot) {
     COptionData d;
     FakeRegistrar r;
@@ -77,19 +67,6 @@ TEST(RegisterHotKeys, AComboHeldElsewhereFailsAloneAndIsTracedWithItsSlot) {
     EXPECT_EQ(r.registered.count(10), 0u);
     EXPECT_EQ(r.registered.size(), 4u);
     EXPECT_TRUE(trace.Has("slot 0 (Ctrl + Alt + Home)"));
-}
-
-TEST(RegisterHotKeys, ChangedAndClearedSlotsReplaceTheOldCombinations) {
-    COptionData d;
-    FakeRegistrar r;
-    ASSERT_TRUE(RegisterHotKeys(d.m_hotkeys, r));
-    d.m_hotkeys[COptionData::HK_PREVIOUS] = CHotKeyItem('P', 6);
-    d.m_hotkeys[COptionData::HK_NEXT] = CHotKeyItem();
-    d.m_hotkeys[7] = CHotKeyItem('Z', 2);  // the slots past the five used ones are never registered
-    EXPECT_TRUE(RegisterHotKeys(d.m_hotkeys, r));
-    EXPECT_EQ(r.registered.size(), 4u);
-    EXPECT_EQ(r.registered.count(20), 0u);
-    EXPECT_EQ(r.registered[19].vk, static_cast<unsigned>('P'));
 }
 
 }  // namespace

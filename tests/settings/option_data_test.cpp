@@ -29,23 +29,6 @@ public:
 
 const char kExe[] = "C:\\Program Files\\Velum\\velum.exe";
 
-TEST(AutoStart, WritesTheQuotedPathUnderTheMachineKeyOrElseTheUsersOne) {
-    FakeRunKeys keys;
-    COptionData d;
-    d.m_bAutoStart = 1;
-    EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
-    EXPECT_EQ(keys.values[IAutoStartStore::LocalMachine]["Velum"], "\"C:\\Program Files\\Velum\\velum.exe\" -r");
-    EXPECT_TRUE(keys.values[IAutoStartStore::CurrentUser].empty());
-
-    // Without rights to the machine's key, and no value of ours there, the user's key.
-    keys.values[IAutoStartStore::LocalMachine].clear();
-    keys.open[IAutoStartStore::LocalMachine] = false;
-    EXPECT_TRUE(d.ApplyAutoStart(keys, std::string(300, 'a')));  // a long path is cut at 260
-    EXPECT_EQ(keys.values[IAutoStartStore::CurrentUser]["Velum"], "\"" + std::string(260, 'a') + "\" -r");
-    keys.open[IAutoStartStore::CurrentUser] = false;
-    EXPECT_FALSE(d.ApplyAutoStart(keys, kExe));
-}
-
 // A machine value for a copy in a folder its user can write would run that user's file at
 // every user's log-on.
 TEST(AutoStart, OnlyTheCopyInTheInstallersFolderWritesTheMachinesValue) {
@@ -69,46 +52,4 @@ TEST(AutoStart, OnlyTheCopyInTheInstallersFolderWritesTheMachinesValue) {
     EXPECT_EQ(keys.values[user].count("Velum"), 1u);
 }
 
-TEST(AutoStart, TurningItOffRemovesTheValueFromBothKeys) {
-    FakeRunKeys keys;
-    keys.values[IAutoStartStore::LocalMachine]["Velum"] = "x";
-    keys.values[IAutoStartStore::CurrentUser]["Velum"] = "y";
-    keys.values[IAutoStartStore::CurrentUser]["Other"] = "z";
-    COptionData d;
-    d.m_bAutoStart = 0;
-    EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
-    EXPECT_TRUE(keys.values[IAutoStartStore::LocalMachine].empty());
-    EXPECT_EQ(keys.values[IAutoStartStore::CurrentUser].size(), 1u);
-    // Nothing to remove is no failure.
-    EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
-}
-
 }  // namespace
-// A run with the rights to the machine's key and one without must not leave a value in
-// each key: Windows would start the program twice at log-on.
-TEST(AutoStart, OnlyOneValueIsLeftWhateverTheRights) {
-    FakeRunKeys keys;
-    COptionData d;
-    d.m_bAutoStart = 1;
-    keys.values[IAutoStartStore::CurrentUser]["Velum"] = "\"C:\\Old\\velum.exe\" -r";
-    keys.values[IAutoStartStore::CurrentUser]["Other"] = "z";
-    EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
-    EXPECT_EQ(keys.values[IAutoStartStore::LocalMachine].count("Velum"), 1u);
-    EXPECT_EQ(keys.values[IAutoStartStore::CurrentUser].count("Velum"), 0u);
-    EXPECT_EQ(keys.values[IAutoStartStore::CurrentUser].count("Other"), 1u);
-
-    // Now without the rights: the machine's value already starts the program.
-    keys.open[IAutoStartStore::LocalMachine] = false;
-    keys.values[IAutoStartStore::CurrentUser]["Velum"] = "y";
-    EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
-    EXPECT_EQ(keys.values[IAutoStartStore::CurrentUser].count("Velum"), 0u);
-    EXPECT_EQ(keys.values[IAutoStartStore::LocalMachine]["Velum"], "\"C:\\Program Files\\Velum\\velum.exe\" -r");
-
-    // Turning it off without the rights cannot remove the machine's value, and says so.
-    d.m_bAutoStart = 0;
-    EXPECT_FALSE(d.ApplyAutoStart(keys, kExe));
-    EXPECT_EQ(keys.values[IAutoStartStore::LocalMachine].count("Velum"), 1u);
-    keys.open[IAutoStartStore::LocalMachine] = true;
-    EXPECT_TRUE(d.ApplyAutoStart(keys, kExe));
-    EXPECT_TRUE(keys.values[IAutoStartStore::LocalMachine].empty());
-}
