@@ -132,7 +132,9 @@ TEST(DisplayList, ReadsStayWholeWhileTheListIsReplaced) {
     }));
     std::string path;
     for (int i = 0; i < 20000; ++i) {
-        if (list.At(static_cast<size_t>(i % 5), path)) ASSERT_EQ(path.size(), 40u);
+        if (list.At(static_cast<size_t>(i % 5), path)) {
+            ASSERT_EQ(path.size(), 40u);
+        }
     }
     stop = true;
     writer.Join();
