@@ -249,14 +249,10 @@ int CFileList::FolderIcon(const std::string& path) {
     return m_nFolderIcon < 0 ? 0 : m_nFolderIcon;
 }
 
-int CFileList::AddFileRow(const std::string& path, int32_t width, int32_t height, int32_t depth) {
+int CFileList::AddFileRow(const std::string& path) {
     if (!m_hWnd) return -1;
     CImageRow* record = NewRecord();
-    CImageItem item(path, false, false);
-    item.m_nWidth = width;
-    item.m_nHeight = height;
-    item.m_nDepth = depth;
-    FillRowFromItem(*record, item);
+    FillRowFromItem(*record, CImageItem(path, false, false));
     record->m_nIcon = FileIcon(path);
     const int row = InsertRow(RowCount(), record, 0);
     ClearSort();

@@ -33,8 +33,8 @@ public:
     bool IsAttached() const { return m_hWnd != nullptr; }
 
     // --- Rows. An addition clears the sort state: new rows go at the end. ---
-    // The caller has read the picture's size (width 0: not known).
-    int AddFileRow(const std::string& path, int32_t width, int32_t height, int32_t depth);
+    // The size is not known yet: the row shows it once set.
+    int AddFileRow(const std::string& path);
     // -1 (nothing added) for a path of one character or less.
     int AddFolderRow(const std::string& path, bool includeSubFolders);
     // Every entry becomes a row, whatever its path.

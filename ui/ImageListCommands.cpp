@@ -190,12 +190,10 @@ void CImageListCommands::RowsAdded(bool sizeColumns) {
 }
 
 int CImageListCommands::AddFileRow(const std::string& path) {
-    const int row = m_list.AddFileRow(path, 0, 0, 0);
+    const int row = m_list.AddFileRow(path);
     const CImageRow* record = m_list.RecordAt(row);
-    if (!record) return row;
-    if (m_headers && m_headers->Add(record->Id(), path)) return row;
-    // No thread to read it: the size stays unknown rather than the window waiting.
-    VL_TRACE();
+    // Without a thread to read it the size stays unknown rather than the window waiting.
+    if (record && !(m_headers && m_headers->Add(record->Id(), path))) VL_TRACE();
     return row;
 }
 
