@@ -40,18 +40,6 @@ Parsed ParseText(const std::string& text, FakeAttributes* fs = nullptr) {
 
 }  // namespace
 
-TEST(ImageFileList, WritesTextModeLinesWithoutFinalLineEnd) {
-    FakeAttributes fs;
-    CImageFileList list(&fs);
-    EXPECT_EQ(list.Format({}), "<image list>\r\n<header>\r\n<ver>1.1</ver>\r\n</header>\r\n</image list>");
-    EXPECT_EQ(list.Format({Entry("C:\\pics", 1, 1), Entry("C:\\a b\\x.jpg", 0, 0), Entry("D:\\f", 1, 0)}),
-              "<image list>\r\n<header>\r\n<ver>1.1</ver>\r\n</header>\r\n"
-              "<image>\r\n<path>C:\\pics</path>\r\n<incsubdir>1</incsubdir>\r\n</image>\r\n"
-              "<image>\r\n<path>C:\\a b\\x.jpg</path>\r\n</image>\r\n"
-              "<image>\r\n<path>D:\\f</path>\r\n</image>\r\n"
-              "</image list>");
-}
-
 // Older versions read only the code page: a file is in UTF-8 only when a name needs it.
 TEST(ImageFileList, NamesOutsideTheCodePageMakeAUtf8FileWithAByteOrderMark) {
     FakeAttributes fs;

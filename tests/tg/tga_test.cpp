@@ -62,42 +62,6 @@ TEST(TgaDecoder, OriginCornersPutTheFirstStoredPixelInTheirCorner) {
     }
 }
 
-TEST(TgaDecoder, DepthsAndKindsDecodeToOpaqueColours) {
-    // 32 bit with a transparent pixel still comes out opaque.
-    Bytes b32 = Header(2, 1, 1, 32, 0x28);
-    b32.insert(b32.end(), {0x10, 0x20, 0x30, 0x00});
-    // 16 and 15 bit: A RRRRR GGGGG BBBBB, five bits widened to eight.
-    Bytes b16 = Header(2, 2, 1, 16, 0x20);
-    b16.insert(b16.end(), {0x00, 0x7C, 0x1F, 0x80});  // pure red; pure blue with the attribute bit set
-    Bytes b15 = Header(2, 1, 1, 15, 0x20);
-    b15.insert(b15.end(), {0xE0, 0x03});  // pure green
-    Bytes grey = Header(3, 1, 1, 8, 0x20);
-    grey.push_back(0x80);
-    // Colour-mapped with a first index of 5 and 16-bit entries.
-    Bytes mapped = Header(1, 2, 1, 8, 0x20, 2, 16, 5);
-    mapped.insert(mapped.end(), {0x00, 0x7C, 0xFF, 0x7F});  // entries 5 (red) and 6 (white)
-    mapped.insert(mapped.end(), {6, 5});
-
-    tg::Image img;
-    ASSERT_TRUE(Decode(b32, img));
-    EXPECT_EQ(img.Row(0)[0], 0xFF302010u);
-    ASSERT_TRUE(Decode(b16, img));
-    EXPECT_EQ(img.Row(0)[0], kRed);
-    EXPECT_EQ(img.Row(0)[1], kBlue);
-    ASSERT_TRUE(Decode(b15, img));
-    EXPECT_EQ(img.Row(0)[0], kGreen);
-    ASSERT_TRUE(Decode(grey, img));
-    EXPECT_EQ(img.Row(0)[0], 0xFF808080u);
-    ASSERT_TRUE(Decode(mapped, img));
-    EXPECT_EQ(img.Row(0)[0], kWhite);
-    EXPECT_EQ(img.Row(0)[1], kRed);
-
-    // An index outside the map is damage, not black.
-    mapped.back() = 4;
-    EXPECT_FALSE(Decode(mapped, img));
-    EXPECT_TRUE(img.pixels.empty());
-}
-
 // Encodes pixels as run-length packets: runs where they repeat, raw packets otherwise.
 Bytes EncodeRle(const std::vector<uint32_t>& px) {
     Bytes out;
