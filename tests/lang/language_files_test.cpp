@@ -1,6 +1,5 @@
 // Holds the shipped language files to the keys the program looks up.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <set>
 #include <string>
@@ -119,25 +118,6 @@ TEST(LanguageFilesTest, EveryKeyTheProgramLooksUpIsThere) {
             EXPECT_TRUE(mgr.GetFont(section, font)) << section;
         }
     }
-}
-
-// The Japanese file is Shift-JIS throughout and says so, or Windows would show it garbled.
-TEST(LanguageFilesTest, TheJapaneseFileIsInCodePage932) {
-    std::string bytes;
-    ASSERT_EQ(ReadFileBytes(kFolder + "/vmjpn.lng", bytes, kMaxLanguageFileBytes), ReadResult::Ok);
-    CLangInfo info;
-    ASSERT_TRUE(ReadLangInfo(bytes, info));
-    EXPECT_EQ(info.m_nCodePage, 932u);
-    EXPECT_EQ(info.m_strLangName, "\x93\xfa\x96\x7b\x8c\xea");  // Japanese, as the language names itself
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
-    std::string out(bytes.size() * 2, '\0');
-    char* in = &bytes[0];
-    char* to = &out[0];
-    size_t inLeft = bytes.size(), outLeft = out.size();
-    EXPECT_NE(iconv(cd, &in, &inLeft, &to, &outLeft), static_cast<size_t>(-1)) << "bad byte at " << in - bytes.data();
-    EXPECT_EQ(inLeft, 0u);
-    iconv_close(cd);
 }
 
 }  // namespace

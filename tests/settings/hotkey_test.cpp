@@ -28,14 +28,6 @@ TEST(HotKeyText, ModifiersInFixedOrderBeforeTheKeyName) {
     EXPECT_EQ(HotKeyKeyName(0), std::string(1, '\0'));
 }
 
-TEST(HotKeyRegistration, ModifierFlagsTranslateAndExtendedIsDropped) {
-    // The two flag sets use the same bits for different keys: Alt is 4 on one side, 1 on the other.
-    EXPECT_EQ(HotKeyRegisterModifiers(4), HOTKEY_MOD_ALT);
-    EXPECT_EQ(HotKeyRegisterModifiers(1), HOTKEY_MOD_SHIFT);
-    EXPECT_EQ(HotKeyRegisterModifiers(2), HOTKEY_MOD_CONTROL);
-    EXPECT_EQ(HotKeyRegisterModifiers(8), 0u);
-}
-
 // Remembers what is registered; combinations in `taken` belong to another program.
 class FakeRegistrar : public IHotKeyRegistrar {
 public:

@@ -13,7 +13,6 @@ namespace {
 class HeldFiles : public ISettingsFiles {
 public:
     ReadResult Read(const std::string& path, std::string& bytes) override {
-        ++reads;
         if (IsHeld(path)) {
             if (heldReads > 0) --heldReads;
             return ReadResult::CannotOpen;
@@ -30,7 +29,6 @@ public:
 
     std::string held;
     int heldReads = 0;
-    int reads = 0;
 };
 
 class SettingsStoreTest : public ::testing::Test {
@@ -65,32 +63,6 @@ COptionData WithInterval(int32_t seconds) {
     return d;
 }
 
-// A damaged file used to be overwritten by the defaults at the end of the run.
-TEST_F(SettingsStoreTest, AFileThatDidNotLoadIsSetAsideOnceBeforeTheFirstSave) {
-    const std::string damaged = SaveSettingsBytes(WithInterval(40)).substr(0, 30);
-    ASSERT_TRUE(WriteFileReplacing(path, damaged));
-    CSettingsStore store(path, 0);
-    EXPECT_EQ(store.Load(), SettingsLoad::Damaged);
-    store.Options().SetDefaults();
-    EXPECT_EQ(store.Save(), SettingsSave::Saved);
-    EXPECT_EQ(Read(path + ".bad"), damaged);
-    EXPECT_EQ(SavedInterval(), 30);
-
-    // A file that loads is replaced as always, and the kept bytes stay as they are.
-    CSettingsStore next(path, 0);
-    EXPECT_EQ(next.Load(), SettingsLoad::Loaded);
-    next.Options().m_nInterval = 50;
-    EXPECT_EQ(next.Save(), SettingsSave::Saved);
-    EXPECT_EQ(SavedInterval(), 50);
-    EXPECT_EQ(Read(path + ".bad"), damaged);
-
-    // No file yet: nothing to keep.
-    CSettingsStore first(m_dir + "/none.dat", 0);
-    EXPECT_EQ(first.Load(), SettingsLoad::Missing);
-    EXPECT_EQ(first.Save(), SettingsSave::Saved);
-    EXPECT_EQ(Read(m_dir + "/none.dat.bad"), "(none)");
-}
-
 TEST_F(SettingsStoreTest, ACopySetAsideIsNeverReplacedAndFiveAreTheMost) {
     const std::string names[] = {".bad", ".bad2", ".bad3", ".bad4", ".bad5"};
     for (int i = 0; i < 5; ++i) {
@@ -119,15 +91,8 @@ TEST_F(SettingsStoreTest, ABusyFileIsWaitedForAtStartAndThenTakenWithTheConfirme
     saved.m_images.emplace_back("C:\\pics\\a.jpg", false, false);
     ASSERT_TRUE(SaveSettingsFile(path, saved));
 
-    // Freed while starting: loaded as usual.
-    files.held = path;
-    files.heldReads = 3;
-    CSettingsStore quick(path, 2000, files);
-    EXPECT_EQ(quick.Load(), SettingsLoad::Loaded);
-    EXPECT_FALSE(quick.IsPending());
-    EXPECT_EQ(quick.Options().m_nInterval, 40);
-
     // Still held when the wait is over: pending, never set aside or saved over.
+    files.held = path;
     files.heldReads = 1000;
     CSettingsStore store(path, 300, files);
     ASSERT_EQ(store.Load(), SettingsLoad::Busy);
@@ -144,9 +109,7 @@ TEST_F(SettingsStoreTest, ABusyFileIsWaitedForAtStartAndThenTakenWithTheConfirme
     EXPECT_EQ(store.Revert(), SettingsLoad::Busy);
     EXPECT_EQ(o.m_nInterval, 90);
     bool changed = true;
-    const int reads = files.reads;
     EXPECT_EQ(store.TakePendingFile(changed), SettingsLoad::Busy);
-    EXPECT_EQ(files.reads, reads + 1);  // a retry does not wait
     EXPECT_FALSE(changed);
     EXPECT_EQ(o.m_nInterval, 90);
     EXPECT_EQ(SavedInterval(), 40);
@@ -171,30 +134,6 @@ TEST_F(SettingsStoreTest, ABusyFileIsWaitedForAtStartAndThenTakenWithTheConfirme
     EXPECT_EQ(Read(path + ".bad"), "(none)");
 }
 
-TEST_F(SettingsStoreTest, APendingFileWithoutChangesIsTakenAsItIsAndADamagedOneEndsTheWait) {
-    ASSERT_TRUE(SaveSettingsFile(path, WithInterval(40)));
-    files.held = path;
-    files.heldReads = 1;
-    CSettingsStore store(path, 0, files);
-    ASSERT_EQ(store.Load(), SettingsLoad::Busy);
-    store.Options().SetDefaults();
-    store.StartupDone();
-    bool changed = true;
-    EXPECT_EQ(store.TakePendingFile(changed), SettingsLoad::Loaded);
-    EXPECT_FALSE(changed);
-    EXPECT_EQ(store.Options().m_nInterval, 40);
-
-    ASSERT_TRUE(WriteFileReplacing(path, "damaged"));
-    files.heldReads = 1;
-    CSettingsStore late(path, 0, files);
-    ASSERT_EQ(late.Load(), SettingsLoad::Busy);
-    late.StartupDone();
-    EXPECT_EQ(late.TakePendingFile(changed), SettingsLoad::Damaged);
-    EXPECT_FALSE(late.IsPending());
-    EXPECT_EQ(late.Save(), SettingsSave::Saved);
-    EXPECT_EQ(Read(path + ".bad"), "damaged");
-}
-
 TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndTheEditsStayUnsaved) {
     ASSERT_TRUE(WriteFileReplacing(path, "not a settings file"));
     CSettingsStore store(path, 0, files);
@@ -217,16 +156,6 @@ TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndTheEditsStayUnsaved) {
     EXPECT_EQ(store.Save(), SettingsSave::Saved);
     EXPECT_FALSE(store.IsModified());
     EXPECT_EQ(Read(path + ".bad"), "not a settings file");
-
-    // Saved from a dialog while the window still holds edits: they stay pending.
-    store.SetModified(true);
-    store.Options().m_nInterval = 45;
-    EXPECT_EQ(store.SaveKeepingEdits(), SettingsSave::Saved);
-    EXPECT_TRUE(store.IsModified());
-    EXPECT_EQ(SavedInterval(), 45);
-    store.SetModified(false);
-    EXPECT_EQ(store.SaveKeepingEdits(), SettingsSave::Saved);
-    EXPECT_FALSE(store.IsModified());
 }
 
 TEST_F(SettingsStoreTest, RevertBringsBackTheFileButKeepsTheRunStateAndTheLanguage) {
@@ -254,12 +183,6 @@ TEST_F(SettingsStoreTest, RevertBringsBackTheFileButKeepsTheRunStateAndTheLangua
     EXPECT_EQ(store.Revert(), SettingsLoad::Damaged);
     EXPECT_EQ(o.m_nInterval, 77);
     EXPECT_FALSE(store.IsModified());
-    files.held = path;
-    files.heldReads = 1000;
-    CSettingsStore held(path, 0, files);
-    EXPECT_EQ(held.Revert(), SettingsLoad::Busy);
-    files.heldReads = 0;
-    EXPECT_EQ(held.Save(), SettingsSave::Saved);
     EXPECT_EQ(store.Save(), SettingsSave::Saved);
     EXPECT_EQ(Read(path + ".bad"), "(none)");
     EXPECT_EQ(SavedInterval(), 77);

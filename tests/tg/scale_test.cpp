@@ -55,6 +55,8 @@ TEST(Sizing, ThumbnailsFitAndAreNeverEnlarged) {
     ASSERT_TRUE(tg::PlanThumbnail(128, 128, 50, 20, w, h));
     EXPECT_EQ(w, 50);
     EXPECT_EQ(h, 20);
+    ASSERT_TRUE(tg::PlanThumbnail(128, 128, 300, 199, w, h));  // 84.9 rounds to 85
+    EXPECT_EQ(h, 85);
     // Narrower than the box but too tall: shrunk all the same.
     ASSERT_TRUE(tg::PlanThumbnail(128, 96, 100, 200, w, h));
     EXPECT_EQ(w, 48);

@@ -111,11 +111,8 @@ TEST(SizeList, StoredSizeThatIsNoPresetIsKept) {
     struct Case {
         int screenWidth, w, h, count, selected;
     } cases[] = {
-        {1280, 400, 250, 15, 4},     // hand-edited: just before 400 x 300
-        {1280, 1280, 1024, 15, 15},  // a preset as wide as the screen
-        {1024, 1600, 1200, 12, 12},  // from a larger screen
-        {1024, 100, 50, 12, 1},      // narrower than every preset
-        {1024, 400, 0, 11, 0},       // no size: the full-screen entry
+        {1280, 400, 250, 15, 4},  // hand-edited: just before 400 x 300
+        {1024, 400, 0, 11, 0},    // no size: the full-screen entry
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " on " << c.screenWidth);
@@ -128,10 +125,6 @@ TEST(SizeList, StoredSizeThatIsNoPresetIsKept) {
         EXPECT_EQ(w, c.selected > 0 ? c.w : -1);
         EXPECT_EQ(h, c.h);
     }
-    int w = 5, h = 6;
-    TakeSize(BuildSizeList(1024, 800, 600), 99, w, h);
-    EXPECT_EQ(w, -1);
-    EXPECT_EQ(h, 6);
 }
 
 }  // namespace

