@@ -1,5 +1,5 @@
 // The Thumbnails view in process, in the configuration window's own template, with the
-// real plug-in: the list modes and the cell size.
+// real plug-in: the list modes.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -95,7 +95,7 @@ protected:
     HWND hwnd = nullptr, list = nullptr;
 };
 
-TEST_F(ThumbnailViewTest, TheModesSwitchByStyleAndADamagedSizeUses128) {
+TEST_F(ThumbnailViewTest, TheModesSwitchByStyleAndAreTakenOnlyAtOk) {
     Open();
     EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
     SendMessageA(hwnd, WM_COMMAND, ID_THUMBNAILS_VIEW, 0);
@@ -110,25 +110,6 @@ TEST_F(ThumbnailViewTest, TheModesSwitchByStyleAndADamagedSizeUses128) {
     EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
     dlg->thumbs.TakeMode(host.options);
     EXPECT_EQ(host.options.m_nListViewMode, 7);
-    SendMessageA(hwnd, WM_COMMAND, ID_THUMBNAILS_VIEW, 0);
-    dlg->thumbs.TakeMode(host.options);
-    EXPECT_EQ(host.options.m_nListViewMode, 1);
-    EXPECT_EQ(host.modified, 2);
-    int cx = 0, cy = 0, damagedCx = 0, damagedCy = 0;
-    ASSERT_TRUE(ImageList_GetIconSize(dlg->thumbs.CellImageList(), &cx, &cy));
-    SendMessageA(hwnd, WM_COMMAND, ID_THUMBNAILS_VIEW, 0);
-    EXPECT_EQ(host.modified, 2) << "already in Thumbnails";
-
-    // A damaged settings file: the box is 128 x 128, the stored values stay.
-    host.options.m_nThumbWidth = 100000;
-    host.options.m_nThumbHeight = -3;
-    dlg->thumbs.OnThumbnailSizeChanged();
-    SendMessageA(hwnd, WM_COMMAND, ID_THUMBNAILS_VIEW, 0);
-    ASSERT_TRUE(ImageList_GetIconSize(dlg->thumbs.CellImageList(), &damagedCx, &damagedCy));
-    EXPECT_EQ(damagedCx, cx);
-    EXPECT_EQ(damagedCy, cy);
-    EXPECT_EQ(host.options.m_nThumbWidth, 100000);
-    EXPECT_EQ(host.options.m_nThumbHeight, -3);
 }
 
 }  // namespace
