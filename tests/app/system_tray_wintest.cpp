@@ -63,17 +63,6 @@ HICON AppIcon() {
     return LoadIcon(nullptr, IDI_APPLICATION);
 }
 
-TEST(SystemTray, IconWithoutParentReportsToItsOwnWindowAndGoesWithTheObject) {
-    {
-        CSystemTray tray;
-        ASSERT_TRUE(tray.AddIcon(nullptr, "Velum orphan", AppIcon(), IDR_TRAYMENU));
-        EXPECT_EQ(tray.NotifyIconData().hWnd, tray.GetSafeHwnd());
-        EXPECT_NE(tray.GetSafeHwnd(), nullptr);
-        EXPECT_TRUE(WaitForTrayTip("Velum orphan", true, 5000));
-    }
-    EXPECT_TRUE(WaitForTrayTip("Velum orphan", false, 5000));
-}
-
 TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
     Owner owner;
     CSystemTray tray;
@@ -94,25 +83,6 @@ TEST(SystemTray, IconComesBackWhenTheTaskbarIsRebuilt) {
     EXPECT_EQ(tray.NotifyIconData().uFlags, 7u);
     EXPECT_EQ(tray.NotifyIconData().hIcon, disabled);
     EXPECT_EQ(tray.NotifyIconData().uCallbackMessage, static_cast<UINT>(WM_TRAY_NOTIFY));
-}
-
-TEST(SystemTray, DoubleClickSendsTheDefaultCommandAndOtherIconsAreIgnored) {
-    Owner owner;
-    CSystemTray tray;
-    ASSERT_TRUE(tray.AddIcon(owner.hwnd, "Velum", AppIcon(), IDR_TRAYMENU));
-    tray.SetDefaultCommand(ID_CONFIGURE, false);
-    EXPECT_EQ(tray.HandleIconMessage(133, WM_LBUTTONDBLCLK), 0);
-    EXPECT_EQ(tray.HandleIconMessage(132, WM_LBUTTONUP), 1);  // taken, but does nothing
-    EXPECT_TRUE(owner.seen.empty());
-    EXPECT_EQ(tray.HandleIconMessage(132, WM_LBUTTONDBLCLK), 1);
-    ASSERT_EQ(owner.seen.size(), 1u);
-    EXPECT_EQ(LOWORD(owner.seen[0].wParam), ID_CONFIGURE);
-    // Given by position: the id of that item of the menu's first submenu.
-    tray.SetDefaultCommand(4, true);
-    EXPECT_EQ(tray.DefaultCommandId(), 32789u);
-    tray.HandleIconMessage(132, WM_LBUTTONDBLCLK);
-    ASSERT_EQ(owner.seen.size(), 2u);
-    EXPECT_EQ(LOWORD(owner.seen[1].wParam), 32789);
 }
 
 TEST(SystemTray, RightClickHandsTheFreshMenuToTheWindowBeforeItOpens) {
