@@ -67,13 +67,6 @@ TEST(WinAutoStart, WritesAndRemovesTheRunValue) {
     EXPECT_TRUE(ApplyAutoStart(d));  // nothing left to remove
 }
 
-TEST(WinSettingsPath, LiesInTheUsersApplicationDataFolder) {
-    CWinSettingsLocation location;
-    const std::string path = GetSettingsPath(location);
-    EXPECT_NE(path.find("\\Velum\\vm.dat"), std::string::npos) << path;
-    EXPECT_TRUE(location.IsDirectory(path.substr(0, path.size() - 7)));
-}
-
 // Another program (a backup, a virus scanner) may hold the file open for a moment.
 TEST(WinSettingsFile, AFileHeldOpenIsWaitedForAndNotSetAsideWhileHeld) {
     char temp[MAX_PATH];
