@@ -44,10 +44,4 @@ end_by_u
 after=$(json_field "$(show_settings)" m_nNextIndex)
 [ "$after" -eq $((next + 2)) ] || fail "second run: m_nNextIndex $after, expected $((next + 2))"
 
-# "-u" with no instance running only removes the Run value.
-"$WINE" reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run' /v Velum /d '"x" -r' /f </dev/null >/dev/null 2>&1
-[ -n "$(run_value)" ] || fail "could not set up the Run value"
-run_velum -u || fail "-u alone did not end"
-[ -z "$(run_value)" ] || fail "-u alone left the Run value"
-[ "$(velumctl count)" = 0 ] || fail "-u alone left a window"
 echo ok
