@@ -4,7 +4,6 @@
 //   velumctl wait-gone SECONDS      exit 0 once none exists, 1 on time-out
 //   velumctl visible                prints "visible" or "hidden"; exit 1 when there is none
 //   velumctl foreground             prints "front" when it is the foreground window, else "behind"
-//   velumctl text                   prints the texts of its child windows, one a line
 //   velumctl sync                   returns once the window has worked off its sent messages
 //   velumctl command ID             posts WM_COMMAND ID to it
 //   velumctl message NUMBER [W L]   sends the message and prints the answer
@@ -64,6 +63,17 @@ int Usage() {
     return 2;
 }
 
+int PrintRect(const RECT& rc) {
+    printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    return 0;
+}
+
+// A window's rectangle on the screen.
+int PrintWindowRect(HWND hwnd) {
+    RECT rc;
+    return hwnd && GetWindowRect(hwnd, &rc) ? PrintRect(rc) : 1;
+}
+
 // Lists the visible top-level windows on stderr, so that a time-out shows what was there.
 BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
     char title[128] = {}, cls[64] = {};
@@ -71,13 +81,6 @@ BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
     GetWindowTextA(hwnd, title, sizeof title);
     GetClassNameA(hwnd, cls, sizeof cls);
     fprintf(stderr, "  window %p class \"%s\" title \"%s\"\n", static_cast<void*>(hwnd), cls, title);
-    return TRUE;
-}
-
-BOOL CALLBACK PrintText(HWND hwnd, LPARAM) {
-    char text[512] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    if (*text) printf("%s\n", text);
     return TRUE;
 }
 
@@ -265,8 +268,7 @@ int PrintRemoteRect(HWND window, UINT msg, WPARAM wParam, const RECT& in) {
         !SendTimeout(window, msg, wParam, reinterpret_cast<LPARAM>(block.At(0))) || !block.Read(0, &rc, sizeof rc))
         return 1;
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-    printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-    return 0;
+    return PrintRect(rc);
 }
 
 struct OwnedSearch {
@@ -377,12 +379,7 @@ int DialogCommand(HWND main, int argc, char** argv) {
         LocalFree(wide);
         return ok ? 0 : 1;
     }
-    if (!strcmp(cmd, "dialog-rect")) {
-        RECT rc;
-        if (!GetWindowRect(item, &rc)) return 1;
-        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-        return 0;
-    }
+    if (!strcmp(cmd, "dialog-rect")) return PrintWindowRect(item);
     if (!strcmp(cmd, "dialog-check")) {
         DWORD_PTR state = 0;
         if (!SendTimeout(item, BM_GETCHECK, 0, 0, &state)) return 1;
@@ -492,10 +489,6 @@ int main(int argc, char** argv) {
         printf("%s\n", GetForegroundWindow() == hwnd ? "front" : "behind");
         return 0;
     }
-    if (!strcmp(cmd, "text")) {
-        EnumChildWindows(hwnd, PrintText, 0);
-        return 0;
-    }
     if (!strcmp(cmd, "sync")) return Sync(hwnd) ? 0 : 1;
     if (!strcmp(cmd, "command") && argc == 3) {
         return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(atoi(argv[2])), 0) ? 0 : 1;
@@ -508,12 +501,7 @@ int main(int argc, char** argv) {
         printf("%ld\n", static_cast<long>(answer));
         return 0;
     }
-    if (!strcmp(cmd, "rect")) {
-        RECT rc;
-        if (!GetWindowRect(hwnd, &rc)) return 1;
-        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-        return 0;
-    }
+    if (!strcmp(cmd, "rect")) return PrintWindowRect(hwnd);
     if (!strcmp(cmd, "moving")) {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
@@ -521,38 +509,29 @@ int main(int argc, char** argv) {
         printf("%s\n", moving ? "moving" : "still");
         return 0;
     }
-    if (!strcmp(cmd, "item-text") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        if (!item) return 1;
+    HWND item = argc >= 3 ? GetDlgItem(hwnd, atoi(argv[2])) : nullptr;
+    if (!strcmp(cmd, "item-text") && item) {
         char text[512] = {};
         // Sent, not GetWindowText: that gives an edit control of another process no text.
         if (!SendTimeout(item, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text))) return 1;
         printf("%s\n", text);
         return 0;
     }
-    if (!strcmp(cmd, "set-text") && argc == 4) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        return item && SendTimeout(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3])) ? 0 : 1;
-    }
-    if (!strcmp(cmd, "item-rect") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        RECT rc;
-        if (!item || !GetWindowRect(item, &rc)) return 1;
-        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-        return 0;
-    }
-    if (!strcmp(cmd, "dropped") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
+    if (!strcmp(cmd, "set-text") && item && argc == 4)
+        return SendTimeout(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3])) ? 0 : 1;
+    if (!strcmp(cmd, "item-rect")) return PrintWindowRect(item);
+    if (!strcmp(cmd, "dropped") && item) {
         DWORD_PTR dropped = 0;
-        if (!item || !SendTimeout(item, CB_GETDROPPEDSTATE, 0, 0, &dropped)) return 1;
+        if (!SendTimeout(item, CB_GETDROPPEDSTATE, 0, 0, &dropped)) return 1;
         printf("%s\n", dropped ? "dropped" : "closed");
         return 0;
     }
-    if (!strcmp(cmd, "select") && argc == 4) {
-        int id = atoi(argv[2]);
-        HWND item = GetDlgItem(hwnd, id);
-        if (!item || !SendTimeout(item, CB_SETCURSEL, static_cast<WPARAM>(atoi(argv[3])), 0)) return 1;
-        return SendTimeout(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(item)) ? 0 : 1;
+    if (!strcmp(cmd, "select") && item && argc == 4) {
+        if (!SendTimeout(item, CB_SETCURSEL, static_cast<WPARAM>(atoi(argv[3])), 0)) return 1;
+        return SendTimeout(hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(item), CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(item))
+                   ? 0
+                   : 1;
     }
     if (!strcmp(cmd, "key") && argc == 3) {
         GUITHREADINFO info{};
