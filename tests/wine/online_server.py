@@ -124,55 +124,42 @@ class Handler(socketserver.StreamRequestHandler):
 
     def hostile(self, path):
         close = ("Connection", "close")
-        if path == "/ok":
-            self.send(head(200, "OK", [("Content-Length", "5"), close]) + b"hello")
-        elif path == "/404":
-            self.send(head(404, "Not Found", [("Content-Length", "8"), close]) + b"not here")
-        elif path == "/portal":
-            self.send(head(302, "Found", [("Location", "http://127.0.0.1:%d/login" % self.server.port),
-                                          ("Content-Length", "0"), close]))
-        elif path == "/login":
-            body = b"<html><body>Please log in</body></html>"
-            self.send(head(403, "Forbidden", [("Content-Length", str(len(body))), close]) + body)
-        elif path == "/nolength":
-            self.send(head(200, "OK", [close]) + b"no length, ")
-            time.sleep(0.3)
-            self.send(b"read to the end")
-        elif path == "/chunked":
-            self.send(head(200, "OK", [("Transfer-Encoding", "chunked"), close]))
-            for part in (b"part one, ", b"part two"):
-                self.send(b"%x\r\n%s\r\n" % (len(part), part))
-                time.sleep(0.3)
-            self.send(b"0\r\n\r\n")
-        elif path == "/slow":
-            body = [b"first part, ", b"second part, ", b"third part"]
-            self.send(head(200, "OK", [("Content-Length", str(sum(map(len, body)))), close]))
-            for part in body:
+        login = b"<html><body>Please log in</body></html>"
+        fixed = {  # path: status, reason, headers, body
+            "/ok": (200, "OK", [("Content-Length", "5")], b"hello"),
+            "/404": (404, "Not Found", [("Content-Length", "8")], b"not here"),
+            "/portal": (302, "Found", [("Location", "http://127.0.0.1:%d/login" % self.server.port),
+                                       ("Content-Length", "0")], b""),
+            "/login": (403, "Forbidden", [("Content-Length", str(len(login)))], login),
+            "/huge-length": (200, "OK", [("Content-Length", "4294967295")], b"x" * 64),
+            "/negative-length": (200, "OK", [("Content-Length", "-1")], b"x" * 64),
+            "/text-length": (200, "OK", [("Content-Length", "twelve")], b"x" * 12),
+            "/short": (200, "OK", [("Content-Length", "100")], b"only ten b"),
+            "/loop": (302, "Found", [("Location", "/loop"), ("Content-Length", "0")], b""),
+        }
+        # path: headers, then the parts of the body with a pause after each
+        paced = {
+            "/nolength": ([], [b"no length, ", b"read to the end"], 0.3),
+            "/chunked": ([("Transfer-Encoding", "chunked")],
+                         [b"%x\r\n%s\r\n" % (len(p), p) for p in (b"part one, ", b"part two")] + [b"0\r\n\r\n"], 0.3),
+            "/slow": ([("Content-Length", "35")], [b"first part, ", b"second part, ", b"third part"], 1),
+            "/drip": ([("Content-Length", "1000")], [b"x"] * 1000, 2),
+        }
+        if path in fixed:
+            status, reason, headers, body = fixed[path]
+            self.send(head(status, reason, headers + [close]) + body)
+        elif path in paced:
+            headers, parts, pause = paced[path]
+            self.send(head(200, "OK", headers + [close]))
+            for part in parts:
                 self.send(part)
-                time.sleep(1)
-        elif path == "/huge-length":
-            self.send(head(200, "OK", [("Content-Length", "4294967295"), close]) + b"x" * 64)
-        elif path == "/negative-length":
-            self.send(head(200, "OK", [("Content-Length", "-1"), close]) + b"x" * 64)
-        elif path == "/text-length":
-            self.send(head(200, "OK", [("Content-Length", "twelve"), close]) + b"x" * 12)
-        elif path == "/short":
-            self.send(head(200, "OK", [("Content-Length", "100"), close]) + b"only ten b")
-        elif path == "/10mb":
-            self.send(head(200, "OK", [("Content-Length", str(TEN_MB)), close]))
+                time.sleep(pause)
+        elif path in ("/10mb", "/10mb-nolength"):
+            length = [] if path.endswith("nolength") else [("Content-Length", str(TEN_MB))]
+            self.send(head(200, "OK", length + [close]))
             self.stream(TEN_MB)
-        elif path == "/10mb-nolength":
-            self.send(head(200, "OK", [close]))
-            self.stream(TEN_MB)
-        elif path == "/drip":
-            self.send(head(200, "OK", [("Content-Length", "1000"), close]))
-            for _ in range(1000):
-                self.send(b"x")
-                time.sleep(2)
         elif path == "/hang":
             self.hang()
-        elif path == "/loop":
-            self.send(head(302, "Found", [("Location", "/loop"), ("Content-Length", "0"), close]))
         elif path.startswith("/chain"):
             # /chainN answers after N redirects.
             rest = path[6:].split("-")

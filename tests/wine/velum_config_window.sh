@@ -1,6 +1,5 @@
-# The configuration window with a real process and real input: maximize and restore by the
-# button and by a double click on the caption band; real border drags and a press that
-# starts the move loop; an interval of 3 or of text shows the platform's message and keeps
+# The configuration window with a real process and real input: real border drags and a
+# press that starts the move loop; an interval of 3 shows the platform's message and keeps
 # the window open, 1000 is saved; Esc cancels; a change of the display sequence alone is
 # saved by Exit. A save that cannot be written is told with the file's path and Velum keeps
 # running with the edit; Exit then asks whether to end anyway, and No keeps it running.
@@ -20,21 +19,7 @@ wait_state visible
 
 read -r x y w h < <(velumctl rect)
 echo "window: $x $y $w $h"
-# 1. Maximize and restore: the button, then a double click on the caption band.
-velumctl_rc command 1012
-wait_for "0 0 1280 1024" velumctl rect
-velumctl_rc command 1012
-wait_for "$x $y $w $h" velumctl rect
-velumctl message 515 0 $(( 37 << 16 | 200 )) >/dev/null  # WM_LBUTTONDBLCLK at (200, 37): below the band
-velumctl_rc sync
-wait_for "$x $y $w $h" velumctl rect
-velumctl message 515 0 $(( 36 << 16 | 200 )) >/dev/null
-wait_for "0 0 1280 1024" velumctl rect
-velumctl message 515 0 $(( 36 << 16 | 200 )) >/dev/null
-wait_for "$x $y $w $h" velumctl rect
-echo "maximize and restore: ok"
-
-# 2. Real mouse drags. The left border 50 pixels in: the width stays at the minimum and
+# 1. Real mouse drags. The left border 50 pixels in: the width stays at the minimum and
 # the left edge follows the mouse, so the window slides; the right border 100 out widens
 # it; a press on a free point of the caption band starts moving it.
 xdotool mousemove --sync $(( x + 1 )) $(( y + 200 ))
@@ -57,16 +42,11 @@ xdotool mouseup 1
 xdotool mousemove 0 0
 echo "mouse drags: ok"
 
-# 3. The interval's check keeps the window open; 1000 is taken and saved.
+# 2. The interval's check keeps the window open; 1000 is taken and saved.
 velumctl_rc set-text 1017 3
 velumctl_rc command 1
 out=$(velumctl answer-box 30) || fail "no message for interval 3"
 [ "$out" = "$(hex 'Please enter an integer between 5 and 1000.')" ] || fail "message for 3: $out"
-wait_state visible
-velumctl_rc set-text 1017 "1,000"
-velumctl_rc command 1
-out=$(velumctl answer-box 30) || fail "no message for 1,000"
-[ "$out" = "$(hex 'Please enter an integer.')" ] || fail "message for 1,000: $out"
 wait_state visible
 velumctl_rc set-text 1017 1000
 velumctl_rc command 1
@@ -74,7 +54,7 @@ wait_state hidden
 [ "$(setting m_nInterval)" = 1000 ] || fail "interval 1000 not saved: $(setting m_nInterval)"
 echo "interval check: ok"
 
-# 4. The settings folder does not take the new file: a folder stands where it would go.
+# 3. The settings folder does not take the new file: a folder stands where it would go.
 dir=$(settings_dir)
 mkdir "$dir/vm.dat.new"
 velumctl_rc command 32771
@@ -100,19 +80,16 @@ wait_state hidden
 [ "$(setting m_nInterval)" = 200 ] || fail "interval 200 not saved once the folder took it"
 echo "failed save: ok"
 
-# 5. Esc cancels: the opacity chosen is dropped, in the file and in the window.
+# 4. Esc cancels: the opacity chosen is not saved.
 velumctl_rc command 32771
 wait_state visible
 velumctl_rc select 1010 9
 velumctl_rc key 27
 wait_state hidden
 [ "$(setting m_nOpacity)" = 25 ] || fail "Esc saved the opacity"
-velumctl_rc command 32771
-wait_state visible
-[ "$(velumctl combo 1010)" = "4 25%" ] || fail "after Esc the opacity reads $(velumctl combo 1010)"
 echo "esc: ok"
 
-# 6. A change of the display sequence alone is saved by Exit.
+# 5. A change of the display sequence alone is saved by Exit.
 velumctl_rc select 1016 1
 exit_velum
 json=$(show_settings)

@@ -1,8 +1,7 @@
-# Without a usable language folder velum.exe shows message 155 and ends; with the shipped
-# folder it starts normally. A stored language file that has gone (the program folder
-# moved, the file deleted) falls back to the program's own: the same file name, else
-# English; the settings keep that file. Help without its file says so in the language.
-# Under a Japanese code page (932) the configuration window shows the Japanese file's texts.
+# Without a usable language folder velum.exe shows message 155 and ends. A stored language
+# file that has gone falls back to the program's file of the same name, which the settings
+# keep. Under a Japanese code page (932) the configuration window shows the Japanese file's
+# texts and a folder whose name holds a 0x5C trail byte plays.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 cd "$TEST_TMP"
@@ -31,40 +30,17 @@ run_copy "no vm*.lng in the language folder"
 cp "$PROGRAM_DIR"/language/*.lng prog/language/
 folder=$(winepath -w "$TEST_TMP/prog/language" | tr -d '\r')
 
-# Help (32772) without vm.chm in the program folder says so in the language of FILE.
-help_message() {  # help_message FILE
-  local want got
-  want=$(tool lang get "$PROGRAM_DIR/language/$1" Strings 0007 | od -An -tx1 | tr -d ' \n')
-  velumctl_rc command 32772
-  got=$(velumctl answer-box 30) || fail "$1: no message for the missing help file"
-  [ "$got" = "$want" ] || fail "$1: the help message is $got, want $want"
-}
+# A stored language file that has gone (the program folder moved): the program's file of
+# the same name is loaded without a message and kept in the settings.
+write_settings '{"m_strLanguageFile":"C:\\Old Place\\language\\vmdeu.lng","m_bCheckUpdate":0,"m_bRefreshSites":0,"m_images":[{"path":"C:\\x.jpg"}]}'
+start_copy
+velumctl_rc wait-window 60 || fail "no main window for a moved language file ($(velumctl boxes))"
+velumctl_rc sync || fail "main window does not answer"
+[ -z "$(velumctl boxes)" ] || fail "unexpected message: $(velumctl boxes)"
+end_by_u
+got=$(show_settings | grep -o '"m_strLanguageFile":"[^"]*"' | cut -d'"' -f4 | sed 's/\\\\/\\/g')
+[ "${got,,}" = "${folder,,}\\vmdeu.lng" ] || fail "the settings keep '$got', not vmdeu.lng"
 
-
-# start_with PATH EXPECTED-0006 KEPT-FILE: the shipped folder, PATH stored as the language:
-# no message at the start, message "0006" (a colour depth below 16 bits) in the language
-# that PATH falls back to, and the settings keep that file of the program's folder.
-start_with() {
-  write_settings "{\"m_strLanguageFile\":\"${1//\\/\\\\}\",\"m_bCheckUpdate\":0,\"m_bRefreshSites\":0,\"m_images\":[{\"path\":\"C:\\\\x.jpg\"}]}"
-  start_copy
-  velumctl_rc wait-window 60 || fail "no main window with $1 ($(velumctl boxes))"
-  velumctl_rc sync || fail "main window does not answer"
-  [ -z "$(velumctl boxes)" ] || fail "unexpected message: $(velumctl boxes)"
-  velumctl message 126 >/dev/null &  # WM_DISPLAYCHANGE, 0 bits per pixel; returns once answered
-  local sender=$! want out got
-  want=$(printf "$2" | od -An -tx1 | tr -d ' \n')
-  out=$(velumctl answer-box 30) || fail "$1: no message box after the colour depth change"
-  wait "$sender" || true
-  [ "$out" = "$want" ] || fail "$1: message 0006 is $out"
-  help_message "$3"
-  # Answered boxes linger hidden under Wine, titled "Velum" too, and would take Exit: "-u"
-  # finds the main window by its marker.
-  end_by_u
-  got=$(show_settings | grep -o '"m_strLanguageFile":"[^"]*"' | cut -d'"' -f4 | sed 's/\\\\/\\/g')
-  [ "${got,,}" = "${folder,,}\\$3" ] || fail "$1: the settings keep '$got', not $3"
-}
-start_with 'C:\nowhere\language\vmxyz.lng' 'Velum just can run in 16 bit or higher color mode.\n Do you want adjust the setting of display now?' vmeng.lng
-start_with 'C:\Old Place\language\vmdeu.lng' 'Velum l\344uft nur mit einer Farbtiefe von 16 Bit oder mehr.\nM\366chten Sie die Anzeigeeinstellungen jetzt \344ndern?' vmdeu.lng
 # Code page 932 (Wine takes it from the locale), the Japanese file: the Cancel button reads
 # back through the window as the file's Shift-JIS bytes. A folder named 表 (95 5C in Shift-JIS:
 # its trail byte is a backslash), stored in the code page, plays its picture.

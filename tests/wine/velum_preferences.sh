@@ -1,7 +1,7 @@
 # The preferences sheet with the real mouse and keyboard: OK stores start with Windows
 # (and writes the Run value) and a new Enable/Disable hotkey typed into its field, which
-# then works system-wide while the old one is free for others. "-u" with the sheet open, or
-# with the wizard's Cancel question, ends the program and removes the Run value.
+# then works system-wide while the old one is free for others. "-u" with the sheet open
+# ends the program and removes the Run value.
 set -euo pipefail
 . "$SOURCE_DIR/tests/wine/velum-common.bash"
 . "$SOURCE_DIR/tests/wine/sheet-common.bash"
@@ -40,41 +40,12 @@ grep -qF "$(hotkey_json "$value")" <<<"$json" || fail "Enable/Disable hotkey $va
 [ "$(json_field "$json" m_bEnabled)" = 0 ] || fail "Ctrl + Alt + End did not turn the slideshow off"
 echo "ok and hotkeys: ok"
 
-# 2. Configure brings the open sheet forward instead of the window; "-u" with the sheet open
-# ends the program and removes the Run value.
+# 2. "-u" with the sheet open ends the program and removes the Run value.
 launch_velum -r
 velumctl_rc command 32775
 sheetctl_rc wait 30 || fail "no sheet"
-velumctl_rc command 32771
-velumctl_rc sync
-[ "$(velumctl visible)" = hidden ] || fail "Configure opened the window behind the sheet"
 end_by_u
 [ -z "$(run_value)" ] || fail "-u left the Run value"
 echo "-u with the sheet open: ok"
-
-# 3. Quick Setup from the menu, Deutsch on its language page, Esc: the question shows; "-u"
-# ends the program within 3 s without spinning, and the cancelled wizard stores nothing.
-box_shows() { [ -n "$(velumctl boxes)" ]; }
-launch_velum -r
-velumctl_rc command 32792
-sheetctl_rc wait 30 || fail "no quick setup wizard"
-sheet_next
-sheet_keys 1063 Up Return
-xdotool key Escape  # the pointer is still over the sheet: the keyboard follows it
-wait_until 30 box_shows || fail "Esc in the wizard asked nothing"
-hz=$(getconf CLK_TCK)
-started=$(now_ms)
-run_velum -u || fail "-u did not end"
-before=$(cpu_ticks "$VELUM_PID")
-last=$before
-while kill -0 "$VELUM_PID" 2>/dev/null && [ $(( $(now_ms) - started )) -lt 3000 ]; do
-  last=$(cpu_ticks "$VELUM_PID" 2>/dev/null || echo "$last")
-  sleep 0.1
-done
-wait_velum_exit 0 || fail "-u with the wizard's question showing did not end the program within 3 s"
-used_ms=$(( (last - before) * 1000 / hz ))
-echo "-u ended the program (wizard question) in $(( $(now_ms) - started )) ms, using ${used_ms} ms of CPU meanwhile"
-[ "$used_ms" -le 500 ] || fail "the program used ${used_ms} ms of CPU while ending"
-grep -qF 'vmdeu.lng' <<<"$(show_settings)" && fail "the language of the cancelled wizard was stored"
 
 echo ok

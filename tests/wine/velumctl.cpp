@@ -1,37 +1,23 @@
 // Lets the Wine scripts look at and talk to a running velum.exe:
-//   velumctl -w TITLE COMMAND ...   works on its dialog titled TITLE instead of the main window
 //   velumctl count                  number of main windows titled "Velum"
 //   velumctl wait-window SECONDS    exit 0 once one exists, 1 on time-out
 //   velumctl wait-gone SECONDS      exit 0 once none exists, 1 on time-out
 //   velumctl visible                prints "visible" or "hidden"; exit 1 when there is none
 //   velumctl foreground             prints "front" when it is the foreground window, else "behind"
-//   velumctl text                   prints the texts of its child windows, one a line
 //   velumctl sync                   returns once the window has worked off its sent messages
 //   velumctl command ID             posts WM_COMMAND ID to it
 //   velumctl message NUMBER [W L]   sends the message and prints the answer
-//   velumctl post NUMBER W [L]      posts the message (L 0 when left out), e.g. a WM_TIMER
 //   velumctl rect                   prints "X Y W H", its window rectangle on the screen
 //   velumctl item-text ID           prints the text of its child control ID
 //   velumctl set-text ID TEXT       sets the text of child control ID
-//   velumctl combo ID               prints "INDEX TEXT" of the selection of combo box ID
 //   velumctl select ID INDEX        selects an entry of combo box ID as a user does (with CBN_SELCHANGE)
 //   velumctl key VK                 presses and releases the key in the control that has the focus
 //   velumctl moving                 prints "moving" while its thread runs the system's move or size loop
 //   velumctl item-rect ID           prints "X Y W H" of child control ID on the screen
-//   velumctl checked ID             prints "checked" or "unchecked" for button ID
-//   velumctl enabled ID             prints "enabled" or "disabled" for child control ID
 //   velumctl dropped ID             prints "dropped" while the list of combo box ID is open, else "closed"
-//   velumctl tray-keys KEY...       opens the tray menu as a right click on the icon does and
-//                                   presses the keys in it: up, down, left, right, return, escape
-//   velumctl hotkey ID...           posts WM_HOTKEY for each id (of the default combination),
-//                                   each answered before the next goes
-//   velumctl double-click-icon      a double click on its tray icon, as the tray reports it
 //   velumctl sweep W L              posts every message from WM_USER to WM_USER + 0x1000 but the
 //                                   one that ends the program, with W and L, to the main window
 //                                   and the display window (its process's layered window)
-//   velumctl tray-tip TIP SECONDS   exit 0 once the tray holds an icon with that tip
-//   velumctl icon-rect              prints "X Y W H" of the tray's (only) icon on the screen
-//   velumctl hotkeys-taken          exit 0 when no default combination is free, else names them
 //   velumctl hold-home FILE         holds Ctrl + Alt + Home for itself until FILE exists
 //   velumctl hold-file FILE UNTIL   opens FILE without sharing, prints "holding", closes it once
 //                                   the file UNTIL exists (at most 120 s)
@@ -62,10 +48,7 @@
 #include <shellapi.h>
 
 #include "base/WideName_win.h"
-#include "res/MainMessages.h"
-#include "res/TrayIds.h"
 #include "settings/HotKey.h"
-#include "tests/support_win/TrayProbe_win.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -75,7 +58,21 @@
 
 namespace {
 
-const char* g_title = "Velum";
+int Usage() {
+    fprintf(stderr, "usage: see the head of velumctl.cpp\n");
+    return 2;
+}
+
+int PrintRect(const RECT& rc) {
+    printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    return 0;
+}
+
+// A window's rectangle on the screen.
+int PrintWindowRect(HWND hwnd) {
+    RECT rc;
+    return hwnd && GetWindowRect(hwnd, &rc) ? PrintRect(rc) : 1;
+}
 
 // Lists the visible top-level windows on stderr, so that a time-out shows what was there.
 BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
@@ -87,20 +84,12 @@ BOOL CALLBACK PrintVisible(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
-BOOL CALLBACK PrintText(HWND hwnd, LPARAM) {
-    char text[512] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    if (*text) printf("%s\n", text);
-    return TRUE;
-}
-
 BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     char title[64] = {}, cls[64] = {};
     GetWindowTextA(hwnd, title, sizeof title);
     GetClassNameA(hwnd, cls, sizeof cls);
-    // Its message boxes have the same title and class, but an owner; its other dialogs have one too.
-    const bool main = strcmp(g_title, "Velum") == 0;
-    if (strcmp(title, g_title) == 0 && strcmp(cls, "#32770") == 0 && (!main || !GetWindow(hwnd, GW_OWNER)))
+    // Its message boxes and other dialogs have the same title and class, but an owner.
+    if (strcmp(title, "Velum") == 0 && strcmp(cls, "#32770") == 0 && !GetWindow(hwnd, GW_OWNER))
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
     return TRUE;
 }
@@ -116,8 +105,8 @@ bool WaitFor(bool present, double seconds) {
     for (;;) {
         if (MainWindows().empty() != present) return true;
         if (static_cast<LONG>(GetTickCount() - end) >= 0) {
-            fprintf(stderr, "velumctl: %s \"%s\" after %g s; visible windows:\n",
-                    present ? "no window titled" : "a window is left titled", g_title, seconds);
+            fprintf(stderr, "velumctl: %s after %g s; visible windows:\n",
+                    present ? "no main window" : "a main window is left", seconds);
             EnumWindows(PrintVisible, 0);
             return false;
         }
@@ -128,17 +117,6 @@ bool WaitFor(bool present, double seconds) {
 bool Sync(HWND hwnd) {
     DWORD_PTR answer = 0;
     return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer) != 0;
-}
-
-BOOL CALLBACK FindIconWindow(HWND hwnd, LPARAM lParam) {
-    char cls[64] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (strcmp(cls, "__winex11_tray_icon") == 0 || strcmp(cls, "__wine_tray_icon") == 0) {
-        *reinterpret_cast<HWND*>(lParam) = hwnd;
-        return FALSE;
-    }
-    EnumChildWindows(hwnd, FindIconWindow, lParam);
-    return *reinterpret_cast<HWND*>(lParam) ? FALSE : TRUE;
 }
 
 const char* g_boxTitle = "Velum";
@@ -201,46 +179,12 @@ bool SendTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_PTR* a
     return SendMessageTimeoutA(hwnd, msg, wParam, lParam, SMTO_NORMAL, 20000, answer ? answer : &ignored) != 0;
 }
 
-int Usage();
-
-BOOL CALLBACK FindMenu(HWND hwnd, LPARAM lParam) {
-    char cls[64] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (strcmp(cls, "#32768") == 0 && IsWindowVisible(hwnd)) {
-        *reinterpret_cast<HWND*>(lParam) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The menu's own loop takes every key message of its thread, whichever window it is for.
-int TrayKeys(HWND main, int count, char** keys) {
-    const struct {
-        const char* name;
-        WPARAM key;
-    } names[] = {{"up", VK_UP},       {"down", VK_DOWN},     {"left", VK_LEFT},
-                 {"right", VK_RIGHT}, {"return", VK_RETURN}, {"escape", VK_ESCAPE}};
-    if (!PostMessageA(main, WM_TRAY_NOTIFY, IDR_TRAYMENU, WM_RBUTTONUP)) return 1;
-    HWND menu = nullptr;
-    for (int i = 0; i < 100 && !menu; ++i) {
-        Sleep(100);
-        EnumWindows(FindMenu, reinterpret_cast<LPARAM>(&menu));
-    }
-    if (!menu) {
-        fprintf(stderr, "velumctl: the tray menu did not open\n");
-        return 1;
-    }
-    for (int i = 0; i < count; ++i) {
-        WPARAM key = 0;
-        for (const auto& n : names) {
-            if (!strcmp(keys[i], n.name)) key = n.key;
-        }
-        if (!key) return Usage();
-        PostMessageA(menu, WM_KEYDOWN, key, 1);
-        PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
-        Sleep(100);
-    }
-    return 0;
+// Says "holding" and returns once the file UNTIL exists (at most 120 s).
+void HoldUntil(const char* until) {
+    printf("holding\n");
+    fflush(stdout);
+    const DWORD start = GetTickCount();
+    while (GetFileAttributesA(until) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 120000) Sleep(100);
 }
 
 // Commands that need no program window.
@@ -252,52 +196,17 @@ int Other(int argc, char** argv) {
         for (const Box& box : Boxes()) printf("%s\n", box.text.c_str());
         return 0;
     }
-    if (!strcmp(cmd, "tray-tip") && argc == 4) {
-        if (WaitForTrayTip(argv[2], true, static_cast<unsigned>(atof(argv[3]) * 1000))) return 0;
-        fprintf(stderr, "velumctl: no tray icon with the tip \"%s\"\n", argv[2]);
-        return 1;
-    }
-    if (!strcmp(cmd, "icon-rect")) {
-        HWND icon = nullptr;
-        RECT rc;
-        EnumWindows(FindIconWindow, reinterpret_cast<LPARAM>(&icon));
-        if (!icon || !GetWindowRect(icon, &rc)) {
-            fprintf(stderr, "velumctl: no icon window in the tray\n");
-            return 1;
-        }
-        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-        return 0;
-    }
-    COptionData defaults;
-    if (!strcmp(cmd, "hotkeys-taken")) {
-        int free = 0;
-        for (int slot = 0; slot < COptionData::kUsedHotKeys; ++slot) {
-            const CHotKeyItem& hk = defaults.m_hotkeys[slot];
-            if (!RegisterHotKey(nullptr, 100 + slot, HotKeyRegisterModifiers(hk.m_wModifiers), hk.m_wVirtualKey))
-                continue;
-            UnregisterHotKey(nullptr, 100 + slot);
-            fprintf(stderr, "velumctl: slot %d (%s) is not registered by anyone\n", slot, HotKeyText(hk).c_str());
-            ++free;
-        }
-        return free ? 1 : 0;
-    }
     if (!strcmp(cmd, "hold-file") && argc == 4) {
         HANDLE file = CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) return 1;
-        printf("holding\n");
-        fflush(stdout);
-        const DWORD start = GetTickCount();
-        while (GetFileAttributesA(argv[3]) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 120000) Sleep(100);
+        HoldUntil(argv[3]);
         CloseHandle(file);
         return 0;
     }
     if (!strcmp(cmd, "hold-home") && argc == 3) {
-        const CHotKeyItem& home = defaults.m_hotkeys[COptionData::HK_ENABLE];
+        const CHotKeyItem& home = COptionData().m_hotkeys[COptionData::HK_ENABLE];
         if (!RegisterHotKey(nullptr, 1, HotKeyRegisterModifiers(home.m_wModifiers), home.m_wVirtualKey)) return 1;
-        printf("holding\n");
-        fflush(stdout);
-        const DWORD start = GetTickCount();
-        while (GetFileAttributesA(argv[2]) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 120000) Sleep(100);
+        HoldUntil(argv[2]);
         UnregisterHotKey(nullptr, 1);
         return 0;
     }
@@ -359,8 +268,7 @@ int PrintRemoteRect(HWND window, UINT msg, WPARAM wParam, const RECT& in) {
         !SendTimeout(window, msg, wParam, reinterpret_cast<LPARAM>(block.At(0))) || !block.Read(0, &rc, sizeof rc))
         return 1;
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-    printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-    return 0;
+    return PrintRect(rc);
 }
 
 struct OwnedSearch {
@@ -471,12 +379,7 @@ int DialogCommand(HWND main, int argc, char** argv) {
         LocalFree(wide);
         return ok ? 0 : 1;
     }
-    if (!strcmp(cmd, "dialog-rect")) {
-        RECT rc;
-        if (!GetWindowRect(item, &rc)) return 1;
-        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-        return 0;
-    }
+    if (!strcmp(cmd, "dialog-rect")) return PrintWindowRect(item);
     if (!strcmp(cmd, "dialog-check")) {
         DWORD_PTR state = 0;
         if (!SendTimeout(item, BM_GETCHECK, 0, 0, &state)) return 1;
@@ -541,39 +444,9 @@ int Sweep(HWND main, WPARAM wParam, LPARAM lParam) {
     return Sync(main) && Sync(search.found) ? 0 : 1;
 }
 
-int Usage() {
-    fprintf(stderr,
-            "usage: velumctl [-w TITLE] count|wait-window S|wait-gone S|visible|foreground|text|sync|command ID|\n"
-            "       message N [W L]|post N W [L]|rect|item-text ID|set-text ID TEXT|combo ID|select ID INDEX|\n"
-            "       at X Y|key VK|zoomed|moving|tray-keys KEY...|hotkey ID...|double-click-icon|sweep W L|\n"
-            "       tray-tip TIP S|icon-rect|hotkeys-taken|hold-home FILE|hold-file FILE UNTIL|\n"
-            "       [--title T] [--yes] answer-box S [TEXT]|[--title T] boxes|\n"
-            "       list-count ID|list-selected ID|list-rows ID|list-rect ID ROW|list-icon-rect ID ROW|\n"
-            "       dialog-wait S|dialog-gone S|dialog-set-text ID TEXT|dialog-rect ID|dialog-check ID|\n"
-            "       dialog-command ID|browse-select PATH|item-rect ID|combo-items ID|checked ID|enabled ID|\n"
-            "       dropped ID\n");
-    return 2;
-}
-
-// Combo box entry text, read wide: Wine hands another process's combo text over as the control keeps it.
-bool ComboItem(HWND combo, int index, char* text, int size) {
-    WCHAR wide[512] = {};
-    DWORD_PTR length = 0, ignored = 0;
-    if (!SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, index, 0, SMTO_NORMAL, 20000, &length) || length >= 512)
-        return false;
-    SendMessageTimeoutW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 20000, &ignored);
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, size - 1, nullptr, nullptr);
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 3 && !strcmp(argv[1], "-w")) {
-        g_title = argv[2];
-        argv += 2;
-        argc -= 2;
-    }
     while (argc >= 2 && (!strcmp(argv[1], "--title") || !strcmp(argv[1], "--yes") || !strcmp(argv[1], "--utf8"))) {
         if (!strcmp(argv[1], "--utf8")) {
             g_printUtf8 = true;
@@ -604,7 +477,7 @@ int main(int argc, char** argv) {
 
     std::vector<HWND> windows = MainWindows();
     if (windows.empty()) {
-        fprintf(stderr, "velumctl: no window titled \"%s\"\n", g_title);
+        fprintf(stderr, "velumctl: no main window\n");
         return 1;
     }
     HWND hwnd = windows.front();
@@ -614,10 +487,6 @@ int main(int argc, char** argv) {
     }
     if (!strcmp(cmd, "foreground")) {
         printf("%s\n", GetForegroundWindow() == hwnd ? "front" : "behind");
-        return 0;
-    }
-    if (!strcmp(cmd, "text")) {
-        EnumChildWindows(hwnd, PrintText, 0);
         return 0;
     }
     if (!strcmp(cmd, "sync")) return Sync(hwnd) ? 0 : 1;
@@ -632,20 +501,7 @@ int main(int argc, char** argv) {
         printf("%ld\n", static_cast<long>(answer));
         return 0;
     }
-    if (!strcmp(cmd, "tray-keys") && argc >= 3) return TrayKeys(hwnd, argc - 2, argv + 2);
-    if (!strcmp(cmd, "post") && (argc == 4 || argc == 5)) {
-        LPARAM lParam = argc == 5 ? static_cast<LPARAM>(strtol(argv[4], nullptr, 0)) : 0;
-        return PostMessageA(hwnd, static_cast<UINT>(atoi(argv[2])), static_cast<WPARAM>(strtoul(argv[3], nullptr, 0)),
-                            lParam)
-                   ? 0
-                   : 1;
-    }
-    if (!strcmp(cmd, "rect")) {
-        RECT rc;
-        if (!GetWindowRect(hwnd, &rc)) return 1;
-        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-        return 0;
-    }
+    if (!strcmp(cmd, "rect")) return PrintWindowRect(hwnd);
     if (!strcmp(cmd, "moving")) {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
@@ -653,61 +509,29 @@ int main(int argc, char** argv) {
         printf("%s\n", moving ? "moving" : "still");
         return 0;
     }
-    if (!strcmp(cmd, "item-text") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        if (!item) return 1;
+    HWND item = argc >= 3 ? GetDlgItem(hwnd, atoi(argv[2])) : nullptr;
+    if (!strcmp(cmd, "item-text") && item) {
         char text[512] = {};
         // Sent, not GetWindowText: that gives an edit control of another process no text.
         if (!SendTimeout(item, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text))) return 1;
         printf("%s\n", text);
         return 0;
     }
-    if (!strcmp(cmd, "set-text") && argc == 4) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        return item && SendTimeout(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3])) ? 0 : 1;
-    }
-    if (!strcmp(cmd, "combo") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        DWORD_PTR sel = 0;
-        if (!item || !SendTimeout(item, CB_GETCURSEL, 0, 0, &sel)) return 1;
-        char text[1024] = {};
-        int index = static_cast<int>(static_cast<LRESULT>(sel));
-        if (index >= 0) ComboItem(item, index, text, sizeof text);
-        printf("%d %s\n", index, text);
-        return 0;
-    }
-    if (!strcmp(cmd, "item-rect") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        RECT rc;
-        if (!item || !GetWindowRect(item, &rc)) return 1;
-        printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-        return 0;
-    }
-    if (!strcmp(cmd, "checked") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        DWORD_PTR state = 0;
-        if (!item || !SendTimeout(item, BM_GETCHECK, 0, 0, &state)) return 1;
-        printf("%s\n", state == BST_CHECKED ? "checked" : "unchecked");
-        return 0;
-    }
-    if (!strcmp(cmd, "dropped") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
+    if (!strcmp(cmd, "set-text") && item && argc == 4)
+        return SendTimeout(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3])) ? 0 : 1;
+    if (!strcmp(cmd, "item-rect")) return PrintWindowRect(item);
+    if (!strcmp(cmd, "dropped") && item) {
         DWORD_PTR dropped = 0;
-        if (!item || !SendTimeout(item, CB_GETDROPPEDSTATE, 0, 0, &dropped)) return 1;
+        if (!SendTimeout(item, CB_GETDROPPEDSTATE, 0, 0, &dropped)) return 1;
         printf("%s\n", dropped ? "dropped" : "closed");
         return 0;
     }
-    if (!strcmp(cmd, "enabled") && argc == 3) {
-        HWND item = GetDlgItem(hwnd, atoi(argv[2]));
-        if (!item) return 1;
-        printf("%s\n", IsWindowEnabled(item) ? "enabled" : "disabled");
-        return 0;
-    }
-    if (!strcmp(cmd, "select") && argc == 4) {
-        int id = atoi(argv[2]);
-        HWND item = GetDlgItem(hwnd, id);
-        if (!item || !SendTimeout(item, CB_SETCURSEL, static_cast<WPARAM>(atoi(argv[3])), 0)) return 1;
-        return SendTimeout(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(item)) ? 0 : 1;
+    if (!strcmp(cmd, "select") && item && argc == 4) {
+        if (!SendTimeout(item, CB_SETCURSEL, static_cast<WPARAM>(atoi(argv[3])), 0)) return 1;
+        return SendTimeout(hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(item), CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(item))
+                   ? 0
+                   : 1;
     }
     if (!strcmp(cmd, "key") && argc == 3) {
         GUITHREADINFO info{};
@@ -716,23 +540,6 @@ int main(int argc, char** argv) {
         HWND target = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : hwnd;
         WPARAM vk = static_cast<WPARAM>(strtoul(argv[2], nullptr, 0));
         return PostMessageA(target, WM_KEYDOWN, vk, 1) && PostMessageA(target, WM_KEYUP, vk, 0xC0000001) ? 0 : 1;
-    }
-    if (!strcmp(cmd, "hotkey") && argc >= 3) {
-        COptionData defaults;
-        for (int i = 2; i < argc; ++i) {
-            const int id = atoi(argv[i]);
-            int slot = 0;
-            while (slot < COptionData::kUsedHotKeys && kHotKeyIds[slot] != id) ++slot;
-            if (slot == COptionData::kUsedHotKeys) return Usage();
-            const CHotKeyItem& hk = defaults.m_hotkeys[slot];
-            const LPARAM combo = MAKELPARAM(HotKeyRegisterModifiers(hk.m_wModifiers), hk.m_wVirtualKey);
-            if (!PostMessageA(hwnd, WM_HOTKEY, id, combo) || !Sync(hwnd)) return 1;
-        }
-        return 0;
-    }
-    if (!strcmp(cmd, "double-click-icon")) {
-        // The tray's notification: the icon id 132 and the mouse message.
-        return PostMessageA(hwnd, WM_TRAY_NOTIFY, IDR_TRAYMENU, WM_LBUTTONDBLCLK) && Sync(hwnd) ? 0 : 1;
     }
     if (!strcmp(cmd, "sweep") && argc == 4)
         return Sweep(hwnd, static_cast<WPARAM>(strtoul(argv[2], nullptr, 0)),
