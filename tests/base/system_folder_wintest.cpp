@@ -7,16 +7,9 @@
 
 #include "base/ProgramPath.h"
 #include "base/SystemFolder_win.h"
+#include "tests/support_win/TempFolder.h"
 
 namespace {
-
-std::string TempFolder(const char* name) {
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    std::string path = std::string(dir) + name;
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
-}
 
 // Files of system names in the program's folder and in the current folder, as a download
 // folder may hold them; they are removed again at the end.

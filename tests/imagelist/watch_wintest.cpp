@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,25 +12,9 @@
 namespace {
 std::vector<WPARAM> g_received;
 
-LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_FOLDERCHANGED) {
-        g_received.push_back(wParam);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-// A hidden window standing in for the configuration window.
+// A hidden window standing in for the configuration window; its messages are taken off the queue.
 HWND OwnerWindow() {
-    static HWND hwnd = nullptr;
-    if (!hwnd) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = OwnerProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "VelumWatchTestOwner";
-        RegisterClassA(&wc);
-        hwnd = CreateWindowA("VelumWatchTestOwner", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    }
+    static HWND hwnd = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     return hwnd;
 }
 
@@ -38,7 +23,10 @@ bool PumpUntil(size_t count, DWORD ms) {
     const DWORD start = GetTickCount();
     for (;;) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_FOLDERCHANGED) g_received.push_back(msg.wParam);
+            DispatchMessageA(&msg);
+        }
         if (g_received.size() >= count) return true;
         if (GetTickCount() - start > ms) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
@@ -55,16 +43,10 @@ void Drain() {
     g_received.clear();
 }
 
-void Touch(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    CloseHandle(h);
-}
-
 // The watching thread arms its notifications on its own time: change a file until one is seen.
 bool WaitArmed(const std::string& folder) {
     for (int i = 0; i < 50; ++i) {
-        Touch(folder + "\\probe" + std::to_string(i) + ".txt");
+        WriteFileBytes(folder + "\\probe" + std::to_string(i) + ".txt", "");
         if (PumpUntil(1, 200)) {
             Drain();
             return true;
@@ -74,9 +56,7 @@ bool WaitArmed(const std::string& folder) {
 }
 
 bool Contains(const std::vector<WPARAM>& v, WPARAM w) {
-    for (WPARAM x : v)
-        if (x == w) return true;
-    return false;
+    return std::find(v.begin(), v.end(), w) != v.end();
 }
 }  // namespace
 
@@ -91,10 +71,10 @@ TEST(WinFolderWatcher, PictureInSubFolderIsFileChangeNewSubFolderIsFolderChange)
     ASSERT_TRUE(watcher.IsWatching());
     ASSERT_TRUE(WaitArmed(root));
 
-    Touch(sub + "\\new picture.jpg");
+    ASSERT_TRUE(WriteFileBytes(sub + "\\new picture.jpg", ""));
     ASSERT_TRUE(PumpUntil(1, 5000));
     Drain();  // collects what came with it
-    Touch(sub + "\\second.jpg");
+    ASSERT_TRUE(WriteFileBytes(sub + "\\second.jpg", ""));
     ASSERT_TRUE(PumpUntil(1, 5000));
     EXPECT_TRUE(Contains(g_received, 1));
     Drain();

@@ -10,19 +10,14 @@
 #include "base/Sync.h"
 #include "tests/support/Pictures.h"
 #include "tg/Picture_win.h"
+#include "tests/support_win/TempFolder.h"
 
 namespace {
-
-std::string TempFile(const char* name) {
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
-}
 
 // Thumbnails are made on up to five threads at once: GDI+ is started by the first picture
 // only and stays loaded after every picture has gone.
 TEST(SystemDecoders, GdiplusIsStartedOnceWhateverTheThreads) {
-    const std::string bmp = TempFile("velum-gdiplus-threads.bmp");
+    const std::string bmp = TempFolder("velum-gdiplus") + "\\threads.bmp";
     ASSERT_TRUE(WriteFileReplacing(bmp, BmpBytes(4, 4, [](int x, int y) { return x == y ? 0xFF0000 : 0x0000FF; })));
     std::atomic<int> decoded{0};
     Thread threads[5];

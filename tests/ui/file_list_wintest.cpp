@@ -1,6 +1,7 @@
 // The image list view in process, in the configuration window's own template: what Wine
 // cannot carry to another process (a hand-built drop, wide cell requests) and what only
-// the program can see (records, the slideshow reset, the modified flag).
+// the program can see (records, the slideshow reset, the modified flag); with the real
+// plug-in, the Thumbnails view's list modes.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "res/ConfigIds.h"
+#include "res/VelumIds.h"
 #include "base/WideName_win.h"
 #include "framework/Dialog.h"
 #include "imageinfo/ImageInfo.h"
@@ -23,6 +25,7 @@
 #include "tests/support_win/WindowTests.h"
 #include "ui/ConfigWindow.h"
 #include "ui/ImageListCommands.h"
+#include "ui/ThumbnailView.h"
 
 namespace {
 
@@ -45,25 +48,39 @@ struct Host : IConfigWindowHost, IImageListHost {
 
 class ListDialog : public CDialog {
 public:
-    ListDialog(Host& host, CLanguageManager& language)
-        : CDialog(IDD_VL_DIALOG), m_host(host), config(host, language), commands(host, language) {
+    ListDialog(Host& host, CLanguageManager& language, std::shared_ptr<CPaintLibThumbnailGenerater> plugin)
+        : CDialog(IDD_VL_DIALOG),
+          m_host(host),
+          config(host, language),
+          commands(host, language),
+          thumbs(host, commands.List(), language),
+          m_plugin(std::move(plugin)) {
         ChainMessageMap(&config);
         ChainMessageMap(&commands);
+        if (m_plugin) ChainMessageMap(&thumbs);
     }
     Host& m_host;
     CConfigWindow config;
     CImageListCommands commands;
+    CThumbnailView thumbs;
     bool created = false;
 
 protected:
     BOOL OnInitDialog() override {
-        created = config.Attach(m_hWnd) && commands.Attach(m_hWnd);
+        created = config.Attach(m_hWnd) && commands.Attach(m_hWnd) && (!m_plugin || thumbs.Attach(m_hWnd, m_plugin));
         config.ApplyLanguage();
         config.FillControls();
         commands.FillRows(m_host.options.m_images);
+        if (m_plugin) thumbs.ShowStoredMode();
         return TRUE;
     }
-    void OnDestroy() override { config.Destroy(); }
+    void OnDestroy() override {
+        if (m_plugin) thumbs.Stop();
+        config.Destroy();
+    }
+
+private:
+    std::shared_ptr<CPaintLibThumbnailGenerater> m_plugin;
 };
 
 CImageItem File(const std::string& path, int32_t width = 0) {
@@ -100,7 +117,7 @@ protected:
         if (dlg) dlg->DestroyWindow();
     }
     void Open() {
-        dlg.reset(new ListDialog(host, lang));
+        dlg.reset(new ListDialog(host, lang, plugin));
         ASSERT_TRUE(dlg->Create());
         ASSERT_TRUE(dlg->created);
         hwnd = dlg->GetSafeHwnd();
@@ -108,6 +125,7 @@ protected:
         host.modified = 0;
     }
     CFileList& List() { return dlg->commands.List(); }
+    DWORD ViewType() const { return static_cast<DWORD>(GetWindowLongA(listHwnd, GWL_STYLE)) & LVS_TYPEMASK; }
     std::vector<std::string> Paths() {
         std::vector<std::string> paths;
         for (const CImageItem& item : List().RowsToImageList()) paths.push_back(item.m_strPath);
@@ -116,6 +134,7 @@ protected:
 
     CLanguageManager lang;
     Host host;
+    std::shared_ptr<CPaintLibThumbnailGenerater> plugin;
     std::unique_ptr<ListDialog> dlg;
     HWND hwnd = nullptr;
     HWND listHwnd = nullptr;
@@ -144,8 +163,6 @@ TEST_F(FileListTest, ADropAddsFoldersAndPicturesAndReadsTheirHeadersOffTheWindow
     EXPECT_EQ(List().RecordAt(2)->m_nWidth, 6);
     EXPECT_NE(host.readOn.load(), GetCurrentThreadId()) << "a header was read on the window's thread";
     EXPECT_EQ(host.resets, 1);
-    for (const char* name : {"\\notes.txt", "\\sea.jpg"}) DeleteFileA((folder + name).c_str());
-    RemoveDirectoryA(album.c_str());
 }
 
 TEST_F(FileListTest, AFailedLoadKeepsTheRows) {
@@ -156,7 +173,6 @@ TEST_F(FileListTest, AFailedLoadKeepsTheRows) {
     EXPECT_FALSE(dlg->commands.LoadImageListFrom(junk));
     EXPECT_EQ(Paths(), std::vector<std::string>{"C:\\a.jpg"});
     EXPECT_EQ(host.modified, 0);
-    DeleteFileA(junk.c_str());
 }
 
 // Names are UTF-8; the list asks for them in UTF-16.
@@ -194,6 +210,28 @@ TEST_F(FileListTest, EveryEntryComesBackAsItWasAndWideCellsStayInTheirBuffer) {
     });
     EXPECT_FALSE(dlg->commands.TakeRows(taken));
     EXPECT_EQ(taken[1].m_nWidth, 33);
+}
+
+class ThumbnailViewTest : public FileListTest {};
+
+TEST_F(ThumbnailViewTest, TheModesSwitchByStyleAndAreTakenOnlyAtOk) {
+    plugin = std::make_shared<CPaintLibThumbnailGenerater>();
+    ASSERT_TRUE(plugin->Load());
+    host.options.m_nListViewMode = 0;
+    Open();
+    EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
+    SendMessageA(hwnd, WM_COMMAND, ID_THUMBNAILS_VIEW, 0);
+    EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_ICON));
+    // Taken into the option data only at the configuration window's OK; until then
+    // another window's OK saves the stored mode, and Cancel shows it again.
+    EXPECT_EQ(host.options.m_nListViewMode, 0);
+    EXPECT_EQ(host.modified, 1);
+    // Cancel reloads a damaged stored mode: shown as Details, and kept until the user picks.
+    host.options.m_nListViewMode = 7;
+    dlg->thumbs.ShowStoredMode();
+    EXPECT_EQ(ViewType(), static_cast<DWORD>(LVS_REPORT));
+    dlg->thumbs.TakeMode(host.options);
+    EXPECT_EQ(host.options.m_nListViewMode, 7);
 }
 
 }  // namespace

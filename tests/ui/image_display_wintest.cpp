@@ -10,7 +10,7 @@
 #include "ui/ImageDisplayDlg.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Regions.h"
-#include "tests/support_win/ProcessCounts.h"
+#include "tests/support_win/TempFolder.h"
 
 namespace {
 
@@ -19,18 +19,41 @@ std::string PluginPath() {
 }
 
 std::string TempFile(const std::string& name) {
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
-}
-
-void WriteBmp(const std::string& path, int w, int h, uint32_t rgb) {
-    ASSERT_TRUE(WriteFileReplacing(path, BmpBytes(w, h, rgb)));
+    return TempFolder("velum-display") + "\\" + name;
 }
 
 void Pump() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+// GDI objects and kernel handles of this process, for leak checks.
+struct ProcessCounts {
+    unsigned long gdiObjects = 0;
+    unsigned long handles = 0;
+};
+
+ProcessCounts CountProcessObjects() {
+    ProcessCounts c;
+    c.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (c.gdiObjects == 0) {
+        // Wine answers 0 there; its GDI handles accept a bare table index, so count the live ones.
+        for (ULONG_PTR i = 1; i < 0x10000; ++i)
+            if (GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0) ++c.gdiObjects;
+    }
+    using HandleCountFn = BOOL(WINAPI*)(HANDLE, PDWORD);
+    auto fn = reinterpret_cast<HandleCountFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetProcessHandleCount")));
+    DWORD n = 0;
+    if (fn && fn(GetCurrentProcess(), &n)) c.handles = n;
+    if (c.handles == 0) {
+        // Wine does not count them; its kernel handles are small multiples of four.
+        for (ULONG_PTR h = 4; h < 0x10000; h += 4) {
+            DWORD flags;
+            if (GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags)) ++c.handles;
+        }
+    }
+    return c;
 }
 
 // ShowImage as the slideshow's worker calls it: on another thread, then the window's thread
@@ -68,8 +91,8 @@ bool WaitForFadeEnd(const CImageDisplayDlg& dlg, DWORD timeoutMs) {
 class ImageDisplay : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        WriteBmp(TempFile("velum-red.bmp"), 800, 600, 0xFF0000);
-        WriteBmp(TempFile("velum-green.bmp"), 200, 100, 0x00FF00);
+        ASSERT_TRUE(WriteFileReplacing(TempFile("velum-red.bmp"), BmpBytes(800, 600, 0xFF0000)));
+        ASSERT_TRUE(WriteFileReplacing(TempFile("velum-green.bmp"), BmpBytes(200, 100, 0x00FF00)));
     }
     void SetUp() override {
         ASSERT_TRUE(m_dlg.Create());
