@@ -165,15 +165,11 @@ TEST(SpeedTest, ProposedRegion) {
         CDisplayRegion region;
         region.m_nLeft = 11;
         region.m_nTop = 22;
-        region.m_nFitMode = 0;
-        region.m_nPositionMode = 0;
         ProposeRegion(c.mhz, c.screen, region);
         EXPECT_EQ(region.m_nWidth, c.w);
         EXPECT_EQ(region.m_nHeight, c.h);
         EXPECT_EQ(region.m_nLeft, c.left);
         EXPECT_EQ(region.m_nTop, c.top);
-        EXPECT_EQ(region.m_nFitMode, 1);
-        EXPECT_EQ(region.m_nPositionMode, 1);
         EXPECT_EQ(ProposedSizeMode(region), c.w > 0 ? 3 : 1);
     }
 }
