@@ -76,10 +76,8 @@ std::vector<std::string> Pictures(int n, const std::string& prefix = "p") {
 
 // A slideshow over n pictures (the rebuild answers with them) in list order.
 struct Rig {
-    explicit Rig(int n = 3, int32_t savedIndex = -1) : pictures(n) {
+    explicit Rig(int n = 3) : pictures(n) {
         options.m_images.push_back(CImageItem("C:\\pics", true, true));
-        options.m_nNextIndex = savedIndex;
-        show.RestoreNextIndex();
         show.SetRebuild([this](const std::vector<CImageItem>&) {
             ++rebuilds;
             return Pictures(pictures);
