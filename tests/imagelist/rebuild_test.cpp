@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "imagelist/FileSystem.h"
+#include "base/Sync.h"
 #include "imagelist/Rebuild.h"
 
 namespace {
@@ -111,6 +113,25 @@ TEST(Rebuild, SubFoldersEnteredOnlyWhilePatternIsShort) {
     }
     EXPECT_EQ(Build(fs, {Folder("C:\\rrr", true)}), expected);
     EXPECT_EQ(fs.patterns.back().size(), CDisplayListRebuild::kMaxPatternLength);
+}
+
+// A tick reads the list on one thread while a rebuild replaces it on another.
+TEST(DisplayList, ReadsStayWholeWhileTheListIsReplaced) {
+    CDisplayList list;
+    Thread writer;
+    std::atomic<bool> stop{false};
+    ASSERT_TRUE(writer.Start([&] {
+        for (int i = 0; !stop; ++i)
+            list.Assign(std::vector<std::string>(1 + i % 5, std::string(40, char('a' + i % 26))));
+    }));
+    std::string path;
+    for (int i = 0; i < 20000; ++i) {
+        if (list.At(static_cast<size_t>(i % 5), path)) {
+            ASSERT_EQ(path.size(), 40u);
+        }
+    }
+    stop = true;
+    writer.Join();
 }
 
 TEST(Rebuild, FolderScansStopAtTheCapButFileEntriesDoNot) {
