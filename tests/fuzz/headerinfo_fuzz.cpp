@@ -1,5 +1,6 @@
-// Any bytes as a picture header; the first byte picks the reader (BMP, GIF, JPEG, PCX, TGA),
-// the rest is the file. Each reader refuses or reads as its format allows.
+// Any bytes as a picture header; the first byte picks the reader (BMP, GIF, JPEG, PCX, TGA,
+// EXIF orientation), the rest is the file. Each reader refuses or reads as its format allows;
+// an orientation is one of the eight, never an offset followed out of the data.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "imageinfo/PCXSummaryInfoPicker.h"
 #include "imageinfo/TGASummaryInfoPicker.h"
 #include "imageinfo/SummaryInfoPicker.h"
+#include "tg/core/Orientation.h"
 
 namespace {
 
@@ -89,11 +91,29 @@ void Tga(const uint8_t* data, size_t size) {
     if (v.ok && (v.depth < -128 || v.depth > 127)) __builtin_trap();
 }
 
+// Turning a picture by what was read keeps its pixels.
+void Exif(const uint8_t* data, size_t size) {
+    const exif::ReadAt read = exif::MemoryReader(data, size);
+    const int orientations[] = {exif::JpegOrientation(read), exif::TiffOrientation(read),
+                                exif::App1Orientation(data, size)};
+    for (int o : orientations) {
+        if (o < 1 || o > 8) __builtin_trap();
+    }
+    if (size < 2) return;
+    tg::Image pic;
+    if (!pic.Allocate(data[0] % 7 + 1, data[1] % 5 + 1)) __builtin_trap();
+    uint64_t sum = 0, after = 0;
+    for (size_t i = 0; i < pic.pixels.size(); ++i) sum += pic.pixels[i] = static_cast<uint32_t>(i * 2654435761u);
+    if (!tg::Orient(pic, orientations[0] == 1 ? data[0] % 9 : orientations[0])) __builtin_trap();
+    for (uint32_t p : pic.pixels) after += p;
+    if (after != sum || static_cast<size_t>(pic.width) * pic.height != pic.pixels.size()) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    static void (*const kReaders[])(const uint8_t*, size_t) = {Bmp, Gif, Jpg, Pcx, Tga};
-    kReaders[data[0] % 5](data + 1, size - 1);
+    static void (*const kReaders[])(const uint8_t*, size_t) = {Bmp, Gif, Jpg, Pcx, Tga, Exif};
+    kReaders[data[0] % 6](data + 1, size - 1);
     return 0;
 }

@@ -36,18 +36,13 @@ public:
         bool operator<(const Combo& o) const { return mods != o.mods ? mods < o.mods : vk < o.vk; }
     };
     bool Register(int id, unsigned mods, unsigned vk) override {
-        log += "R" + std::to_string(id) + " ";
         if (taken.count({mods, vk}) || registered.count(id)) return false;
         registered[id] = {mods, vk};
         return true;
     }
-    void Unregister(int id) override {
-        log += "U" + std::to_string(id) + " ";
-        registered.erase(id);
-    }
+    void Unregister(int id) override { registered.erase(id); }
     std::map<int, Combo> registered;
     std::set<Combo> taken;
-    std::string log;
 };
 
 TEST(RegisterHotKeys, AComboHeldElsewhereFailsAloneAndIsTracedWithItsSlot) {

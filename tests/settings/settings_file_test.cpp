@@ -75,11 +75,6 @@ TEST(SettingsFile, FadeTimeAfterTheLastSlotDefaultsForOlderFilesAndIsClamped) {
     d.m_nFadeMs = 0;
     ASSERT_TRUE(LoadSettingsBytes(FirstEdgeCaseBytes(), d));
     EXPECT_EQ(d.m_nFadeMs, 1000);
-    COptionData out = FirstEdgeCase();
-    out.m_nFadeMs = 500;
-    COptionData back;
-    ASSERT_TRUE(LoadSettingsBytes(SaveSettingsBytes(out) + "junk", back));
-    EXPECT_EQ(back.m_nFadeMs, 500);
     const std::pair<uint32_t, int> damaged[] = {{0x80000000u, 0}, {249, 0}, {250, 500}, {1499, 1000}, {1500, 2000}};
     for (const auto& c : damaged) {
         COptionData back;
@@ -131,20 +126,11 @@ TEST(Archive, StringPrefixesHaveOneThreeAndSevenBytes) {
     out.WriteName(longName);
     CArchive in(out.Bytes());
     EXPECT_EQ(in.ReadName(), longName);
-}
-
-// A name without a form in the code page: 0xFF, the marker 0xFFFE, the length in UTF-16
-// units with the usual prefix, UTF-16LE. Older versions take such a file for damaged.
-TEST(SettingsFile, NamesOutsideTheCodePageAreStoredWide) {
-    COptionData d = FirstEdgeCase();
-    d.m_strLanguageFile = "C:\\\xCE\xA9";  // C:\ and a Greek omega
-    std::string want = FirstEdgeCaseBytes();
-    want.replace(want.find("C:\\V\\en.lng") - 1, 12, Bytes({0xFF, 0xFE, 0xFF, 4, 'C', 0, ':', 0, '\\', 0, 0xA9, 0x03}));
-    const std::string bytes = SaveSettingsBytes(d);
-    EXPECT_EQ(bytes, want + Le32(1000));
-    COptionData back;
-    ASSERT_TRUE(LoadSettingsBytes(bytes, back));
-    EXPECT_EQ(back.m_strLanguageFile, d.m_strLanguageFile);
+    // A name without a form in the code page: 0xFF, the marker 0xFFFE, the length in UTF-16
+    // units with the usual prefix, UTF-16LE. Older versions take such a file for damaged.
+    CArchive wide;
+    wide.WriteName("C:\\\xCE\xA9");  // C:\ and a Greek omega
+    EXPECT_EQ(wide.Bytes(), Bytes({0xFF, 0xFE, 0xFF, 4, 'C', 0, ':', 0, '\\', 0, 0xA9, 0x03}));
 }
 
 }  // namespace

@@ -49,10 +49,8 @@ TEST(TgaDecoder, OriginCornersPutTheFirstStoredPixelInTheirCorner) {
         for (uint32_t px : {kRed, kGreen, kBlue, kWhite}) Bgr(b, px);
         tg::Image img;
         ASSERT_TRUE(Decode(b, img)) << c.descriptor;
-        EXPECT_EQ(img.Row(0)[0], c.topLeft) << c.descriptor;
-        EXPECT_EQ(img.Row(0)[1], c.topRight) << c.descriptor;
-        EXPECT_EQ(img.Row(1)[0], c.bottomLeft) << c.descriptor;
-        EXPECT_EQ(img.Row(1)[1], c.bottomRight) << c.descriptor;
+        EXPECT_EQ(img.pixels, (std::vector<uint32_t>{c.topLeft, c.topRight, c.bottomLeft, c.bottomRight}))
+            << c.descriptor;
     }
 }
 
