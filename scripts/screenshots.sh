@@ -12,7 +12,7 @@ export SOURCE_DIR=$PWD
 export BUILD_DIR=$(cd "${1:-build/mingw64}" && pwd)
 export PROGRAM_DIR=$BUILD_DIR/program
 OUT=$(mkdir -p "${2:-docs/screenshots}" && cd "${2:-docs/screenshots}" && pwd)
-[ -x "$BUILD_DIR/tests/velumctl.exe" ] && [ -x "$BUILD_DIR/tests/sheetctl.exe" ] && [ -f "$PROGRAM_DIR/velum.exe" ] ||
+[ -x "$BUILD_DIR/tests/velumctl.exe" ] && [ -f "$PROGRAM_DIR/velum.exe" ] ||
   { echo "screenshots: build $BUILD_DIR first (cmake --build --preset mingw64)"; exit 1; }
 
 . scripts/wine-session.sh
@@ -58,7 +58,7 @@ shoot_wizard() {  # shoot_wizard OUT.png
   sheet_next
   sheet_next
   sheet_keys 1034 Home Down Down Down Down Down Down Return
-  sheet_expect "chosen size" "6 560 x 420" combo 1034
+  wait_for "6 560 x 420" sheetctl combo 1034
   xdotool mousemove 0 0 2>/dev/null || true
   sleep 1
   read -r x y w h < <(sheetctl client)

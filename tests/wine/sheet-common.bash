@@ -1,8 +1,7 @@
 # Shared by the Wine scripts that drive the preferences sheet and the quick setup wizard
 # (sourced after velum-common.bash; not a test of its own). Clicks and keys are real input.
-SHEETCTL=$BUILD_DIR/tests/sheetctl.exe
-sheetctl() { wine_run 120 "$SHEETCTL" "$@"; }
-sheetctl_rc() { timeout 120 "$WINE" "$SHEETCTL" "$@" </dev/null >/dev/null 2>&1; }
+sheetctl() { velumctl sheet "$@"; }
+sheetctl_rc() { velumctl_rc sheet "$@"; }
 
 # True when another program can take Ctrl + Alt + Home now (velumctl holds it for a moment).
 home_is_free() {

@@ -42,6 +42,14 @@
 //   velumctl dialog-check ID        prints 1 or 0: the check mark of control ID
 //   velumctl dialog-command ID      presses button ID of that dialog
 //   velumctl browse-select PATH     selects a folder in the folder browser
+// The property sheet or wizard it shows (found by its tab control, whatever its title);
+// controls are looked up in the current page first, then in the sheet itself (its buttons:
+// 1 OK, 2 Cancel, 12323 Back, 12324 Next, 12325 Finish):
+//   velumctl sheet wait|gone S      exit 0 once one is shown / none is, 1 on time-out
+//   velumctl sheet count|title|page|client   how many; its caption; its page's index; "X Y W H"
+//   velumctl sheet point ID         "X Y", the screen point in the middle of control ID, for xdotool
+//   velumctl sheet combo ID         "INDEX TEXT" of the selection of combo box ID
+//   velumctl sheet hotkey ID        the value of hotkey control ID (key | flags << 8)
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -94,19 +102,31 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
-std::vector<HWND> MainWindows() {
+BOOL CALLBACK CollectSheet(HWND hwnd, LPARAM lParam) {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "#32770") == 0 && IsWindowVisible(hwnd) && FindWindowExA(hwnd, nullptr, "SysTabControl32", nullptr))
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> Find(WNDENUMPROC collect) {
     std::vector<HWND> found;
-    EnumWindows(Collect, reinterpret_cast<LPARAM>(&found));
+    EnumWindows(collect, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
-bool WaitFor(bool present, double seconds) {
+std::vector<HWND> MainWindows() {
+    return Find(Collect);
+}
+
+bool WaitFor(bool present, double seconds, WNDENUMPROC collect = Collect) {
     DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
     for (;;) {
-        if (MainWindows().empty() != present) return true;
+        if (Find(collect).empty() != present) return true;
         if (static_cast<LONG>(GetTickCount() - end) >= 0) {
-            fprintf(stderr, "velumctl: %s after %g s; visible windows:\n",
-                    present ? "no main window" : "a main window is left", seconds);
+            fprintf(stderr, "velumctl: %s after %g s; visible windows:\n", present ? "none shown" : "one is left",
+                    seconds);
             EnumWindows(PrintVisible, 0);
             return false;
         }
@@ -179,6 +199,77 @@ bool SendTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_PTR* a
     return SendMessageTimeoutA(hwnd, msg, wParam, lParam, SMTO_NORMAL, 20000, answer ? answer : &ignored) != 0;
 }
 
+int Sheet(int argc, char** argv) {
+    const char* cmd = argv[2];
+    if ((!strcmp(cmd, "wait") || !strcmp(cmd, "gone")) && argc == 4)
+        return WaitFor(!strcmp(cmd, "wait"), atof(argv[3]), CollectSheet) ? 0 : 1;
+    std::vector<HWND> sheets = Find(CollectSheet);
+    if (!strcmp(cmd, "count")) {
+        printf("%u\n", static_cast<unsigned>(sheets.size()));
+        return 0;
+    }
+    if (sheets.empty()) {
+        fprintf(stderr, "velumctl: no sheet\n");
+        return 1;
+    }
+    HWND sheet = sheets.front();
+    DWORD_PTR answer = 0;
+    if (!strcmp(cmd, "title")) {
+        char text[512] = {};
+        GetWindowTextA(sheet, text, sizeof text);
+        printf("%s\n", text);
+        return 0;
+    }
+    if (!strcmp(cmd, "client")) {
+        RECT rc;
+        GetClientRect(sheet, &rc);
+        MapWindowPoints(sheet, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+        return PrintRect(rc);
+    }
+    SendTimeout(sheet, PSM_GETCURRENTPAGEHWND, 0, 0, &answer);
+    HWND page = reinterpret_cast<HWND>(answer);
+    if (!strcmp(cmd, "page")) {
+        SendTimeout(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page), 0, &answer);
+        printf("%d\n", static_cast<int>(static_cast<LRESULT>(answer)));
+        return 0;
+    }
+    if (argc != 4) return Usage();
+    HWND item = page ? GetDlgItem(page, atoi(argv[3])) : nullptr;
+    if (!item) item = GetDlgItem(sheet, atoi(argv[3]));
+    if (!item) {
+        fprintf(stderr, "velumctl: no control %s in the sheet\n", argv[3]);
+        return 1;
+    }
+    if (!strcmp(cmd, "point")) {
+        RECT rc;
+        GetWindowRect(item, &rc);
+        printf("%ld %ld\n", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        return 0;
+    }
+    if (!strcmp(cmd, "combo")) {
+        SendTimeout(item, CB_GETCURSEL, 0, 0, &answer);
+        int index = static_cast<int>(static_cast<LRESULT>(answer));
+        // Wide: Wine hands another process's combo text over as the control keeps it.
+        WCHAR wide[512] = {};
+        char text[1024] = {};
+        DWORD_PTR length = 0, ignored = 0;
+        if (index >= 0 && SendMessageTimeoutW(item, CB_GETLBTEXTLEN, index, 0, SMTO_NORMAL, 20000, &length) &&
+            length < 512) {
+            SendMessageTimeoutW(item, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 20000,
+                                &ignored);
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
+        }
+        printf("%d %s\n", index, text);
+        return 0;
+    }
+    if (!strcmp(cmd, "hotkey")) {
+        SendTimeout(item, HKM_GETHOTKEY, 0, 0, &answer);
+        printf("%u\n", static_cast<unsigned>(answer & 0xFFFF));
+        return 0;
+    }
+    return Usage();
+}
+
 // Says "holding" and returns once the file UNTIL exists (at most 120 s).
 void HoldUntil(const char* until) {
     printf("holding\n");
@@ -190,6 +281,7 @@ void HoldUntil(const char* until) {
 // Commands that need no program window.
 int Other(int argc, char** argv) {
     const char* cmd = argv[1];
+    if (!strcmp(cmd, "sheet") && argc >= 3) return Sheet(argc, argv);
     if (!strcmp(cmd, "answer-box") && (argc == 3 || argc == 4))
         return AnswerBox(atof(argv[2]), argc == 4 ? argv[3] : nullptr);
     if (!strcmp(cmd, "boxes")) {
