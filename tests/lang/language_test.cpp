@@ -105,9 +105,9 @@ TEST_F(LangTest, FontLinesDirectlyAfterTheHeaderOnly) {
         {"[S]\r\n;Font Name=Tahoma\r\n;font size=9\r\nk=v\r\n", "Tahoma", 9, 400},
         {"[S]\n  ;font name = Tahoma \n;font size= 9\n;font weight=700\nk=v\n", "Tahoma", 9, 700},
         {"[S]\r\n;font name=A\r\n;font size=99999999999999999999\r\nk=v\r\n", "A", 2147483647, 400},
-        {"[S]\r\n;font name=Tahoma\r\n;Font Size=9\r\nk=v\r\n", nullptr},  // only the name ignores case
-        {"[S]\r\nk=v\r\n;font name=Tahoma\r\n;font size=9\r\n", nullptr},
-        {"[S]\r\n;font name=Tahoma\r\n;font size=-12x\r\n;font weight= +700.5\r\nk=v\r\n", nullptr},
+        {"[S]\r\n;font name=Tahoma\r\n;Font Size=9\r\nk=v\r\n", nullptr, 0, 0},  // only the name ignores case
+        {"[S]\r\nk=v\r\n;font name=Tahoma\r\n;font size=9\r\n", nullptr, 0, 0},
+        {"[S]\r\n;font name=Tahoma\r\n;font size=-12x\r\n;font weight= +700.5\r\nk=v\r\n", nullptr, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.body);
