@@ -15,7 +15,7 @@ t0=$(now_ms)
 launch_velum -r
 t_found=$(now_ms)
 # The window hides on a message it posts itself; a sent one may come first.
-wait_for hidden velumctl visible
+wait_state hidden
 
 # The picture shown at start-up is index 0; each 5 s tick then advances the next index.
 sleep_until_ms $((t_found + 12500))
