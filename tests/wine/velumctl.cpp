@@ -1,7 +1,6 @@
 // Lets the Wine scripts look at and talk to a running velum.exe:
 //   velumctl count                  number of main windows titled "Velum"
 //   velumctl wait-window SECONDS    exit 0 once one exists, 1 on time-out
-//   velumctl wait-gone SECONDS      exit 0 once none exists, 1 on time-out
 //   velumctl visible                prints "visible" or "hidden"; exit 1 when there is none
 //   velumctl foreground             prints "front" when it is the foreground window, else "behind"
 //   velumctl sync                   returns once the window has worked off its sent messages
@@ -61,6 +60,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -120,18 +120,23 @@ std::vector<HWND> MainWindows() {
     return Find(Collect);
 }
 
-bool WaitFor(bool present, double seconds, WNDENUMPROC collect = Collect) {
-    DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
-    for (;;) {
-        if (Find(collect).empty() != present) return true;
+// Polls until done() holds; on time-out says what was missing and which windows were there.
+bool WaitUntil(double seconds, const std::function<bool()>& done, const char* missing) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    while (!done()) {
         if (static_cast<LONG>(GetTickCount() - end) >= 0) {
-            fprintf(stderr, "velumctl: %s after %g s; visible windows:\n", present ? "none shown" : "one is left",
-                    seconds);
+            fprintf(stderr, "velumctl: %s after %g s; visible windows:\n", missing, seconds);
             EnumWindows(PrintVisible, 0);
             return false;
         }
         Sleep(100);
     }
+    return true;
+}
+
+bool WaitFor(bool present, double seconds, WNDENUMPROC collect = Collect) {
+    return WaitUntil(
+        seconds, [&] { return Find(collect).empty() != present; }, present ? "none shown" : "one is left");
 }
 
 bool Sync(HWND hwnd) {
@@ -171,26 +176,27 @@ std::vector<Box> Boxes() {
 }
 
 int AnswerBox(double seconds, const char* want) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
-    do {
-        for (const Box& box : Boxes()) {
-            if (want && box.text != want) continue;
-            UINT button = GetDlgItem(box.hwnd, IDNO) ? IDNO : IDOK;
-            if (g_answerYes && GetDlgItem(box.hwnd, IDYES)) button = IDYES;
-            PostMessageA(box.hwnd, WM_COMMAND, button, 0);
-            if (g_printUtf8) {
-                printf("%s\n", box.utf8.c_str());
-                return 0;
+    const bool answered = WaitUntil(
+        seconds,
+        [want] {
+            for (const Box& box : Boxes()) {
+                if (want && box.text != want) continue;
+                UINT button = GetDlgItem(box.hwnd, IDNO) ? IDNO : IDOK;
+                if (g_answerYes && GetDlgItem(box.hwnd, IDYES)) button = IDYES;
+                PostMessageA(box.hwnd, WM_COMMAND, button, 0);
+                if (g_printUtf8) {
+                    printf("%s\n", box.utf8.c_str());
+                } else {
+                    for (unsigned char c : box.text) printf("%02x", c);
+                    printf("\n");
+                }
+                return true;
             }
-            for (unsigned char c : box.text) printf("%02x", c);
-            printf("\n");
-            return 0;
-        }
-        Sleep(100);
-    } while (static_cast<LONG>(GetTickCount() - end) < 0);
+            return false;
+        },
+        "no matching box");
+    if (answered) return 0;
     for (const Box& box : Boxes()) fprintf(stderr, "velumctl: other box: %s\n", box.text.c_str());
-    fprintf(stderr, "velumctl: no matching box after %g s; visible windows:\n", seconds);
-    EnumWindows(PrintVisible, 0);
     return 1;
 }
 
@@ -425,23 +431,17 @@ int DialogCommand(HWND main, int argc, char** argv) {
     const bool waitFor = !strcmp(cmd, "dialog-wait"), waitGone = !strcmp(cmd, "dialog-gone");
     if (waitFor || waitGone) {
         if (argc != 3) return Usage();
-        DWORD end = GetTickCount() + static_cast<DWORD>(atof(argv[2]) * 1000);
-        for (;;) {
-            HWND dialog = OwnedDialog(main);
-            if (waitFor && dialog) {
-                char title[256] = {};
-                GetWindowTextA(dialog, title, sizeof title);
-                printf("%s\n", title);
-                return 0;
-            }
-            if (waitGone && !dialog) return 0;
-            if (static_cast<LONG>(GetTickCount() - end) >= 0) break;
-            Sleep(100);
+        HWND dialog = nullptr;
+        if (!WaitUntil(
+                atof(argv[2]), [&] { return ((dialog = OwnedDialog(main)) != nullptr) == waitFor; },
+                waitFor ? "no dialog" : "a dialog is left"))
+            return 1;
+        if (waitFor) {
+            char title[256] = {};
+            GetWindowTextA(dialog, title, sizeof title);
+            printf("%s\n", title);
         }
-        fprintf(stderr, "velumctl: %s after %s s; visible windows:\n", waitFor ? "no dialog" : "a dialog is left",
-                argv[2]);
-        EnumWindows(PrintVisible, 0);
-        return 1;
+        return 0;
     }
     HWND dialog = OwnedDialog(main);
     if (!dialog) {
@@ -563,7 +563,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!strcmp(cmd, "wait-window") && argc == 3) return WaitFor(true, atof(argv[2])) ? 0 : 1;
-    if (!strcmp(cmd, "wait-gone") && argc == 3) return WaitFor(false, atof(argv[2])) ? 0 : 1;
     const int other = Other(argc, argv);
     if (other >= 0) return other;
 
